@@ -1,0 +1,67 @@
+#include "engine/lambert.h"
+
+#include <cmath>
+
+#include "engine/angle_constants.h"
+#include "engine/ellipsoid.h"
+
+namespace vexilor {
+namespace {
+
+// Conformal latitude of geodetic latitude phi (radians), series to e⁶.
+double ConformalLatitude(double e2, double phi) {
+  const double e4 = e2 * e2;
+  const double e6 = e4 * e2;
+  const double s = std::sin(phi) * std::sin(phi);
+  return phi - std::sin(2 * phi) * (e2 / 2 + (5 * e4 / 12 - e6 / 12) * s + (13 * e6 / 30) * s * s);
+}
+
+// Geodetic latitude of conformal latitude chi (radians), series to e⁶.
+double GeodeticFromConformal(double e2, double chi) {
+  const double e4 = e2 * e2;
+  const double e6 = e4 * e2;
+  const double s = std::sin(chi) * std::sin(chi);
+  return chi + std::sin(2 * chi) * ((e2 + e4 + e6) / 2 - ((7 * e4 + 17 * e6) / 12) * s +
+                                    (14 * e6 / 15) * s * s);
+}
+
+// Quantities of the cone shared by both directions.
+struct Cone {
+  double e2;
+  double n;     // cone constant
+  double rho0;  // radius of the standard parallel on the plane, metres
+  double t0;    // tan(pi/4 + chi0/2)
+
+  Cone(double a, double inverseFlattening, const LambertZone& zone)
+      : e2(EccentricitySquared(inverseFlattening)), n(std::sin(zone.standardParallel)) {
+    const double b0 = zone.standardParallel;
+    rho0 = zone.scale * PrimeVerticalRadius(a, e2, b0) * std::cos(b0) / std::sin(b0);
+    t0 = std::tan(kPi / 4 + ConformalLatitude(e2, b0) / 2);
+  }
+};
+
+}  // namespace
+
+PlanePoint LambertForward(double b, double l, double a, double inverseFlattening,
+                          const LambertZone& zone) {
+  const Cone cone(a, inverseFlattening, zone);
+  const double chi = ConformalLatitude(cone.e2, b);
+  const double r = std::pow(cone.t0 / std::tan(kPi / 4 + chi / 2), cone.n);
+  const double gamma = cone.n * (l - zone.centralMeridian - zone.primeMeridian);
+  return {cone.rho0 * (1 - r * std::cos(gamma)) + zone.falseX,
+          cone.rho0 * r * std::sin(gamma) + zone.falseY};
+}
+
+LatLon LambertInverse(double x, double y, double a, double inverseFlattening,
+                      const LambertZone& zone) {
+  const Cone cone(a, inverseFlattening, zone);
+  const double u = (x - zone.falseX) / cone.rho0;
+  const double v = (y - zone.falseY) / cone.rho0;
+  const double r = std::sqrt((1 - u) * (1 - u) + v * v);
+  const double chi = 2 * std::atan(cone.t0 / std::pow(r, 1 / cone.n)) - kPi / 2;
+  const double gamma = std::atan((y - zone.falseY) / (cone.rho0 - (x - zone.falseX)));
+  return {GeodeticFromConformal(cone.e2, chi),
+          zone.centralMeridian + zone.primeMeridian + gamma / cone.n};
+}
+
+}  // namespace vexilor

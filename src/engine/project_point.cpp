@@ -1,0 +1,147 @@
+#include "engine/project_point.h"
+
+#include <cmath>
+#include <optional>
+
+#include "app/text/numeric.h"
+#include "engine/angle_constants.h"
+#include "engine/ellipsoid.h"
+#include "engine/lambert.h"
+
+namespace vexilor {
+namespace {
+
+constexpr double kZoneMillions = 1000000.0;
+
+bool Finite(const PlanePoint& p) { return std::isfinite(p.x) && std::isfinite(p.y); }
+bool Finite(const LatLon& g) { return std::isfinite(g.b) && std::isfinite(g.l); }
+
+// Brings a longitude (degrees) into [0, 360) and turns west-positive
+// longitudes round. Empty when the longitude is too large to reduce.
+std::optional<double> NormaliseLongitude(double l, const ProjectionSlots& p) {
+  const auto turns = ToInt16(Fix(l / 360.0));
+  if (!turns) return std::nullopt;
+  l -= 360.0 * *turns;
+  if (l < 0.0) l += 360.0;
+  if (p.WestPositive()) l = 360.0 - l;
+  return l;
+}
+
+// Zone of a longitude already reduced by the prime meridian, or the fixed
+// zone of slot 10. Empty when the number does not fit a zone count.
+std::optional<std::int16_t> ZoneOf(double l, const ProjectionSlots& p) {
+  if (p[10] >= 1.0) return ToInt16(p[10]);
+  double d = l - (p[3] - p[4] * 0.5);
+  if (d < 0.0) d += 360.0;
+  return ToInt16(Int(d / p[4] + 1.0));
+}
+
+double AxialMeridian(double zone, const ProjectionSlots& p) {
+  const double l0 = p[4] * (zone - 1.0) + p[3];
+  return l0 > 360.0 ? l0 - 360.0 : l0;
+}
+
+bool InZone(double v) { return v >= 0.0 && v < kZoneMillions; }
+
+// Zones of no width hold no point: the zone arithmetic would divide by zero.
+bool HasZones(const ProjectionSlots& p) { return p[4] > 0.0; }
+
+ResultCode ZonedForward(double a, double invF, PlanePoint& plane, const LatLon& geo,
+                        const ProjectionSlots& p) {
+  if (!HasZones(p)) return kNoValidZone;
+  const auto normalised = NormaliseLongitude(geo.l, p);
+  if (!normalised) return kNumericFailure;
+  const double l = *normalised - p[2];
+  const auto zone = ZoneOf(l, p);
+  if (!zone) return kNoValidZone;
+  // The arc sine folds the difference into [-90°, 90°], so a fixed zone far
+  // from the point still projects.
+  const double dl = SafeArcSin(std::sin((l - AxialMeridian(*zone, p)) * kRadiansPerDegree)) *
+                    kDegreesPerRadian;
+  PlanePoint inZone;
+  LatLon offAxis{geo.b, dl};
+  const ResultCode code = GaussKrugerSeries(a, invF, kForward, p[7], inZone, offAxis);
+  if (code != kOk) return code;
+  PlanePoint r;
+  if (!p.AxesExchanged()) {
+    const double v = p[6] + inZone.y;
+    if (!InZone(v)) return kOrdinateOutsideZone;
+    r = {p[5] + inZone.x, *zone * kZoneMillions + v};
+  } else {
+    const double v = p[5] + inZone.y;
+    if (!InZone(v)) return kAbscissaOutsideZone;
+    r = {*zone * kZoneMillions + v, p[6] + inZone.x};
+  }
+  if (!Finite(r)) return kNumericFailure;
+  plane = r;
+  return kOk;
+}
+
+ResultCode ZonedInverse(double a, double invF, const PlanePoint& plane, LatLon& geo,
+                        const ProjectionSlots& p) {
+  if (!HasZones(p)) return kNoValidZone;
+  const double zoned = p.AxesExchanged() ? plane.x : plane.y;
+  const double zone = Int(zoned * 1e-6);
+  if (!(zone >= 1.0 && zone <= 360.0 / p[4])) return kNoValidZone;
+  PlanePoint inZone = p.AxesExchanged()
+                          ? PlanePoint{plane.y - p[6], plane.x - zone * kZoneMillions - p[5]}
+                          : PlanePoint{plane.x - p[5], plane.y - zone * kZoneMillions - p[6]};
+  LatLon r;
+  const ResultCode code = GaussKrugerSeries(a, invF, kInverse, p[7], inZone, r);
+  if (code != kOk) return code;
+  r.l += AxialMeridian(zone, p) + p[2];
+  if (p.WestPositive()) r.l = 360.0 - r.l;
+  if (!Finite(r)) return kNumericFailure;
+  geo = r;
+  return kOk;
+}
+
+LambertZone LambertZoneOf(const ProjectionSlots& p) {
+  return {p[2] * kRadiansPerDegree, p[3] * kRadiansPerDegree, p[4] * kRadiansPerDegree,
+          p[5], p[6], p[7]};
+}
+
+ResultCode LambertProjectForward(double a, double invF, PlanePoint& plane, const LatLon& geo,
+                                 const ProjectionSlots& p) {
+  const auto l = NormaliseLongitude(geo.l, p);
+  if (!l) return kNumericFailure;
+  const PlanePoint r = LambertForward(geo.b * kRadiansPerDegree, *l * kRadiansPerDegree, a, invF,
+                                      LambertZoneOf(p));
+  if (!Finite(r)) return kNumericFailure;
+  if (p.AxesExchanged()) {
+    plane = r;
+    return plane.x < 0.0 ? kLambertAbscissaNegative : kOk;
+  }
+  plane = {r.y, r.x};
+  return plane.x < 0.0 ? kLambertFirstCoordinateNegative : kOk;
+}
+
+// The inverse reads x, y as they stand whatever the axis layout.
+ResultCode LambertProjectInverse(double a, double invF, const PlanePoint& plane, LatLon& geo,
+                                 const ProjectionSlots& p) {
+  const LatLon rad = LambertInverse(plane.x, plane.y, a, invF, LambertZoneOf(p));
+  LatLon r{rad.b * kDegreesPerRadian, rad.l * kDegreesPerRadian};
+  if (r.l < 0.0) r.l += 360.0;
+  if (r.l > 360.0) r.l -= 360.0;
+  if (p.WestPositive()) r.l = 360.0 - r.l;
+  if (!Finite(r)) return kNumericFailure;
+  geo = r;
+  return kOk;
+}
+
+}  // namespace
+
+ResultCode ProjectPoint(double a, double inverseFlattening, int direction, PlanePoint& plane,
+                        LatLon& geo, const ProjectionSlots& p) {
+  if (!SemiMajorAxisInRange(a)) return kSemiMajorAxisOutOfRange;
+  if (direction != kForward && direction != kInverse) return kBadDirection;
+  if (direction == kForward ? !Finite(geo) : !Finite(plane)) return kNumericFailure;
+  if (p.IsLambert()) {
+    return direction == kForward ? LambertProjectForward(a, inverseFlattening, plane, geo, p)
+                                 : LambertProjectInverse(a, inverseFlattening, plane, geo, p);
+  }
+  return direction == kForward ? ZonedForward(a, inverseFlattening, plane, geo, p)
+                               : ZonedInverse(a, inverseFlattening, plane, geo, p);
+}
+
+}  // namespace vexilor

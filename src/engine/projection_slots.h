@@ -1,0 +1,42 @@
+#pragma once
+// The projection parameters of the two sides of a transformation as the
+// engine reads them: ten numbered slots per side.
+//
+//  1 kind: 0 Gauss-Krüger, 1 Lambert, 2 UTM
+//  2 longitude of the national prime meridian, degrees
+//  3 Gauss-Krüger/UTM: axial meridian of zone 1; Lambert: standard parallel, degrees
+//  4 Gauss-Krüger/UTM: zone width; Lambert: central meridian, degrees
+//  5 false origin along x, metres
+//  6 false origin along y, metres
+//  7 scale on the axial meridian (Lambert: on the standard parallel)
+//  8 longitudes count positive to the west when above 0
+//  9 axes exchanged (y along the meridian) when 1 or more
+// 10 fixed zone number when 1 or more (target side), else the zone follows L
+
+#include <array>
+
+namespace vexilor {
+
+enum class ProjectionKind { GaussKruger = 0, Lambert = 1, Utm = 2 };
+
+struct ProjectionSlots {
+  std::array<double, 10> values{};
+
+  // Slots are numbered from 1, as the dialogs and the files name them.
+  double& operator[](int slot) { return values[static_cast<std::size_t>(slot - 1)]; }
+  double operator[](int slot) const { return values[static_cast<std::size_t>(slot - 1)]; }
+
+  bool IsLambert() const { return (*this)[1] == 1.0; }
+  bool AxesExchanged() const { return (*this)[9] >= 1.0; }
+  bool WestPositive() const { return (*this)[8] > 0.0; }
+};
+
+// Side 1 holds the source projection, side 2 the target one.
+struct ProjectionParams {
+  std::array<ProjectionSlots, 2> sides{};
+
+  ProjectionSlots& Side(int side) { return sides[static_cast<std::size_t>(side - 1)]; }
+  const ProjectionSlots& Side(int side) const { return sides[static_cast<std::size_t>(side - 1)]; }
+};
+
+}  // namespace vexilor
