@@ -1,0 +1,30 @@
+#pragma once
+// Numbers shown to the user and written to files, formatted by digit masks
+// such as "0.0000", "##00" or "#0". The separator is always "." whatever the
+// locale.
+
+#include <string>
+#include <string_view>
+
+namespace vexilor {
+
+// Formats `value` by `mask`:
+// - before the ".": '0' is a mandatory digit, '#' an optional one; the
+//   integer part shows at least as many digits as there are placeholders from
+//   the first '0' on ("##00" -> 2, "#0" -> 1, "#" -> none, so zero shows as
+//   nothing), and always all of its digits;
+// - after the ".": one decimal per placeholder; the value is rounded there,
+//   a half away from zero; trailing zeros in '#' places are dropped, and the
+//   "." with them when no decimal is left;
+// - any other character of the mask is ignored.
+// Rounding works on the 15-significant-digit decimal form of the value, the
+// form in which a typed or computed decimal is recovered exactly, so 2.675
+// with "0.00" gives "2.68" although the double lies just below 2.675.
+// A negative value gets "-"; one that rounds to zero shows none.
+// A non-finite value gives NonFiniteText.
+std::string FormatWithMask(double value, std::string_view mask);
+
+// Marker shown instead of a non-finite number: "NaN", "Inf" or "-Inf".
+std::string NonFiniteText(double value);
+
+}  // namespace vexilor
