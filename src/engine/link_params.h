@@ -1,0 +1,18 @@
+#pragma once
+// The seven parameters of a similarity transformation between two geocentric
+// frames, in this order:
+//   [0] Dx, [1] Dy, [2] Dz  shifts, metres
+//   [3] Wx, [4] Wy, [5] Wz  rotations about the axes, arc seconds
+//   [6] m                   scale correction, a pure number (not ppm)
+// The link of a system takes a point of that system to its base.
+
+#include <array>
+
+namespace vexilor {
+
+using LinkParams = std::array<double, 7>;
+
+// The link from the source base to the target base when the two differ.
+using GlobalLinkParams = LinkParams;
+
+}  // namespace vexilor
