@@ -1,0 +1,67 @@
+#include "refdata/local_system_key.h"
+
+#include <utility>
+#include <vector>
+
+#include "app/text/angle_text.h"
+#include "app/text/number_reader.h"
+#include "app/text/number_text.h"
+#include "app/text/text_edit.h"
+#include "app/text/words.h"
+#include "refdata/record_fields.h"
+#include "refdata/reference_file.h"
+#include "app/text/text_case.h"
+
+namespace vexilor {
+namespace {
+
+constexpr std::size_t kShortLineWords = 6;  // degrees and minutes
+constexpr std::size_t kLongLineWords = 7;   // degrees, minutes and seconds
+
+}  // namespace
+
+bool IsKeysLineOf(std::string_view line, std::string_view upper_name) {
+  const std::string upper = UpperCase(line);
+  const std::string_view trimmed = TrimBlanks(upper);
+  const std::size_t blank = trimmed.find(' ');
+  return blank != std::string_view::npos && trimmed.substr(0, blank) == upper_name;
+}
+
+KeysSearch ParseKeysLine(std::string_view line, LocalSystemKey& out) {
+  const std::vector<std::string> words = SplitWords(UpperCase(line), kRecordWordCapacity);
+  if (words.size() != kShortLineWords && words.size() != kLongLineWords) return KeysSearch::kBadWordCount;
+  std::vector<double> values;
+  for (std::size_t k = 1; k < words.size(); ++k) {
+    if (!IsNumberText(words[k])) return KeysSearch::kBadNumber;
+    values.push_back(ReadNumber(words[k]).value_or(0.0));  // a number text is always in range
+  }
+  // The angle words come first; the last three are width, x0 and y0.
+  const std::size_t angle_words = words.size() - 4;
+  LocalSystemKey key;
+  key.name = words[0];
+  key.axialMeridian = ParseAngle(JoinWords(words, 1, angle_words));
+  key.zoneWidth = values[angle_words];
+  key.falseOriginX = values[angle_words + 1];
+  key.falseOriginY = values[angle_words + 2];
+  out = std::move(key);
+  return KeysSearch::kFound;
+}
+
+KeysSearch FindLocalSystemKey(std::string_view path, std::string_view name, LocalSystemKey& out) {
+  std::vector<std::string> lines;
+  switch (ReadReferenceLines(path, lines)) {
+    case ReferenceFileError::kNone:
+      break;
+    case ReferenceFileError::kOpenFailed:
+      return KeysSearch::kOpenFailed;
+    default:
+      return KeysSearch::kReadFailed;
+  }
+  const std::string upper_name = UpperCase(name);
+  for (const std::string& line : lines) {
+    if (IsKeysLineOf(line, upper_name)) return ParseKeysLine(line, out);
+  }
+  return KeysSearch::kNotFound;
+}
+
+}  // namespace vexilor

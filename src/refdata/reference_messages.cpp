@@ -1,0 +1,60 @@
+#include "refdata/reference_messages.h"
+
+namespace vexilor {
+namespace {
+
+const std::string kBreak(kMessageLineBreak);
+
+}  // namespace
+
+std::string ReferenceFileErrorMessage(ReferenceFileError error, std::string_view path) {
+  const std::string file(path);
+  switch (error) {
+    case ReferenceFileError::kNone:
+      return {};
+    case ReferenceFileError::kOpenFailed:
+      return "Ошибка открытия файла " + file;
+    case ReferenceFileError::kReadFailed:
+      return "Ошибка чтения файла " + file;
+    case ReferenceFileError::kTooManyLines:
+      return "Слишком много строк (больше 32767) в файле " + file;
+    case ReferenceFileError::kWriteFailed:
+      return "Ошибка записи файла " + file + kBreak + "Файл не изменен.";
+    case ReferenceFileError::kBackupFailed:
+      return "Ошибка создания страховой копии файла " + file + kBreak + "Файл не изменен.";
+  }
+  return {};
+}
+
+std::string BadSystemFileMessage(std::string_view path) { return "Ошибочный файл " + std::string(path); }
+
+std::string EllipsoidFileErrorMessage(std::string_view path) {
+  return "Ошибка в файле параметров эллипсоидов" + kBreak + std::string(path);
+}
+
+std::string EllipsoidNotFoundMessage(std::int16_t number, std::string_view path) {
+  return "Эллипсоид с номером " + std::to_string(number) + " не найден" + kBreak + "в файле " + std::string(path) +
+         "." + kBreak + "Видимо файл испорчен.";
+}
+
+std::string UnknownParentMessage(std::string_view parent_code) {
+  return "Неизвестная общеземная CK: " + std::string(parent_code);
+}
+
+std::string GlobalLinkMissingMessage(std::string_view source_base, std::string_view target_base) {
+  return "Не установлена связь между общеземными CK" + kBreak + std::string(source_base) + " и" + kBreak +
+         std::string(target_base);
+}
+
+std::string RewriteQuestion(ReferenceKind kind, std::string_view path) {
+  const std::string head = kind == ReferenceKind::kSystems
+                               ? "Внести изменения в файл параметров систем" + kBreak + "координат "
+                               : "Внести изменения в файл параметров эллипсоидов" + kBreak;
+  return head + std::string(path) + "?";
+}
+
+std::string BackupQuestion(std::string_view path) {
+  return "Создать страховую копию файла" + kBreak + std::string(path) + "?";
+}
+
+}  // namespace vexilor

@@ -1,0 +1,41 @@
+#pragma once
+// The words shown to the user for the reference files: failures of reading,
+// looking up and rewriting them, and the two questions asked before a
+// rewrite. Pieces of a message are joined by CR LF.
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "refdata/reference_file.h"
+
+namespace vexilor {
+
+inline constexpr std::string_view kMessageLineBreak = "\r\n";
+
+// "Ошибка открытия файла " + path, "Ошибка чтения файла " + path, and the
+// texts of the failures that only this program reports (too many lines, a
+// failed write or backup). Empty for kNone.
+std::string ReferenceFileErrorMessage(ReferenceFileError error, std::string_view path);
+
+// A sys.dat line that is not a record: "Ошибочный файл " + path.
+std::string BadSystemFileMessage(std::string_view path);
+
+// A damaged ellips.dat line met while looking up an ellipsoid.
+std::string EllipsoidFileErrorMessage(std::string_view path);
+
+// The system's ellipsoid number is not in ellips.dat at `path`.
+std::string EllipsoidNotFoundMessage(std::int16_t number, std::string_view path);
+
+// A parent code that names neither global system.
+std::string UnknownParentMessage(std::string_view parent_code);
+
+// No catalogue entry links the source base to the target base.
+std::string GlobalLinkMissingMessage(std::string_view source_base, std::string_view target_base);
+
+// The questions before a rewrite of the file at `path`: whether to change
+// it at all, then whether to keep a backup copy first.
+std::string RewriteQuestion(ReferenceKind kind, std::string_view path);
+std::string BackupQuestion(std::string_view path);
+
+}  // namespace vexilor
