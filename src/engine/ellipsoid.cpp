@@ -91,8 +91,9 @@ ResultCode GeocentricToGeodetic(double a, double inverseFlattening, double x, do
     }
     const double n = PrimeVerticalRadius(a, e2, b);
     r.b = b;
-    // Above 45° the height from Z is the better conditioned one.
-    r.h = b > 0.7853981634 ? z / std::sin(b) - (1.0 - e2) * n : d / std::cos(b) - n;
+    // Beyond 45° of latitude, north or south, the height from Z is the better
+    // conditioned one: near either pole D / cos B divides two small numbers.
+    r.h = std::fabs(b) > 0.7853981634 ? z / std::sin(b) - (1.0 - e2) * n : d / std::cos(b) - n;
   }
   if (!AllFinite(r.b, r.l, r.h)) return kNumericFailure;
   out = r;

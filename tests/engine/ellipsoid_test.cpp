@@ -90,6 +90,21 @@ TEST(GeodeticGeocentric, NinetyDegreeMeridiansKeepFullAccuracy) {
   }
 }
 
+// Both poles keep millimetre heights just off the axis.
+TEST(GeocentricToGeodetic, HeightsNearEitherPole) {
+  const double offAxis[] = {0.002, 0.01, 1.0, 100.0};
+  for (const double sign : {1.0, -1.0}) {
+    for (const double d : offAxis) {
+      const double b = sign * (kPi / 2 - d / 6356863.0);  // d metres from the axis, roughly
+      const Geocentric c = GeodeticToGeocentric(kPz90A, kPz90F, b, 0.3, 30.0);
+      Geodetic g;
+      ASSERT_EQ(GeocentricToGeodetic(kPz90A, kPz90F, c.x, c.y, c.z, g), kOk);
+      EXPECT_NEAR(g.h, 30.0, 1e-4) << (sign > 0 ? "north " : "south ") << d << " m off the axis";
+      EXPECT_NEAR(g.b, b, 1e-14);
+    }
+  }
+}
+
 TEST(GeocentricToGeodetic, AbsurdInputEndsWithAnErrorNotAHang) {
   const double inf = std::numeric_limits<double>::infinity();
   const double nan = std::numeric_limits<double>::quiet_NaN();

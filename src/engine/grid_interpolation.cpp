@@ -1,0 +1,152 @@
+#include "engine/grid_interpolation.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "engine/angle_constants.h"
+#include "engine/grid_result_codes.h"
+#include "engine/thin_plate_spline.h"
+
+namespace vexilor {
+namespace {
+
+constexpr std::size_t kMinNodes = 3;
+constexpr double kStartReach = 7.0;
+constexpr std::size_t kMaxCandidates = 500;
+constexpr std::size_t kWantedCandidates = 30;
+constexpr int kSectorCount = 6;
+constexpr std::size_t kPerSector = 6;
+// Direction components below this count as zero.
+constexpr double kDirectionFloor = 1e-14;
+// Up to this many kept nodes a poor surround switches to weighting.
+constexpr std::size_t kSparseKept = 29;
+constexpr double kMinKeptPerSector = 2.0;
+// A node this close (squared kilometres) is the point itself.
+constexpr double kCoincidentR2 = 0.01;
+
+double DistanceSquared(const GridNode& n) { return n.x * n.x + n.y * n.y; }
+
+int SectorOf(const GridNode& n) {
+  const double x = std::fabs(n.x) < kDirectionFloor ? 0.0 : n.x;
+  const double y = std::fabs(n.y) < kDirectionFloor ? 0.0 : n.y;
+  double angle = std::atan2(y, x);  // 0 for the zero vector
+  if (angle < 0.0) angle += 2.0 * kPi;
+  return std::min(kSectorCount - 1, static_cast<int>(angle / (2.0 * kPi / kSectorCount)));
+}
+
+bool TwoNeighbouringSectorsEmpty(const Sectors& sectors) {
+  for (int s = 0; s < kSectorCount; ++s)
+    if (sectors[static_cast<std::size_t>(s)].empty() &&
+        sectors[static_cast<std::size_t>((s + 1) % kSectorCount)].empty())
+      return true;
+  return false;
+}
+
+// Inverse-distance weighting, power 2, of the nearest and second nearest
+// node of every sector.
+ResultCode InverseDistance(const Sectors& sectors, double& height) {
+  std::vector<GridNode> used;
+  for (const auto& sector : sectors)
+    used.insert(
+        used.end(), sector.begin(),
+        sector.begin() + static_cast<std::ptrdiff_t>(std::min<std::size_t>(2, sector.size())));
+  for (const GridNode& n : used) {
+    if (DistanceSquared(n) <= kCoincidentR2) {
+      if (HoldsNoData(n)) return kGridPointOutside;
+      height = n.height;
+      return kOk;
+    }
+  }
+  double weighted = 0.0, weights = 0.0;
+  for (const GridNode& n : used) {
+    if (HoldsNoData(n)) return kGridPointOutside;
+    const double w = 1.0 / DistanceSquared(n);
+    weighted += w * n.height;
+    weights += w;
+  }
+  const double result = weighted / weights;
+  if (!std::isfinite(result)) return kGridInterpolationFailed;
+  height = result;
+  return kOk;
+}
+
+ResultCode Spline(const Sectors& sectors, double& height) {
+  std::vector<GridNode> kept;
+  for (const auto& sector : sectors) kept.insert(kept.end(), sector.begin(), sector.end());
+  if (std::any_of(kept.begin(), kept.end(), HoldsNoData)) return kGridPointOutside;
+  const std::optional<double> result = ThinPlateSplineAtOrigin(kept);
+  if (!result) return kGridInterpolationFailed;
+  height = *result;
+  return kOk;
+}
+
+}  // namespace
+
+std::vector<GridNode> SelectCandidates(const std::vector<GridNode>& nodes, double unitKm) {
+  // Reach of a node: the least k for which it is a candidate.
+  std::vector<double> reach(nodes.size());
+  std::transform(nodes.begin(), nodes.end(), reach.begin(), [unitKm](const GridNode& n) {
+    return std::max(std::fabs(n.x), std::fabs(n.y)) / unitKm;
+  });
+  std::vector<double> sorted = reach;
+  std::sort(sorted.begin(), sorted.end());
+  const auto count = [&sorted](double k) {
+    return static_cast<std::size_t>(std::upper_bound(sorted.begin(), sorted.end(), k) -
+                                    sorted.begin());
+  };
+  const std::size_t wanted = std::min(nodes.size(), kWantedCandidates);
+  double k = kStartReach;
+  if (count(k) > kMaxCandidates) {
+    do {
+      k -= 1.0;
+      if (k < 1.0) return {};
+    } while (count(k) > kMaxCandidates);
+    if (count(k) < wanted) return {};
+  } else if (count(k) < wanted) {
+    // Raising k one by one stops at the first k that admits enough nodes;
+    // lowering it again from there would fall short.
+    k = std::max(k + 1.0, std::ceil(sorted[wanted - 1]));
+    if (count(k) > kMaxCandidates) return {};
+  }
+  std::vector<GridNode> candidates;
+  for (std::size_t i = 0; i < nodes.size(); ++i)
+    if (reach[i] <= k) candidates.push_back(nodes[i]);
+  return candidates;
+}
+
+Sectors NearestBySector(const std::vector<GridNode>& candidates) {
+  Sectors sectors(kSectorCount);
+  for (const GridNode& n : candidates) sectors[static_cast<std::size_t>(SectorOf(n))].push_back(n);
+  for (auto& sector : sectors) {
+    std::stable_sort(sector.begin(), sector.end(), [](const GridNode& p, const GridNode& q) {
+      return DistanceSquared(p) < DistanceSquared(q);
+    });
+    if (sector.size() > kPerSector) sector.resize(kPerSector);
+  }
+  return sectors;
+}
+
+ResultCode InterpolateAtOrigin(const std::vector<GridNode>& nodes, double unitKm, double& height) {
+  if (nodes.size() < kMinNodes || !(unitKm > 0.0) || !std::isfinite(unitKm))
+    return kGridInterpolationFailed;
+  // A node antipodal to the point has no finite place on the plane.
+  if (!std::all_of(nodes.begin(), nodes.end(), [](const GridNode& n) {
+        return std::isfinite(n.x) && std::isfinite(n.y) && std::isfinite(n.height);
+      }))
+    return kGridInterpolationFailed;
+  const std::vector<GridNode> candidates = SelectCandidates(nodes, unitKm);
+  if (candidates.empty()) return kGridInterpolationFailed;
+  const Sectors sectors = NearestBySector(candidates);
+  std::size_t kept = 0;
+  int filled = 0;
+  for (const auto& sector : sectors) {
+    kept += sector.size();
+    filled += sector.empty() ? 0 : 1;
+  }
+  const bool poorSurround = TwoNeighbouringSectorsEmpty(sectors) ||
+                            static_cast<double>(kept) / filled < kMinKeptPerSector;
+  if (kept <= kSparseKept && poorSurround) return InverseDistance(sectors, height);
+  return Spline(sectors, height);
+}
+
+}  // namespace vexilor

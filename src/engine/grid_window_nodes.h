@@ -1,0 +1,28 @@
+#pragma once
+// The values of a grid window as nodes on the stereographic plane around
+// the point sought.
+
+#include <vector>
+
+#include "engine/grid_file.h"
+#include "engine/grid_header.h"
+#include "engine/grid_node.h"
+#include "engine/grid_stereographic.h"
+
+namespace vexilor {
+
+// Every value of the window is a node at its row's latitude and its
+// column's longitude (cell centres for "MIDL").
+//
+// In polar mode the window holds whole rows, and each row is first
+// resampled to nodes roughly one longitude step apart on the ground: a row
+// at latitude B is cut into n = Int(360 / (step / cos B) + 0.5) equal spans
+// (one span for a row at either pole, or where n would be 0), and each span
+// becomes one node with the mean of the columns from Int(start / step + 0.5)
+// + 1 to Int(end / step + 0.5), placed at the mean longitude of those
+// columns. A span taking in a value without a height gives a node without
+// one.
+std::vector<GridNode> PlaceWindowNodes(const GridWindow& window, const GridGeometry& grid,
+                                       bool polar, const GridStereographic& plane);
+
+}  // namespace vexilor

@@ -1,0 +1,120 @@
+#include "engine/point_pipeline.h"
+
+#include "engine/angle_constants.h"
+#include "engine/ellipsoid.h"
+#include "engine/quasi_geoid.h"
+#include "engine/quasi_geoid_link.h"
+#include "engine/seven_parameter.h"
+
+namespace vexilor {
+namespace {
+
+constexpr const char* kGridSignature = "GEOID";
+
+// A grid file that is not there cannot be opened either: it is reported as
+// such, not as an internal failure.
+ResultCode TranslateGridCode(ResultCode code) {
+  switch (code) {
+    case kGridPointOutside: return kOutsideGeoidGrid;
+    case kGridFileNotFound:
+    case kGridFileNotOpened: return kGeoidFileNotOpened;
+    case kGridBadHeader:
+    case kGridBadFormat: return kBadGeoidFile;
+    default: return code;
+  }
+}
+
+// Latitude and longitude of the point in its source base, radians.
+ResultCode PositionInSourceBase(const SystemSide& source, const GlobalLinkParams& global,
+                                const Coords& in, const ProjectionParams& params, Coords& blh) {
+  if (source.name == kPz90Name)
+    return ConvertCoordType(source.vector[1], source.vector[2], source.type, CoordType::BLH,
+                            params, in, blh);
+  const SystemSide base{source.base, source.base, CoordType::BLH, source.vector};
+  return TransformPoint(source, base, global, in, params, blh);
+}
+
+// The height above the ellipsoid of `side` of the point (b, l) lying zeta
+// above the ПЗ-90 ellipsoid.
+ResultCode ZetaOnSide(const SystemSide& side, double b, double l, float zeta, float& out) {
+  const bool basedOnPz90 = side.base == kPz90Name;
+  const double a = basedOnPz90 ? side.vector[3] : kQuasiGeoidEllipsoidA;
+  const double f = basedOnPz90 ? side.vector[4] : kQuasiGeoidEllipsoidInverseFlattening;
+  Geocentric inBase = GeodeticToGeocentric(a, f, b, l, zeta);
+  if (!basedOnPz90) {
+    // The side's base is WGS-84: the fixed link carries the point there.
+    Geocentric onWgs84;
+    const ResultCode code = SevenParameterTransform(kFromBase, inBase, kQuasiGeoidToWgs84Link, onWgs84);
+    if (code != kOk) return code;
+    inBase = onWgs84;
+  }
+  Geocentric point;
+  ResultCode code = SevenParameterTransform(kFromBase, inBase, side.vector.Link(), point);
+  if (code != kOk) return code;
+  Geodetic g;
+  code = GeocentricToGeodetic(side.vector[1], side.vector[2], point.x, point.y, point.z, g);
+  if (code != kOk) return code;
+  out = static_cast<float>(g.h);
+  return kOk;
+}
+
+}  // namespace
+
+int HeightMode(HeightType heights, bool geoidColumn) {
+  if (heights == HeightType::Normal) return geoidColumn ? 0 : -1;
+  return geoidColumn ? 1 : 2;
+}
+
+ResultCode QuasiGeoidHeights(const SystemSide& source, const SystemSide& target,
+                             const GlobalLinkParams& global, const Coords& in,
+                             const ProjectionParams& params, const std::string& gridFile, int mode,
+                             float& zetaSource, float& zetaTarget) {
+  Coords blh{};
+  ResultCode code = PositionInSourceBase(source, global, in, params, blh);
+  if (code != kOk) return code;
+  float zeta = 0;
+  code = QuasiGeoidHeight(gridFile, blh[0] * kDegreesPerRadian, blh[1] * kDegreesPerRadian,
+                          kGridSignature, zeta);
+  if (code != kOk) return TranslateGridCode(code);
+  float toTarget = zetaTarget;
+  float toSource = zetaSource;
+  if (mode >= 0) {
+    if (target.name == kPz90Name) {
+      toTarget = zeta;
+    } else {
+      code = ZetaOnSide(target, blh[0], blh[1], zeta, toTarget);
+      if (code != kOk) return code;
+    }
+  }
+  if (mode <= 0) {
+    code = ZetaOnSide(source, blh[0], blh[1], zeta, toSource);
+    if (code != kOk) return code;
+  }
+  zetaTarget = toTarget;
+  zetaSource = toSource;
+  return kOk;
+}
+
+ResultCode TransformOnePoint(const PointRoute& route, const Coords& in, PointResult& out) {
+  const int mode = HeightMode(route.heights, route.geoidColumn);
+  float zetaSource = 0;
+  float zetaTarget = 0;
+  if (mode != 2) {
+    const ResultCode code =
+        QuasiGeoidHeights(route.source, route.target, route.global, in, route.projection,
+                          route.gridFile, mode, zetaSource, zetaTarget);
+    if (code != kOk) return code;
+  }
+  Coords point = in;
+  if (route.heights == HeightType::Normal) point[2] += zetaSource;
+  Coords r{};
+  const ResultCode code =
+      TransformPoint(route.source, route.target, route.global, point, route.projection, r);
+  if (code != kOk) return code;
+  // A normal height is the same in every system; XYZ carries no height.
+  if (route.target.type != CoordType::XYZ && route.heights == HeightType::Normal) r[2] = in[2];
+  out = {r, zetaTarget};
+  return kOk;
+}
+
+}  // namespace vexilor

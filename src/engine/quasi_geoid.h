@@ -1,0 +1,34 @@
+#pragma once
+// Quasi-geoid height (height anomaly) at a point from a grid file (.mat).
+//
+// Only a window of about 3.5 steps on each side of the point is read. Its
+// nodes are placed on an oblique stereographic plane centred at the point,
+// the nearest ones in six sectors around it are kept, and a thin-plate
+// spline through them gives the height - or inverse-distance weighting when
+// they surround the point too poorly. Nothing is kept between calls.
+//
+// Near a pole of a grid that spans the whole circle the window takes whole
+// rows, resampled to roughly even spacing on the ground (polar mode). A
+// grid that does not span the circle never enters polar mode: near its
+// northern or southern edge the window is cut at the edge.
+
+#include <string>
+#include <string_view>
+
+#include "engine/grid_result_codes.h"
+#include "engine/result_codes.h"
+
+namespace vexilor {
+
+// Height in metres at latitude and longitude in degrees. The file is found
+// by the standard search order (a full path is taken as it stands) and must
+// carry `signature` and a binary body.
+//
+// Codes: kGridFileNotFound, kGridFileNotOpened, kGridBadHeader,
+// kGridBadFormat (text-layout grids included), kGridPointOutside (also when
+// a node without a height would enter the result), kGridWindowUnreadable,
+// kGridInterpolationFailed. `height` is untouched on failure.
+ResultCode QuasiGeoidHeight(const std::string& gridFile, double bDegrees, double lDegrees,
+                            std::string_view signature, float& height);
+
+}  // namespace vexilor

@@ -1,0 +1,25 @@
+#pragma once
+// The fixed link of the quasi-geoid step: the grid's heights refer to the
+// ПЗ-90 ellipsoid, and a point lying ζ above it is carried to WGS-84 with
+// fixed seven parameters in the base-to-system (kFromBase) form.
+
+#include "engine/ellipsoid.h"
+#include "engine/link_params.h"
+#include "engine/result_codes.h"
+
+namespace vexilor {
+
+inline constexpr double kQuasiGeoidEllipsoidA = 6378136.0;  // ПЗ-90, metres
+inline constexpr double kQuasiGeoidEllipsoidInverseFlattening = 298.25784;
+inline constexpr double kWgs84A = 6378137.0;
+inline constexpr double kWgs84InverseFlattening = 298.257223563;
+
+// Dx, Dy, Dz 1.1, 0.3, 0.9 m; Wz 0.16″; m 1.2e-7.
+inline constexpr LinkParams kQuasiGeoidToWgs84Link = {1.1, 0.3, 0.9, 0.0, 0.0, 0.16, 1.2e-7};
+
+// The point (b, l radians; zeta metres above the ПЗ-90 ellipsoid) on the
+// WGS-84 ellipsoid. Codes of the seven-parameter transformation and of the
+// geocentric conversion; `onWgs84` is untouched on failure.
+ResultCode CarryQuasiGeoidPointToWgs84(double b, double l, double zeta, Geodetic& onWgs84);
+
+}  // namespace vexilor

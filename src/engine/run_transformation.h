@@ -1,0 +1,57 @@
+#pragma once
+// The run of a transformation: one typed point (screen mode) or a whole
+// source file (file mode), with or without a results file.
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+#include "engine/point_pipeline.h"
+#include "engine/results_file.h"
+#include "engine/units.h"
+
+namespace vexilor {
+
+// The file name that stands for "no file".
+inline const std::string kNoFile = "None";
+
+struct RunRequest {
+  PointRoute route;
+  std::string sourceFile = kNoFile;   // kNoFile: screen mode
+  std::string resultsFile = kNoFile;  // kNoFile: no results file
+  UnitCodes units{};
+  Coords typedPoint{};  // screen mode, engine units
+};
+
+// Kept between runs for the whole session: typed points appended to a
+// results file are numbered on.
+struct RunCounters {
+  std::int32_t typedPointsWritten = 0;
+  std::int32_t numberField = 0;
+};
+
+struct RunResult {
+  Coords coords{};  // the last point, engine units
+  float zeta = 0;   // its target quasi-geoid height
+  std::string latitudeText;   // screen mode, geodetic target: angle texts
+  std::string longitudeText;  // with marks
+  std::int32_t line = 0;      // the data line of a file error
+};
+
+// Lines done, bytes read and the size of the source file.
+using RunProgress =
+    std::function<void(std::int64_t lines, std::uint64_t bytesDone, std::uint64_t bytesTotal)>;
+
+// Codes: 108 the results file cannot be opened, 109 the source file cannot
+// be opened, 110 a value out of range, 111 an unreadable line (with
+// result.line), and every code of the per-point sequence. The first failure
+// ends the run; lines written before it stay in the results file.
+// `resultHeaderWritten` is set once a typed point has created the results
+// file; the window clears it to make the next typed point start a new one.
+// `progress`, when given, is called a few times a second during a file run
+// and once at its end.
+ResultCode RunTransformation(const RunRequest& request, RunCounters& counters,
+                             std::int16_t& resultHeaderWritten, RunResult& result,
+                             const RunProgress& progress = {});
+
+}  // namespace vexilor

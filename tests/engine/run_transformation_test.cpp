@@ -1,0 +1,187 @@
+#include "engine/run_transformation.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "app/text/codepage.h"
+#include "engine/angle_constants.h"
+#include "engine_test_support.h"
+
+namespace vexilor {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kCk42 = "Pulkovo 1942 (CK42)";
+
+SystemSide Ck42(CoordType type) {
+  SystemSide s{kCk42, kPz90Name, type, {}};
+  s.vector.values = {6378245, 298.3, 6378136, 298.25784, 25, -141, -80, 0, -0.35, -0.66, 0};
+  return s;
+}
+
+class RunTransformationTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    dir_ = fs::temp_directory_path() /
+           ("vexilor-run-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+            ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::create_directories(dir_);
+  }
+  void TearDown() override { fs::remove_all(dir_); }
+
+  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+
+  void WriteSource(const std::string& name, const std::string& text) const {
+    std::ofstream(Path(name), std::ios::binary) << text;
+  }
+
+  std::string ReadFile(const std::string& name) const {
+    std::ifstream in(Path(name), std::ios::binary);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+  }
+
+  // Geodetic degrees in, the same system's Gauss-Krüger plane out: no
+  // datum shift and no grid.
+  RunRequest PlaneRequest() const {
+    RunRequest r;
+    r.route.source = Ck42(CoordType::BLH);
+    r.route.target = Ck42(CoordType::xyH);
+    r.route.projection.Side(2) = testing::GaussKrugerSlots();
+    r.route.heights = HeightType::Geodetic;
+    r.route.gridFile = Path("missing.mat");
+    r.units = {kDegrees, kMetres, kMetres, kMetres};
+    r.sourceFile = Path("points.in");
+    r.resultsFile = Path("points.out");
+    return r;
+  }
+
+  fs::path dir_;
+  RunCounters counters_;
+  std::int16_t headerWritten_ = 0;
+};
+
+const std::string kPlaneHeader =
+    "Система координат: Pulkovo 1942 (CK42)\r\nТип координат: xyH\r\n"
+    "Размерность координат и высот: метры; Тип высот: геодезические\r\n"
+    "Проекция: Гаусса-Крюгера\r\n\r\n";
+
+TEST_F(RunTransformationTest, TypeLineOnlyGivesTheHeaderAlone) {
+  WriteSource("points.in", "BLH\r\n");
+  RunResult result;
+  ASSERT_EQ(RunTransformation(PlaneRequest(), counters_, headerWritten_, result), kOk);
+  EXPECT_EQ(ReadFile("points.out"), Utf8ToCp1251(kPlaneHeader));
+}
+
+TEST_F(RunTransformationTest, PointsAreNumberedByLineNotByTheirOwnNumbers) {
+  WriteSource("points.in", "BLH\r\n17 55 39 100\r\n5 0 3 0\n230 -10 9 5\r\n");
+  RunResult result;
+  std::int64_t lastLines = -1;
+  std::uint64_t lastBytes = 0, total = 0;
+  ASSERT_EQ(RunTransformation(PlaneRequest(), counters_, headerWritten_, result,
+                              [&](std::int64_t lines, std::uint64_t bytes, std::uint64_t all) {
+                                lastLines = lines;
+                                lastBytes = bytes;
+                                total = all;
+                              }),
+            kOk);
+  const std::string out = Cp1251ToUtf8(ReadFile("points.out"));
+  std::istringstream lines(out.substr(Cp1251ToUtf8(Utf8ToCp1251(kPlaneHeader)).size()));
+  std::string line;
+  int expectedNumber = 1;
+  while (std::getline(lines, line)) {
+    ASSERT_EQ(line.back(), '\r');
+    EXPECT_EQ(std::stoi(line.substr(0, 6)), expectedNumber++);
+  }
+  EXPECT_EQ(expectedNumber, 4);
+  EXPECT_NE(out.find("     2         0.0000   1500000.0000       0.0000"), std::string::npos) << out;
+  EXPECT_EQ(lastLines, 3);
+  EXPECT_EQ(lastBytes, total);
+  EXPECT_EQ(total, fs::file_size(Path("points.in")));
+}
+
+TEST_F(RunTransformationTest, BadLineStopsTheRunAndKeepsTheLinesBefore) {
+  struct Case { const char* source; ResultCode code; std::int32_t line; int linesWritten; };
+  const Case cases[] = {
+      {"BLH\n1 55 39 100\n2 55 39 100 7\n3 55 39 1\n", kUnreadableLine, 2, 1},
+      {"BLH\n1 55 39 100\n2 55 39 100\n3 95 39 1\n", kValueOutOfRange, 3, 2},
+      {"BLH\n1 55 nan 100\n", kUnreadableLine, 1, 0},
+      {"BLH\n\n", kUnreadableLine, 1, 0},
+      {"BLH\n1 55 39 100\n2 55 30 100\n", kOrdinateOutsideZone, 2, 1},
+  };
+  for (const auto& c : cases) {
+    WriteSource("points.in", c.source);
+    RunRequest request = PlaneRequest();
+    request.route.projection.Side(2)[10] = 7;  // fixed zone: 33° lies outside it
+    RunResult result;
+    EXPECT_EQ(RunTransformation(request, counters_, headerWritten_, result), c.code) << c.source;
+    EXPECT_EQ(result.line, c.line) << c.source;
+    const std::string out = ReadFile("points.out");
+    const auto body = out.substr(Utf8ToCp1251(kPlaneHeader).size());
+    EXPECT_EQ(std::count(body.begin(), body.end(), '\n'), c.linesWritten) << c.source;
+  }
+}
+
+TEST_F(RunTransformationTest, FilesThatCannotBeOpened) {
+  RunRequest request = PlaneRequest();
+  RunResult result;
+  EXPECT_EQ(RunTransformation(request, counters_, headerWritten_, result), kSourceFileNotOpened);
+  WriteSource("points.in", "BLH\n1 55 39 100\n");
+  request.resultsFile = Path("no-such-folder/points.out");
+  EXPECT_EQ(RunTransformation(request, counters_, headerWritten_, result), kResultsFileNotOpened);
+  // The source file named as results file is refused before it is touched.
+  request.resultsFile = Path("./points.in");
+  EXPECT_EQ(RunTransformation(request, counters_, headerWritten_, result), kResultsFileNotOpened);
+  EXPECT_EQ(ReadFile("points.in"), "BLH\n1 55 39 100\n");
+}
+
+TEST_F(RunTransformationTest, TypedPointsAppendUntilTheHeaderFlagIsCleared) {
+  RunRequest request = PlaneRequest();
+  request.sourceFile = kNoFile;
+  request.typedPoint = {55 * kRadiansPerDegree, 39 * kRadiansPerDegree, 100};
+  RunResult result;
+  auto numbers = [&] {
+    std::vector<int> n;
+    std::istringstream in(Cp1251ToUtf8(ReadFile("points.out")));
+    std::string line;
+    int header = 5;
+    while (std::getline(in, line))
+      if (header-- <= 0) n.push_back(std::stoi(line.substr(0, 6)));
+    return n;
+  };
+  ASSERT_EQ(RunTransformation(request, counters_, headerWritten_, result), kOk);
+  EXPECT_EQ(headerWritten_, 1);
+  ASSERT_EQ(RunTransformation(request, counters_, headerWritten_, result), kOk);
+  EXPECT_EQ(numbers(), (std::vector<int>{1, 2}));
+  headerWritten_ = 0;  // the window restored its settings
+  ASSERT_EQ(RunTransformation(request, counters_, headerWritten_, result), kOk);
+  EXPECT_EQ(numbers(), (std::vector<int>{1}));
+  EXPECT_EQ(counters_.typedPointsWritten, 3);
+  EXPECT_NEAR(result.coords[1], 7500000.0, 1e-6);
+  EXPECT_TRUE(result.latitudeText.empty());
+}
+
+TEST_F(RunTransformationTest, ScreenModeWithoutResultsFileGivesAngleTexts) {
+  RunRequest request = PlaneRequest();
+  request.route.source = Ck42(CoordType::xyH);
+  request.route.target = Ck42(CoordType::BLH);
+  request.route.projection.Side(1) = testing::GaussKrugerSlots();
+  request.sourceFile = kNoFile;
+  request.resultsFile = kNoFile;
+  request.typedPoint = {0.0, 7500000.0, 12.0};
+  RunResult result;
+  ASSERT_EQ(RunTransformation(request, counters_, headerWritten_, result), kOk);
+  EXPECT_EQ(result.latitudeText, "    0° 00' 00.00000\"");
+  EXPECT_EQ(result.longitudeText, "   39° 00' 00.00000\"");
+  EXPECT_EQ(result.coords[2], 12.0);
+  EXPECT_EQ(counters_.typedPointsWritten, 0);
+  EXPECT_FALSE(fs::exists(Path("points.out")));
+}
+
+}  // namespace
+}  // namespace vexilor
