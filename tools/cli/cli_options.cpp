@@ -1,0 +1,175 @@
+#include "cli_options.h"
+
+#include <map>
+#include <sstream>
+
+#include "app/text/number_reader.h"
+#include "app/text/number_text.h"
+#include "app/text/numeric.h"
+#include "engine/units.h"
+#include "projection/projection_record.h"
+
+namespace vexilor {
+namespace {
+
+const NumericLocale kDotLocale{"."};
+
+std::optional<double> Number(const std::string& text) {
+  if (!IsNumberText(text, kDotLocale)) return std::nullopt;
+  return ReadNumber(text);
+}
+
+std::optional<std::int16_t> WholeNumber(const std::string& text) {
+  const auto v = Number(text);
+  if (!v || *v != Int(*v)) return std::nullopt;
+  return ToInt16(*v);
+}
+
+std::vector<std::string> SplitCommas(const std::string& text) {
+  std::vector<std::string> parts;
+  std::stringstream in(text);
+  std::string part;
+  while (std::getline(in, part, ',')) parts.push_back(part);
+  if (!text.empty() && text.back() == ',') parts.emplace_back();
+  return parts;
+}
+
+// "A" or "A,H": the coordinate unit and, for geodetic coordinates, the
+// height unit, as the main window's lists number them.
+bool ParseUnits(const std::string& text, CliSide& side) {
+  const std::vector<std::string> parts = SplitCommas(text);
+  if (parts.empty() || parts.size() > 2) return false;
+  const auto unit = WholeNumber(parts[0]);
+  const auto height = parts.size() == 2 ? WholeNumber(parts[1]) : std::optional<std::int16_t>(0);
+  if (!unit || !height || *unit < 0 || *height < 0 || *height > kKilometres) return false;
+  side.unit = *unit;
+  side.heightUnit = *height;
+  return true;
+}
+
+bool UnitsFitType(const CliSide& side) {
+  return side.unit <= (side.type == CoordType::BLH ? kRadians : kKilometres);
+}
+
+ProjectionSlots BuiltInSet(int type) {
+  ProjectionSlots p = DefaultProjectionSets()[static_cast<std::size_t>(type)][0];
+  p[5] *= 1000.0;  // the sets keep false origins in kilometres
+  p[6] *= 1000.0;
+  return p;
+}
+
+// Collects the value of every option; flags map to "".
+struct RawArguments {
+  std::map<std::string, std::string> values;
+  std::vector<std::string> files;
+  std::string error;
+};
+
+RawArguments Collect(const std::vector<std::string>& args) {
+  static const std::map<std::string, bool> kTakesValue = {
+      {"--from", true},      {"--from-type", true}, {"--from-units", true}, {"--from-proj", true},
+      {"--to", true},        {"--to-type", true},   {"--to-units", true},   {"--to-proj", true},
+      {"--zone", true},      {"--heights", true},   {"--geoid", true},      {"--data", true},
+      {"--geoid-column", false}, {"--progress", false}};
+  RawArguments raw;
+  for (std::size_t i = 0; i < args.size() && raw.error.empty(); ++i) {
+    const std::string& a = args[i];
+    const auto known = kTakesValue.find(a);
+    if (known == kTakesValue.end()) {
+      if (a.rfind("--", 0) == 0) raw.error = "unknown option " + a;
+      else raw.files.push_back(a);
+    } else if (raw.values.count(a)) {
+      raw.error = "option given twice: " + a;
+    } else if (!known->second) {
+      raw.values[a] = "";
+    } else if (i + 1 < args.size()) {
+      raw.values[a] = args[++i];
+    } else {
+      raw.error = "option without a value: " + a;
+    }
+  }
+  return raw;
+}
+
+std::string SideError(const RawArguments& raw, const std::string& prefix, CliSide& side) {
+  const auto& v = raw.values;
+  if (!v.count(prefix)) return "missing " + prefix;
+  side.system = v.at(prefix);
+  if (!v.count(prefix + "-type")) return "missing " + prefix + "-type";
+  const auto type = CoordTypeFromName(v.at(prefix + "-type"));
+  if (!type) return "the type must be BLH, XYZ or xyH: " + v.at(prefix + "-type");
+  side.type = *type;
+  if (v.count(prefix + "-units") && !ParseUnits(v.at(prefix + "-units"), side))
+    return "bad units: " + v.at(prefix + "-units");
+  if (!UnitsFitType(side)) return "units out of range for " + v.at(prefix + "-type");
+  if (v.count(prefix + "-proj")) {
+    side.projection = ParseProjectionArgument(v.at(prefix + "-proj"));
+    if (!side.projection) return "bad projection: " + v.at(prefix + "-proj");
+  }
+  return "";
+}
+
+std::string OptionsError(const RawArguments& raw, CliOptions& o) {
+  if (!raw.error.empty()) return raw.error;
+  if (std::string e = SideError(raw, "--from", o.from); !e.empty()) return e;
+  if (std::string e = SideError(raw, "--to", o.to); !e.empty()) return e;
+  const auto& v = raw.values;
+  if (v.count("--zone")) {
+    o.zone = WholeNumber(v.at("--zone"));
+    if (!o.zone || *o.zone < 0) return "bad zone number: " + v.at("--zone");
+  }
+  if (v.count("--heights")) {
+    const std::string& h = v.at("--heights");
+    if (h != "normal" && h != "geodetic") return "heights must be normal or geodetic";
+    o.heights = h == "normal" ? HeightType::Normal : HeightType::Geodetic;
+  }
+  o.geoidColumn = v.count("--geoid-column") > 0;
+  o.progress = v.count("--progress") > 0;
+  if (v.count("--geoid")) o.geoidFile = v.at("--geoid");
+  if (v.count("--data")) o.dataDir = v.at("--data");
+  if (raw.files.size() != 2) return "expected INPUT.in and OUTPUT.out";
+  o.input = raw.files[0];
+  o.output = raw.files[1];
+  return "";
+}
+
+}  // namespace
+
+std::optional<ProjectionSlots> ParseProjectionArgument(const std::string& text) {
+  if (text == "gk") return BuiltInSet(0);
+  if (text == "lambert") return BuiltInSet(1);
+  if (text == "utm") return BuiltInSet(2);
+  const std::vector<std::string> parts = SplitCommas(text);
+  if (parts.size() != 9) return std::nullopt;
+  ProjectionSlots p;
+  for (int k = 1; k <= 9; ++k) {
+    const auto v = Number(parts[static_cast<std::size_t>(k - 1)]);
+    if (!v) return std::nullopt;
+    p[k] = *v;
+  }
+  if (p[1] != 0 && p[1] != 1 && p[1] != 2) return std::nullopt;
+  return p;
+}
+
+CliParse ParseCliOptions(const std::vector<std::string>& args) {
+  CliOptions o;
+  const std::string error = OptionsError(Collect(args), o);
+  if (!error.empty()) return {std::nullopt, error};
+  return {o, ""};
+}
+
+std::string CliUsage() {
+  return "usage: vexilor-cli --from SYSTEM --from-type BLH|XYZ|xyH [--from-units A[,H]] "
+         "[--from-proj P]\n"
+         "                   --to SYSTEM   --to-type BLH|XYZ|xyH   [--to-units A[,H]]   "
+         "[--to-proj P] [--zone N]\n"
+         "                   [--heights normal|geodetic] [--geoid-column] [--geoid FILE] "
+         "[--data DIR] [--progress]\n"
+         "                   INPUT.in OUTPUT.out\n"
+         "  A: angles 0 DMS, 1 DM, 2 degrees, 3 radians (BLH); lengths 0 metres, 1 kilometres\n"
+         "  H: heights 0 metres, 1 kilometres (BLH)\n"
+         "  P: gk, utm, lambert, or nine comma-separated values of slots 1..9 (false origins "
+         "in metres)\n";
+}
+
+}  // namespace vexilor

@@ -1,0 +1,50 @@
+#pragma once
+// The command line of vexilor-cli.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/coord_type.h"
+#include "engine/point_pipeline.h"
+#include "engine/projection_slots.h"
+
+namespace vexilor {
+
+inline constexpr int kExitUsage = 64;
+
+struct CliSide {
+  std::string system;  // a sys.dat name or the code in its closing brackets
+  CoordType type = CoordType::BLH;
+  std::int16_t unit = 0;        // angles of BLH, lengths of XYZ and xyH
+  std::int16_t heightUnit = 0;  // heights of BLH
+  std::optional<ProjectionSlots> projection;  // false origins in metres
+};
+
+struct CliOptions {
+  CliSide from, to;
+  std::optional<std::int16_t> zone;  // slot 10 of the target projection
+  HeightType heights = HeightType::Normal;
+  bool geoidColumn = false;
+  std::string geoidFile;  // empty: wgeoid.mat of the data folder
+  std::string dataDir;    // empty: the program's folder
+  bool progress = false;
+  std::string input, output;
+};
+
+struct CliParse {
+  std::optional<CliOptions> options;  // empty on a usage error
+  std::string error;                  // what is wrong, for the usage error
+};
+
+CliParse ParseCliOptions(const std::vector<std::string>& args);
+
+// The usage lines printed with every usage error.
+std::string CliUsage();
+
+// A projection argument: "gk", "utm", "lambert" for the built-in sets, or
+// nine comma-separated values of slots 1 to 9 with false origins in metres.
+std::optional<ProjectionSlots> ParseProjectionArgument(const std::string& text);
+
+}  // namespace vexilor
