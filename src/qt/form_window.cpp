@@ -1,0 +1,423 @@
+#include "qt/form_window.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTextCursor>
+#include <QVBoxLayout>
+#include <algorithm>
+
+#include "qt/qt_text.h"
+#include "qt/twips.h"
+
+namespace vexilor {
+namespace {
+
+// Focus moves that a user made; the others come from the program or the
+// window system and are not the user's gesture.
+bool IsUserFocusReason(Qt::FocusReason reason) {
+  return reason == Qt::MouseFocusReason || reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason ||
+         reason == Qt::ShortcutFocusReason;
+}
+
+bool IsPrintable(const QString& text) {
+  return !text.isEmpty() &&
+         std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x20 && c.unicode() != 0x7F; });
+}
+
+QStringList ToQtList(const std::vector<std::string>& items) {
+  QStringList list;
+  for (const std::string& item : items) list << ToQt(item);
+  return list;
+}
+
+struct TextSpan {
+  int start;
+  int end;
+};
+
+// The model's selection of `control` in the units of its widget.
+TextSpan DisplaySpan(const Control& control) {
+  const std::string text = control.Text();
+  const TextSelection selection = control.Selection();
+  return {DisplayPosition(text, selection.start, control.MultiLine()),
+          DisplayPosition(text, selection.start + selection.length, control.MultiLine())};
+}
+
+}  // namespace
+
+FormWindow::FormWindow(Form& form, std::function<void()> after_event)
+    : QWidget(nullptr, Qt::Window),
+      form_(form),
+      after_event_(std::move(after_event)),
+      layout_(new QVBoxLayout(this)),
+      client_(new QWidget(this)) {
+  setObjectName(ToQt(form.Name()));
+  layout_->setContentsMargins(0, 0, 0, 0);
+  layout_->setSpacing(0);
+  layout_->addWidget(client_);
+  CreateWidgets();
+  Refresh();
+}
+
+FormWindow::~FormWindow() = default;
+
+QWidget* FormWindow::WidgetFor(const Control& control) const {
+  const Binding* binding = Find(control);
+  return binding == nullptr ? nullptr : binding->widget;
+}
+
+QWidget* FormWindow::WidgetFor(std::string_view name, int index) const {
+  const Control* control = form_.Find(name, index);
+  return control == nullptr ? nullptr : WidgetFor(*control);
+}
+
+QAction* FormWindow::ActionFor(const Control& control) const {
+  const Binding* binding = Find(control);
+  return binding == nullptr ? nullptr : binding->action;
+}
+
+double FormWindow::DotsPerInch() const { return logicalDpiX(); }
+
+void FormWindow::CreateWidgets() {
+  std::map<const Control*, bool> has_items;
+  for (std::size_t i = 0; i < form_.ControlCount(); ++i) {
+    const Control& control = form_.ControlAt(i);
+    if (control.Kind() == ControlKind::kMenu && control.Container() != nullptr) has_items[control.Container()] = true;
+  }
+  for (std::size_t i = 0; i < form_.ControlCount(); ++i) {
+    Control& control = form_.ControlAt(i);
+    Binding binding{&control};
+    if (control.Kind() == ControlKind::kMenu) {
+      CreateMenu(binding, has_items);
+    } else {
+      QWidget* parent = client_;
+      if (const Binding* holder = control.Container() ? Find(*control.Container()) : nullptr;
+          holder != nullptr && holder->control->Kind() == ControlKind::kFrame) {
+        parent = holder->widget;
+      }
+      binding.widget = CreateWidget(control, parent);
+      binding.widget->setObjectName(ToQt(control.Id()));
+      binding.widget->installEventFilter(this);
+    }
+    bindings_.push_back(binding);
+  }
+}
+
+void FormWindow::CreateMenu(Binding& binding, const std::map<const Control*, bool>& has_items) {
+  if (menu_bar_ == nullptr) {
+    menu_bar_ = new QMenuBar(this);
+    layout_->setMenuBar(menu_bar_);
+  }
+  Control* control = binding.control;
+  QMenu* parent_menu = nullptr;
+  if (const Binding* holder = control->Container() ? Find(*control->Container()) : nullptr; holder != nullptr) {
+    parent_menu = holder->menu;
+  }
+  const QString text = ToQt(control->Text());
+  const auto click = [this, control] { Forward([control] { control->Click(); }); };
+  if (has_items.contains(control)) {
+    binding.menu = parent_menu != nullptr ? parent_menu->addMenu(text) : menu_bar_->addMenu(text);
+    binding.action = binding.menu->menuAction();
+    connect(binding.menu, &QMenu::aboutToShow, this, click);
+  } else {
+    binding.action = parent_menu != nullptr ? parent_menu->addAction(text) : menu_bar_->addAction(text);
+    connect(binding.action, &QAction::triggered, this, click);
+  }
+  binding.action->setObjectName(ToQt(control->Id()));
+}
+
+QWidget* FormWindow::CreateWidget(Control& control, QWidget* parent) {
+  Control* c = &control;
+  const auto click = [this, c] { Forward([c] { c->Click(); }); };
+  switch (control.Kind()) {
+    case ControlKind::kButton: {
+      auto* button = new QPushButton(parent);
+      connect(button, &QPushButton::clicked, this, click);
+      return button;
+    }
+    case ControlKind::kTextBox: {
+      if (control.MultiLine()) {
+        auto* edit = new QPlainTextEdit(parent);
+        connect(edit, &QPlainTextEdit::textChanged, this,
+                [this, c, edit] { Forward([c, edit] { c->ReplaceText(ModelText(edit->toPlainText(), true)); }); });
+        connect(edit, &QPlainTextEdit::cursorPositionChanged, this, [this, c] { SyncSelectionFromWidget(*c); });
+        return edit;
+      }
+      auto* edit = new QLineEdit(parent);
+      connect(edit, &QLineEdit::textEdited, this,
+              [this, c](const QString& text) { Forward([c, &text] { c->ReplaceText(FromQt(text)); }); });
+      connect(edit, &QLineEdit::cursorPositionChanged, this, [this, c] { SyncSelectionFromWidget(*c); });
+      connect(edit, &QLineEdit::selectionChanged, this, [this, c] { SyncSelectionFromWidget(*c); });
+      return edit;
+    }
+    case ControlKind::kCombo: {
+      auto* combo = new QComboBox(parent);
+      connect(combo, &QComboBox::activated, this, [this, c](int index) { Forward([c, index] { c->Choose(index); }); });
+      return combo;
+    }
+    case ControlKind::kList: {
+      auto* list = new QListWidget(parent);
+      connect(list, &QListWidget::currentRowChanged, this,
+              [this, c](int row) { Forward([c, row] { c->Choose(row); }); });
+      connect(list, &QListWidget::itemDoubleClicked, this, [this, c] { Forward([c] { c->DoubleClick(); }); });
+      return list;
+    }
+    case ControlKind::kOption: {
+      auto* option = new QRadioButton(parent);
+      option->setAutoExclusive(false);  // the model keeps the groups
+      connect(option, &QRadioButton::clicked, this, click);
+      return option;
+    }
+    case ControlKind::kCheck: {
+      auto* check = new QCheckBox(parent);
+      connect(check, &QCheckBox::clicked, this, click);
+      return check;
+    }
+    case ControlKind::kFrame:
+      return new QGroupBox(parent);
+    case ControlKind::kLabel:
+    case ControlKind::kMenu:
+      break;
+  }
+  auto* label = new QLabel(parent);
+  label->setWordWrap(true);
+  return label;
+}
+
+void FormWindow::Forward(const std::function<void()>& user_action) {
+  if (refreshing_) return;
+  user_action();
+  if (after_event_) {
+    after_event_();
+  } else {
+    Refresh();
+  }
+}
+
+bool FormWindow::ForwardKey(Control& control, const QKeyEvent& key) {
+  // Shortcuts (copy, paste, undo) reach the widget; their edits come back as
+  // whole texts through the widget's signals.
+  if ((key.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) != 0) return false;
+  std::string keys;
+  if (key.key() == Qt::Key_Backspace) {
+    keys = "\b";
+  } else if (key.key() == Qt::Key_Delete) {
+    SyncSelectionFromWidget(control);
+    Forward([&control] { control.PressDelete(); });
+    return true;
+  } else if (key.key() == Qt::Key_Return || key.key() == Qt::Key_Enter) {
+    if (!control.MultiLine()) return false;
+    keys = "\r";
+  } else if (IsPrintable(key.text())) {
+    keys = FromQt(key.text());
+  } else {
+    return false;  // navigation keys move the caret in the widget
+  }
+  SyncSelectionFromWidget(control);
+  Forward([&control, &keys] { control.Type(keys); });
+  return true;
+}
+
+void FormWindow::SyncSelectionFromWidget(Control& control) const {
+  if (refreshing_) return;
+  const Binding* binding = Find(control);
+  if (binding == nullptr) return;
+  const std::string text = control.Text();
+  int start = 0;
+  int end = 0;
+  if (const auto* edit = qobject_cast<const QLineEdit*>(binding->widget)) {
+    start = edit->hasSelectedText() ? edit->selectionStart() : edit->cursorPosition();
+    end = edit->hasSelectedText() ? edit->selectionEnd() : start;
+  } else if (const auto* plain = qobject_cast<const QPlainTextEdit*>(binding->widget)) {
+    start = plain->textCursor().selectionStart();
+    end = plain->textCursor().selectionEnd();
+  } else {
+    return;
+  }
+  const int model_start = ModelPosition(text, start, control.MultiLine());
+  control.SetSelection(model_start, ModelPosition(text, end, control.MultiLine()) - model_start);
+}
+
+void FormWindow::Refresh() {
+  const bool was_refreshing = refreshing_;
+  refreshing_ = true;
+  RefreshWindow();
+  for (const Binding& binding : bindings_) RefreshControl(binding);
+  if (form_.Visible() != isVisible()) setVisible(form_.Visible());
+  RefreshFocus();
+  refreshing_ = was_refreshing;
+}
+
+void FormWindow::RefreshWindow() {
+  setWindowTitle(ToQt(form_.Caption()));
+  const TwipsRect& position = form_.Position();
+  const double dpi = DotsPerInch();
+  const bool sized = position.width > 0 && position.height > 0;
+  layout_->setSizeConstraint(sized ? QLayout::SetFixedSize : QLayout::SetDefaultConstraint);
+  if (sized) {
+    const QSize size(TwipsToPixels(position.width, dpi), TwipsToPixels(position.height, dpi));
+    if (client_->minimumSize() != size || client_->maximumSize() != size) client_->setFixedSize(size);
+  }
+  // The window system places a window until the program moves it.
+  if (position.left != applied_position_.left || position.top != applied_position_.top) {
+    move(TwipsToPixels(position.left, dpi), TwipsToPixels(position.top, dpi));
+  }
+  applied_position_ = position;
+}
+
+void FormWindow::RefreshControl(const Binding& binding) {
+  const Control& control = *binding.control;
+  if (binding.action != nullptr) {
+    const QSignalBlocker blocker(binding.action);
+    binding.action->setText(ToQt(control.Text()));
+    binding.action->setEnabled(control.Enabled());
+    binding.action->setVisible(control.Visible());
+    binding.action->setToolTip(ToQt(control.ToolTip()));
+    binding.action->setCheckable(control.Checked());
+    binding.action->setChecked(control.Checked());
+    return;
+  }
+  QWidget* widget = binding.widget;
+  const QSignalBlocker blocker(widget);
+  RefreshText(control, widget);
+  RefreshItems(control, widget);
+  widget->setEnabled(control.Enabled());
+  widget->setToolTip(ToQt(control.ToolTip()));
+  RefreshFont(control, widget);
+  RefreshGeometry(control, widget);
+  if (widget->isHidden() == control.Visible()) widget->setVisible(control.Visible());
+}
+
+void FormWindow::RefreshText(const Control& control, QWidget* widget) {
+  const QString text = DisplayText(control.Text(), control.MultiLine());
+  switch (control.Kind()) {
+    case ControlKind::kButton:
+      static_cast<QPushButton*>(widget)->setText(text);
+      return;
+    case ControlKind::kOption:
+    case ControlKind::kCheck:
+      static_cast<QAbstractButton*>(widget)->setText(text);
+      static_cast<QAbstractButton*>(widget)->setChecked(control.Checked());
+      return;
+    case ControlKind::kFrame:
+      static_cast<QGroupBox*>(widget)->setTitle(text);
+      return;
+    case ControlKind::kLabel:
+      static_cast<QLabel*>(widget)->setText(text);
+      return;
+    case ControlKind::kTextBox:
+      break;
+    default:
+      return;
+  }
+  const TextSpan span = DisplaySpan(control);
+  if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+    if (edit->text() != text) edit->setText(text);
+    edit->setReadOnly(control.ReadOnly());
+    edit->setSelection(span.start, span.end - span.start);
+    if (span.start == span.end) edit->setCursorPosition(span.start);
+  } else if (auto* plain = qobject_cast<QPlainTextEdit*>(widget)) {
+    if (plain->toPlainText() != text) plain->setPlainText(text);
+    plain->setReadOnly(control.ReadOnly());
+    QTextCursor cursor = plain->textCursor();
+    cursor.setPosition(span.start);
+    cursor.setPosition(span.end, QTextCursor::KeepAnchor);
+    plain->setTextCursor(cursor);
+  }
+}
+
+void FormWindow::RefreshItems(const Control& control, QWidget* widget) {
+  if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+    const QStringList items = ToQtList(control.Items());
+    QStringList shown;
+    for (int i = 0; i < combo->count(); ++i) shown << combo->itemText(i);
+    if (shown != items) {
+      combo->clear();
+      combo->addItems(items);
+    }
+    if (combo->currentIndex() != control.ListIndex()) combo->setCurrentIndex(control.ListIndex());
+  } else if (auto* list = qobject_cast<QListWidget*>(widget)) {
+    const QStringList items = ToQtList(control.Items());
+    QStringList shown;
+    for (int i = 0; i < list->count(); ++i) shown << list->item(i)->text();
+    if (shown != items) {
+      list->clear();
+      list->addItems(items);
+    }
+    if (list->currentRow() != control.ListIndex()) list->setCurrentRow(control.ListIndex());
+  }
+}
+
+void FormWindow::RefreshGeometry(const Control& control, QWidget* widget) {
+  const QWidget* parent = widget->parentWidget();
+  if (parent == nullptr || parent->layout() != nullptr) return;  // a view's layout places it
+  const TwipsRect& position = control.Position();
+  const double dpi = DotsPerInch();
+  const QSize size = position.width > 0 && position.height > 0
+                         ? QSize(TwipsToPixels(position.width, dpi), TwipsToPixels(position.height, dpi))
+                         : widget->sizeHint();
+  const QRect rect(QPoint(TwipsToPixels(position.left, dpi), TwipsToPixels(position.top, dpi)), size);
+  if (widget->geometry() != rect) widget->setGeometry(rect);
+}
+
+void FormWindow::RefreshFont(const Control& control, QWidget* widget) {
+  if (!control.Bold() && !control.FixedPitch() && !widget->testAttribute(Qt::WA_SetFont)) return;
+  QFont font = control.FixedPitch() ? QFontDatabase::systemFont(QFontDatabase::FixedFont) : client_->font();
+  font.setBold(control.Bold());
+  if (widget->font() != font) widget->setFont(font);
+}
+
+void FormWindow::RefreshFocus() {
+  if (!isVisible() || form_.Focused() == nullptr) return;
+  const Binding* binding = Find(*form_.Focused());
+  if (binding == nullptr || binding->widget == nullptr) return;
+  QWidget* widget = binding->widget;
+  if (widget->isVisible() && widget->isEnabled() && !widget->hasFocus()) widget->setFocus(Qt::OtherFocusReason);
+}
+
+void FormWindow::closeEvent(QCloseEvent* event) {
+  event->ignore();  // the model decides, and hides the form when it closes
+  Forward([this] { form_.RequestClose(); });
+}
+
+bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (refreshing_) return false;
+  Binding* binding = FindByObject(watched);
+  if (binding == nullptr) return QWidget::eventFilter(watched, event);
+  Control* control = binding->control;
+  if (event->type() == QEvent::FocusIn) {
+    if (IsUserFocusReason(static_cast<QFocusEvent*>(event)->reason())) Forward([control] { control->SetFocus(); });
+    return false;
+  }
+  if (event->type() == QEvent::KeyPress && control->Kind() == ControlKind::kTextBox) {
+    return ForwardKey(*control, *static_cast<QKeyEvent*>(event));
+  }
+  return false;
+}
+
+const FormWindow::Binding* FormWindow::Find(const Control& control) const {
+  const auto found = std::find_if(bindings_.begin(), bindings_.end(),
+                                  [&control](const Binding& b) { return b.control == &control; });
+  return found == bindings_.end() ? nullptr : &*found;
+}
+
+FormWindow::Binding* FormWindow::FindByObject(const QObject* object) {
+  const auto found =
+      std::find_if(bindings_.begin(), bindings_.end(), [object](const Binding& b) { return b.widget == object; });
+  return found == bindings_.end() ? nullptr : &*found;
+}
+
+}  // namespace vexilor

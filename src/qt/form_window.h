@@ -1,0 +1,100 @@
+#pragma once
+// The one generic binder: a Qt window for any Form.
+//
+// It creates a widget for every control (QPushButton, QLineEdit or, for a
+// multi-line box, QPlainTextEdit, QComboBox, QListWidget, QRadioButton,
+// QCheckBox, QGroupBox, QLabel; menus become QMenuBar entries: a menu with
+// items is a QMenu, an item is a QAction). A control sits in the widget of
+// its container frame, or in the client area under the menu bar.
+//
+// Layout: by default every widget is placed at its model position, twips
+// scaled to pixels at the screen's logical resolution (a control of width 0
+// keeps its preferred size), and the client area takes the form's size when
+// it has one. A view function may then change anything, e.g. put widgets
+// into Qt layouts; a widget whose parent has a layout is left to that layout
+// from then on. Model positions keep being applied to the others, so window
+// rules that move frames work.
+//
+// Widgets only translate: a widget signal becomes the model's user action
+// (typed keys go through the control's KeyPress and Change, clicks, chosen
+// indices, focus, the close box), then `after_event` runs — the platform
+// re-reads every window there with Refresh, signals blocked.
+
+#include <QWidget>
+#include <functional>
+#include <map>
+#include <string_view>
+
+#include "app/form/form.h"
+
+class QAction;
+class QMenu;
+class QMenuBar;
+class QVBoxLayout;
+
+namespace vexilor {
+
+class FormWindow : public QWidget {
+ public:
+  FormWindow(Form& form, std::function<void()> after_event);
+  ~FormWindow() override;
+
+  Form& Model() const { return form_; }
+  // The area under the menu bar that holds the form's top-level controls.
+  QWidget* Client() const { return client_; }
+  // The widget of `control`; nullptr for a menu or a control of another form.
+  QWidget* WidgetFor(const Control& control) const;
+  QWidget* WidgetFor(std::string_view name, int index = kNoIndex) const;
+  // The action of a menu control; nullptr for other controls.
+  QAction* ActionFor(const Control& control) const;
+
+  // Re-reads the whole model into the widgets with their signals blocked:
+  // caption, size, position and visibility of the window; text, items, index,
+  // checked, enabled, visible, tool tip, font, position and selection of each
+  // control; the focused control.
+  void Refresh();
+
+  double DotsPerInch() const;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  struct Binding {
+    Control* control = nullptr;
+    QWidget* widget = nullptr;
+    QAction* action = nullptr;
+    QMenu* menu = nullptr;
+  };
+
+  void CreateWidgets();
+  void CreateMenu(Binding& binding, const std::map<const Control*, bool>& has_items);
+  QWidget* CreateWidget(Control& control, QWidget* parent);
+  void Forward(const std::function<void()>& user_action);
+  bool ForwardKey(Control& control, const QKeyEvent& key);
+  void SyncSelectionFromWidget(Control& control) const;
+  void RefreshWindow();
+  void RefreshControl(const Binding& binding);
+  void RefreshText(const Control& control, QWidget* widget);
+  void RefreshItems(const Control& control, QWidget* widget);
+  void RefreshGeometry(const Control& control, QWidget* widget);
+  void RefreshFont(const Control& control, QWidget* widget);
+  void RefreshFocus();
+  const Binding* Find(const Control& control) const;
+  Binding* FindByObject(const QObject* object);
+
+  Form& form_;
+  std::function<void()> after_event_;
+  QVBoxLayout* layout_;
+  QWidget* client_;
+  QMenuBar* menu_bar_ = nullptr;
+  std::vector<Binding> bindings_;
+  bool refreshing_ = false;
+  TwipsRect applied_position_{};
+};
+
+// Lays out the widgets of a form's window; given to QtPlatform::Bind.
+using FormView = std::function<void(FormWindow&)>;
+
+}  // namespace vexilor

@@ -1,0 +1,108 @@
+#include "qt/qt_dialogs.h"
+
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPushButton>
+
+#include "app/form/file_filter.h"
+#include "qt/qt_text.h"
+
+namespace vexilor {
+namespace {
+
+QMessageBox::Icon ToQtIcon(MessageIcon icon) {
+  switch (icon) {
+    case MessageIcon::kCritical:
+      return QMessageBox::Critical;
+    case MessageIcon::kQuestion:
+      return QMessageBox::Question;
+    case MessageIcon::kExclamation:
+      return QMessageBox::Warning;
+    case MessageIcon::kInformation:
+      return QMessageBox::Information;
+    case MessageIcon::kNone:
+      break;
+  }
+  return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButton ToQtButton(MessageAnswer answer) {
+  switch (answer) {
+    case MessageAnswer::kCancel:
+      return QMessageBox::Cancel;
+    case MessageAnswer::kYes:
+      return QMessageBox::Yes;
+    case MessageAnswer::kNo:
+      return QMessageBox::No;
+    case MessageAnswer::kOk:
+      break;
+  }
+  return QMessageBox::Ok;
+}
+
+MessageAnswer EscapeAnswer(MessageButtons buttons) {
+  for (MessageAnswer answer : {MessageAnswer::kCancel, MessageAnswer::kNo}) {
+    if (Offers(buttons, answer)) return answer;
+  }
+  return MessageAnswer::kOk;
+}
+
+// The patterns in the parentheses that end `description`, as Qt reads them.
+QString TrailingPatterns(const QString& description) {
+  if (!description.endsWith(QLatin1Char(')'))) return {};
+  const qsizetype open = description.lastIndexOf(QLatin1Char('('));
+  return open < 0 ? QString() : description.mid(open + 1, description.size() - open - 2);
+}
+
+}  // namespace
+
+MessageAnswer RunMessageBox(QWidget* parent, const MessageRequest& request) {
+  QMessageBox box(ToQtIcon(request.icon), ToQt(request.title), DisplayText(request.text, true),
+                  QMessageBox::NoButton, parent);
+  for (MessageAnswer answer : ButtonAnswers(request.buttons)) box.addButton(ToQtButton(answer));
+  box.setDefaultButton(ToQtButton(DefaultAnswer(request.buttons, request.default_button)));
+  box.exec();
+  const QAbstractButton* clicked = box.clickedButton();
+  for (MessageAnswer answer : ButtonAnswers(request.buttons)) {
+    if (clicked != nullptr && clicked == box.button(ToQtButton(answer))) return answer;
+  }
+  return EscapeAnswer(request.buttons);
+}
+
+std::string RunInputBox(QWidget* parent, const InputRequest& request) {
+  QInputDialog dialog(parent);
+  dialog.setWindowTitle(ToQt(request.title));
+  dialog.setLabelText(DisplayText(request.prompt, true));
+  dialog.setTextValue(ToQt(request.default_text));
+  if (dialog.exec() != QDialog::Accepted) return {};
+  return FromQt(dialog.textValue());
+}
+
+std::string RunFileDialog(QWidget* parent, const FileDialogRequest& request, bool save) {
+  QFileDialog dialog(parent, ToQt(request.title), ToQt(request.initial_folder));
+  dialog.setNameFilters(QtNameFilters(request.filter));
+  dialog.setDefaultSuffix(ToQt(request.default_extension));
+  dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
+  dialog.setFileMode(!save && request.file_must_exist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+  dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+  if (!request.file_name.empty()) dialog.selectFile(ToQt(request.file_name));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
+  return FromQt(dialog.selectedFiles().constFirst());
+}
+
+QStringList QtNameFilters(std::string_view filter) {
+  QStringList filters;
+  for (const FileFilterEntry& entry : ParseFileFilter(filter)) {
+    QStringList patterns;
+    for (const std::string& pattern : entry.patterns) patterns << ToQt(pattern);
+    const QString description = ToQt(entry.description);
+    QString trailing = TrailingPatterns(description);
+    trailing.replace(QLatin1Char(';'), QLatin1Char(' '));
+    const bool ends_with_patterns = trailing.split(QLatin1Char(' '), Qt::SkipEmptyParts) == patterns;
+    filters << (ends_with_patterns ? description : description + QStringLiteral(" (") + patterns.join(' ') + ')');
+  }
+  return filters;
+}
+
+}  // namespace vexilor

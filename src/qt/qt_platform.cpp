@@ -1,0 +1,149 @@
+#include "qt/qt_platform.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QScreen>
+
+#include "app/form/form.h"
+#include "qt/help_viewer.h"
+#include "qt/qt_dialogs.h"
+#include "qt/qt_text.h"
+#include "qt/twips.h"
+
+namespace vexilor {
+
+QtPlatform::QtPlatform() = default;
+
+QtPlatform::~QtPlatform() {
+  if (wait_cursor_) QApplication::restoreOverrideCursor();
+}
+
+FormWindow& QtPlatform::Bind(Form& form, const FormView& view) {
+  if (FormWindow* window = WindowOf(form)) return *window;
+  windows_.push_back(std::make_unique<FormWindow>(form, [this] { RefreshAll(); }));
+  FormWindow& window = *windows_.back();
+  if (view) {
+    view(window);
+    window.Refresh();
+  }
+  return window;
+}
+
+FormWindow* QtPlatform::WindowOf(const Form& form) const {
+  for (const auto& window : windows_) {
+    if (&window->Model() == &form) return window.get();
+  }
+  return nullptr;
+}
+
+void QtPlatform::RefreshAll() {
+  for (const auto& window : windows_) window->Refresh();
+  for (const ModalLoop& modal : modal_loops_) {
+    if (!modal.form->Visible() || QuitRequested()) modal.loop->quit();
+  }
+}
+
+MessageAnswer QtPlatform::ShowMessage(const MessageRequest& request) {
+  RefreshAll();
+  return RunMessageBox(DialogParent(), request);
+}
+
+std::string QtPlatform::InputBox(const InputRequest& request) {
+  RefreshAll();
+  return RunInputBox(DialogParent(), request);
+}
+
+std::string QtPlatform::ChooseOpenFile(const FileDialogRequest& request) {
+  RefreshAll();
+  return RunFileDialog(DialogParent(), request, false);
+}
+
+std::string QtPlatform::ChooseSaveFile(const FileDialogRequest& request) {
+  RefreshAll();
+  return RunFileDialog(DialogParent(), request, true);
+}
+
+void QtPlatform::SetWaitCursor(bool on) {
+  if (on == wait_cursor_) return;
+  wait_cursor_ = on;
+  if (on) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+  } else {
+    QApplication::restoreOverrideCursor();
+  }
+}
+
+void QtPlatform::Beep() { QApplication::beep(); }
+
+int QtPlatform::TextWidth(const Form& form, std::string_view text, bool bold) const {
+  const QFontMetricsF metrics(FontOf(form, bold));
+  return PixelsToTwips(metrics.horizontalAdvance(ToQt(text)), DotsPerInch(form));
+}
+
+int QtPlatform::TextHeight(const Form& form, std::string_view text, bool bold) const {
+  const QFontMetricsF metrics(FontOf(form, bold));
+  const auto lines = DisplayText(text, true).count(QLatin1Char('\n')) + 1;
+  return PixelsToTwips(metrics.height() * static_cast<double>(lines), DotsPerInch(form));
+}
+
+TwipsSize QtPlatform::ScreenSize() const {
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr) return {};
+  const double dpi = screen->logicalDotsPerInchX();
+  return {PixelsToTwips(screen->geometry().width(), dpi), PixelsToTwips(screen->geometry().height(), dpi)};
+}
+
+void QtPlatform::StartHelp(const std::string& path) {
+  if (!help_) help_ = std::make_unique<HelpViewer>();
+  help_->Open(path);
+}
+
+void QtPlatform::DoEvents() {
+  RefreshAll();
+  QCoreApplication::processEvents();
+}
+
+void QtPlatform::OnShown(Form& form) {
+  FormWindow& window = Bind(form);
+  const Qt::WindowModality modality = form.Modal() ? Qt::ApplicationModal : Qt::NonModal;
+  if (window.windowModality() != modality) {
+    window.hide();  // modality changes only while the window is hidden
+    window.setWindowModality(modality);
+  }
+  RefreshAll();
+}
+
+void QtPlatform::RunModal(Form& form) {
+  QEventLoop loop;
+  modal_loops_.push_back({&form, &loop});
+  if (form.Visible() && !QuitRequested()) loop.exec();
+  modal_loops_.pop_back();
+  RefreshAll();
+}
+
+void QtPlatform::EndProgram() {
+  for (const auto& window : windows_) window->hide();
+  if (help_) help_->hide();
+  QCoreApplication::exit(0);
+}
+
+QWidget* QtPlatform::DialogParent() const {
+  const Form* active = ActiveForm();
+  FormWindow* window = active == nullptr ? nullptr : WindowOf(*active);
+  return window != nullptr && window->isVisible() ? window : nullptr;
+}
+
+QFont QtPlatform::FontOf(const Form& form, bool bold) const {
+  const FormWindow* window = WindowOf(form);
+  QFont font = window != nullptr ? window->Client()->font() : QApplication::font();
+  font.setBold(bold);
+  return font;
+}
+
+double QtPlatform::DotsPerInch(const Form& form) const {
+  if (const FormWindow* window = WindowOf(form)) return window->DotsPerInch();
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  return screen != nullptr ? screen->logicalDotsPerInchX() : 96.0;
+}
+
+}  // namespace vexilor

@@ -1,0 +1,74 @@
+#pragma once
+// The Platform of the real program, on Qt Widgets. A QApplication must exist
+// while it is used. Forms bound to it must outlive it.
+//
+// Typical start:
+//   QApplication app(argc, argv);
+//   QtPlatform platform;
+//   MainWindow main(platform, settings);
+//   platform.Bind(main, LayOutMainWindow);   // optional: a view
+//   platform.Show(main);
+//   return platform.QuitRequested() ? 0 : app.exec();
+
+#include <QEventLoop>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/form/platform.h"
+#include "qt/form_window.h"
+
+namespace vexilor {
+
+class HelpViewer;
+
+class QtPlatform : public Platform {
+ public:
+  QtPlatform();
+  ~QtPlatform() override;
+
+  // The window of `form`, created at the first call and laid out by `view`
+  // then; a form shown without a Bind gets the default twips layout.
+  FormWindow& Bind(Form& form, const FormView& view = {});
+  // nullptr when `form` has no window yet.
+  FormWindow* WindowOf(const Form& form) const;
+  // Re-reads every window from its model, and ends the modal loops of the
+  // forms that hid themselves.
+  void RefreshAll();
+  HelpViewer* Help() const { return help_.get(); }
+
+  MessageAnswer ShowMessage(const MessageRequest& request) override;
+  std::string InputBox(const InputRequest& request) override;
+  std::string ChooseOpenFile(const FileDialogRequest& request) override;
+  std::string ChooseSaveFile(const FileDialogRequest& request) override;
+  void SetWaitCursor(bool on) override;
+  void Beep() override;
+  int TextWidth(const Form& form, std::string_view text, bool bold) const override;
+  int TextHeight(const Form& form, std::string_view text, bool bold) const override;
+  TwipsSize ScreenSize() const override;
+  void StartHelp(const std::string& path) override;
+  void DoEvents() override;
+
+ protected:
+  void OnShown(Form& form) override;
+  void RunModal(Form& form) override;
+  void EndProgram() override;
+
+ private:
+  struct ModalLoop {
+    const Form* form;
+    QEventLoop* loop;
+  };
+
+  // The window of the active form, parent of the standard dialogs.
+  QWidget* DialogParent() const;
+  QFont FontOf(const Form& form, bool bold) const;
+  double DotsPerInch(const Form& form) const;
+
+  std::vector<std::unique_ptr<FormWindow>> windows_;
+  std::vector<ModalLoop> modal_loops_;
+  std::unique_ptr<HelpViewer> help_;
+  bool wait_cursor_ = false;
+};
+
+}  // namespace vexilor

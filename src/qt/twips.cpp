@@ -1,0 +1,16 @@
+#include "qt/twips.h"
+
+#include <cmath>
+
+namespace vexilor {
+
+int TwipsToPixels(int twips, double dots_per_inch) {
+  return static_cast<int>(std::lround(twips * dots_per_inch / kTwipsPerInch));
+}
+
+int PixelsToTwips(double pixels, double dots_per_inch) {
+  if (dots_per_inch <= 0) return 0;
+  return static_cast<int>(std::lround(pixels * kTwipsPerInch / dots_per_inch));
+}
+
+}  // namespace vexilor
