@@ -38,37 +38,46 @@ bool SolveByGaussJordan(std::vector<double>& a, std::vector<double>& rhs) {
   double largest = 0.0;
   for (const double v : a) largest = std::max(largest, std::fabs(v));
   const double floor = kSingularRatio * largest;
-  // Index k set once column k has been eliminated; its pivot row is then
-  // row k, so the flag serves rows and columns alike.
-  std::vector<bool> done(n, false);
+  // Indices of the columns not yet eliminated. Once column k has been
+  // eliminated its pivot row is row k, so the list serves rows and columns
+  // alike; an eliminated column holds 1 in its pivot row and 0 elsewhere,
+  // and the elimination only has to touch the open columns.
+  std::vector<std::size_t> open(n);
+  for (std::size_t k = 0; k < n; ++k) open[k] = k;
   for (std::size_t step = 0; step < n; ++step) {
     double pivot = 0.0;
-    std::size_t row = 0, col = 0;
-    for (std::size_t j = 0; j < n; ++j) {
-      if (done[j]) continue;
-      for (std::size_t k = 0; k < n; ++k) {
-        if (!done[k] && std::fabs(a[j * n + k]) > pivot) {
-          pivot = std::fabs(a[j * n + k]);
+    std::size_t row = 0, at = 0;
+    for (const std::size_t j : open) {
+      const double* line = &a[j * n];
+      for (std::size_t i = 0; i < open.size(); ++i) {
+        const double v = std::fabs(line[open[i]]);
+        if (v > pivot) {
+          pivot = v;
           row = j;
-          col = k;
+          at = i;
         }
       }
     }
     if (!(pivot > 0.0) || !(pivot > floor)) return false;
-    done[col] = true;
+    const std::size_t col = open[at];
+    open.erase(open.begin() + static_cast<std::ptrdiff_t>(at));
     if (row != col) {
       std::swap_ranges(a.begin() + static_cast<std::ptrdiff_t>(row * n),
                        a.begin() + static_cast<std::ptrdiff_t>(row * n + n),
                        a.begin() + static_cast<std::ptrdiff_t>(col * n));
       std::swap(rhs[row], rhs[col]);
     }
-    const double inverse = 1.0 / a[col * n + col];
-    for (std::size_t k = 0; k < n; ++k) a[col * n + k] *= inverse;
+    double* pivotRow = &a[col * n];
+    const double inverse = 1.0 / pivotRow[col];
+    for (const std::size_t k : open) pivotRow[k] *= inverse;
+    pivotRow[col] = 1.0;
     rhs[col] *= inverse;
     for (std::size_t r = 0; r < n; ++r) {
-      const double factor = a[r * n + col];
+      double* line = &a[r * n];
+      const double factor = line[col];
       if (r == col || factor == 0.0) continue;
-      for (std::size_t k = 0; k < n; ++k) a[r * n + k] -= factor * a[col * n + k];
+      for (const std::size_t k : open) line[k] -= factor * pivotRow[k];
+      line[col] = 0.0;
       rhs[r] -= factor * rhs[col];
     }
   }
