@@ -1,0 +1,27 @@
+#include "refdata/catalogue_listing.h"
+
+#include <vector>
+
+#include "app/text/words.h"
+#include "refdata/record_fields.h"
+
+namespace vexilor {
+namespace {
+
+// Words after the name: ellipsoid number, seven link values, parent code and
+// the parent's ellipsoid number.
+constexpr std::size_t kFieldWords = 10;
+
+}  // namespace
+
+std::string_view CatalogueTitle(std::int16_t side) {
+  return side == 0 ? "Выбор системы для исходных координат" : "Выбор системы для преобразованных координат";
+}
+
+std::string SystemListName(std::string_view line) {
+  const std::vector<std::string> words = SplitWords(line, kListingWordCapacity);
+  if (words.size() <= kFieldWords) return {};
+  return JoinWords(words, 0, words.size() - kFieldWords);
+}
+
+}  // namespace vexilor
