@@ -5,6 +5,7 @@
 
 #include "app/main_window.h"
 #include "app/text/search_path.h"
+#include "refdata/reference_path.h"
 
 namespace vexilor {
 namespace {
@@ -41,7 +42,7 @@ bool Check(FrmSettinngs& w, bool present, const std::string& what, const std::st
 bool FindGrid(FrmSettinngs& w) {
   TransformSettings& s = w.Settings();
   const std::filesystem::path folder = w.State().programFolder;
-  s.FileGeoid = ProgramFile(w.State().programFolder, kStandardGridFileName);
+  s.FileGeoid = ReferenceFilePath(w.State().programFolder, kStandardGridFileName);
   if (w.DataFinder()(s.FileGeoid, folder)) return true;
   const std::string question = "Отсутствует стандартный файл - матрица высот\r\nквазигеоида " + s.FileGeoid +
                                ".\r\nОткрыть другой файл? (Иначе использование\r\nнормальных высот будет невозможно!)";
@@ -54,11 +55,6 @@ bool FindGrid(FrmSettinngs& w) {
 }
 
 }  // namespace
-
-std::string ProgramFile(const std::string& folder, const std::string& fileName) {
-  if (!folder.empty() && folder.back() == '/') return folder + fileName;
-  return folder + "/" + fileName;
-}
 
 bool IsRuntimeFilePresent(std::string_view fileName, const std::filesystem::path& programFolder) {
   if (IsOnSearchPath(fileName, programFolder)) return true;
@@ -79,7 +75,7 @@ void FrmSettinngs::Form_Load() {
   Move({(screen.width - Position().width) / 2, 0, Position().width, Position().height});
 
   const std::string& folder = state.programFolder;
-  SetHelpFile(ProgramFile(folder, kHelpFileName));
+  SetHelpFile(ReferenceFilePath(folder, kHelpFileName));
   s.SourceSystemName.clear();
   s.TargetSystemName.clear();
   cmdOK.SetEnabled(false);
@@ -93,8 +89,8 @@ void FrmSettinngs::Form_Load() {
 
   // Every check is made, so that the user learns all that is missing at once.
   const std::filesystem::path programFolder = folder;
-  const std::string systems = ProgramFile(folder, kSystemsFileName);
-  const std::string ellipsoids = ProgramFile(folder, kEllipsoidsFileName);
+  const std::string systems = ReferenceFilePath(folder, kSystemsFileName);
+  const std::string ellipsoids = ReferenceFilePath(folder, kEllipsoidsFileName);
   bool ready = Check(*this, RuntimeFinder()(kRuntimeLibrary, programFolder), "Отсутствует необходимая библиотека",
                      kRuntimeLibrary);
   ready &= Check(*this, RuntimeFinder()(kFileDialogComponent, programFolder), "Отсутствует необходимый компонент",

@@ -14,13 +14,7 @@ inline const std::string kRuntimeLibrary = "libQt6Widgets.so.6";
 inline const std::string kFileDialogComponent = "libqxcb.so";
 
 inline const std::string kHelpFileName = "vexilor.hlp";
-inline const std::string kSystemsFileName = "sys.dat";
-inline const std::string kEllipsoidsFileName = "ellips.dat";
 inline const std::string kStandardGridFileName = "wgeoid.mat";
-
-// A file of `folder`: one separator between them, none added after a
-// folder that already ends in one (the root "/").
-std::string ProgramFile(const std::string& folder, const std::string& fileName);
 
 // Whether a runtime library or plugin is present: found by the standard
 // search order or in the dynamic loader's folders (LD_LIBRARY_PATH, then

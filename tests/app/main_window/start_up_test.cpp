@@ -3,16 +3,17 @@
 #include <gtest/gtest.h>
 
 #include "main_window_fixture.h"
+#include "refdata/reference_path.h"
 
 namespace vexilor {
 namespace {
 
 using StartUpTest = MainWindowTest;
 
-TEST(ProgramFileTest, OneSeparatorAlsoAtTheRoot) {
-  EXPECT_EQ(ProgramFile("/opt/vexilor", "sys.dat"), "/opt/vexilor/sys.dat");
-  EXPECT_EQ(ProgramFile("/", "sys.dat"), "/sys.dat");
-  EXPECT_EQ(ProgramFile("/opt/vexilor/", "ellips.dat"), "/opt/vexilor/ellips.dat");
+TEST(ProgramFolderRule, OneSeparatorAlsoAtTheRoot) {
+  EXPECT_EQ(ReferenceFilePath("/opt/vexilor", "sys.dat"), "/opt/vexilor/sys.dat");
+  EXPECT_EQ(ReferenceFilePath("/", "sys.dat"), "/sys.dat");
+  EXPECT_EQ(ReferenceFilePath("/opt/vexilor/", "ellips.dat"), "/opt/vexilor/ellips.dat");
 }
 
 TEST_F(StartUpTest, PlacesTheWindowAtTheTopCentredOnWholeNumbers) {
