@@ -4,7 +4,8 @@
 // offset in the reader shows up.
 
 #include <gtest/gtest.h>
-#include <unistd.h>
+
+#include "support/temp_folder.h"
 
 #include <algorithm>
 #include <bit>
@@ -107,39 +108,5 @@ inline std::vector<unsigned char> GridBytes(const TestGrid& g, const HeightFunct
 inline double StoredHeight(const TestGrid& g, double h) {
   return static_cast<double>(static_cast<float>(std::nearbyint(h / g.scale) * double{g.scale}));
 }
-
-// A fresh folder under the system's temporary folder, removed afterwards.
-class TempFolder {
- public:
-  TempFolder() {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    path_ = std::filesystem::temp_directory_path() /
-            ("vexilor-grid-" + std::to_string(::getpid()) + "-" + info->test_suite_name() + "-" +
-             info->name());
-    std::filesystem::remove_all(path_);
-    std::filesystem::create_directories(path_);
-  }
-  ~TempFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
-
-  std::string Write(const std::string& name, const std::vector<unsigned char>& bytes) const {
-    const std::filesystem::path file = path_ / name;
-    // A fresh file rather than a truncated one: some file systems flush a
-    // truncated file to disk on closing, which slows the many-file tests.
-    std::filesystem::remove(file);
-    std::ofstream out(file, std::ios::binary);
-    out.write(reinterpret_cast<const char*>(bytes.data()),
-              static_cast<std::streamsize>(bytes.size()));
-    return file.string();
-  }
-  std::string PathOf(const std::string& name) const { return (path_ / name).string(); }
-
- private:
-  std::filesystem::path path_;
-};
 
 }  // namespace vexilor::testing
