@@ -75,6 +75,9 @@ class FrmSettinngs : public Form, public MainWindowHooks {
   // MainWindowHooks
   void ShowSystemName(int side, const std::string& name) override;
   void ClearResults() override;
+  void ResetTypeList(int side) override { (side == 0 ? cboTypeIsx : cboTypeOut).SetListIndex(0); }
+  void ResetToNewSettings() override { cmdNewSet_Click(); }
+  TwipsRect WindowPosition() const override { return Position(); }
 
   // `path` shown in a read-only path box: lower case, then proper case,
   // fitted to the box's width.

@@ -259,6 +259,7 @@ void FrmNational::cmdAdd_Click() {
 void FrmNational::cmdCancel_Click() {
   state_.catalogue.resetOnActivation = true;
   systemChosen_ = false;
+  mainWindow_.ResetTypeList(state_.catalogue.side);
   Hide();
 }
 

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/support/form_access.h"
+#include "app/support/recording_main_window.h"
 #include "app/support/scripted_platform.h"
 #include "app/text/text_edit.h"
 #include "engine/datum.h"
@@ -31,15 +32,6 @@ std::filesystem::path ShippedFile(std::string_view name) {
 }
 
 std::string Trimmed(const Control& box) { return std::string(TrimBlanks(box.Text())); }
-
-class RecordingMainWindow : public MainWindowHooks {
- public:
-  void ShowSystemName(int side, const std::string& name) override { names.emplace_back(side, name); }
-  void ClearResults() override { ++clears; }
-
-  std::vector<std::pair<int, std::string>> names;
-  int clears = 0;
-};
 
 class CatalogueWindow : public ::testing::Test {
  protected:
@@ -81,7 +73,7 @@ class CatalogueWindow : public ::testing::Test {
   testing::TempFolder folder;
   AppState state;
   ScriptedPlatform platform;
-  RecordingMainWindow mainWindow;
+  testing::RecordingMainWindow mainWindow;
   FrmNational window{state, platform, mainWindow};
 };
 
@@ -100,6 +92,8 @@ TEST_F(CatalogueWindow, ListsTheShippedSystemsSortedAndStartsCleared) {
   });
   EXPECT_FALSE(state.catalogue.reloadNeeded);
   EXPECT_TRUE(platform.Messages().empty());
+  // "Закрыть" puts the side's coordinate type back to its first entry.
+  EXPECT_EQ(mainWindow.typeListResets, std::vector<int>{1});
 }
 
 struct DisplayCase {
