@@ -158,7 +158,6 @@ void FrmNational::BindHandlers() {
 void FrmNational::Form_Activate() {
   fraSys.SetText(std::string(Title()));
   ShowCatalogueNames();
-  systemChosen_ = false;
   if (state_.catalogue.resetOnActivation) {
     lstSys.SetListIndex(-1);
     editMode_ = false;
@@ -258,7 +257,6 @@ void FrmNational::cmdAdd_Click() {
 
 void FrmNational::cmdCancel_Click() {
   state_.catalogue.resetOnActivation = true;
-  systemChosen_ = false;
   mainWindow_.ResetTypeList(state_.catalogue.side);
   Hide();
 }
@@ -275,7 +273,6 @@ void FrmNational::cmdOK_Click() {
   }
   if (!HandOver(choice)) return;
   mainWindow_.ClearResults();
-  systemChosen_ = true;
   Hide();
 }
 

@@ -34,11 +34,6 @@ class FrmNational : public Form {
 
   FrmNational(AppState& state, Platform& platform, MainWindowHooks& main_window);
 
-  // Whether the last showing ended with OK handing a system over; false when
-  // it ended with "Закрыть" or the close box, after which the main window
-  // sets its side's coordinate type list back to its first entry.
-  bool SystemChosen() const { return systemChosen_; }
-
   // --- Controls ---
   Control& fraSys;
   Control& lstSys;
@@ -107,7 +102,6 @@ class FrmNational : public Form {
   std::array<Control*, kLinkBoxes> txt1_{};
   std::array<Control*, kEllipsoidBoxes> txtEll_{};
   bool editMode_ = false;
-  bool systemChosen_ = false;
 };
 
 }  // namespace vexilor

@@ -330,7 +330,7 @@ TEST_F(CatalogueWindow, OkForSourceThenTargetHandsTheSystemsAndTheGlobalLinkOver
     Select(frm, kCk42Name);
     frm.cmdOK.Click();
   });
-  EXPECT_TRUE(window.SystemChosen());
+  EXPECT_TRUE(mainWindow.typeListResets.empty());
   const TransformSettings& settings = state.settings;
   EXPECT_EQ(settings.SourceSystemName, kCk42Name);
   EXPECT_EQ(settings.SourceBaseName, kPz90Name);
@@ -382,7 +382,7 @@ TEST_F(CatalogueWindow, AnUnlinkedBaseKeepsTheWindowOpen) {
   ASSERT_EQ(platform.Messages().size(), 1U);
   EXPECT_EQ(LastMessage().text, "Не установлена связь между общеземными CK\r\n" + kWgs84Name + " и\r\n" + kPz90Name);
   EXPECT_EQ(state.settings.TargetSystemName, "Local P");
-  EXPECT_FALSE(window.SystemChosen());
+  EXPECT_EQ(mainWindow.typeListResets, std::vector<int>{1});
 }
 
 TEST_F(CatalogueWindow, AnUnknownParentIsReportedAndNothingIsHandedOver) {
@@ -405,7 +405,7 @@ TEST_F(CatalogueWindow, CloseHandsNothingOverAndTheNextOpeningIsCleared) {
     Select(frm, kCk95Name);
     frm.cmdCancel.Click();
   });
-  EXPECT_FALSE(window.SystemChosen());
+  EXPECT_EQ(mainWindow.typeListResets, std::vector<int>{0});
   EXPECT_EQ(state.settings.SourceSystemName, "");
   Open(0, [](FrmNational& frm) {
     EXPECT_EQ(frm.lstSys.ListIndex(), -1);
