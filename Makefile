@@ -19,9 +19,12 @@ build: configure
 test: build
 	@cd $(BUILD) && ctest --output-on-failure
 
+# Without a display (a server, a container) the window opens on a virtual
+# X screen of Xvfb, which scripts/install-deps.sh installs.
 run: build
-	@if [ -x $(BUILD)/bin/vexilor ]; then $(BUILD)/bin/vexilor; \
-	else echo "Built in $(BUILD)/bin:"; ls $(BUILD)/bin; fi
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then $(BUILD)/bin/vexilor; \
+	else echo "No display: starting vexilor on a virtual screen (xvfb-run)"; \
+	xvfb-run -a -s "-screen 0 1280x1024x24" $(BUILD)/bin/vexilor; fi
 
 clean:
 	rm -rf $(BUILD)

@@ -322,6 +322,7 @@ void Execute(FrmSettinngs& w) {
     w.EnterWorkingFolder();
     code = RunTransformation(BuildRequest(run, source, target, point), w.State().runCounters,
                              s.ResultHeaderWritten, result, w.Progress());
+    w.RunEnded();
   }
   if (code != kOk) {
     FollowUp(run, code, result);

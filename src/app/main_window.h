@@ -55,13 +55,20 @@ class FrmSettinngs : public Form, public MainWindowHooks {
   void SetRuntimeFinder(FileFinder finder) { runtimeFinder_ = std::move(finder); }
   // Checks of the reference files and of the standard quasi-geoid grid.
   void SetDataFinder(FileFinder finder) { dataFinder_ = std::move(finder); }
-  // Called during a file run (lines done, bytes read, bytes in all).
-  void SetRunProgress(RunProgress progress) { progress_ = std::move(progress); }
+  // Called during a file run (lines done, bytes read, bytes in all), and
+  // `ended` once the run has ended, whatever its result.
+  void SetRunProgress(RunProgress progress, std::function<void()> ended) {
+    progress_ = std::move(progress);
+    runEnded_ = std::move(ended);
+  }
 
   AppState& State() { return state_; }
   TransformSettings& Settings() { return state_.settings; }
   Platform& Host() { return platform_; }
   const RunProgress& Progress() const { return progress_; }
+  void RunEnded() const {
+    if (runEnded_) runEnded_();
+  }
   const FileFinder& RuntimeFinder() const { return runtimeFinder_; }
   const FileFinder& DataFinder() const { return dataFinder_; }
   const std::string& HelpFile() const { return helpFile_; }
@@ -208,6 +215,7 @@ class FrmSettinngs : public Form, public MainWindowHooks {
   FileFinder runtimeFinder_;
   FileFinder dataFinder_;
   RunProgress progress_;
+  std::function<void()> runEnded_;
   std::string helpFile_;
 };
 

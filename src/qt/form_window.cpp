@@ -56,6 +56,8 @@ TextSpan DisplaySpan(const Control& control) {
           DisplayPosition(text, selection.start + selection.length, control.MultiLine())};
 }
 
+constexpr double kTwipsFontPoints = 8.0;
+
 }  // namespace
 
 FormWindow::FormWindow(Form& form, std::function<void()> after_event)
@@ -68,6 +70,12 @@ FormWindow::FormWindow(Form& form, std::function<void()> after_event)
   layout_->setContentsMargins(0, 0, 0, 0);
   layout_->setSpacing(0);
   layout_->addWidget(client_);
+  // Positions in twips were drawn for an 8-point dialog font; a larger font
+  // would not fit its boxes. A view that lays out with Qt layouts may give
+  // the client another font.
+  QFont font = client_->font();
+  font.setPointSizeF(kTwipsFontPoints);
+  client_->setFont(font);
   CreateWidgets();
   Refresh();
 }
@@ -265,8 +273,11 @@ void FormWindow::RefreshWindow() {
   setWindowTitle(ToQt(form_.Caption()));
   const TwipsRect& position = form_.Position();
   const double dpi = DotsPerInch();
-  const bool sized = position.width > 0 && position.height > 0;
-  layout_->setSizeConstraint(sized ? QLayout::SetFixedSize : QLayout::SetDefaultConstraint);
+  // A client laid out by its view takes the size its layout needs, growing
+  // and shrinking as frames are shown and hidden.
+  const bool laidOut = client_->layout() != nullptr;
+  const bool sized = !laidOut && position.width > 0 && position.height > 0;
+  layout_->setSizeConstraint(sized || laidOut ? QLayout::SetFixedSize : QLayout::SetDefaultConstraint);
   if (sized) {
     const QSize size(TwipsToPixels(position.width, dpi), TwipsToPixels(position.height, dpi));
     if (client_->minimumSize() != size || client_->maximumSize() != size) client_->setFixedSize(size);
@@ -375,7 +386,15 @@ void FormWindow::RefreshGeometry(const Control& control, QWidget* widget) {
 
 void FormWindow::RefreshFont(const Control& control, QWidget* widget) {
   if (!control.Bold() && !control.FixedPitch() && !widget->testAttribute(Qt::WA_SetFont)) return;
-  QFont font = control.FixedPitch() ? QFontDatabase::systemFont(QFontDatabase::FixedFont) : client_->font();
+  QFont font = client_->font();
+  if (control.FixedPitch()) {
+    // Set property by property: only properties set explicitly survive the
+    // resolution against the client's font.
+    const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+    font.setFamilies(fixed.families());
+    font.setStyleHint(QFont::TypeWriter);
+    font.setFixedPitch(true);
+  }
   font.setBold(control.Bold());
   if (widget->font() != font) widget->setFont(font);
 }

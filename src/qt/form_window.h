@@ -10,7 +10,7 @@
 // Layout: by default every widget is placed at its model position, twips
 // scaled to pixels at the screen's logical resolution (a control of width 0
 // keeps its preferred size), and the client area takes the form's size when
-// it has one. A view function may then change anything, e.g. put widgets
+// it has one; a client area the view gave a layout takes the layout's size. A view function may then change anything, e.g. put widgets
 // into Qt layouts; a widget whose parent has a layout is left to that layout
 // from then on. Model positions keep being applied to the others, so window
 // rules that move frames work.

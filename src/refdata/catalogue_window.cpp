@@ -65,30 +65,30 @@ constexpr int kBoxHeight = 315;
 FrmNational::FrmNational(AppState& state, Platform& platform, MainWindowHooks& main_window)
     : Form("frmNational", "Установка параметров  систем координат"),
       fraSys(Make(ControlKind::kFrame, "fraSys", " Выбор национальной системы координат", nullptr,
-                  {120, 120, 4800, 5400})),
-      lstSys(Make(ControlKind::kList, "lstSys", "", &fraSys, {120, 300, 4560, 4980})),
-      fraEllipso(Make(ControlKind::kFrame, "fraEllipso", " Параметры эллипсоида ", nullptr, {5040, 120, 4200, 1500})),
-      fraSystem(Make(ControlKind::kFrame, "fraSystem", " Связь с системой ", nullptr, {5040, 1680, 4200, 660})),
+                  {120, 120, 5400, 5400})),
+      lstSys(Make(ControlKind::kList, "lstSys", "", &fraSys, {120, 300, 5160, 4980})),
+      fraEllipso(Make(ControlKind::kFrame, "fraEllipso", " Параметры эллипсоида ", nullptr, {5640, 120, 4200, 1500})),
+      fraSystem(Make(ControlKind::kFrame, "fraSystem", " Связь с системой ", nullptr, {5640, 1680, 4200, 660})),
       txtSystem(Make(ControlKind::kTextBox, "txtSystem", "", &fraSystem, {120, 270, 3960, kBoxHeight})),
-      fraOrient(Make(ControlKind::kFrame, "fraOrient", " Параметры связи СК ", nullptr, {5040, 2400, 4200, 2580})),
+      fraOrient(Make(ControlKind::kFrame, "fraOrient", " Параметры связи СК ", nullptr, {5640, 2400, 4200, 2580})),
       fraLin(Make(ControlKind::kFrame, "fraLin", " Линейные ", &fraOrient, {120, 270, 1920, 1500})),
       fraAngle(Make(ControlKind::kFrame, "fraAngle", " Угловые ", &fraOrient, {2160, 270, 1920, 1500})),
       fraScale(Make(ControlKind::kFrame, "fraScale", " Масштабная поправка ", &fraOrient, {120, 1860, 3960, 600})),
-      cmdChange(Make(ControlKind::kButton, "cmdChange", "Изменить", nullptr, {120, 5640, 1400, 375},
+      cmdChange(Make(ControlKind::kButton, "cmdChange", "Изменить", nullptr, {120, 5640, 1500, 375},
                      "Сделать доступными параметры связи СК для редактирования")),
-      cmdSave(Make(ControlKind::kButton, "cmdSave", "Сохранить", nullptr, {1640, 5640, 1400, 375},
+      cmdSave(Make(ControlKind::kButton, "cmdSave", "Сохранить", nullptr, {1740, 5640, 1500, 375},
                    "Сохранить измения параметров связи СК")),
-      cmdRemove(Make(ControlKind::kButton, "cmdRemove", "Удалить", nullptr, {3160, 5640, 1400, 375},
+      cmdRemove(Make(ControlKind::kButton, "cmdRemove", "Удалить", nullptr, {3360, 5640, 1500, 375},
                      "Удалить выбранную систему координат из списка")),
-      cmdAdd(Make(ControlKind::kButton, "cmdAdd", "Добавить", nullptr, {4680, 5640, 1400, 375},
+      cmdAdd(Make(ControlKind::kButton, "cmdAdd", "Добавить", nullptr, {4980, 5640, 1500, 375},
                   "Добавить новую систему координат в список")),
-      cmdCancel(Make(ControlKind::kButton, "cmdCancel", "Закрыть", nullptr, {6200, 5640, 1400, 375},
+      cmdCancel(Make(ControlKind::kButton, "cmdCancel", "Закрыть", nullptr, {6600, 5640, 1500, 375},
                      "Выход без выбора имени системы координат")),
-      cmdOK(Make(ControlKind::kButton, "cmdOK", "OK", nullptr, {7720, 5640, 1400, 375})),
+      cmdOK(Make(ControlKind::kButton, "cmdOK", "OK", nullptr, {8220, 5640, 1500, 375})),
       state_(state),
       platform_(platform),
       mainWindow_(main_window) {
-  Move({0, 0, 9360, 6240});
+  Move({0, 0, 9960, 6240});
   AddEllipsoidBoxes();
   AddLinkBoxes();
   BindHandlers();
@@ -109,9 +109,9 @@ void FrmNational::AddEllipsoidBoxes() {
   for (int i = 0; i < kEllipsoidBoxes; ++i) {
     const EllipsoidBox& box = kEllipsoidLayout[static_cast<std::size_t>(i)];
     const int top = 270 + box.row * kRowHeight;
-    Make(ControlKind::kLabel, "lblEll", std::string(box.label), &fraEllipso, {120, top + 30, 1500, 285}, {}, i);
+    Make(ControlKind::kLabel, "lblEll", std::string(box.label), &fraEllipso, {120, top + 30, 2040, 285}, {}, i);
     txtEll_[static_cast<std::size_t>(i)] =
-        &Make(ControlKind::kTextBox, "txtEll", "", &fraEllipso, {1680, top, 2400, kBoxHeight}, {}, i);
+        &Make(ControlKind::kTextBox, "txtEll", "", &fraEllipso, {2220, top, 1860, kBoxHeight}, {}, i);
     txtEll(i).SetReadOnly(true);
   }
   txtSystem.SetReadOnly(true);

@@ -193,6 +193,10 @@ class ExecuteFileTest : public ExecuteTest {
 };
 
 TEST_F(ExecuteFileTest, FileRunEndsWithSuccessMessageAndDefaults) {
+  std::vector<std::int64_t> progress;
+  int ends = 0;
+  window.SetRunProgress([&progress](std::int64_t lines, std::uint64_t, std::uint64_t) { progress.push_back(lines); },
+                        [&ends] { ++ends; });
   StartGeodetic();
   const std::string source = WriteFile("points.in", "BLH\r\n1 55 0 0 37 0 0 100\r\n");
   const std::string results = PathIn("points.out");
@@ -211,6 +215,8 @@ TEST_F(ExecuteFileTest, FileRunEndsWithSuccessMessageAndDefaults) {
   EXPECT_TRUE(window.optInScreen.Checked());
   EXPECT_TRUE(state.settings.SourceSystemName.empty());
   EXPECT_EQ(platform.WaitCursorChanges(), (std::vector<bool>{true, false}));
+  EXPECT_EQ(progress, std::vector<std::int64_t>{1});  // the report at the end of the run
+  EXPECT_EQ(ends, 1);
 }
 
 TEST_F(ExecuteFileTest, FirstLineOfAnotherTypeBringsTheQuestion) {
@@ -229,6 +235,8 @@ TEST_F(ExecuteFileTest, FirstLineOfAnotherTypeBringsTheQuestion) {
 }
 
 TEST_F(ExecuteFileTest, UnreadableLineIsReportedWithItsNumberAndResets) {
+  int ends = 0;  // the progress window goes even when the run fails
+  window.SetRunProgress([](std::int64_t, std::uint64_t, std::uint64_t) {}, [&ends] { ++ends; });
   StartGeodetic();
   const std::string source = WriteFile("points.in", "BLH\r\n1 55 0 0 37 0 0 100\r\n2 x\r\n");
   ChooseFiles(source, PathIn("points.out"));
@@ -238,6 +246,7 @@ TEST_F(ExecuteFileTest, UnreadableLineIsReportedWithItsNumberAndResets) {
       << platform.Messages()[0].text;
   EXPECT_EQ(platform.Messages()[0].icon, MessageIcon::kCritical);
   EXPECT_TRUE(state.settings.FileInput.empty());
+  EXPECT_EQ(ends, 1);
 }
 
 }  // namespace

@@ -1,0 +1,22 @@
+#include "qt/program.h"
+
+#include "qt/main_window_view.h"
+#include "refdata/national.h"
+
+namespace vexilor {
+
+ProgramWindows::ProgramWindows(QtPlatform& platform, std::string programFolder)
+    : platform_(platform), main_(state_, platform), catalogue_(state_, platform, main_) {
+  state_.programFolder = std::move(programFolder);
+  main_.SetCatalogueLoader(National);
+  main_.SetCatalogueWindow(catalogue_);
+  main_.SetRunProgress(
+      [this](std::int64_t lines, std::uint64_t done, std::uint64_t total) { progress_.Update(lines, done, total); },
+      [this] { progress_.End(); });
+  platform_.Bind(main_, LayOutMainWindow);
+  // The other windows carry their controls' positions in their models.
+}
+
+void ProgramWindows::Start() { platform_.Show(main_); }
+
+}  // namespace vexilor

@@ -1,0 +1,40 @@
+#pragma once
+// The whole program on Qt: the shared state, every window, their views and
+// the wiring between them. main() builds one over the executable's folder;
+// the GUI tests build one over a temporary folder.
+
+#include <string>
+
+// The form headers come first (see main_window.h).
+#include "app/form/form.h"
+#include "app/form/platform.h"
+#include "app/app_state.h"
+#include "app/main_window.h"
+#include "qt/qt_platform.h"
+#include "qt/run_progress_dialog.h"
+#include "refdata/catalogue_window.h"
+
+namespace vexilor {
+
+class ProgramWindows {
+ public:
+  ProgramWindows(QtPlatform& platform, std::string programFolder);
+
+  // Shows the main window: its start-up runs the checks, which may end the
+  // program (platform.QuitRequested()).
+  void Start();
+
+  AppState& State() { return state_; }
+  FrmSettinngs& MainWindow() { return main_; }
+  FrmNational& Catalogue() { return catalogue_; }
+  const RunProgressDialog& Progress() const { return progress_; }
+
+ private:
+  QtPlatform& platform_;
+  AppState state_;
+  FrmSettinngs main_;
+  FrmNational catalogue_;
+  RunProgressDialog progress_;
+};
+
+}  // namespace vexilor
