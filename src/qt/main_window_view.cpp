@@ -19,17 +19,17 @@ void LayOutSide(FormWindow& w, const char* frame, const char* choose, const char
   Put(w, grid, name, {2, 0, 1, 2});
 }
 
+// Controls one under another in a frame.
+void Stack(FormWindow& w, const char* frame, std::initializer_list<const char*> names) {
+  QGridLayout& grid = GridOf(w, frame);
+  int row = 0;
+  for (const char* name : names) Put(w, grid, name, {row++, 0});
+}
+
 void LayOutSettings(FormWindow& w) {
-  QGridLayout& input = GridOf(w, "fraInput");
-  Put(w, input, "optInScreen", {0, 0});
-  Put(w, input, "optInFile", {1, 0});
-  QGridLayout& heights = GridOf(w, "fraHei");
-  Put(w, heights, "optNormal", {0, 0});
-  Put(w, heights, "optGeodesy", {1, 0});
-  Put(w, heights, "lblWar", {2, 0});
-  QGridLayout& output = GridOf(w, "fraRes");
-  Put(w, output, "chkScreen", {0, 0});
-  Put(w, output, "chkFile", {1, 0});
+  Stack(w, "fraInput", {"optInScreen", "optInFile"});
+  Stack(w, "fraHei", {"optNormal", "optGeodesy", "lblWar"});
+  Stack(w, "fraRes", {"chkScreen", "chkFile"});
   QGridLayout& grid = GridOf(w, "fraGeoid");
   Put(w, grid, "txtFlGeoid", {0, 0});
   Put(w, grid, "cmdNewGeoid", {0, 1});
