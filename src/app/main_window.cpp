@@ -10,6 +10,7 @@
 #include "app/text/key_filter.h"
 #include "app/text/path_fit.h"
 #include "app/text/search_path.h"
+#include "refdata/local_link_params.h"
 #include "refdata/national.h"
 
 namespace vexilor {
@@ -267,8 +268,16 @@ void FrmSettinngs::ChooseSystem(int side) {
     types.SetText(current);
   }
   const std::string& type = side == 0 ? s.Type_Isx : s.Type_Out;
+  if (type == kTypePlane) PresetProjection(side);
   (side == 0 ? cmdParProIn : cmdParProOut).SetEnabled(type == kTypePlane);
   UpdateCanExecute();
+}
+
+// A plane side opens the projection dialog on Gauss-Krüger, on UTM for WGS-84.
+void FrmSettinngs::PresetProjection(int side) {
+  if (projection_ == nullptr) return;
+  const std::string& name = side == 0 ? state_.settings.SourceSystemName : state_.settings.TargetSystemName;
+  projection_->Preset(name == kWgs84Name ? ProjectionKind::Utm : ProjectionKind::GaussKruger);
 }
 
 void FrmSettinngs::TypeChosen(int side) {
@@ -286,6 +295,7 @@ void FrmSettinngs::TypeChosen(int side) {
   current = chosen;
   SetSideLabels(side);
   SetUnitLists(side);
+  if (chosen == kTypePlane) PresetProjection(side);
   (side == 0 ? cmdParProIn : cmdParProOut).SetEnabled(chosen == kTypePlane);
   UpdateHeightOptions();
   UpdateCanExecute();
@@ -381,11 +391,9 @@ void FrmSettinngs::SetProjection(ProjectionSide side) {
   const TransformSettings& s = state_.settings;
   const std::string& name = side == 1 ? s.SourceSystemName : s.TargetSystemName;
   if (IsLocalSystem(name)) {
-    Notice("Ввод параметров местной системы координат будет доступен в следующей версии.");
+    if (localLink_ != nullptr) SetLocalLinkParams(state_, platform_, *this, *localLink_, side, name);
   } else if (projection_ != nullptr) {
     platform_.ShowModal(*projection_);
-  } else {
-    Notice("Окно параметров проекции будет доступно в следующей версии.");
   }
   UpdateCanExecute();
 }

@@ -11,14 +11,14 @@
 #include <string>
 #include <string_view>
 
-// The form headers come first: their enumerators (MessageAnswer::kOk) would
-// otherwise shadow the engine's result code kOk under -Wshadow.
 #include "app/form/form.h"
 #include "app/form/platform.h"
 
 #include "app/app_state.h"
 #include "app/main_window_hooks.h"
 #include "engine/run_transformation.h"
+#include "projection/projection_window.h"
+#include "refdata/local_link_dialog.h"
 
 namespace vexilor {
 
@@ -32,7 +32,7 @@ FileDialogRequest GridFileDialog();
 
 // A message box of the main window: title kMainCaption.
 MessageAnswer Say(Platform& platform, const std::string& text, MessageIcon icon,
-                  MessageButtons buttons = MessageButtons::kOk);
+                  MessageButtons buttons = MessageButtons::kOkOnly);
 
 class FrmSettinngs : public Form, public MainWindowHooks {
  public:
@@ -46,9 +46,12 @@ class FrmSettinngs : public Form, public MainWindowHooks {
 
   FrmSettinngs(AppState& state, Platform& platform);
 
-  // Windows shown from this one; until one is set its button shows a notice.
+  // Windows shown from this one. Until the catalogue or the projection
+  // windows are set their buttons do nothing beyond the settings; until the
+  // service window is set its menu shows a notice.
   void SetCatalogueWindow(Form& form) { catalogue_ = &form; }
-  void SetProjectionWindow(Form& form) { projection_ = &form; }
+  void SetProjectionWindow(FrmProection& form) { projection_ = &form; }
+  void SetLocalLinkDialog(FrmDlg& form) { localLink_ = &form; }
   void SetServiceWindow(Form& form) { service_ = &form; }
   void SetCatalogueLoader(CatalogueLoader loader) { national_ = std::move(loader); }
   // Checks of the runtime library and the file-dialog component at start-up.
@@ -203,13 +206,15 @@ class FrmSettinngs : public Form, public MainWindowHooks {
   void SetUnitLists(int side);
   void UnitChosen(int unit, const Control& list, int side);
   void SetProjection(ProjectionSide side);
+  void PresetProjection(int side);
   void HeightTypeChosen(std::int16_t typeH);
   void Notice(const std::string& text);
 
   AppState& state_;
   Platform& platform_;
   Form* catalogue_ = nullptr;
-  Form* projection_ = nullptr;
+  FrmProection* projection_ = nullptr;
+  FrmDlg* localLink_ = nullptr;
   Form* service_ = nullptr;
   CatalogueLoader national_;
   FileFinder runtimeFinder_;

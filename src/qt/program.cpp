@@ -6,10 +6,16 @@
 namespace vexilor {
 
 ProgramWindows::ProgramWindows(QtPlatform& platform, std::string programFolder)
-    : platform_(platform), main_(state_, platform), catalogue_(state_, platform, main_) {
+    : platform_(platform),
+      main_(state_, platform),
+      catalogue_(state_, platform, main_),
+      projection_(state_, platform, main_),
+      localLink_(state_, platform, main_) {
   state_.programFolder = std::move(programFolder);
   main_.SetCatalogueLoader(National);
   main_.SetCatalogueWindow(catalogue_);
+  main_.SetProjectionWindow(projection_);
+  main_.SetLocalLinkDialog(localLink_);
   main_.SetRunProgress(
       [this](std::int64_t lines, std::uint64_t done, std::uint64_t total) { progress_.Update(lines, done, total); },
       [this] { progress_.End(); });

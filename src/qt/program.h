@@ -5,14 +5,15 @@
 
 #include <string>
 
-// The form headers come first (see main_window.h).
 #include "app/form/form.h"
 #include "app/form/platform.h"
 #include "app/app_state.h"
 #include "app/main_window.h"
 #include "qt/qt_platform.h"
 #include "qt/run_progress_dialog.h"
+#include "projection/projection_window.h"
 #include "refdata/catalogue_window.h"
+#include "refdata/local_link_dialog.h"
 
 namespace vexilor {
 
@@ -27,6 +28,8 @@ class ProgramWindows {
   AppState& State() { return state_; }
   FrmSettinngs& MainWindow() { return main_; }
   FrmNational& Catalogue() { return catalogue_; }
+  FrmProection& Projection() { return projection_; }
+  FrmDlg& LocalLink() { return localLink_; }
   const RunProgressDialog& Progress() const { return progress_; }
 
  private:
@@ -34,6 +37,8 @@ class ProgramWindows {
   AppState state_;
   FrmSettinngs main_;
   FrmNational catalogue_;
+  FrmProection projection_;
+  FrmDlg localLink_;
   RunProgressDialog progress_;
 };
 

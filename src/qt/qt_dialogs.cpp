@@ -35,7 +35,7 @@ QMessageBox::StandardButton ToQtButton(MessageAnswer answer) {
       return QMessageBox::Yes;
     case MessageAnswer::kNo:
       return QMessageBox::No;
-    case MessageAnswer::kOk:
+    case MessageAnswer::kOkPressed:
       break;
   }
   return QMessageBox::Ok;
@@ -45,7 +45,7 @@ MessageAnswer EscapeAnswer(MessageButtons buttons) {
   for (MessageAnswer answer : {MessageAnswer::kCancel, MessageAnswer::kNo}) {
     if (Offers(buttons, answer)) return answer;
   }
-  return MessageAnswer::kOk;
+  return MessageAnswer::kOkPressed;
 }
 
 // The patterns in the parentheses that end `description`, as Qt reads them.

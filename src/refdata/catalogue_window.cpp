@@ -251,7 +251,7 @@ void FrmNational::cmdAdd_Click() {
   state_.catalogue.resetOnActivation = false;
   platform_.ShowMessage({.text = std::string(kAddNotice),
                          .title = std::string(Title()),
-                         .buttons = MessageButtons::kOk,
+                         .buttons = MessageButtons::kOkOnly,
                          .icon = MessageIcon::kInformation});
 }
 
@@ -289,7 +289,7 @@ std::string FrmNational::EllipsoidsPath() const {
 void FrmNational::Warn(std::string text, std::string_view title) {
   platform_.ShowMessage({.text = std::move(text),
                          .title = std::string(title),
-                         .buttons = MessageButtons::kOk,
+                         .buttons = MessageButtons::kOkOnly,
                          .icon = MessageIcon::kExclamation});
 }
 

@@ -13,8 +13,6 @@
 #include <string>
 #include <string_view>
 
-// The form headers come first: their enumerators (MessageAnswer::kOk) would
-// otherwise shadow the engine's result code kOk under -Wshadow.
 #include "app/form/form.h"
 #include "app/form/platform.h"
 #include "app/app_state.h"

@@ -1,5 +1,3 @@
-// The form header comes first: its enumerators (MessageAnswer::kOk) would
-// otherwise shadow the engine's result code kOk under -Wshadow.
 #include "app/form/platform.h"
 #include "refdata/national.h"
 
@@ -17,7 +15,7 @@ namespace {
 void ShowFailure(Platform& platform, std::int16_t side, std::string text) {
   platform.ShowMessage({.text = std::move(text),
                         .title = std::string(CatalogueTitle(side)),
-                        .buttons = MessageButtons::kOk,
+                        .buttons = MessageButtons::kOkOnly,
                         .icon = MessageIcon::kExclamation});
 }
 

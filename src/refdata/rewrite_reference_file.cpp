@@ -29,7 +29,7 @@ bool RewriteReferenceFile(ReferenceKind kind, const ReferenceLines& lines, std::
   if (error == ReferenceFileError::kNone) return true;
   platform.ShowMessage({.text = ReferenceFileErrorMessage(error, path),
                         .title = std::string(title),
-                        .buttons = MessageButtons::kOk,
+                        .buttons = MessageButtons::kOkOnly,
                         .icon = MessageIcon::kExclamation});
   return false;
 }

@@ -1,13 +1,14 @@
 #pragma once
 // Driving the real program windows in Qt Test: a Qt platform whose file
 // dialogs answer from a queue (the only dialogs not driven through widgets),
-// and a watcher that answers message boxes as they come up.
+// and a watcher that answers message and input boxes as they come up.
 
 #include <QApplication>
+#include <QInputDialog>
 #include <QMessageBox>
 #include <QTimer>
 #include <deque>
-#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -33,37 +34,59 @@ class FileAnsweringPlatform : public QtPlatform {
 };
 
 // Every message box that comes up is recorded by its text and closed with
-// its default button, unless an expected answer is queued: then that button
-// is pressed. A test asserts `texts` at its end, so a surprise message fails
-// it instead of hanging it.
-class MessageWatcher {
+// the queued button, else with its default button; every input box is
+// recorded by its prompt and answered with the queued text, else cancelled.
+// A test asserts `texts` at its end, so a surprise box fails it instead of
+// hanging it.
+class DialogWatcher {
  public:
-  MessageWatcher() {
+  DialogWatcher() {
     timer_.setInterval(10);
     QObject::connect(&timer_, &QTimer::timeout, [this] { Poll(); });
     timer_.start();
   }
 
   void Answer(QMessageBox::StandardButton button) { answers_.push_back(button); }
+  void Type(QString text) { inputs_.push_back(std::move(text)); }
 
   std::vector<QString> texts;
 
  private:
   void Poll() {
-    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-    if (box == nullptr || !box->isVisible()) return;
-    texts.push_back(box->text());
-    QAbstractButton* button = box->defaultButton();
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr || !modal->isVisible()) return;
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+      Close(*box);
+    } else if (auto* input = qobject_cast<QInputDialog*>(modal)) {
+      Close(*input);
+    }
+  }
+
+  void Close(QMessageBox& box) {
+    texts.push_back(box.text());
+    QAbstractButton* button = box.defaultButton();
     if (!answers_.empty()) {
-      button = box->button(answers_.front());
+      button = box.button(answers_.front());
       answers_.pop_front();
     }
-    if (button == nullptr) button = box->buttons().value(0);
+    if (button == nullptr) button = box.buttons().value(0);
     button->click();
+  }
+
+  void Close(QInputDialog& input) {
+    texts.push_back(input.labelText());
+    if (inputs_.empty()) {
+      input.reject();
+      return;
+    }
+    input.setTextValue(inputs_.front());
+    inputs_.pop_front();
+    input.accept();
   }
 
   QTimer timer_;
   std::deque<QMessageBox::StandardButton> answers_;
+  std::deque<QString> inputs_;
 };
 
 }  // namespace vexilor::testing

@@ -7,8 +7,8 @@ namespace vexilor {
 
 std::span<const MessageAnswer> ButtonAnswers(MessageButtons buttons) {
   using enum MessageAnswer;
-  static constexpr std::array<MessageAnswer, 1> kOkOnly{kOk};
-  static constexpr std::array<MessageAnswer, 2> kOkCancelPair{kOk, kCancel};
+  static constexpr std::array<MessageAnswer, 1> kOkAlone{kOkPressed};
+  static constexpr std::array<MessageAnswer, 2> kOkCancelPair{kOkPressed, kCancel};
   static constexpr std::array<MessageAnswer, 2> kYesNoPair{kYes, kNo};
   static constexpr std::array<MessageAnswer, 3> kYesNoCancelTriple{kYes, kNo, kCancel};
   switch (buttons) {
@@ -18,10 +18,10 @@ std::span<const MessageAnswer> ButtonAnswers(MessageButtons buttons) {
       return kYesNoPair;
     case MessageButtons::kYesNoCancel:
       return kYesNoCancelTriple;
-    case MessageButtons::kOk:
+    case MessageButtons::kOkOnly:
       break;
   }
-  return kOkOnly;
+  return kOkAlone;
 }
 
 bool Offers(MessageButtons buttons, MessageAnswer answer) {

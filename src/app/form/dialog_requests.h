@@ -9,19 +9,19 @@
 
 namespace vexilor {
 
-enum class MessageButtons { kOk, kOkCancel, kYesNo, kYesNoCancel };
+enum class MessageButtons { kOkOnly, kOkCancel, kYesNo, kYesNoCancel };
 
 enum class MessageIcon { kNone, kCritical, kQuestion, kExclamation, kInformation };
 
 // Which of the box's buttons, counted from the left, is the default.
 enum class DefaultButton { kFirst, kSecond, kThird };
 
-enum class MessageAnswer { kOk, kCancel, kYes, kNo };
+enum class MessageAnswer { kOkPressed, kCancel, kYes, kNo };
 
 struct MessageRequest {
   std::string text{};
   std::string title{};
-  MessageButtons buttons = MessageButtons::kOk;
+  MessageButtons buttons = MessageButtons::kOkOnly;
   MessageIcon icon = MessageIcon::kNone;
   DefaultButton default_button = DefaultButton::kFirst;
 };

@@ -25,7 +25,7 @@ TEST_P(Buttons, AnswersInOrderAndDefault) {
   const auto answers = ButtonAnswers(c.buttons);
   EXPECT_EQ(std::vector<MessageAnswer>(answers.begin(), answers.end()), c.answers);
   EXPECT_EQ(DefaultAnswer(c.buttons, c.default_button), c.default_answer);
-  for (MessageAnswer a : {kOk, kCancel, kYes, kNo}) {
+  for (MessageAnswer a : {kOkPressed, kCancel, kYes, kNo}) {
     const bool listed = std::find(c.answers.begin(), c.answers.end(), a) != c.answers.end();
     EXPECT_EQ(Offers(c.buttons, a), listed);
   }
@@ -33,8 +33,8 @@ TEST_P(Buttons, AnswersInOrderAndDefault) {
 
 INSTANTIATE_TEST_SUITE_P(
     Table, Buttons,
-    ::testing::Values(ButtonsCase{MessageButtons::kOk, {kOk}, DefaultButton::kThird, kOk},
-                      ButtonsCase{MessageButtons::kOkCancel, {kOk, kCancel}, DefaultButton::kSecond, kCancel},
+    ::testing::Values(ButtonsCase{MessageButtons::kOkOnly, {kOkPressed}, DefaultButton::kThird, kOkPressed},
+                      ButtonsCase{MessageButtons::kOkCancel, {kOkPressed, kCancel}, DefaultButton::kSecond, kCancel},
                       ButtonsCase{MessageButtons::kYesNo, {kYes, kNo}, DefaultButton::kFirst, kYes},
                       ButtonsCase{MessageButtons::kYesNo, {kYes, kNo}, DefaultButton::kThird, kYes},
                       ButtonsCase{MessageButtons::kYesNoCancel, {kYes, kNo, kCancel}, DefaultButton::kThird,

@@ -137,16 +137,48 @@ TEST_F(FrmSettinngsTest, OneGeocentricSideMakesHeightsGeodetic) {
   }
 }
 
-TEST_F(FrmSettinngsTest, ProjectionAndServiceShowNoticesUntilTheirWindowsExist) {
+TEST_F(FrmSettinngsTest, ProjectionButtonsOpenTheDialogOrTheLocalLinkStep) {
+  FrmProection projection(state, platform, window);
+  FrmDlg localLink(state, platform, window);
+  window.SetProjectionWindow(projection);
+  window.SetLocalLinkDialog(localLink);
   Start();
+
+  // A state system: the projection dialog, preset to Gauss-Krüger.
   ChooseSource(kCk42Name, kPz90Name, Ck42Vector());
   window.cboTypeIsx.Choose(2);
+  EXPECT_TRUE(projection.optPro(0).Checked());
+  platform.ExpectModal(projection, [&](Form&) { projection.cmdOK.Click(); });
   ASSERT_TRUE(window.cmdParProIn.Click());
   EXPECT_EQ(state.projection.side, 1);
+  EXPECT_EQ(state.projection.params.Side(1)[6], 500000.0);  // the built-in Gauss-Krüger set
+
+  // WGS-84 as a plane target: preset to UTM.
+  ChooseTarget(kWgs84Name, kPz90Name, Pz90Vector());
+  window.cboTypeOut.Choose(2);
+  EXPECT_TRUE(projection.optPro(2).Checked());
+
+  // A local system: the link step; "No" to the file question opens frmDlg.
+  ChooseTarget(kMck42Name, kPz90Name, Ck42Vector());
+  platform.AnswerMessage(MessageAnswer::kNo);
+  platform.ExpectModal(localLink, [&](Form&) {
+    localLink.txtDlg1.SetText("37 30");
+    localLink.txtDlg2.SetText("6");
+    localLink.txtDlg3.SetText("0");
+    localLink.txtDlg4.SetText("500");
+    localLink.cmdKey.Click();
+  });
+  ASSERT_TRUE(window.cmdParProOut.Click());
+  EXPECT_EQ(state.projection.side, 2);
+  EXPECT_EQ(state.projection.params.Side(2)[3], 37.5);
+  EXPECT_EQ(state.projection.params.Side(2)[6], 500000.0);
+  EXPECT_EQ(platform.Messages().size(), 1u);  // the file question only
+}
+
+TEST_F(FrmSettinngsTest, ServiceShowsANoticeAndHelpOpensTheGuide) {
+  Start();
   ASSERT_TRUE(window.mnuServis.Click());
-  ASSERT_EQ(platform.Messages().size(), 2u);
-  EXPECT_EQ(platform.Messages()[0].text, "Окно параметров проекции будет доступно в следующей версии.");
-  EXPECT_FALSE(IsProjectionSet(state.projection.params.Side(1)));
+  ASSERT_EQ(platform.Messages().size(), 1u);
   ASSERT_TRUE(window.mnuHelp.Click());
   EXPECT_EQ(platform.HelpFiles(), std::vector<std::string>{state.programFolder + "/vexilor.hlp"});
   ASSERT_TRUE(window.cmdCancel.Click());

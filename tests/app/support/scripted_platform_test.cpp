@@ -13,7 +13,7 @@ TEST(ScriptedPlatform, RecordsMessagesAndAnswersQuestionsInOrder) {
   ScriptedPlatform platform;
   platform.AnswerMessage(MessageAnswer::kNo);
   platform.AnswerMessage(MessageAnswer::kCancel);
-  EXPECT_EQ(platform.ShowMessage({.text = "Ошибка", .title = "T"}), MessageAnswer::kOk);
+  EXPECT_EQ(platform.ShowMessage({.text = "Ошибка", .title = "T"}), MessageAnswer::kOkPressed);
   EXPECT_EQ(platform.ShowMessage({.text = "Повторить?", .buttons = MessageButtons::kYesNo}), MessageAnswer::kNo);
   EXPECT_EQ(platform.ShowMessage({.text = "Заменить?",
                                   .title = "Сохранение",
@@ -33,7 +33,7 @@ TEST(ScriptedPlatform, RecordsMessagesAndAnswersQuestionsInOrder) {
 
 TEST(ScriptedPlatform, QuestionWithoutQueuedAnswerFailsAndGivesTheDefault) {
   ScriptedPlatform platform;
-  MessageAnswer answer = MessageAnswer::kOk;
+  MessageAnswer answer = MessageAnswer::kOkPressed;
   EXPECT_NONFATAL_FAILURE(answer = platform.ShowMessage({.text = "Повторить выбор?",
                                                          .buttons = MessageButtons::kYesNo,
                                                          .default_button = DefaultButton::kSecond}),
