@@ -63,14 +63,19 @@ struct Storage {
 };
 const Storage kStorages[] = {{4, 0.001f, "USEL"}, {2, 0.01f, "USEL"}, {4, 0.001f, "MIDL"}};
 
+TestGrid GridStoredAs(const Storage& s) {
+  TestGrid g;
+  g.valueSize = s.size;
+  g.scale = s.scale;
+  g.placement = s.placement;
+  return g;
+}
+
 TEST(QuasiGeoidHeight, NodesGiveTheirOwnHeights) {
   TempFolder folder;
   std::mt19937 random(1);
   for (const Storage& s : kStorages) {
-    TestGrid g;
-    g.valueSize = s.size;
-    g.scale = s.scale;
-    g.placement = s.placement;
+    const TestGrid g = GridStoredAs(s);
     const std::string path = folder.Write("g.mat", GridBytes(g, Smooth));
     std::uniform_int_distribution<int> row(1, g.TotalRows()), column(1, g.TotalColumns());
     for (int i = 0; i < 60; ++i) {
@@ -97,10 +102,7 @@ TEST(QuasiGeoidHeight, SmoothHeightsBetweenNodes) {
   TempFolder folder;
   std::mt19937 random(2);
   for (const Storage& s : kStorages) {
-    TestGrid g;
-    g.valueSize = s.size;
-    g.scale = s.scale;
-    g.placement = s.placement;
+    const TestGrid g = GridStoredAs(s);
     const std::string path = folder.Write("g.mat", GridBytes(g, Smooth));
     std::uniform_real_distribution<double> b(51, 59), l(31, 39);
     double worst = 0;
