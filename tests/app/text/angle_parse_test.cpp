@@ -4,11 +4,10 @@
 
 #include <string>
 
+#include "comma_locale.h"
+
 namespace vexilor {
 namespace {
-
-const NumericLocale kDotLocale{"."};
-const NumericLocale kCommaLocale{","};
 
 struct ParseCase {
   std::string text;

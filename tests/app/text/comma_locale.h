@@ -1,11 +1,17 @@
 #pragma once
 // Switches the C library's LC_NUMERIC to an installed locale whose decimal
-// separator is a comma, for the lifetime of the object, and back afterwards.
+// separator is a comma, for the lifetime of the object, and back afterwards;
+// and the two separators handed to the helpers directly.
 
 #include <clocale>
 #include <string>
 
+#include "app/text/number_text.h"
+
 namespace vexilor {
+
+inline const NumericLocale kDotLocale{"."};
+inline const NumericLocale kCommaLocale{","};
 
 class ScopedCommaLocale {
  public:

@@ -11,9 +11,6 @@
 namespace vexilor {
 namespace {
 
-const NumericLocale kDotLocale{"."};
-const NumericLocale kCommaLocale{","};
-
 struct NumberCase {
   std::string text;
   bool is_number;
