@@ -5,7 +5,7 @@
 #include <cmath>
 #include <limits>
 
-#include "app/text/numeric.h"
+#include "text/numeric.h"
 #include "engine/grid_result_codes.h"
 
 namespace vexilor {

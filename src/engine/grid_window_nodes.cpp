@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/text/numeric.h"
+#include "text/numeric.h"
 #include "engine/angle_constants.h"
 
 namespace vexilor {

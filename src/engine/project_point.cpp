@@ -3,7 +3,7 @@
 #include <cmath>
 #include <optional>
 
-#include "app/text/numeric.h"
+#include "text/numeric.h"
 #include "engine/angle_constants.h"
 #include "engine/ellipsoid.h"
 #include "engine/lambert.h"

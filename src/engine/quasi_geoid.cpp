@@ -6,8 +6,8 @@
 #include <limits>
 #include <vector>
 
-#include "app/text/numeric.h"
-#include "app/text/search_path.h"
+#include "text/numeric.h"
+#include "text/search_path.h"
 #include "engine/angle_constants.h"
 #include "engine/grid_file.h"
 #include "engine/grid_interpolation.h"

@@ -1,8 +1,8 @@
 #include "engine/results_file.h"
 
-#include "app/text/angle_text.h"
-#include "app/text/mask_format.h"
-#include "app/text/text_edit.h"
+#include "text/angle_text.h"
+#include "text/mask_format.h"
+#include "text/text_edit.h"
 #include "engine/angle_constants.h"
 
 namespace vexilor {

@@ -4,8 +4,8 @@
 #include <filesystem>
 #include <fstream>
 
-#include "app/text/angle_text.h"
-#include "app/text/codepage.h"
+#include "text/angle_text.h"
+#include "text/codepage.h"
 #include "engine/angle_constants.h"
 #include "engine/source_line.h"
 

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "app/text/number_reader.h"
-#include "app/text/numeric.h"
-#include "app/text/words.h"
+#include "text/number_reader.h"
+#include "text/numeric.h"
+#include "text/words.h"
 #include "engine/angle_constants.h"
 #include "engine/units.h"
 

@@ -10,7 +10,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "app/text/number_text.h"
+#include "text/number_text.h"
 #include "engine/coord_type.h"
 #include "engine/result_codes.h"
 

@@ -14,10 +14,6 @@ std::size_t Column(ProjectionKind kind) { return static_cast<std::size_t>(kind);
 
 }  // namespace
 
-const std::string& SideSystemName(const TransformSettings& settings, ProjectionSide side) {
-  return side == 1 ? settings.SourceSystemName : settings.TargetSystemName;
-}
-
 const ProjectionSlots& ConfirmedSet(const ProjectionRecord& record, ProjectionKind kind, ProjectionSide side) {
   return record.confirmed[Column(kind)][Row(side)];
 }

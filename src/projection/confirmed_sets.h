@@ -4,15 +4,10 @@
 
 #include <string>
 
-#include "app/transform_settings.h"
 #include "engine/projection_slots.h"
 #include "projection/projection_record.h"
 
 namespace vexilor {
-
-// The current system of `side`: the source system for side 1, the target
-// system for side 2.
-const std::string& SideSystemName(const TransformSettings& settings, ProjectionSide side);
 
 // The set of `kind` last confirmed for `side`.
 const ProjectionSlots& ConfirmedSet(const ProjectionRecord& record, ProjectionKind kind, ProjectionSide side);

@@ -4,9 +4,9 @@
 #include <cmath>
 #include <string_view>
 
-#include "app/text/angle_text.h"
-#include "app/text/number_reader.h"
-#include "app/text/number_text.h"
+#include "text/angle_text.h"
+#include "text/number_reader.h"
+#include "text/number_text.h"
 #include "refdata/reference_messages.h"
 
 namespace vexilor {

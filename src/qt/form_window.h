@@ -25,7 +25,7 @@
 #include <map>
 #include <string_view>
 
-#include "app/form/form.h"
+#include "form/form.h"
 
 class QAction;
 class QMenu;

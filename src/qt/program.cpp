@@ -1,7 +1,7 @@
 #include "qt/program.h"
 
 #include "qt/main_window_view.h"
-#include "refdata/national.h"
+#include "windows/national.h"
 
 namespace vexilor {
 

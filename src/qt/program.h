@@ -5,15 +5,15 @@
 
 #include <string>
 
-#include "app/form/form.h"
-#include "app/form/platform.h"
-#include "app/app_state.h"
-#include "app/main_window.h"
+#include "form/form.h"
+#include "form/platform.h"
+#include "state/app_state.h"
+#include "windows/main_window.h"
 #include "qt/qt_platform.h"
 #include "qt/run_progress_dialog.h"
-#include "projection/projection_window.h"
-#include "refdata/catalogue_window.h"
-#include "refdata/local_link_dialog.h"
+#include "windows/projection_window.h"
+#include "windows/catalogue_window.h"
+#include "windows/local_link_dialog.h"
 
 namespace vexilor {
 

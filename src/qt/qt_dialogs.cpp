@@ -5,7 +5,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "app/form/file_filter.h"
+#include "form/file_filter.h"
 #include "qt/qt_text.h"
 
 namespace vexilor {

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/form/dialog_requests.h"
+#include "form/dialog_requests.h"
 
 class QWidget;
 

@@ -4,7 +4,7 @@
 #include <QFontMetrics>
 #include <QScreen>
 
-#include "app/form/form.h"
+#include "form/form.h"
 #include "qt/help_viewer.h"
 #include "qt/qt_dialogs.h"
 #include "qt/qt_text.h"

@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "app/form/platform.h"
+#include "form/platform.h"
 #include "qt/form_window.h"
 
 namespace vexilor {

@@ -1,6 +1,6 @@
 #include "qt/qt_text.h"
 
-#include "app/text/utf8.h"
+#include "text/utf8.h"
 
 namespace vexilor {
 namespace {

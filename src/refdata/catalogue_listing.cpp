@@ -2,7 +2,7 @@
 
 #include <vector>
 
-#include "app/text/words.h"
+#include "text/words.h"
 #include "refdata/record_fields.h"
 
 namespace vexilor {

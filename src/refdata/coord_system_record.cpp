@@ -4,8 +4,8 @@
 #include <utility>
 #include <vector>
 
-#include "app/text/shortest_double.h"
-#include "app/text/words.h"
+#include "text/shortest_double.h"
+#include "text/words.h"
 
 namespace vexilor {
 namespace {

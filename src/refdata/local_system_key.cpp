@@ -3,14 +3,14 @@
 #include <utility>
 #include <vector>
 
-#include "app/text/angle_text.h"
-#include "app/text/number_reader.h"
-#include "app/text/number_text.h"
-#include "app/text/text_edit.h"
-#include "app/text/words.h"
+#include "text/angle_text.h"
+#include "text/number_reader.h"
+#include "text/number_text.h"
+#include "text/text_edit.h"
+#include "text/words.h"
 #include "refdata/record_fields.h"
 #include "refdata/reference_file.h"
-#include "app/text/text_case.h"
+#include "text/text_case.h"
 
 namespace vexilor {
 namespace {

@@ -2,10 +2,10 @@
 
 #include <optional>
 
-#include "app/text/number_reader.h"
-#include "app/text/numeric.h"
-#include "app/text/text_edit.h"
-#include "app/text/utf8.h"
+#include "text/number_reader.h"
+#include "text/numeric.h"
+#include "text/text_edit.h"
+#include "text/utf8.h"
 
 namespace vexilor {
 

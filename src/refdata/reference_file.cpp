@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "app/text/codepage.h"
+#include "text/codepage.h"
 #include "refdata/file_replace.h"
 #include "refdata/reference_path.h"
 

@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "app/text/words.h"
+#include "text/words.h"
 #include "refdata/coord_system_record.h"
 #include "refdata/record_fields.h"
-#include "app/text/text_case.h"
+#include "text/text_case.h"
 
 namespace vexilor {
 namespace {

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/text/codepage.h"
+#include "text/codepage.h"
 #include "cli_options.h"
 #include "cli_run.h"
 

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "app/text/words.h"
+#include "text/words.h"
 #include "engine/angle_constants.h"
 
 namespace vexilor {

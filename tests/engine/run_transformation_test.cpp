@@ -6,7 +6,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/text/codepage.h"
+#include "text/codepage.h"
 #include "engine/angle_constants.h"
 #include "engine_test_support.h"
 

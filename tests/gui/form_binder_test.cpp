@@ -18,8 +18,8 @@
 #include <QtTest>
 #include <memory>
 
-#include "app/form/form.h"
-#include "app/text/key_filter.h"
+#include "form/form.h"
+#include "text/key_filter.h"
 #include "qt/help_viewer.h"
 #include "qt/qt_dialogs.h"
 #include "qt/qt_platform.h"

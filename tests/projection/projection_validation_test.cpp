@@ -313,13 +313,5 @@ TEST(ConfirmedSets, AnotherSystemBringsBackTheDefaultsOfThatSideOnly) {
   }
 }
 
-TEST(SideSystemName, SourceForSideOneTargetForSideTwo) {
-  TransformSettings settings;
-  settings.SourceSystemName = "S";
-  settings.TargetSystemName = "T";
-  EXPECT_EQ(SideSystemName(settings, 1), "S");
-  EXPECT_EQ(SideSystemName(settings, 2), "T");
-}
-
 }  // namespace
 }  // namespace vexilor

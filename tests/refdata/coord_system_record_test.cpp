@@ -6,9 +6,9 @@
 #include <vector>
 
 
-#include "app/text/comma_locale.h"
+#include "text/comma_locale.h"
 #include "refdata/ellipsoid_record.h"
-#include "refdata_test_support.h"
+#include "support/raw_files.h"
 
 namespace vexilor {
 namespace {

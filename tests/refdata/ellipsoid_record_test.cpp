@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "refdata_test_support.h"
+#include "support/raw_files.h"
 
 namespace vexilor {
 namespace {

@@ -5,8 +5,8 @@
 #include <filesystem>
 #include <string>
 
-#include "app/text/angle_text.h"
-#include "refdata_test_support.h"
+#include "text/angle_text.h"
+#include "support/raw_files.h"
 
 namespace vexilor {
 namespace {

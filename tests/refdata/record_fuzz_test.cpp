@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "app/text/codepage.h"
+#include "text/codepage.h"
 #include "refdata/coord_system_record.h"
 #include "refdata/ellipsoid_record.h"
 #include "refdata/system_choice.h"

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "refdata_test_support.h"
+#include "support/raw_files.h"
 
 namespace vexilor {
 namespace {

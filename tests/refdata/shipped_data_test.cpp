@@ -17,7 +17,7 @@
 #include "refdata/reference_path.h"
 #include "refdata/system_choice.h"
 #include "refdata/system_lookup.h"
-#include "refdata_test_support.h"
+#include "support/raw_files.h"
 
 namespace vexilor {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "engine/datum.h"
-#include "refdata_test_support.h"
+#include "support/raw_files.h"
 
 namespace vexilor {
 namespace {

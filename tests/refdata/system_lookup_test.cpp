@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "app/text/text_case.h"
-#include "refdata_test_support.h"
+#include "text/text_case.h"
+#include "support/raw_files.h"
 
 namespace vexilor {
 namespace {

@@ -3,9 +3,9 @@
 #include <map>
 #include <sstream>
 
-#include "app/text/number_reader.h"
-#include "app/text/number_text.h"
-#include "app/text/numeric.h"
+#include "text/number_reader.h"
+#include "text/number_text.h"
+#include "text/numeric.h"
 #include "engine/units.h"
 #include "projection/projection_record.h"
 

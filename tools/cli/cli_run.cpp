@@ -2,8 +2,8 @@
 
 #include <fstream>
 
-#include "app/result_messages.h"
-#include "app/text/numeric.h"
+#include "state/result_messages.h"
+#include "text/numeric.h"
 #include "engine/grid_file.h"
 #include "engine/run_transformation.h"
 #include "progress_bar.h"

@@ -1,0 +1,91 @@
+#include "form/form.h"
+
+#include <algorithm>
+
+#include "form/guarded_run.h"
+
+namespace vexilor {
+
+Form::Form(std::string name, std::string caption) : name_(std::move(name)), caption_(std::move(caption)) {}
+
+Control& Form::Add(ControlSpec spec) {
+  controls_.push_back(std::unique_ptr<Control>(new Control(*this, std::move(spec))));
+  return *controls_.back();
+}
+
+Control* Form::Find(std::string_view name, int index) const {
+  for (const auto& control : controls_) {
+    if (control->Name() == name && control->Index() == index) return control.get();
+  }
+  return nullptr;
+}
+
+std::vector<Control*> Form::Array(std::string_view name) const {
+  std::vector<Control*> elements;
+  for (const auto& control : controls_) {
+    if (control->Name() == name && control->Index() != kNoIndex) elements.push_back(control.get());
+  }
+  std::sort(elements.begin(), elements.end(),
+            [](const Control* a, const Control* b) { return a->Index() < b->Index(); });
+  return elements;
+}
+
+Form& Form::OnLoad(Handler handler) {
+  on_load_ = std::move(handler);
+  return *this;
+}
+
+Form& Form::OnActivate(Handler handler) {
+  on_activate_ = std::move(handler);
+  return *this;
+}
+
+Form& Form::OnQueryUnload(CancelHandler handler) {
+  on_query_unload_ = std::move(handler);
+  return *this;
+}
+
+Form& Form::OnUnload(CancelHandler handler) {
+  on_unload_ = std::move(handler);
+  return *this;
+}
+
+void Form::Load() {
+  if (loaded_) return;
+  loaded_ = true;
+  if (on_load_) on_load_();
+}
+
+bool Form::RequestClose() {
+  if (closing_) return false;
+  bool cancel = false;
+  RunGuarded(closing_, [this, &cancel] {
+    if (on_query_unload_) on_query_unload_(cancel);
+    if (!cancel && on_unload_) on_unload_(cancel);
+  });
+  if (cancel) return false;
+  Hide();
+  return true;
+}
+
+void Form::Activate() { RunGuarded(activating_, on_activate_); }
+
+void Form::MoveFocus(Control* target) {
+  const unsigned move = ++focus_moves_;
+  if (focused_ == target) return;
+  if (focused_ != nullptr) focused_->RunFocusEvent(false);
+  if (focus_moves_ != move) return;  // the LostFocus handler moved the focus itself
+  focused_ = target;
+  if (target != nullptr) target->RunFocusEvent(true);
+}
+
+void Form::ClearOtherOptions(const Control& chosen) {
+  for (const auto& control : controls_) {
+    if (control.get() != &chosen && control->Kind() == ControlKind::kOption &&
+        control->Group() == chosen.Group()) {
+      control->checked_ = false;
+    }
+  }
+}
+
+}  // namespace vexilor

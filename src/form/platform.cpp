@@ -1,0 +1,59 @@
+#include "form/platform.h"
+
+#include <algorithm>
+#include <iterator>
+
+#include "form/form.h"
+
+namespace vexilor {
+
+void Platform::Show(Form& form) {
+  if (!Present(form)) return;
+  if (std::find(shown_.begin(), shown_.end(), &form) == shown_.end()) shown_.push_back(&form);
+  if (form.Visible()) OnShown(form);
+}
+
+bool Platform::ShowModal(Form& form) {
+  if (form.Visible() || quit_requested_) return false;
+  shown_.push_back(&form);
+  form.SetModal(true);
+  if (Present(form) && form.Visible()) {
+    OnShown(form);
+    RunModal(form);
+  }
+  form.SetModal(false);
+  if (quit_requested_) form.Hide();
+  shown_.erase(std::prev(std::find(shown_.rbegin(), shown_.rend(), &form).base()));
+  if (Form* previous = ActiveForm(); previous != nullptr && !quit_requested_) previous->Activate();
+  return true;
+}
+
+Form* Platform::ActiveForm() const {
+  const auto showing = std::find_if(shown_.rbegin(), shown_.rend(), [](const Form* f) { return f->Visible(); });
+  return showing == shown_.rend() ? nullptr : *showing;
+}
+
+void Platform::Quit() {
+  if (quit_requested_) return;
+  quit_requested_ = true;
+  EndProgram();
+}
+
+BeepFn Platform::Beeper() {
+  return [this] { Beep(); };
+}
+
+TextWidthFn Platform::WidthMeasure(const Form& form, bool bold) const {
+  return [this, &form, bold](const std::string& text) { return TextWidth(form, text, bold); };
+}
+
+bool Platform::Present(Form& form) {
+  if (quit_requested_) return false;
+  form.Load();
+  if (quit_requested_) return false;
+  form.MakeVisible();
+  form.Activate();
+  return true;
+}
+
+}  // namespace vexilor

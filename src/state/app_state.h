@@ -1,0 +1,32 @@
+#pragma once
+// The program's shared state: one object, created at start-up and passed by
+// reference to every window.
+
+#include <cstdint>
+#include <string>
+
+#include "state/transform_settings.h"
+#include "engine/run_transformation.h"
+#include "projection/projection_record.h"
+#include "refdata/reference_lines.h"
+
+namespace vexilor {
+
+// The catalogue of systems as read from sys.dat and ellips.dat.
+struct CatalogueState {
+  SystemLines systems;
+  EllipsoidLines ellipsoids;
+  bool reloadNeeded = true;       // read the files again at the next choice
+  bool resetOnActivation = true;  // the window selects its first entry again
+  std::int16_t side = 0;          // the side being chosen: 0 source, 1 target
+};
+
+struct AppState {
+  std::string programFolder;
+  TransformSettings settings;
+  ProjectionRecord projection;
+  CatalogueState catalogue;
+  RunCounters runCounters;
+};
+
+}  // namespace vexilor

@@ -1,0 +1,44 @@
+#pragma once
+// Angles as the user types them and as they are shown and written:
+// degrees, minutes and seconds separated by single blanks.
+
+#include <string>
+#include <string_view>
+
+#include "text/number_text.h"
+
+namespace vexilor {
+
+// Result of ParseAngle for any bad input. Every caller's range test
+// (|latitude| > 90, |longitude| > 360, ...) rejects it; callers test ranges,
+// not this value.
+inline constexpr double kAngleParseError = 9999.0;
+
+// Decimal degrees from "D M S", "D M" or "D", the pieces separated by exactly
+// one blank. Each piece must pass IsNumberText; minutes and seconds must lie
+// in [0, 60) and minutes may carry a fraction also when seconds follow;
+// degrees have no range limit. A "-" in the degrees piece makes the whole
+// angle negative ("-0 30 00" is -0.5). Anything else, including a leading or
+// trailing blank, gives kAngleParseError.
+double ParseAngle(std::string_view text, const NumericLocale& locale = CurrentNumericLocale());
+
+// Layout argument of FormatAngle: degrees, minutes and seconds. Any other
+// value means degrees and minutes.
+inline constexpr int kAngleLayoutDms = 1;
+// Symbols argument of FormatAngle: with the marks ° ' ". Any other value
+// means blanks only.
+inline constexpr int kAngleWithSymbols = 1;
+
+// Text of `angle` (decimal degrees, reduced into [0, 360)) with `decimals`
+// places on the last part: 1 to 6 for seconds, 1 to 8 for minutes (lower
+// values act as 1, higher ones as the maximum). Parts that round up to 60
+// carry into the next part, 360 degrees shows as 0. The text starts with
+// leading blanks and a sign mark so that columns line up: a non-negative
+// angle takes one column more than a negative one, and a negative angle that
+// rounds to zero shows a blank instead of "-". Examples:
+// FormatAngle(55.5, 2, 1, 0) == "   55 30 00.00",
+// FormatAngle(-12.5, 1, 2, 1) == " -12° 30.0'".
+// A non-finite angle gives NonFiniteText (mask_format.h).
+std::string FormatAngle(double angle, int decimals, int layout, int symbols);
+
+}  // namespace vexilor

@@ -1,0 +1,29 @@
+#include "text/number_text.h"
+
+#include <clocale>
+
+#include "text/number_scan.h"
+#include "text/text_edit.h"
+
+namespace vexilor {
+
+NumericLocale CurrentNumericLocale() {
+  const std::lconv* conventions = std::localeconv();
+  if (conventions == nullptr || conventions->decimal_point == nullptr ||
+      *conventions->decimal_point == '\0')
+    return {};
+  return {conventions->decimal_point};
+}
+
+bool IsLocaleNumber(std::string_view text, const NumericLocale& locale) {
+  const std::string_view number = TrimBlanks(text);
+  if (number.empty() || DecimalNumberLength(number, locale.decimal_point) != number.size()) return false;
+  return DecimalNumberValue(number, locale.decimal_point).has_value();
+}
+
+bool IsNumberText(std::string_view text, const NumericLocale& locale) {
+  if (IsLocaleNumber("42.12", locale)) return IsLocaleNumber(text, locale);
+  return IsLocaleNumber(ReplaceFirstChar(text, ".", locale.decimal_point), locale);
+}
+
+}  // namespace vexilor

@@ -1,0 +1,99 @@
+#include "text/utf8.h"
+
+namespace vexilor {
+namespace {
+
+struct SequenceForm {
+  std::size_t length;   // bytes in the sequence
+  char32_t lead_bits;   // payload of the lead byte
+  char32_t smallest;    // smallest code point this length may carry
+};
+
+// Form announced by a lead byte; length 0 when the byte cannot lead.
+SequenceForm FormOfLead(unsigned char lead) {
+  if ((lead & 0xE0U) == 0xC0U) return {2, lead & 0x1FU, 0x80};
+  if ((lead & 0xF0U) == 0xE0U) return {3, lead & 0x0FU, 0x800};
+  if ((lead & 0xF8U) == 0xF0U) return {4, lead & 0x07U, 0x10000};
+  return {0, 0, 0};
+}
+
+bool IsSurrogate(char32_t code_point) { return code_point >= 0xD800 && code_point <= 0xDFFF; }
+
+bool IsScalarValue(char32_t code_point) {
+  return code_point <= 0x10FFFF && !IsSurrogate(code_point);
+}
+
+// Byte offset just past the first `count` code points.
+std::size_t OffsetAfter(std::string_view text, std::size_t count) {
+  std::size_t pos = 0;
+  for (std::size_t i = 0; i < count && pos < text.size(); ++i) DecodeCodePoint(text, pos);
+  return pos;
+}
+
+}  // namespace
+
+char32_t DecodeCodePoint(std::string_view text, std::size_t& pos) {
+  const auto lead = static_cast<unsigned char>(text[pos]);
+  if (lead < 0x80) {
+    ++pos;
+    return lead;
+  }
+  const SequenceForm form = FormOfLead(lead);
+  if (form.length == 0 || text.size() - pos < form.length) {
+    ++pos;
+    return kReplacementCharacter;
+  }
+  char32_t code_point = form.lead_bits;
+  for (std::size_t i = 1; i < form.length; ++i) {
+    const auto next = static_cast<unsigned char>(text[pos + i]);
+    if ((next & 0xC0U) != 0x80U) {
+      ++pos;
+      return kReplacementCharacter;
+    }
+    code_point = (code_point << 6) | (next & 0x3FU);
+  }
+  if (code_point < form.smallest || !IsScalarValue(code_point)) {
+    ++pos;
+    return kReplacementCharacter;
+  }
+  pos += form.length;
+  return code_point;
+}
+
+void AppendCodePoint(std::string& text, char32_t code_point) {
+  if (!IsScalarValue(code_point)) code_point = kReplacementCharacter;
+  const auto byte = [&text](char32_t bits) { text.push_back(static_cast<char>(bits)); };
+  if (code_point < 0x80) {
+    byte(code_point);
+  } else if (code_point < 0x800) {
+    byte(0xC0 | (code_point >> 6));
+    byte(0x80 | (code_point & 0x3F));
+  } else if (code_point < 0x10000) {
+    byte(0xE0 | (code_point >> 12));
+    byte(0x80 | ((code_point >> 6) & 0x3F));
+    byte(0x80 | (code_point & 0x3F));
+  } else {
+    byte(0xF0 | (code_point >> 18));
+    byte(0x80 | ((code_point >> 12) & 0x3F));
+    byte(0x80 | ((code_point >> 6) & 0x3F));
+    byte(0x80 | (code_point & 0x3F));
+  }
+}
+
+std::size_t CodePointCount(std::string_view text) {
+  std::size_t count = 0;
+  for (std::size_t pos = 0; pos < text.size(); ++count) DecodeCodePoint(text, pos);
+  return count;
+}
+
+std::string_view FirstCodePoints(std::string_view text, std::size_t count) {
+  return text.substr(0, OffsetAfter(text, count));
+}
+
+std::string_view LastCodePoints(std::string_view text, std::size_t count) {
+  const std::size_t total = CodePointCount(text);
+  if (count >= total) return text;
+  return text.substr(OffsetAfter(text, total - count));
+}
+
+}  // namespace vexilor

@@ -1,0 +1,424 @@
+#include "windows/catalogue_window.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <utility>
+#include <vector>
+
+#include "text/key_filter.h"
+#include "text/mask_format.h"
+#include "text/number_reader.h"
+#include "text/number_text.h"
+#include "text/path_fit.h"
+#include "text/shortest_double.h"
+#include "text/text_edit.h"
+#include "refdata/catalogue_listing.h"
+#include "refdata/ellipsoid_record.h"
+#include "refdata/reference_messages.h"
+#include "refdata/reference_path.h"
+#include "windows/rewrite_reference_file.h"
+
+namespace vexilor {
+namespace {
+
+// One link parameter as the window shows, checks and names it.
+struct LinkField {
+  std::string_view label;    // "" for the scale correction, which its frame names
+  std::string_view mask;     // "" shows the general number form
+  double bound;              // largest magnitude accepted by "Сохранить"
+  std::string_view refusal;  // message for a value that is not a number or out of bound
+};
+
+// Shifts in metres, rotations in arc seconds, the scale correction as a pure
+// number, in the order of txt1(0..6).
+constexpr std::array<LinkField, FrmNational::kLinkBoxes> kLinkFields{{
+    {"Dx, м", "0.00", 3000.0, "Неверное значение параметра Dx."},
+    {"Dy, м", "0.00", 3000.0, "Неверное значение параметра Dy."},
+    {"Dz, м", "0.00", 3000.0, "Неверное значение параметра Dz."},
+    {"Wx,\"", "0.000", 10.0, "Неверное значение параметра Wx."},
+    {"Wy,\"", "0.000", 10.0, "Неверное значение параметра Wy."},
+    {"Wz,\"", "0.000", 10.0, "Неверное значение параметра Wz."},
+    {"", "", 0.00001, "Неверное значение масштабной поправки."},
+}};
+
+// Shifts and rotations are shown right-aligned in boxes of this many characters.
+constexpr int kLinkTextWidth = 9;
+
+// txtEll(index): label, and the row of the ellipsoid frame it stands in.
+struct EllipsoidBox {
+  std::string_view label;
+  int row;
+};
+constexpr std::array<EllipsoidBox, FrmNational::kEllipsoidBoxes> kEllipsoidLayout{{
+    {"Большая полуось", 1},
+    {"Знаменатель сжатия", 2},
+    {"Имя", 0},
+}};
+
+constexpr std::string_view kAddNotice = "Определение новой системы координат пока недоступно.";
+constexpr int kRowHeight = 360;
+constexpr int kBoxHeight = 315;
+
+}  // namespace
+
+FrmNational::FrmNational(AppState& state, Platform& platform, MainWindowHooks& main_window)
+    : Form("frmNational", "Установка параметров  систем координат"),
+      fraSys(Make(ControlKind::kFrame, "fraSys", " Выбор национальной системы координат", nullptr,
+                  {120, 120, 5400, 5400})),
+      lstSys(Make(ControlKind::kList, "lstSys", "", &fraSys, {120, 300, 5160, 4980})),
+      fraEllipso(Make(ControlKind::kFrame, "fraEllipso", " Параметры эллипсоида ", nullptr, {5640, 120, 4200, 1500})),
+      fraSystem(Make(ControlKind::kFrame, "fraSystem", " Связь с системой ", nullptr, {5640, 1680, 4200, 660})),
+      txtSystem(Make(ControlKind::kTextBox, "txtSystem", "", &fraSystem, {120, 270, 3960, kBoxHeight})),
+      fraOrient(Make(ControlKind::kFrame, "fraOrient", " Параметры связи СК ", nullptr, {5640, 2400, 4200, 2580})),
+      fraLin(Make(ControlKind::kFrame, "fraLin", " Линейные ", &fraOrient, {120, 270, 1920, 1500})),
+      fraAngle(Make(ControlKind::kFrame, "fraAngle", " Угловые ", &fraOrient, {2160, 270, 1920, 1500})),
+      fraScale(Make(ControlKind::kFrame, "fraScale", " Масштабная поправка ", &fraOrient, {120, 1860, 3960, 600})),
+      cmdChange(Make(ControlKind::kButton, "cmdChange", "Изменить", nullptr, {120, 5640, 1500, 375},
+                     "Сделать доступными параметры связи СК для редактирования")),
+      cmdSave(Make(ControlKind::kButton, "cmdSave", "Сохранить", nullptr, {1740, 5640, 1500, 375},
+                   "Сохранить измения параметров связи СК")),
+      cmdRemove(Make(ControlKind::kButton, "cmdRemove", "Удалить", nullptr, {3360, 5640, 1500, 375},
+                     "Удалить выбранную систему координат из списка")),
+      cmdAdd(Make(ControlKind::kButton, "cmdAdd", "Добавить", nullptr, {4980, 5640, 1500, 375},
+                  "Добавить новую систему координат в список")),
+      cmdCancel(Make(ControlKind::kButton, "cmdCancel", "Закрыть", nullptr, {6600, 5640, 1500, 375},
+                     "Выход без выбора имени системы координат")),
+      cmdOK(Make(ControlKind::kButton, "cmdOK", "OK", nullptr, {8220, 5640, 1500, 375})),
+      state_(state),
+      platform_(platform),
+      mainWindow_(main_window) {
+  Move({0, 0, 9960, 6240});
+  AddEllipsoidBoxes();
+  AddLinkBoxes();
+  BindHandlers();
+}
+
+Control& FrmNational::Make(ControlKind kind, std::string name, std::string text, Control* container,
+                           TwipsRect position, std::string toolTip, int index) {
+  return Add({.kind = kind,
+              .name = std::move(name),
+              .index = index,
+              .text = std::move(text),
+              .container = container,
+              .position = position,
+              .tool_tip = std::move(toolTip)});
+}
+
+void FrmNational::AddEllipsoidBoxes() {
+  for (int i = 0; i < kEllipsoidBoxes; ++i) {
+    const EllipsoidBox& box = kEllipsoidLayout[static_cast<std::size_t>(i)];
+    const int top = 270 + box.row * kRowHeight;
+    Make(ControlKind::kLabel, "lblEll", std::string(box.label), &fraEllipso, {120, top + 30, 2040, 285}, {}, i);
+    txtEll_[static_cast<std::size_t>(i)] =
+        &Make(ControlKind::kTextBox, "txtEll", "", &fraEllipso, {2220, top, 1860, kBoxHeight}, {}, i);
+    txtEll(i).SetReadOnly(true);
+  }
+  txtSystem.SetReadOnly(true);
+}
+
+void FrmNational::AddLinkBoxes() {
+  for (int i = 0; i < kLinkBoxes; ++i) {
+    const LinkField& field = kLinkFields[static_cast<std::size_t>(i)];
+    Control* frame = &fraScale;
+    TwipsRect box{120, 240, 3720, kBoxHeight};
+    if (!field.label.empty()) {
+      frame = i < 3 ? &fraLin : &fraAngle;
+      const int top = 300 + (i % 3) * kRowHeight;
+      Make(ControlKind::kLabel, "lbl1", std::string(field.label), frame, {120, top + 30, 720, 285}, {}, i);
+      box = {840, top, 960, kBoxHeight};
+    }
+    txt1_[static_cast<std::size_t>(i)] = &Make(ControlKind::kTextBox, "txt1", "", frame, box, {}, i);
+  }
+}
+
+void FrmNational::BindHandlers() {
+  OnActivate([this] { Form_Activate(); });
+  // The close box leaves the window as "Закрыть" does: hidden, never unloaded.
+  OnQueryUnload([this](bool& cancel) {
+    cancel = true;
+    cmdCancel_Click();
+  });
+  lstSys.OnClick([this] { lstSys_Click(); });
+  cmdChange.OnClick([this] { cmdChange_Click(); });
+  cmdSave.OnClick([this] { cmdSave_Click(); });
+  cmdRemove.OnClick([this] { cmdRemove_Click(); });
+  cmdAdd.OnClick([this] { cmdAdd_Click(); });
+  cmdCancel.OnClick([this] { cmdCancel_Click(); });
+  cmdOK.OnClick([this] { cmdOK_Click(); });
+  for (int i = 0; i < kLinkBoxes; ++i) {
+    txt1(i).OnChange([this] { txt1_Change(); });
+    // The scale correction takes any key, so that it can be typed in exponent form.
+    if (i < kLinkBoxes - 1) txt1(i).OnKeyPress([this](int& key) { txt1_KeyPress(key); });
+  }
+}
+
+// --- Handlers ---
+
+void FrmNational::Form_Activate() {
+  fraSys.SetText(std::string(Title()));
+  ShowCatalogueNames();
+  if (state_.catalogue.resetOnActivation) {
+    lstSys.SetListIndex(-1);
+    editMode_ = false;
+    for (Control* button : {&cmdRemove, &cmdSave, &cmdChange, &cmdOK}) button->SetEnabled(false);
+    ClearBoxes();
+    EnableLinkBoxes(false);
+  }
+  lstSys.SetFocus();
+  state_.catalogue.resetOnActivation = true;
+}
+
+void FrmNational::lstSys_Click() {
+  const std::int16_t position = SelectedPosition();
+  if (position == 0) return;
+  for (Control* button : {&cmdRemove, &cmdChange, &cmdOK}) button->SetEnabled(true);
+  cmdSave.SetEnabled(false);
+  editMode_ = false;
+  EnableLinkBoxes(false);
+  // Nothing of the entry shown before may stay beside the new name.
+  ClearBoxes();
+
+  CoordSystem system;
+  if (ParseSystemLine(state_.catalogue.systems.Item(position), system) != RecordError::kNone) {
+    Warn(BadSystemFileMessage(SystemsPath()), Title());
+    return;
+  }
+  ShowEntry(system);
+  if (!ShowEllipsoid(system.ellipsoidNumber)) return;
+  txtSystem.SetText(Fitted(txtSystem, system.parentCode));
+}
+
+void FrmNational::cmdChange_Click() {
+  EnableLinkBoxes(true);
+  editMode_ = true;
+  txt1(0).SetFocus();
+}
+
+void FrmNational::txt1_Change() {
+  if (editMode_) cmdSave.SetEnabled(true);
+}
+
+void FrmNational::txt1_KeyPress(int& key) { key = FilterNumericKey(key, platform_.Beeper()); }
+
+void FrmNational::cmdSave_Click() {
+  const std::int16_t position = SelectedPosition();
+  if (position == 0) return;
+  LinkParams link{};
+  if (!ReadLinkBoxes(link)) return;
+  SystemLines& systems = state_.catalogue.systems;
+  CoordSystem system;
+  // Parsed before it leaves the list, so that a bad line is never lost.
+  if (ParseSystemLine(systems.Item(position), system) != RecordError::kNone) {
+    Warn(BadSystemFileMessage(SystemsPath()), kSaveLinkTitle);
+    return;
+  }
+  system.link = link;
+  std::string line = FormatSystemLine(system);
+  systems.Remove(position);
+  // One line was just removed, so the list has room for it again.
+  InsertSorted(systems, line);
+  // The padded line may sort apart from an entry whose name begins the same.
+  if (ShowCatalogueNames()) {
+    const auto found = std::find(systems.begin(), systems.end(), line);
+    lstSys.SetListIndex(static_cast<int>(found - systems.begin()));
+  }
+  RewriteSystems(kSaveLinkTitle);
+  EnableLinkBoxes(false);
+  editMode_ = false;
+  cmdSave.SetEnabled(false);
+}
+
+void FrmNational::cmdRemove_Click() {
+  const std::int16_t position = SelectedPosition();
+  if (position == 0) return;
+  {
+    WaitCursor wait(platform_);
+    for (Control* button : {&cmdRemove, &cmdChange, &cmdSave}) button->SetEnabled(false);
+    editMode_ = false;
+    ClearBoxes();
+    EnableLinkBoxes(false);
+    state_.catalogue.systems.Remove(position);
+    lstSys.ClearItems();
+    ShowCatalogueNames();
+  }
+  cmdOK.SetEnabled(false);
+  lstSys.SetFocus();
+  RewriteSystems(Title());
+}
+
+void FrmNational::cmdAdd_Click() {
+  state_.catalogue.resetOnActivation = false;
+  platform_.ShowMessage({.text = std::string(kAddNotice),
+                         .title = std::string(Title()),
+                         .buttons = MessageButtons::kOkOnly,
+                         .icon = MessageIcon::kInformation});
+}
+
+void FrmNational::cmdCancel_Click() {
+  state_.catalogue.resetOnActivation = true;
+  mainWindow_.ResetTypeList(state_.catalogue.side);
+  Hide();
+}
+
+void FrmNational::cmdOK_Click() {
+  const std::int16_t position = SelectedPosition();
+  if (position == 0) return;
+  SystemChoice choice;
+  const ChoiceOutcome outcome =
+      ChooseSystem(state_.catalogue.systems, state_.catalogue.ellipsoids, position, choice);
+  if (outcome.error != ChoiceError::kNone) {
+    ReportChoiceError(outcome);
+    return;
+  }
+  if (!HandOver(choice)) return;
+  mainWindow_.ClearResults();
+  Hide();
+}
+
+// --- Helpers ---
+
+std::string_view FrmNational::Title() const { return CatalogueTitle(state_.catalogue.side); }
+
+std::string FrmNational::SystemsPath() const { return ReferenceFilePath(state_.programFolder, kSystemsFileName); }
+
+std::string FrmNational::EllipsoidsPath() const {
+  return ReferenceFilePath(state_.programFolder, kEllipsoidsFileName);
+}
+
+void FrmNational::Warn(std::string text, std::string_view title) {
+  platform_.ShowMessage({.text = std::move(text),
+                         .title = std::string(title),
+                         .buttons = MessageButtons::kOkOnly,
+                         .icon = MessageIcon::kExclamation});
+}
+
+std::int16_t FrmNational::SelectedPosition() const {
+  // The list never holds more entries than a 16-bit list of lines.
+  return static_cast<std::int16_t>(lstSys.ListIndex() + 1);
+}
+
+bool FrmNational::ShowCatalogueNames() {
+  std::vector<std::string> names;
+  for (const std::string& line : state_.catalogue.systems) names.push_back(SystemListName(line));
+  if (names == lstSys.Items()) return false;
+  lstSys.SetItems(std::move(names));
+  return true;
+}
+
+void FrmNational::EnableLinkBoxes(bool enabled) {
+  for (Control* box : txt1_) box->SetEnabled(enabled);
+}
+
+void FrmNational::ClearBoxes() {
+  for (Control* box : txt1_) box->SetText({});
+  for (Control* box : txtEll_) box->SetText({});
+  txtSystem.SetText({});
+}
+
+void FrmNational::ShowEntry(const CoordSystem& system) {
+  for (int i = 0; i < kLinkBoxes; ++i) {
+    const auto k = static_cast<std::size_t>(i);
+    const LinkField& field = kLinkFields[k];
+    txt1(i).SetText(field.mask.empty() ? ShortestDoubleText(system.link[k])
+                                       : PadLeft(FormatWithMask(system.link[k], field.mask), kLinkTextWidth));
+  }
+}
+
+bool FrmNational::ShowEllipsoid(std::int16_t number) {
+  Ellipsoid ellipsoid;
+  switch (FindEllipsoid(state_.catalogue.ellipsoids, number, ellipsoid)) {
+    case EllipsoidSearch::kFound:
+      txtEll(2).SetText(Fitted(txtEll(2), ellipsoid.name));
+      txtEll(0).SetText(Fitted(txtEll(0), FormatWithMask(ellipsoid.a, "0.000")));
+      txtEll(1).SetText(Fitted(txtEll(1), FormatWithMask(ellipsoid.invf, "0.000000000")));
+      return true;
+    case EllipsoidSearch::kNotFound:
+      Warn(EllipsoidNotFoundMessage(number, EllipsoidsPath()), Title());
+      return false;
+    case EllipsoidSearch::kBadFile:
+      break;
+  }
+  Warn(EllipsoidFileErrorMessage(EllipsoidsPath()), Title());
+  return false;
+}
+
+std::string FrmNational::Fitted(const Control& box, std::string text) const {
+  return FitPathToWidth(platform_.WidthMeasure(*this), box.Position().width, std::move(text));
+}
+
+bool FrmNational::ReadLinkBoxes(LinkParams& link) {
+  for (int i = 0; i < kLinkBoxes; ++i) {
+    if (txt1(i).Text().empty()) {
+      RefuseLinkBox(i, "Не все данные введены.");
+      return false;
+    }
+  }
+  for (int i = 0; i < kLinkBoxes; ++i) {
+    const auto k = static_cast<std::size_t>(i);
+    const std::string text = txt1(i).Text();
+    const std::optional<double> value = ReadNumber(text);
+    if (!IsNumberText(text) || !value || std::fabs(*value) > kLinkFields[k].bound) {
+      RefuseLinkBox(i, std::string(kLinkFields[k].refusal));
+      return false;
+    }
+    link[k] = *value;
+  }
+  return true;
+}
+
+void FrmNational::RefuseLinkBox(int index, std::string text) {
+  Warn(std::move(text), kSaveLinkTitle);
+  txt1(index).SetFocus();
+  cmdSave.SetEnabled(false);
+}
+
+void FrmNational::ReportChoiceError(const ChoiceOutcome& outcome) {
+  switch (outcome.error) {
+    case ChoiceError::kBadSystemLine:
+      Warn(BadSystemFileMessage(SystemsPath()), Title());
+      return;
+    case ChoiceError::kBadEllipsoidFile:
+      Warn(EllipsoidFileErrorMessage(EllipsoidsPath()), Title());
+      return;
+    case ChoiceError::kEllipsoidNotFound:
+      Warn(EllipsoidNotFoundMessage(outcome.missingEllipsoid, EllipsoidsPath()), Title());
+      return;
+    case ChoiceError::kUnknownParent:
+      Warn(UnknownParentMessage(outcome.parentCode), Title());
+      return;
+    case ChoiceError::kNone:
+      return;
+  }
+}
+
+void FrmNational::RewriteSystems(std::string_view title) {
+  if (!RewriteReferenceFile(ReferenceKind::kSystems, state_.catalogue.systems, title, state_.programFolder,
+                            platform_)) {
+    state_.catalogue.resetOnActivation = false;
+  }
+}
+
+bool FrmNational::HandOver(const SystemChoice& choice) {
+  TransformSettings& settings = state_.settings;
+  const int side = state_.catalogue.side == 0 ? 0 : 1;
+  if (side == 0) {
+    settings.SourceSystemName = choice.name;
+    settings.SourceVector = choice.vector;
+    settings.SourceBaseName = choice.baseName;
+  } else {
+    settings.TargetSystemName = choice.name;
+    settings.TargetVector = choice.vector;
+    settings.TargetBaseName = choice.baseName;
+  }
+  mainWindow_.ShowSystemName(side, choice.name);
+  if (side == 0) return true;
+  if (FindGlobalLink(state_.catalogue.systems, settings.SourceBaseName, settings.TargetBaseName,
+                     settings.GlobalLink) == GlobalLinkSearch::kNotLinked) {
+    Warn(GlobalLinkMissingMessage(settings.SourceBaseName, settings.TargetBaseName), Title());
+    return false;
+  }
+  return true;
+}
+
+}  // namespace vexilor

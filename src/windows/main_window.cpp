@@ -1,0 +1,584 @@
+#include "windows/main_window.h"
+
+#include <cctype>
+#include <fstream>
+#include <system_error>
+
+#include "windows/execute.h"
+#include "windows/reset_settings.h"
+#include "windows/start_up.h"
+#include "text/key_filter.h"
+#include "text/path_fit.h"
+#include "text/search_path.h"
+#include "windows/local_link_params.h"
+#include "windows/national.h"
+
+namespace vexilor {
+namespace {
+
+constexpr int kPathBoxWidth = 4200;  // twips
+constexpr int kWindowWidth = 10200;
+constexpr int kWindowHeight = 7800;
+
+const std::string& kTypeBlh = kTypeNames[0];
+const std::string& kTypeXyz = kTypeNames[1];
+const std::string& kTypePlane = kTypeNames[2];
+
+bool IsLocalSystem(const std::string& name) {
+  return name == kCk63Name || name == kMck42Name || name == kMck95Name;
+}
+
+std::int16_t TypeIndex(const std::string& type) {
+  for (std::size_t i = 0; i < kTypeNames.size(); ++i) {
+    if (kTypeNames[i] == type) return static_cast<std::int16_t>(i);
+  }
+  return 0;
+}
+
+template <std::size_t N>
+std::vector<std::string> Items(const std::array<std::string, N>& names) {
+  return {names.begin(), names.end()};
+}
+
+// Lower case, then a capital at the start of every blank-separated word.
+// Letters outside ASCII keep their case.
+std::string ProperCasePath(const std::string& path) {
+  std::string text = path;
+  bool wordStart = true;
+  for (char& c : text) {
+    const auto u = static_cast<unsigned char>(c);
+    c = static_cast<char>(wordStart ? std::toupper(u) : std::tolower(u));
+    wordStart = std::isspace(u) != 0;
+  }
+  return text;
+}
+
+// Input labels of the source side and result labels of the target side.
+struct AxisLabels {
+  const char* first;
+  const char* second;
+  const char* third;
+};
+
+AxisLabels LabelsOf(const std::string& type) {
+  if (type == kTypeXyz) return {"Абсцисса X, м", "Ордината Y, м", "Аппликата Z, м"};
+  if (type == kTypePlane) return {"Абсцисса x, м", "Ордината y, м", "Высота   H, м"};
+  return {"Широта  B, ° ...' ...\"", "Долгота L, ° ...' ...\"", "Высота  H, м"};
+}
+
+}  // namespace
+
+FileDialogRequest SourceFileDialog(const std::string& folder) {
+  return {.title = "Выбрать файл для ввода исходных данных",
+          .filter = "Файлы исходных координат (*.in)|*.in|Все файлы (*.*)|*.*",
+          .default_extension = "in",
+          .initial_folder = folder,
+          .file_must_exist = true};
+}
+
+FileDialogRequest GridFileDialog() {
+  return {.title = "Выбрать имя файла - матрицы ВКГ",
+          .filter = "Файлы - матрицы ВКГ (*.mat)|*.mat|Все файлы (*.*)|*.*",
+          .default_extension = "mat"};
+}
+
+MessageAnswer Say(Platform& platform, const std::string& text, MessageIcon icon, MessageButtons buttons) {
+  return platform.ShowMessage({.text = text, .title = kMainCaption, .buttons = buttons, .icon = icon});
+}
+
+bool CanOpenForReading(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  return static_cast<bool>(in);
+}
+
+Control& FrmSettinngs::Make(ControlKind kind, std::string name, std::string text, Control* container,
+                            std::string toolTip) {
+  std::string group = kind == ControlKind::kOption && container != nullptr ? container->Name() : std::string();
+  return Add({.kind = kind,
+              .name = std::move(name),
+              .text = std::move(text),
+              .container = container,
+              .group = std::move(group),
+              .tool_tip = std::move(toolTip)});
+}
+
+FrmSettinngs::FrmSettinngs(AppState& state, Platform& platform)
+    : Form("frmSettinngs", kMainCaption),
+      Frame1(Make(ControlKind::kFrame, "Frame1", " Исходная система координат ", nullptr)),
+      cmdIsx(Make(ControlKind::kButton, "cmdIsx", "Выбрать", &Frame1)),
+      cmdParProIn(Make(ControlKind::kButton, "cmdParProIn", "Проекция", &Frame1,
+                       "Установить тип проекции и ее параметры для исходных координат")),
+      lbl2(Make(ControlKind::kLabel, "lbl2", "Тип  координат", &Frame1)),
+      cboTypeIsx(Make(ControlKind::kCombo, "cboTypeIsx", "", &Frame1)),
+      lblIn(Make(ControlKind::kLabel, "lblIn", "", &Frame1)),
+      Frame2(Make(ControlKind::kFrame, "Frame2", " Система координат преобразования ", nullptr)),
+      cmdOut(Make(ControlKind::kButton, "cmdOut", "Выбрать", &Frame2)),
+      cmdParProOut(Make(ControlKind::kButton, "cmdParProOut", "Проекция", &Frame2,
+                        "Установить тип проекции и ее параметры для преобразованных координат")),
+      lbl4(Make(ControlKind::kLabel, "lbl4", "Тип  координат", &Frame2)),
+      cboTypeOut(Make(ControlKind::kCombo, "cboTypeOut", "", &Frame2)),
+      lblOut(Make(ControlKind::kLabel, "lblOut", "", &Frame2)),
+      fraSet(Make(ControlKind::kFrame, "fraSet", " Установки ", nullptr)),
+      fraInput(Make(ControlKind::kFrame, "fraInput", " Ввод данных ", &fraSet)),
+      optInScreen(Make(ControlKind::kOption, "optInScreen", "С клавиатуры", &fraInput)),
+      optInFile(Make(ControlKind::kOption, "optInFile", "Из файла", &fraInput)),
+      fraHei(Make(ControlKind::kFrame, "fraHei", " Выбор системы высот ", &fraSet)),
+      optNormal(Make(ControlKind::kOption, "optNormal", "Нормальные", &fraHei)),
+      optGeodesy(Make(ControlKind::kOption, "optGeodesy", "Геодезические", &fraHei)),
+      lblWar(Make(ControlKind::kLabel, "lblWar", "", &fraHei)),
+      fraGeoid(Make(ControlKind::kFrame, "fraGeoid", " Файл высот квазигеоида ", &fraSet)),
+      txtFlGeoid(Make(ControlKind::kTextBox, "txtFlGeoid", "", &fraGeoid)),
+      cmdNewGeoid(Make(ControlKind::kButton, "cmdNewGeoid", "...", &fraGeoid,
+                       "Открыть другой файл высот квазигеоида")),
+      chkGeoid(Make(ControlKind::kCheck, "chkGeoid", "Вычислять высоты квазигеоида", &fraGeoid)),
+      fraRes(Make(ControlKind::kFrame, "fraRes", " Вывод данных ", &fraSet)),
+      chkScreen(Make(ControlKind::kCheck, "chkScreen", "На экран", &fraRes)),
+      chkFile(Make(ControlKind::kCheck, "chkFile", "В файл", &fraRes)),
+      fr03(Make(ControlKind::kFrame, "fr03", " Ввод исходных координат ", nullptr)),
+      lbl5(Make(ControlKind::kLabel, "lbl5", "", &fr03)),
+      txtLat_In(Make(ControlKind::kTextBox, "txtLat_In", "", &fr03)),
+      lbl6(Make(ControlKind::kLabel, "lbl6", "", &fr03)),
+      txtLon_In(Make(ControlKind::kTextBox, "txtLon_In", "", &fr03)),
+      lbl7(Make(ControlKind::kLabel, "lbl7", "", &fr03)),
+      txtHei_In(Make(ControlKind::kTextBox, "txtHei_In", "", &fr03)),
+      cmdSbros(Make(ControlKind::kButton, "cmdSbros", "Сброс", &fr03, "Очистить окна ввода исходных данных")),
+      fraResult(Make(ControlKind::kFrame, "fraResult", " Результаты преобразования ", nullptr)),
+      lbl9(Make(ControlKind::kLabel, "lbl9", "", &fraResult)),
+      txtLat_Out(Make(ControlKind::kTextBox, "txtLat_Out", "", &fraResult)),
+      lbl10(Make(ControlKind::kLabel, "lbl10", "", &fraResult)),
+      txtLon_Out(Make(ControlKind::kTextBox, "txtLon_Out", "", &fraResult)),
+      lbl11(Make(ControlKind::kLabel, "lbl11", "Высота, м", &fraResult)),
+      txtHei_Out(Make(ControlKind::kTextBox, "txtHei_Out", "", &fraResult)),
+      lbl12(Make(ControlKind::kLabel, "lbl12", "Высота квазигеоида, м", &fraResult)),
+      txtGeoid(Make(ControlKind::kTextBox, "txtGeoid", "", &fraResult)),
+      fraFile(Make(ControlKind::kFrame, "fraFile", " Файл исходных координат ", nullptr)),
+      txtFile(Make(ControlKind::kTextBox, "txtFile", "", &fraFile)),
+      lblRazm1(Make(ControlKind::kLabel, "lblRazm1", "", &fraFile)),
+      cboInFl(Make(ControlKind::kCombo, "cboInFl", "", &fraFile)),
+      lblRazm2(Make(ControlKind::kLabel, "lblRazm2", "", &fraFile)),
+      cboInFl2(Make(ControlKind::kCombo, "cboInFl2", "", &fraFile)),
+      fraOutFl(Make(ControlKind::kFrame, "fraOutFl", "Файл преобразованных координат", nullptr)),
+      txtOutFl(Make(ControlKind::kTextBox, "txtOutFl", "", &fraOutFl)),
+      lblRazm3(Make(ControlKind::kLabel, "lblRazm3", "", &fraOutFl)),
+      cboOutFl1(Make(ControlKind::kCombo, "cboOutFl1", "", &fraOutFl)),
+      lblRazm4(Make(ControlKind::kLabel, "lblRazm4", "", &fraOutFl)),
+      cboOutFl2(Make(ControlKind::kCombo, "cboOutFl2", "", &fraOutFl)),
+      cmdNewSet(Make(ControlKind::kButton, "cmdNewSet", "Новые установки", nullptr)),
+      cmdOK(Make(ControlKind::kButton, "cmdOK", "Выполнить", nullptr)),
+      cmdCancel(Make(ControlKind::kButton, "cmdCancel", "Выход", nullptr)),
+      txtToolIn(Make(ControlKind::kTextBox, "txtToolIn", "", nullptr)),
+      txtToolOut(Make(ControlKind::kTextBox, "txtToolOut", "", nullptr)),
+      mnuServis(Make(ControlKind::kMenu, "mnuServis", "&Сервис", nullptr)),
+      mnuHelp(Make(ControlKind::kMenu, "mnuHelp", "С&правка", nullptr)),
+      state_(state),
+      platform_(platform),
+      national_(National),
+      runtimeFinder_(IsRuntimeFilePresent),
+      dataFinder_(IsOnSearchPath) {
+  Move({0, 0, kWindowWidth, kWindowHeight});
+  for (Control* box : {&txtFlGeoid, &txtFile, &txtOutFl}) {
+    box->SetReadOnly(true);
+    box->Move({0, 0, kPathBoxWidth, 285});
+  }
+  optInScreen.SetChecked(true);
+  for (Control* hidden : {&fraFile, &fraOutFl, &txtGeoid, &lbl12, &lblWar, &txtToolIn, &txtToolOut}) {
+    hidden->SetVisible(false);
+  }
+  for (Control* off : {&cmdOK, &cmdSbros, &cmdParProIn, &cmdParProOut}) off->SetEnabled(false);
+  BindHandlers();
+}
+
+void FrmSettinngs::BindHandlers() {
+  cmdIsx.OnClick([this] { cmdIsx_Click(); });
+  cmdOut.OnClick([this] { cmdOut_Click(); });
+  cboTypeIsx.OnClick([this] { cboTypeIsx_Click(); });
+  cboTypeOut.OnClick([this] { cboTypeOut_Click(); });
+  cmdParProIn.OnClick([this] { cmdParProIn_Click(); });
+  cmdParProOut.OnClick([this] { cmdParProOut_Click(); });
+  cboInFl.OnClick([this] { cboInFl_Click(); });
+  cboInFl2.OnClick([this] { cboInFl2_Click(); });
+  cboOutFl1.OnClick([this] { cboOutFl1_Click(); });
+  cboOutFl2.OnClick([this] { cboOutFl2_Click(); });
+  optInScreen.OnClick([this] { optInScreen_Click(); });
+  optInFile.OnClick([this] { optInFile_Click(); });
+  chkScreen.OnClick([this] { chkScreen_Click(); });
+  chkFile.OnClick([this] { chkFile_Click(); });
+  optNormal.OnClick([this] { optNormal_Click(); });
+  optGeodesy.OnClick([this] { optGeodesy_Click(); });
+  chkGeoid.OnClick([this] { chkGeoid_Click(); });
+  cmdNewGeoid.OnClick([this] { cmdNewGeoid_Click(); });
+  for (Control* box : {&txtLat_In, &txtLon_In, &txtHei_In}) {
+    box->OnChange([this] { TypedPoint_Change(); });
+    box->OnKeyPress([this](int& key) { TypedPoint_KeyPress(key); });
+  }
+  cmdSbros.OnClick([this] { cmdSbros_Click(); });
+  cmdOK.OnClick([this] { cmdOK_Click(); });
+  cmdNewSet.OnClick([this] { cmdNewSet_Click(); });
+  cmdCancel.OnClick([this] { cmdCancel_Click(); });
+  mnuServis.OnClick([this] { mnuServis_Click(); });
+  mnuHelp.OnClick([this] { mnuHelp_Click(); });
+  OnLoad([this] { Form_Load(); });
+  OnUnload([this](bool&) { platform_.Quit(); });
+}
+
+bool FrmSettinngs::CanExecute() const {
+  const TransformSettings& s = state_.settings;
+  if (s.SourceSystemName.empty() || s.TargetSystemName.empty()) return false;
+  if (s.Type_Isx == kTypePlane && !IsProjectionSet(state_.projection.params.Side(1))) return false;
+  if (s.Type_Out == kTypePlane && !IsProjectionSet(state_.projection.params.Side(2))) return false;
+  if (!s.FileInput.empty()) return true;
+  return !txtLat_In.Text().empty() && !txtLon_In.Text().empty() && !txtHei_In.Text().empty();
+}
+
+void FrmSettinngs::ShowSystemName(int side, const std::string& name) {
+  (side == 0 ? lblIn : lblOut).SetText(name);
+}
+
+void FrmSettinngs::ClearResults() {
+  for (Control* box : {&txtLat_Out, &txtLon_Out, &txtHei_Out, &txtGeoid}) box->SetText("");
+}
+
+void FrmSettinngs::ShowFittedPath(Control& box, const std::string& path) {
+  box.SetText(FitPathToWidth(platform_.WidthMeasure(*this), box.Position().width, ProperCasePath(path)));
+}
+
+void FrmSettinngs::EnterWorkingFolder() const {
+  if (state_.settings.CurPath.empty()) return;
+  std::error_code ignored;
+  std::filesystem::current_path(state_.settings.CurPath, ignored);
+}
+
+void FrmSettinngs::Notice(const std::string& text) { Say(platform_, text, MessageIcon::kInformation); }
+
+// --- Systems and types ---
+
+void FrmSettinngs::ChooseSystem(int side) {
+  state_.catalogue.side = static_cast<std::int16_t>(side);
+  if (national_ && !national_(state_, platform_)) return;
+  if (catalogue_ != nullptr) platform_.ShowModal(*catalogue_);
+  const TransformSettings& s = state_.settings;
+  const std::string& name = side == 0 ? s.SourceSystemName : s.TargetSystemName;
+  Control& types = side == 0 ? cboTypeIsx : cboTypeOut;
+  if (IsLocalSystem(name)) {
+    types.SetItems({kTypePlane});
+    types.SetListIndex(0);
+  } else {
+    const std::string current = side == 0 ? s.Type_Isx : s.Type_Out;
+    types.SetItems(Items(kTypeNames));
+    types.SetText(current);
+  }
+  const std::string& type = side == 0 ? s.Type_Isx : s.Type_Out;
+  if (type == kTypePlane) PresetProjection(side);
+  (side == 0 ? cmdParProIn : cmdParProOut).SetEnabled(type == kTypePlane);
+  UpdateCanExecute();
+}
+
+// A plane side opens the projection dialog on Gauss-Krüger, on UTM for WGS-84.
+void FrmSettinngs::PresetProjection(int side) {
+  if (projection_ == nullptr) return;
+  const std::string& name = side == 0 ? state_.settings.SourceSystemName : state_.settings.TargetSystemName;
+  projection_->Preset(name == kWgs84Name ? ProjectionKind::Utm : ProjectionKind::GaussKruger);
+}
+
+void FrmSettinngs::TypeChosen(int side) {
+  Control& types = side == 0 ? cboTypeIsx : cboTypeOut;
+  const std::string chosen = types.Text();
+  if (chosen.empty()) return;
+  std::string& current = side == 0 ? state_.settings.Type_Isx : state_.settings.Type_Out;
+  if (chosen != current) {
+    if (side == 0) {
+      for (Control* box : {&txtLat_In, &txtLon_In, &txtHei_In}) box->SetText("");
+    } else {
+      ClearResults();
+    }
+  }
+  current = chosen;
+  SetSideLabels(side);
+  SetUnitLists(side);
+  if (chosen == kTypePlane) PresetProjection(side);
+  (side == 0 ? cmdParProIn : cmdParProOut).SetEnabled(chosen == kTypePlane);
+  UpdateHeightOptions();
+  UpdateCanExecute();
+}
+
+void FrmSettinngs::SetSideLabels(int side) {
+  const std::string& type = side == 0 ? state_.settings.Type_Isx : state_.settings.Type_Out;
+  const AxisLabels labels = LabelsOf(type);
+  if (side == 0) {
+    lbl5.SetText(labels.first);
+    lbl6.SetText(labels.second);
+    lbl7.SetText(labels.third);
+    const std::string tip = type == kTypeBlh ? "Градусы, минуты и секунды должны разделяться пробелами" : "";
+    txtLat_In.SetToolTip(tip);
+    txtLon_In.SetToolTip(tip);
+  } else {
+    lbl9.SetText(labels.first);
+    lbl10.SetText(labels.second);
+  }
+}
+
+void FrmSettinngs::SetUnitLists(int side) {
+  TransformSettings& s = state_.settings;
+  const std::string& type = side == 0 ? s.Type_Isx : s.Type_Out;
+  Control& first = side == 0 ? cboInFl : cboOutFl1;
+  Control& second = side == 0 ? cboInFl2 : cboOutFl2;
+  Control& firstLabel = side == 0 ? lblRazm1 : lblRazm3;
+  Control& secondLabel = side == 0 ? lblRazm2 : lblRazm4;
+  const auto firstUnit = static_cast<std::size_t>(side * 2);
+  const bool angles = type == kTypeBlh;
+  const bool hadAngles = s.RememberedTypeIndex[static_cast<std::size_t>(side)] == 0;
+  const bool firstRefill = s.RememberedUnitIndex[firstUnit] == -1 || angles != hadAngles ||
+                           first.ListCount() == 0;
+  const bool secondRefill = s.RememberedUnitIndex[firstUnit + 1] == -1 || second.ListCount() == 0;
+  if (angles) {
+    firstLabel.SetText("Размерность широт и долгот");
+    first.SetToolTip("Установить размерность широт и долгот");
+    secondLabel.SetText("Размерность высот");
+    second.SetToolTip("Установить размерность высот");
+  } else {
+    const bool plane = type == kTypePlane;
+    firstLabel.SetText(plane ? "Размерность координат и высот" : "Размерность координат");
+    first.SetToolTip(plane ? "Установить размерность координат и высот" : "Установить размерность координат");
+  }
+  secondLabel.SetVisible(angles);
+  second.SetVisible(angles);
+  if (firstRefill) {
+    first.SetItems(angles ? Items(kAngleUnitNames) : Items(kLengthUnitNames));
+    first.SetListIndex(0);
+  }
+  if (angles && secondRefill) {
+    second.SetItems(Items(kLengthUnitNames));
+    second.SetListIndex(0);
+  }
+}
+
+void FrmSettinngs::UnitChosen(int unit, const Control& list, int side) {
+  TransformSettings& s = state_.settings;
+  const auto index = static_cast<std::int16_t>(list.ListIndex());
+  s.Units[static_cast<std::size_t>(unit)] = index < 0 ? 0 : index;
+  s.RememberedUnitIndex[static_cast<std::size_t>(unit)] = index;
+  s.RememberedTypeIndex[static_cast<std::size_t>(side)] = TypeIndex(side == 0 ? s.Type_Isx : s.Type_Out);
+}
+
+void FrmSettinngs::UpdateHeightOptions() {
+  TransformSettings& s = state_.settings;
+  const bool sourceXyz = s.Type_Isx == kTypeXyz;
+  const bool targetXyz = s.Type_Out == kTypeXyz;
+  const bool oneXyz = sourceXyz != targetXyz;
+  if (oneXyz) {
+    s.TypeH = 1;
+    lblWar.SetText(sourceXyz ? "Внимание! Исходные высоты полагаются геодезическими!"
+                             : "Внимание! Вычисленные высоты будут полагаться геодезическими!");
+    lblWar.SetEnabled(s.fN != 0);
+  } else {
+    s.TypeH = optGeodesy.Checked() ? 1 : 0;
+  }
+  lblWar.SetVisible(oneXyz);
+  optNormal.SetVisible(!oneXyz);
+  optGeodesy.SetVisible(!oneXyz);
+  if (sourceXyz && targetXyz) {
+    optNormal.SetEnabled(false);
+    optGeodesy.SetEnabled(false);
+    s.TypeH = 1;
+  } else {
+    optNormal.SetEnabled(s.fN != 0);
+    optGeodesy.SetEnabled(true);
+  }
+}
+
+void FrmSettinngs::SetProjection(ProjectionSide side) {
+  state_.projection.side = side;
+  const TransformSettings& s = state_.settings;
+  const std::string& name = side == 1 ? s.SourceSystemName : s.TargetSystemName;
+  if (IsLocalSystem(name)) {
+    if (localLink_ != nullptr) SetLocalLinkParams(state_, platform_, *this, *localLink_, side, name);
+  } else if (projection_ != nullptr) {
+    platform_.ShowModal(*projection_);
+  }
+  UpdateCanExecute();
+}
+
+// --- Input mode and output ---
+
+void FrmSettinngs::optInScreen_Click() {
+  state_.settings.FileInput.clear();
+  fraRes.SetEnabled(true);
+  chkScreen.SetChecked(true);
+  fraFile.SetVisible(false);
+  UpdateCanExecute();
+}
+
+void FrmSettinngs::optInFile_Click() {
+  TransformSettings& s = state_.settings;
+  for (;;) {
+    const std::string path = platform_.ChooseOpenFile(SourceFileDialog(s.CurPath));
+    if (path.empty()) {
+      optInScreen.SetChecked(true);
+      fraRes.SetEnabled(true);
+      chkScreen.SetChecked(true);
+      return;
+    }
+    if (CanOpenForReading(path)) {
+      s.FileInput = path;
+      chkFile.SetChecked(true);
+      if (s.FileInput.empty()) return;  // the results-file choice reset everything
+      chkScreen.SetChecked(false);
+      EnterWorkingFolder();
+      fraFile.SetVisible(true);
+      ShowFittedPath(txtFile, path);
+      fraOutFl.SetVisible(true);
+      UpdateCanExecute();
+      cboInFl.SetFocus();
+      return;
+    }
+    if (Say(platform_, "Ошибка открытия файла\r\n" + path + ".\r\nОткрыть другой файл?", MessageIcon::kQuestion,
+            MessageButtons::kYesNo) != MessageAnswer::kYes) {
+      optInScreen.SetChecked(true);
+      fraRes.SetEnabled(true);
+      s.FileInput.clear();
+      chkScreen.SetChecked(true);
+      chkFile.SetChecked(false);
+      return;
+    }
+  }
+}
+
+void FrmSettinngs::chkScreen_Click() {
+  chkScreen.SetChecked(!optInFile.Checked());
+  if (chkScreen.Checked()) {
+    fraOutFl.SetVisible(false);
+  } else if (chkFile.Checked()) {
+    fraOutFl.SetVisible(true);
+  }
+}
+
+void FrmSettinngs::chkFile_Click() {
+  TransformSettings& s = state_.settings;
+  if (optInFile.Checked()) {
+    chkFile.SetChecked(true);
+    if (!s.FileResult.empty()) return;
+  }
+  if (!chkFile.Checked()) {
+    s.FileResult.clear();
+    s.fOutFile = 0;
+    fraOutFl.SetVisible(false);
+    return;
+  }
+  const FileDialogRequest request{.title = "Выбрать файл для сохранения результатов",
+                                  .filter = "Файлы результатов(*.out)|*.out|Все файлы (*.*)|*.*",
+                                  .default_extension = "out",
+                                  .initial_folder = s.CurPath};
+  for (;;) {
+    const std::string name = platform_.ChooseSaveFile(request);
+    if (name.empty()) {
+      if (Say(platform_, "Не установлен файл для сохранения результатов.\r\nПовторить выбор?",
+              MessageIcon::kQuestion, MessageButtons::kYesNo) == MessageAnswer::kYes)
+        continue;
+      EnterWorkingFolder();
+      fraRes.SetEnabled(true);
+      ResetSettings(*this);
+      return;
+    }
+    if (name == s.FileInput) {
+      if (Say(platform_,
+              "Файл результатов не может совпадать\r\nс файлом исходной информации.\r\n"
+              "Выбрать другое имя для файла результатов?",
+              MessageIcon::kQuestion, MessageButtons::kYesNo) == MessageAnswer::kYes)
+        continue;
+      EnterWorkingFolder();
+      ResetSettings(*this);
+      return;
+    }
+    std::error_code ignored;
+    if (std::filesystem::exists(name, ignored)) {
+      const MessageAnswer answer = Say(platform_, "Файл " + name + "\r\nуже существует. Заменить его?",
+                                       MessageIcon::kQuestion, MessageButtons::kYesNoCancel);
+      if (answer == MessageAnswer::kNo) continue;
+      if (answer == MessageAnswer::kCancel) {
+        if (!optInFile.Checked()) chkFile.SetChecked(false);
+        return;
+      }
+    }
+    s.FileResult = name;
+    fraOutFl.SetVisible(true);
+    ShowFittedPath(txtOutFl, name);
+    return;
+  }
+}
+
+// --- Heights and quasi-geoid ---
+
+void FrmSettinngs::HeightTypeChosen(std::int16_t typeH) {
+  if (state_.settings.TypeH != typeH) ClearResults();
+  state_.settings.TypeH = typeH;
+}
+
+void FrmSettinngs::chkGeoid_Click() {
+  const bool on = chkGeoid.Checked();
+  txtGeoid.SetVisible(on);
+  lbl12.SetVisible(on);
+  state_.settings.fGeoid = on ? 1 : 0;
+  if (on) txtGeoid.SetText("");
+}
+
+std::string FrmSettinngs::ChooseGridFile(bool& refusedAfterError) {
+  for (;;) {
+    const std::string path = platform_.ChooseOpenFile(GridFileDialog());
+    if (!path.empty() && CanOpenForReading(path)) return path;
+    refusedAfterError = !path.empty();
+    const std::string question =
+        path.empty() ? "Файл - матрица высот квазигеоида не выбран.\r\nПовторить выбор?"
+                     : "Ошибка открытия файла\r\n" + path + ".\r\nОткрыть другой файл?";
+    if (Say(platform_, question, MessageIcon::kQuestion, MessageButtons::kYesNo) != MessageAnswer::kYes) return {};
+  }
+}
+
+void FrmSettinngs::cmdNewGeoid_Click() {
+  TransformSettings& s = state_.settings;
+  bool refusedAfterError = false;
+  const std::string path = ChooseGridFile(refusedAfterError);
+  if (!path.empty()) {
+    s.fN = -1;
+    s.FileGeoid = path;
+    chkGeoid.SetEnabled(true);
+    ShowFittedPath(txtFlGeoid, path);
+    UpdateHeightOptions();
+  } else if (refusedAfterError) {
+    s.fN = 0;
+    chkGeoid.SetEnabled(false);
+    optGeodesy.SetChecked(true);
+    txtFlGeoid.SetText("");
+    s.fGeoid = 0;
+    UpdateHeightOptions();
+  }
+}
+
+// --- Typed point ---
+
+void FrmSettinngs::TypedPoint_Change() {
+  ClearResults();
+  UpdateCanExecute();
+  cmdSbros.SetEnabled(!txtLat_In.Text().empty() || !txtLon_In.Text().empty() || !txtHei_In.Text().empty());
+}
+
+void FrmSettinngs::TypedPoint_KeyPress(int& key) { key = FilterNumericKey(key, platform_.Beeper()); }
+
+void FrmSettinngs::cmdSbros_Click() {
+  for (Control* box : {&txtLat_In, &txtLon_In, &txtHei_In}) box->SetText("");
+}
+
+// --- Commands and menus ---
+
+void FrmSettinngs::cmdOK_Click() { Execute(*this); }
+
+void FrmSettinngs::cmdNewSet_Click() { ResetSettings(*this); }
+
+void FrmSettinngs::mnuServis_Click() {
+  if (service_ != nullptr) {
+    platform_.ShowModal(*service_);
+  } else {
+    Notice("Окно сервисных функций будет доступно в следующей версии.");
+  }
+}
+
+}  // namespace vexilor

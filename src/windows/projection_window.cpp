@@ -1,0 +1,296 @@
+#include "windows/projection_window.h"
+
+#include <optional>
+#include <utility>
+
+#include "text/key_filter.h"
+#include "projection/confirmed_sets.h"
+#include "projection/projection_validation.h"
+
+namespace vexilor {
+namespace {
+
+constexpr int kMargin = 120;
+constexpr int kFrameWidth = 4692;
+constexpr int kTypeFrameHeight = 672;
+constexpr int kPanelHeight = 4992;
+constexpr int kPanelTop = kMargin + kTypeFrameHeight + kMargin;
+constexpr int kButtonTop = kPanelTop + kPanelHeight + kMargin;
+constexpr int kButtonWidth = 1320;
+constexpr int kButtonHeight = 375;
+constexpr int kButtonGap = 180;
+constexpr int kFormWidth = kMargin + kFrameWidth + kMargin;
+constexpr int kFormHeight = kButtonTop + kButtonHeight + kMargin;
+
+constexpr int kLabelWidth = 3000;
+constexpr int kBoxLeft = kMargin + kLabelWidth + kMargin;
+constexpr int kBoxWidth = kFrameWidth - kBoxLeft - kMargin;
+constexpr int kBoxHeight = 315;
+constexpr int kOptionHeight = 300;
+constexpr int kInnerFrameWidth = kFrameWidth - 2 * kMargin;
+constexpr int kOptionFrameHeight = 660;
+
+// One row of a panel: where its box stands and how many lines its label needs.
+struct PanelRow {
+  int top;
+  int labelHeight;
+};
+constexpr std::array<PanelRow, kPanelBoxes> kRows{
+    {{300, 720}, {1080, 480}, {1620, 480}, {2160, 300}, {2520, 300}, {2880, 480}}};
+constexpr int kLongitudeFrameTop = 3480;
+constexpr int kAxisFrameTop = 4200;
+
+// txt1(i) is described by lbl1(kLabelOfBox[i]) with the caption kBoxCaptions[i].
+// The blank runs inside two Lambert captions make the label wrap there.
+constexpr std::array<int, FrmProection::kBoxes> kLabelOfBox = {5, 0, 1, 2, 3, 4, 6, 11, 10, 9, 8, 7};
+// clang-format off
+constexpr std::array<const char*, FrmProection::kBoxes> kBoxCaptions = {
+    "Долгота начального меридиана национальной системы отсчета долгот относительно Гринвича",
+    "Долгота осевого меридиана первой зоны,  ° ...' ...\"",
+    "Ширина координатных зон, °...'...\" ",
+    "Условное начало по оси \"x\", км",
+    "Условное начало по оси  \"y\", км",
+    "Масштаб изображения на осевом меридиане проекции, m",
+    "Долгота начального меридиана национальной системы отсчета долгот относительно Гринвича",
+    "Широта условного начала  в дан-           ной зоне проекции Ламберта, °...'...\" ",
+    "Долгота условного начала в дан-          ной зоне проекции Ламберта, °...'...\" ",
+    "Условное начало по оси \"x\", км",
+    "Условное начало по оси  \"y\", км",
+    "Наименьший масштаб в данной           зоне проекции Ламберта, m0",
+};
+// clang-format on
+
+constexpr std::array<const char*, FrmProection::kTypes> kTypeCaptions = {"Гаусса - Крюгера", "Ламберта", "UTM"};
+constexpr std::array<int, FrmProection::kTypes> kTypeButtonLefts = {120, 2040, 3360};
+constexpr std::array<int, FrmProection::kTypes> kTypeButtonWidths = {1800, 1200, 1200};
+
+// The axis frames differ only by a trailing blank.
+constexpr std::array<const char*, FrmProection::kPanels> kAxisFrameCaptions = {" Ориентировка осей  CK",
+                                                                               " Ориентировка осей  CK "};
+
+std::string Indexed(const char* name, int index) { return std::string(name) + "(" + std::to_string(index) + ")"; }
+
+ProjectionKind KindOfType(double typeSlot) {
+  if (typeSlot == 1.0) return ProjectionKind::Lambert;
+  if (typeSlot == 2.0) return ProjectionKind::Utm;
+  return ProjectionKind::GaussKruger;  // also a side not set yet
+}
+
+}  // namespace
+
+FrmProection::FrmProection(AppState& state, Platform& platform, MainWindowHooks& mainWindow)
+    : Form("frmProection", "Установка типа проекциии и ее параметров"),
+      cmdOK(Make(ControlKind::kButton, "cmdOK", "OK", nullptr,
+                 {kFormWidth - kMargin - 2 * kButtonWidth - kButtonGap, kButtonTop, kButtonWidth, kButtonHeight})),
+      cmdCancel(Make(ControlKind::kButton, "cmdCancel", "Отмена", nullptr,
+                     {kFormWidth - kMargin - kButtonWidth, kButtonTop, kButtonWidth, kButtonHeight})),
+      state_(state),
+      platform_(platform),
+      mainWindow_(mainWindow) {
+  Move({0, 0, kFormWidth, kFormHeight});
+  AddTypeFrame();
+  for (int panel = 0; panel < kPanels; ++panel) AddPanel(panel);
+  BindHandlers();
+}
+
+Control& FrmProection::Make(ControlKind kind, std::string name, std::string text, Control* container,
+                            TwipsRect position, int index, std::string group) {
+  return Add({.kind = kind,
+              .name = std::move(name),
+              .index = index,
+              .text = std::move(text),
+              .container = container,
+              .group = std::move(group),
+              .position = position});
+}
+
+void FrmProection::AddTypeFrame() {
+  fraPro_[0] = &Make(ControlKind::kFrame, "fraPro", " Тип проекции ", nullptr,
+                     {kMargin, kMargin, kFrameWidth, kTypeFrameHeight}, 0);
+  for (int type = 0; type < kTypes; ++type) {
+    const auto t = static_cast<std::size_t>(type);
+    optPro_[t] = &Make(ControlKind::kOption, "optPro", kTypeCaptions[t], &fraPro(0),
+                       {kTypeButtonLefts[t], 270, kTypeButtonWidths[t], kOptionHeight}, type, Indexed("fraPro", 0));
+  }
+  // Design time: Gauss-Krüger, without running the type switch.
+  optPro(0).SetChecked(true);
+}
+
+void FrmProection::AddPanel(int panel) {
+  // The Lambert panel waits to the right of the visible area until it is shown.
+  const int left = panel == kLambertPanel ? kFormWidth + kMargin : kMargin;
+  fraPro_[static_cast<std::size_t>(panel + 1)] = &Make(ControlKind::kFrame, "fraPro", " Параметры проекции ", nullptr,
+                                                       {left, kPanelTop, kFrameWidth, kPanelHeight}, panel + 1);
+  AddBoxes(panel);
+  AddOptionPair(panel, fraLong_, optLong_, "fraLong", " Положительное направление счета долгот ", kLongitudeFrameTop,
+                "optLong", {"к востоку", "к западу"});
+  AddOptionPair(panel, fraAxis_, optAxis_, "fraAxis", kAxisFrameCaptions[static_cast<std::size_t>(panel)],
+                kAxisFrameTop, "optAxis", {"ось \"x\" вертикально", "ось \"y\" вертикально"});
+  fraPro(panel + 1).SetVisible(panel == kGaussKrugerPanel);
+}
+
+void FrmProection::AddBoxes(int panel) {
+  Control* frame = &fraPro(panel + 1);
+  for (int box = 0; box < kPanelBoxes; ++box) {
+    const int index = panel * kPanelBoxes + box;
+    const auto i = static_cast<std::size_t>(index);
+    const PanelRow& row = kRows[static_cast<std::size_t>(box)];
+    lbl1_[static_cast<std::size_t>(kLabelOfBox[i])] =
+        &Make(ControlKind::kLabel, "lbl1", kBoxCaptions[i], frame, {kMargin, row.top, kLabelWidth, row.labelHeight},
+              kLabelOfBox[i]);
+    txt1_[i] = &Make(ControlKind::kTextBox, "txt1", "", frame, {kBoxLeft, row.top, kBoxWidth, kBoxHeight}, index);
+  }
+}
+
+void FrmProection::AddOptionPair(int panel, std::array<Control*, kPanels>& frames,
+                                 std::array<Control*, 2 * kPanels>& options, const char* frameName,
+                                 const std::string& caption, int top, const char* optionName,
+                                 const std::array<const char*, 2>& captions) {
+  Control& frame = Make(ControlKind::kFrame, frameName, caption, &fraPro(panel + 1),
+                        {kMargin, top, kInnerFrameWidth, kOptionFrameHeight}, panel);
+  frames[static_cast<std::size_t>(panel)] = &frame;
+  const int optionWidth = (kInnerFrameWidth - 3 * kMargin) / 2;
+  for (int k = 0; k < 2; ++k) {
+    const int index = 2 * panel + k;
+    options[static_cast<std::size_t>(index)] = &Make(
+        ControlKind::kOption, optionName, captions[static_cast<std::size_t>(k)], &frame,
+        {kMargin + k * (optionWidth + kMargin), 270, optionWidth, kOptionHeight}, index, Indexed(frameName, panel));
+  }
+  options[static_cast<std::size_t>(2 * panel)]->SetChecked(true);
+}
+
+void FrmProection::BindHandlers() {
+  OnActivate([this] { Form_Activate(); });
+  // The close box leaves the dialog as "Отмена" does: hidden, never unloaded.
+  OnQueryUnload([this](bool& cancel) {
+    cancel = true;
+    cmdCancel_Click();
+  });
+  for (int type = 0; type < kTypes; ++type) optPro(type).OnClick([this, type] { optPro_Click(type); });
+  for (int k = 0; k < 2 * kPanels; ++k) optAxis(k).OnClick([this, k] { optAxis_Click(k); });
+  for (int i = 0; i < kBoxes; ++i) {
+    txt1(i).OnGotFocus([this, i] { txt1_GotFocus(i); });
+    txt1(i).OnKeyPress([this](int& key) { txt1_KeyPress(key); });
+  }
+  cmdOK.OnClick([this] { cmdOK_Click(); });
+  cmdCancel.OnClick([this] { cmdCancel_Click(); });
+}
+
+void FrmProection::Preset(ProjectionKind kind) { optPro(static_cast<int>(kind)).SetChecked(true); }
+
+// --- Handlers ---
+
+void FrmProection::Form_Activate() {
+  PlaceAtMainWindow();
+  const ProjectionSide side = Side();
+  // Selecting another type runs the type switch.
+  optPro(static_cast<int>(KindOfType(state_.projection.params.Side(side)[1]))).SetChecked(true);
+  ForgetSetsOfOtherSystem(state_.projection, side, SideSystemName(state_.settings, side));
+  FillPanel(SelectedKind(), PanelFill::kOpening);
+}
+
+void FrmProection::optPro_Click(int /*index*/) {
+  FillPanel(SelectedKind(), PanelFill::kTypeSwitch);
+  PlaceAtMainWindow();
+}
+
+void FrmProection::optAxis_Click(int index) {
+  // The false easting stays with the horizontal axis.
+  const int panel = index / 2;
+  Control& x = Box(panel, 3);
+  Control& y = Box(panel, 4);
+  std::string xText = x.Text();
+  x.SetText(y.Text());
+  y.SetText(std::move(xText));
+}
+
+void FrmProection::txt1_GotFocus(int index) {
+  if (!txt1(index).Text().empty()) txt1(index).SelectAll();
+}
+
+void FrmProection::txt1_KeyPress(int& key) { key = FilterNumericKey(key, platform_.Beeper()); }
+
+void FrmProection::cmdOK_Click() {
+  const ProjectionSide side = Side();
+  const ProjectionKind kind = SelectedKind();
+  const int panel = PanelOf(kind);
+  const std::optional<EntryFailure> failure = ValidateAndStore(
+      kind, ReadPanel(panel), ConfirmedSet(state_.projection, kind, side), state_.projection.params.Side(side));
+  if (failure) {
+    Warn(failure->message);
+    Box(panel, failure->box).SetFocus();
+    return;
+  }
+  mainWindow_.ClearResults();
+  ConfirmSet(state_.projection, kind, side, SideSystemName(state_.settings, side));
+  Hide();
+}
+
+void FrmProection::cmdCancel_Click() {
+  mainWindow_.ResetTypeList(Side() - 1);
+  Hide();
+}
+
+// --- Helpers ---
+
+ProjectionSide FrmProection::Side() const {
+  // Any value but 2 edits the source side, so that a stray value never
+  // addresses a side that does not exist.
+  return state_.projection.side == 2 ? ProjectionSide{2} : ProjectionSide{1};
+}
+
+ProjectionKind FrmProection::SelectedKind() const {
+  if (optPro(1).Checked()) return ProjectionKind::Lambert;
+  if (optPro(2).Checked()) return ProjectionKind::Utm;
+  return ProjectionKind::GaussKruger;
+}
+
+void FrmProection::PlaceAtMainWindow() {
+  const TwipsRect main = mainWindow_.WindowPosition();
+  Move({main.left, main.top, Position().width, Position().height});
+}
+
+void FrmProection::ShowPanel(int panel) {
+  Control& first = fraPro(1);
+  Control& shown = fraPro(panel + 1);
+  if (panel == kLambertPanel) {
+    TwipsRect moved = shown.Position();
+    moved.left = first.Position().left;
+    shown.Move(moved);
+  }
+  fraPro(1).SetVisible(panel == kGaussKrugerPanel);
+  fraPro(2).SetVisible(panel == kLambertPanel);
+  const TwipsRect& at = Position();
+  Move({at.left, at.top, shown.Position().width + first.Position().left + kMargin, at.height});
+}
+
+void FrmProection::FillPanel(ProjectionKind kind, PanelFill fill) {
+  const ProjectionSide side = Side();
+  const int panel = PanelOf(kind);
+  const PanelEntry entry = PanelEntryFromSet(ConfirmedSet(state_.projection, kind, side), kind, side, fill);
+  // The axis buttons go first: their click exchanges the false origins,
+  // which the texts below then overwrite.
+  optAxis(2 * panel + (entry.yAxisVertical ? 1 : 0)).SetChecked(true);
+  for (int box = 0; box < kPanelBoxes; ++box) Box(panel, box).SetText(entry.texts[static_cast<std::size_t>(box)]);
+  optLong(2 * panel + (entry.westPositive ? 1 : 0)).SetChecked(true);
+  // A hidden box cannot take the focus: the panel shows first.
+  ShowPanel(panel);
+  Box(panel, 0).SetFocus();
+}
+
+PanelEntry FrmProection::ReadPanel(int panel) const {
+  PanelEntry entry;
+  for (int box = 0; box < kPanelBoxes; ++box) entry.texts[static_cast<std::size_t>(box)] = Box(panel, box).Text();
+  entry.westPositive = optLong(2 * panel + 1).Checked();
+  entry.yAxisVertical = optAxis(2 * panel + 1).Checked();
+  return entry;
+}
+
+void FrmProection::Warn(const std::string& text) {
+  platform_.ShowMessage({.text = text,
+                         .title = std::string(kProjectionMessageTitle),
+                         .buttons = MessageButtons::kOkOnly,
+                         .icon = MessageIcon::kExclamation});
+}
+
+}  // namespace vexilor

@@ -1,0 +1,74 @@
+#include "state/result_messages.h"
+
+#include <gtest/gtest.h>
+
+namespace vexilor {
+namespace {
+
+RunContext FileContext() {
+  RunContext c;
+  c.fileMode = true;
+  c.line = 12;
+  c.sourceFile = "C:\\Work\\Points.in";
+  c.resultsFile = "C:\\Work\\Points.out";
+  c.geoidFile = "C:\\Vexilor\\wgeoid.mat";
+  return c;
+}
+
+TEST(RunResultMessage, ProjectionCodesInBothModes) {
+  RunContext point;
+  EXPECT_EQ(RunResultMessage(kOrdinateOutsideZone, point),
+            "В результате преобразования в плоские прямоугольные\r\n"
+            "координаты  полученно  неверное значение  ординаты y,\r\n"
+            "(y >= 1 000 000 м   или   y < 0).   Причина:\r\n"
+            "нестыковка  значений  долготы,  условного  начала  по\r\n"
+            "оси y,  долготы осевого  меридиана 1-ой зоны  и/или\r\n"
+            "ширины координатных зон. Выполните установки заново\r\n"
+            "или введите другой номер координатной зоны.");
+  EXPECT_EQ(RunResultMessage(kLambertAbscissaNegative, FileContext()),
+            "Ошибка в преобразовании координат. Строка 12\r\n"
+            "файл: C:\\Work\\Points.in.\r\n"
+            "В результате преобразования в плоские прямоугольные\r\n"
+            "координаты  полученно  неверное значение  абсциссы x,\r\n"
+            "(x < 0, проекция Ламберта).   Причина:\r\n"
+            "неудачный выбор параметров проекции  и/или  неверное\r\n"
+            "значение долготы.   Выполните установки заново.");
+  const std::string filePoint = RunResultMessage(kNoValidZone, FileContext());
+  EXPECT_NE(filePoint.find("\r\nАбсцисса (ордината) НЕ содержит номера зоны или\r\n"), std::string::npos);
+  EXPECT_EQ(RunResultMessage(kNoValidZone, point).rfind("Абсцисса ( ордината ) НЕ содержит  номера зоны  или", 0), 0u);
+}
+
+TEST(RunResultMessage, FileAndGridCodes) {
+  RunContext c = FileContext();
+  c.bounds = GridBounds{90, -90, 0, 360};
+  EXPECT_EQ(RunResultMessage(kOutsideGeoidGrid, c),
+            "Точка вычисления не попадает в границы матрицы ВКГ\r\n"
+            "(Bn =    90° 00.0'; Bs =  -90° 00.0'; Lw =     0° 00.0'; Le =     0° 00.0').\r\n"
+            "(Строка 12 файла C:\\Work\\Points.in).\r\n"
+            "Исправьте этот файл или используйте другой файл -\r\n"
+            "- матрицу высот квазигеоида.");
+  EXPECT_EQ(RunResultMessage(kUnreadableLine, c),
+            "Ошибка чтения файла исходных данных.\r\n"
+            "C:\\Work\\Points.in. Строка 12.\r\n"
+            "Проверьте этот файл и запустите задачу снова.");
+  EXPECT_EQ(RunResultMessage(kValueOutOfRange, c),
+            "Ошибка данных в строке 12 файла:\r\nC:\\Work\\Points.in.\r\n"
+            "Исправьте файл исходных данных и\r\nзапустите задачу снова.");
+  EXPECT_EQ(RunResultMessage(kGeoidFileNotOpened, c),
+            "Ошибка открытия файла высот квазигеоида:\r\nC:\\Vexilor\\wgeoid.mat.\r\n"
+            "Откройте другой файл-матрицу высот квазигеоида.");
+  EXPECT_EQ(RunResultMessage(kSourceFileNotOpened, c),
+            "Ошибка открытия файла для для ввода исходных\r\nданных C:\\Work\\Points.in.\r\n"
+            "Проверьте этот файл и запустите задачу снова.");
+}
+
+TEST(RunResultMessage, EveryOtherCodeIsUnexpected) {
+  for (ResultCode code : {ResultCode{1}, ResultCode{2}, kNumericFailure, ResultCode{100}, ResultCode{7}})
+    EXPECT_EQ(RunResultMessage(code, RunContext{}),
+              "Непредвиденная ошибка с кодом " + std::to_string(code) +
+                  ".\r\nЕсли эта ошибка будет повторяться в дальнейщем,\r\n"
+                  "обращайтесь к разработчику программы.");
+}
+
+}  // namespace
+}  // namespace vexilor

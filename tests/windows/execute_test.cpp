@@ -1,0 +1,253 @@
+#include "windows/execute.h"
+
+#include <gtest/gtest.h>
+
+// The window first: its form headers must precede the engine codes.
+#include "main_window_fixture.h"
+
+#include "state/result_messages.h"
+#include "support/form_access.h"
+#include "text/angle_text.h"
+#include "text/text_edit.h"
+
+namespace vexilor {
+namespace {
+
+class ExecuteTest : public MainWindowTest {
+ protected:
+  // Geodetic heights: the runs need no quasi-geoid grid.
+  void StartGeodetic() {
+    Start();
+    window.optGeodesy.SetChecked(true);
+    ChooseCk42Both();
+  }
+  void Run() { ASSERT_TRUE(window.cmdOK.Click()); }
+  void SetGaussKruger(int side) {
+    ProjectionSlots& p = state.projection.params.Side(side);
+    p = {};
+    p[3] = 3;
+    p[4] = 6;
+    p[6] = 500000;
+    p[7] = 1;
+  }
+};
+
+struct TypedCase {
+  const char* lat;
+  const char* lon;
+  const char* height;
+  const char* message;  // "" = the point is accepted
+  const char* refusedBox;
+};
+
+TEST_F(ExecuteTest, TypedGeodeticPointRanges) {
+  const TypedCase cases[] = {
+      {"90", "37", "0", "", ""},
+      {"-90", "37", "0", "", ""},
+      {"90.000001", "37", "0", "Ошибочное значение широты. Повторите ввод!", "txtLat_In"},
+      {"55 61", "37", "0", "Ошибочное значение широты. Повторите ввод!", "txtLat_In"},
+      {"55", "360", "0", "", ""},
+      {"55", "360.5", "0", "Ошибочное значение долготы. Повторите ввод!", "txtLon_In"},
+      {"55", "37", "-5000000", "", ""},
+      {"55", "37", "42000000", "", ""},
+      {"55", "37", "-5000001", "Недопустимое значение высоты (глубины).\r\nПовторите ввод!", "txtHei_In"},
+      {"55", "37", "42000001", "Недопустимое значение высоты (глубины).\r\nПовторите ввод!", "txtHei_In"},
+      {"55", "37", "1-", "Ошибочное значение высоты. Повторите ввод!", "txtHei_In"},
+  };
+  StartGeodetic();
+  for (const TypedCase& c : cases) {
+    SCOPED_TRACE(std::string(c.lat) + " / " + c.lon + " / " + c.height);
+    const std::size_t before = platform.Messages().size();
+    TypePoint(c.lat, c.lon, c.height);
+    Run();
+    if (std::string(c.message).empty()) {
+      EXPECT_EQ(platform.Messages().size(), before);
+      EXPECT_FALSE(window.txtLat_Out.Text().empty());
+    } else {
+      ASSERT_EQ(platform.Messages().size(), before + 1);
+      EXPECT_EQ(platform.Messages().back().text, c.message);
+      EXPECT_EQ(platform.Messages().back().icon, MessageIcon::kExclamation);
+      Control& box = ControlOf(window, c.refusedBox);
+      EXPECT_EQ(box.Text(), "");
+      EXPECT_TRUE(box.HasFocus());
+      EXPECT_EQ(window.txtLat_Out.Text(), "");
+    }
+  }
+}
+
+TEST_F(ExecuteTest, NegativeLongitudeCountsFromGreenwichEastwards) {
+  StartGeodetic();
+  TypePoint("55", "-10", "100");
+  Run();
+  EXPECT_TRUE(platform.Messages().empty());
+  EXPECT_EQ(window.txtLon_Out.Text(), std::string(TrimBlanks(FormatAngle(350, 5, 1, 1))));
+  EXPECT_EQ(window.txtLat_Out.Text(), std::string(TrimBlanks(FormatAngle(55, 5, 1, 1))));
+  EXPECT_EQ(window.txtHei_Out.Text(), "100.0000");
+}
+
+TEST_F(ExecuteTest, GeocentricPointTooNearTheCentre) {
+  StartGeodetic();
+  window.cboTypeIsx.Choose(1);
+  window.cboTypeOut.Choose(1);
+  TypePoint("20999", "0", "0");
+  Run();
+  ASSERT_EQ(platform.Messages().size(), 1u);
+  EXPECT_EQ(platform.Messages()[0].text,
+            "Точка находится слишком близко к центру Земли.\r\n"
+            "Корректное преобразование ее координат затруднено.\r\n"
+            "Введите новые значения координат X, Y, Z!");
+  EXPECT_EQ(window.txtLat_In.Text() + window.txtLon_In.Text() + window.txtHei_In.Text(), "");
+  EXPECT_TRUE(window.txtLat_In.HasFocus());
+
+  TypePoint("0", "21000", "0");
+  Run();
+  EXPECT_EQ(platform.Messages().size(), 1u);
+  EXPECT_EQ(window.txtLon_Out.Text(), "21000.0000");
+  EXPECT_EQ(state.settings.TypeH, 1);
+}
+
+TEST_F(ExecuteTest, PlaneSourceWithoutProjectionWarnsAndResets) {
+  StartGeodetic();
+  window.cboTypeIsx.Choose(2);
+  TypePoint("6000000", "7500000", "0");
+  window.cmdOK_Click();
+  ASSERT_EQ(platform.Messages().size(), 1u);
+  EXPECT_EQ(platform.Messages()[0].text, "Не установлены параметры проекции\r\nдля  исходных  координат.");
+  EXPECT_EQ(window.cboTypeIsx.Text(), "B L H");
+  EXPECT_TRUE(state.settings.SourceSystemName.empty());
+}
+
+TEST_F(ExecuteTest, ZoneNumberIsAskedUntilValid) {
+  struct ZoneCase {
+    std::vector<std::string> answers;
+    double zone;
+  };
+  const ZoneCase cases[] = {
+      {{"7"}, 7}, {{"0"}, 0}, {{"60"}, 60}, {{""}, 0}, {{"61", "7"}, 7},
+      {{"-1", "abc", "5.5", " 7 "}, 7},
+  };
+  StartGeodetic();
+  window.cboTypeOut.Choose(2);
+  SetGaussKruger(2);
+  for (const ZoneCase& c : cases) {
+    SCOPED_TRACE(c.answers.front());
+    const std::size_t asked = platform.Inputs().size();
+    const std::size_t said = platform.Messages().size();
+    for (const std::string& a : c.answers) platform.AnswerInput(a);
+    TypePoint("55", "37", "0");
+    Run();
+    EXPECT_EQ(platform.Inputs().size(), asked + c.answers.size());
+    EXPECT_EQ(state.projection.params.Side(2)[10], c.zone);
+    const std::size_t refusals = c.answers.size() - 1;
+    for (std::size_t k = 0; k < refusals; ++k) {
+      EXPECT_EQ(platform.Messages()[said + k].text,
+                "Неверное значение номера координатной зоны.\r\nВведите его новое значение!");
+    }
+    EXPECT_EQ(platform.Inputs().back().default_text, "0");
+    EXPECT_EQ(platform.Inputs().back().prompt,
+              "Введите   номер   координатной   зоны   для\r\nпреобразованных  координат.  (При вводе 0,\r\n"
+              "номер зоны будет вычислен автоматически).");
+  }
+  // 37° lies 2° west of the axial meridian 39° of zone 7: about 128 km
+  // west of the 500 km false origin, so y reads 7 3xx xxx.
+  platform.AnswerInput("7");
+  TypePoint("55", "37", "0");
+  Run();
+  EXPECT_EQ(window.txtLon_Out.Text().substr(0, 2), "73");
+  EXPECT_EQ(window.txtLon_Out.Text().size(), std::string("7372000.0000").size());
+}
+
+TEST_F(ExecuteTest, MissingGridKeepsTheSettingsAndPointsToAnotherGrid) {
+  Start();  // normal heights; the standard grid is not in the folder
+  ChooseCk42Both();
+  TypePoint("55", "37", "150");
+  Run();
+  ASSERT_EQ(platform.Messages().size(), 1u);
+  RunContext context;
+  context.geoidFile = state.settings.FileGeoid;
+  EXPECT_EQ(platform.Messages()[0].text, RunResultMessage(kGeoidFileNotOpened, context));
+  EXPECT_EQ(platform.Messages()[0].icon, MessageIcon::kExclamation);
+  EXPECT_TRUE(window.cmdNewGeoid.HasFocus());
+  EXPECT_EQ(state.settings.SourceSystemName, kCk42Name);
+  EXPECT_EQ(window.txtHei_In.Text(), "150");
+}
+
+TEST(ParseZoneAnswerTest, IntegersWithinTheZoneCountOnly) {
+  EXPECT_EQ(ParseZoneAnswer("0", 60), 0);
+  EXPECT_EQ(ParseZoneAnswer("60", 60), 60);
+  EXPECT_EQ(ParseZoneAnswer("+12", 60), 12);
+  EXPECT_EQ(ParseZoneAnswer(" 3 ", 60), 3);
+  for (const char* bad : {"61", "-1", "abc", "5.5", "1e1", "-", "", " ", "99999999999"}) {
+    EXPECT_FALSE(ParseZoneAnswer(bad, 60).has_value()) << bad;
+  }
+}
+
+class ExecuteFileTest : public ExecuteTest {
+ protected:
+  // File input from `source`; results to `results`.
+  void ChooseFiles(const std::string& source, const std::string& results) {
+    platform.AnswerOpenFile(source);
+    platform.AnswerSaveFile(results);
+    ASSERT_TRUE(window.optInFile.Click());
+  }
+};
+
+TEST_F(ExecuteFileTest, FileRunEndsWithSuccessMessageAndDefaults) {
+  std::vector<std::int64_t> progress;
+  int ends = 0;
+  window.SetRunProgress([&progress](std::int64_t lines, std::uint64_t, std::uint64_t) { progress.push_back(lines); },
+                        [&ends] { ++ends; });
+  StartGeodetic();
+  const std::string source = WriteFile("points.in", "BLH\r\n1 55 0 0 37 0 0 100\r\n");
+  const std::string results = PathIn("points.out");
+  ChooseFiles(source, results);
+  EXPECT_TRUE(window.chkFile.Checked());
+  EXPECT_FALSE(window.chkScreen.Checked());
+  EXPECT_TRUE(window.fraFile.Visible());
+  EXPECT_EQ(state.settings.FileInput, source);
+  EXPECT_EQ(state.settings.FileResult, results);
+  Run();
+  EXPECT_EQ(MessageTexts(), std::vector<std::string>{"Вычисления успешно выполнены!"});
+  EXPECT_EQ(platform.Messages()[0].icon, MessageIcon::kInformation);
+  EXPECT_TRUE(std::filesystem::exists(results));
+  EXPECT_TRUE(state.settings.FileInput.empty());
+  EXPECT_TRUE(state.settings.FileResult.empty());
+  EXPECT_TRUE(window.optInScreen.Checked());
+  EXPECT_TRUE(state.settings.SourceSystemName.empty());
+  EXPECT_EQ(platform.WaitCursorChanges(), (std::vector<bool>{true, false}));
+  EXPECT_EQ(progress, std::vector<std::int64_t>{1});  // the report at the end of the run
+  EXPECT_EQ(ends, 1);
+}
+
+TEST_F(ExecuteFileTest, FirstLineOfAnotherTypeBringsTheQuestion) {
+  StartGeodetic();
+  const std::string source = WriteFile("points.in", "XYZ\r\n1 2800000 2200000 5200000\r\n");
+  ChooseFiles(source, PathIn("points.out"));
+  platform.AnswerMessage(MessageAnswer::kNo);
+  Run();
+  ASSERT_EQ(platform.Messages().size(), 1u);
+  EXPECT_EQ(platform.Messages()[0].text, SourceTypeMismatchQuestion());
+  EXPECT_EQ(platform.Messages()[0].buttons, MessageButtons::kYesNo);
+  EXPECT_TRUE(window.fraSet.Enabled());
+  EXPECT_TRUE(window.cboTypeIsx.HasFocus());
+  EXPECT_FALSE(std::filesystem::exists(PathIn("points.out")));
+  EXPECT_EQ(state.settings.FileInput, source);
+}
+
+TEST_F(ExecuteFileTest, UnreadableLineIsReportedWithItsNumberAndResets) {
+  int ends = 0;  // the progress window goes even when the run fails
+  window.SetRunProgress([](std::int64_t, std::uint64_t, std::uint64_t) {}, [&ends] { ++ends; });
+  StartGeodetic();
+  const std::string source = WriteFile("points.in", "BLH\r\n1 55 0 0 37 0 0 100\r\n2 x\r\n");
+  ChooseFiles(source, PathIn("points.out"));
+  Run();
+  ASSERT_EQ(platform.Messages().size(), 1u);
+  EXPECT_TRUE(platform.Messages()[0].text.starts_with("Ошибка чтения файла исходных данных.\r\n" + source))
+      << platform.Messages()[0].text;
+  EXPECT_EQ(platform.Messages()[0].icon, MessageIcon::kCritical);
+  EXPECT_TRUE(state.settings.FileInput.empty());
+  EXPECT_EQ(ends, 1);
+}
+
+}  // namespace
+}  // namespace vexilor

@@ -1,0 +1,101 @@
+#pragma once
+// A started main window on a scripted platform, with systems chosen the way
+// the catalogue fills them (values of the shipped sys.dat and ellips.dat).
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "windows/main_window.h"
+#include "support/scripted_platform.h"
+#include "engine/datum.h"
+
+namespace vexilor {
+
+inline SystemVector MakeVector(double a, double f, double baseA, double baseF, const LinkParams& link) {
+  SystemVector v;
+  v[1] = a;
+  v[2] = f;
+  v[3] = baseA;
+  v[4] = baseF;
+  for (int k = 0; k < 7; ++k) v[5 + k] = link[static_cast<std::size_t>(k)];
+  return v;
+}
+
+// СК-42 on the Krassovsky ellipsoid, tied to ПЗ-90.
+inline SystemVector Ck42Vector() {
+  return MakeVector(6378245, 298.3, 6378136, 298.25784, {25, -141, -80, 0, -0.35, -0.66, 0});
+}
+
+inline SystemVector Pz90Vector() { return MakeVector(6378136, 298.25784, 6378136, 298.25784, {}); }
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  MainWindowTest() {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    folder_ = std::filesystem::temp_directory_path() /
+              ("vexilor_main_window_" + std::string(info->test_suite_name()) + "_" + info->name());
+    std::filesystem::remove_all(folder_);
+    std::filesystem::create_directories(folder_);
+    state.programFolder = folder_.string();
+    window.SetCatalogueLoader([](AppState&, Platform&) { return true; });
+    window.SetRuntimeFinder([](std::string_view, const std::filesystem::path&) { return true; });
+    window.SetDataFinder([](std::string_view, const std::filesystem::path&) { return true; });
+  }
+  ~MainWindowTest() override {
+    std::error_code ignored;
+    std::filesystem::current_path(std::filesystem::temp_directory_path(), ignored);
+    std::filesystem::remove_all(folder_, ignored);
+  }
+
+  void Start() { platform.Show(window); }
+
+  void ChooseSource(const std::string& name, const std::string& base, const SystemVector& vector) {
+    state.settings.SourceSystemName = name;
+    state.settings.SourceBaseName = base;
+    state.settings.SourceVector = vector;
+    ASSERT_TRUE(window.cmdIsx.Click());
+  }
+  void ChooseTarget(const std::string& name, const std::string& base, const SystemVector& vector) {
+    state.settings.TargetSystemName = name;
+    state.settings.TargetBaseName = base;
+    state.settings.TargetVector = vector;
+    ASSERT_TRUE(window.cmdOut.Click());
+  }
+  // СК-42 on both sides: the route only changes the coordinate type.
+  void ChooseCk42Both() {
+    ChooseSource(kCk42Name, kPz90Name, Ck42Vector());
+    ChooseTarget(kCk42Name, kPz90Name, Ck42Vector());
+  }
+  void TypePoint(const std::string& first, const std::string& second, const std::string& third) {
+    window.txtLat_In.SetText(first);
+    window.txtLon_In.SetText(second);
+    window.txtHei_In.SetText(third);
+  }
+  std::string WriteFile(const std::string& name, const std::string& text) {
+    const std::string path = (folder_ / name).string();
+    std::ofstream(path, std::ios::binary) << text;
+    return path;
+  }
+  std::string PathIn(const std::string& name) const { return (folder_ / name).string(); }
+  // Texts of all messages shown so far.
+  std::vector<std::string> MessageTexts() const {
+    std::vector<std::string> texts;
+    for (const MessageRequest& m : platform.Messages()) texts.push_back(m.text);
+    return texts;
+  }
+  bool Said(const std::string& text) const {
+    for (const MessageRequest& m : platform.Messages())
+      if (m.text == text) return true;
+    return false;
+  }
+
+  std::filesystem::path folder_;
+  AppState state;
+  ScriptedPlatform platform;
+  FrmSettinngs window{state, platform};
+};
+
+}  // namespace vexilor
