@@ -38,11 +38,11 @@ Control::Control(Form& owner, ControlSpec spec)
                                                                                   : nullptr),
       group_(std::move(spec.group)),
       text_(std::move(spec.text)),
-      tool_tip_(std::move(spec.tool_tip)),
+      toolTip_(std::move(spec.toolTip)),
       checked_(spec.checked),
       position_(spec.position),
-      fixed_pitch_(spec.fixed_pitch),
-      multi_line_(spec.multi_line) {}
+      fixedPitch_(spec.fixedPitch),
+      multiLine_(spec.multiLine) {}
 
 std::string Control::Id() const {
   return index_ == kNoIndex ? name_ : name_ + "(" + std::to_string(index_) + ")";
@@ -50,7 +50,7 @@ std::string Control::Id() const {
 
 std::string Control::Text() const {
   if (!IsListKind(kind_)) return text_;
-  return list_index_ >= 0 ? items_[static_cast<std::size_t>(list_index_)] : std::string();
+  return listIndex_ >= 0 ? items_[static_cast<std::size_t>(listIndex_)] : std::string();
 }
 
 bool Control::EffectivelyEnabled() const {
@@ -76,32 +76,32 @@ std::string Control::SelectedText() const {
 bool Control::HasFocus() const { return owner_->Focused() == this; }
 
 Control& Control::OnClick(Handler handler) {
-  on_click_ = std::move(handler);
+  onClick_ = std::move(handler);
   return *this;
 }
 
 Control& Control::OnChange(Handler handler) {
-  on_change_ = std::move(handler);
+  onChange_ = std::move(handler);
   return *this;
 }
 
 Control& Control::OnKeyPress(KeyHandler handler) {
-  on_key_press_ = std::move(handler);
+  onKeyPress_ = std::move(handler);
   return *this;
 }
 
 Control& Control::OnGotFocus(Handler handler) {
-  on_got_focus_ = std::move(handler);
+  onGotFocus_ = std::move(handler);
   return *this;
 }
 
 Control& Control::OnLostFocus(Handler handler) {
-  on_lost_focus_ = std::move(handler);
+  onLostFocus_ = std::move(handler);
   return *this;
 }
 
 Control& Control::OnDblClick(Handler handler) {
-  on_dbl_click_ = std::move(handler);
+  onDblClick_ = std::move(handler);
   return *this;
 }
 
@@ -121,14 +121,14 @@ void Control::SetChecked(bool checked) {
   if (kind_ == ControlKind::kOption && checked) owner_->ClearOtherOptions(*this);
   checked_ = checked;
   const bool clicks = kind_ == ControlKind::kCheck || (kind_ == ControlKind::kOption && checked);
-  if (clicks) RunGuarded(running_[kClick], on_click_);
+  if (clicks) RunGuarded(running_[kClick], onClick_);
 }
 
 bool Control::SetListIndex(int index) {
   if (index < -1 || index >= ListCount()) return false;
-  if (index == list_index_) return true;
-  list_index_ = index;
-  RunGuarded(running_[kClick], on_click_);
+  if (index == listIndex_) return true;
+  listIndex_ = index;
+  RunGuarded(running_[kClick], onClick_);
   return true;
 }
 
@@ -137,22 +137,22 @@ void Control::AddItem(std::string item) { items_.push_back(std::move(item)); }
 bool Control::RemoveItem(int index) {
   if (index < 0 || index >= ListCount()) return false;
   items_.erase(items_.begin() + index);
-  if (index == list_index_) {
-    list_index_ = -1;
-  } else if (index < list_index_) {
-    --list_index_;
+  if (index == listIndex_) {
+    listIndex_ = -1;
+  } else if (index < listIndex_) {
+    --listIndex_;
   }
   return true;
 }
 
 void Control::ClearItems() {
   items_.clear();
-  list_index_ = -1;
+  listIndex_ = -1;
 }
 
 void Control::SetItems(std::vector<std::string> items) {
   items_ = std::move(items);
-  list_index_ = -1;
+  listIndex_ = -1;
 }
 
 void Control::SetSelection(int start, int length) {
@@ -181,7 +181,7 @@ bool Control::Click() {
     case ControlKind::kCombo:
       return false;  // a list is clicked by choosing an item
     default:
-      RunGuarded(running_[kClick], on_click_);
+      RunGuarded(running_[kClick], onClick_);
       return true;
   }
 }
@@ -189,7 +189,7 @@ bool Control::Click() {
 bool Control::DoubleClick() {
   if (!Reachable()) return false;
   if (TakesFocus(kind_)) SetFocus();
-  RunGuarded(running_[kDblClick], on_dbl_click_);
+  RunGuarded(running_[kDblClick], onDblClick_);
   return true;
 }
 
@@ -203,11 +203,11 @@ bool Control::Type(std::string_view keys) {
 bool Control::PressDelete() {
   if (kind_ != ControlKind::kTextBox || !Reachable()) return false;
   SetFocus();
-  if (read_only_) return true;
+  if (readOnly_) return true;
   TextSelection removed = selection_;
   if (removed.length == 0) {
     const std::string_view after = std::string_view(text_).substr(ByteOffset(text_, removed.start));
-    removed.length = multi_line_ && after.starts_with(kLineBreak) ? 2 : (after.empty() ? 0 : 1);
+    removed.length = multiLine_ && after.starts_with(kLineBreak) ? 2 : (after.empty() ? 0 : 1);
   }
   const std::size_t begin = ByteOffset(text_, removed.start);
   std::string text = text_;
@@ -219,8 +219,8 @@ bool Control::PressDelete() {
 bool Control::ReplaceText(std::string text) {
   if (kind_ != ControlKind::kTextBox || !Reachable()) return false;
   SetFocus();
-  if (read_only_) return true;
-  if (max_length_ > 0) text = std::string(FirstCodePoints(text, static_cast<std::size_t>(max_length_)));
+  if (readOnly_) return true;
+  if (maxLength_ > 0) text = std::string(FirstCodePoints(text, static_cast<std::size_t>(maxLength_)));
   const int caret = Length(text);
   EditText(std::move(text), {caret, 0});
   return true;
@@ -236,10 +236,10 @@ bool Control::Reachable() const { return EffectivelyEnabled() && EffectivelyVisi
 
 int Control::CodePointLength() const { return Length(text_); }
 
-void Control::PressKey(char32_t code_point) {
-  int key = static_cast<int>(code_point);
-  RunGuarded(running_[kKeyPress], on_key_press_, key);
-  if (key <= 0 || read_only_) return;
+void Control::PressKey(char32_t codePoint) {
+  int key = static_cast<int>(codePoint);
+  RunGuarded(running_[kKeyPress], onKeyPress_, key);
+  if (key <= 0 || readOnly_) return;
 
   const std::size_t begin = ByteOffset(text_, selection_.start);
   const std::size_t end = ByteOffset(text_, selection_.start + selection_.length);
@@ -250,7 +250,7 @@ void Control::PressKey(char32_t code_point) {
       EditText(std::move(text), {selection_.start, 0});
     } else if (selection_.start > 0) {
       const std::string_view before = std::string_view(text_).substr(0, begin);
-      const int removed = multi_line_ && before.ends_with(kLineBreak) ? 2 : 1;
+      const int removed = multiLine_ && before.ends_with(kLineBreak) ? 2 : 1;
       const std::size_t from = ByteOffset(text_, selection_.start - removed);
       text.erase(from, begin - from);
       EditText(std::move(text), {selection_.start - removed, 0});
@@ -259,7 +259,7 @@ void Control::PressKey(char32_t code_point) {
   }
   std::string insertion;
   if (key == kEnter) {
-    if (!multi_line_) return;
+    if (!multiLine_) return;
     insertion = kLineBreak;
   } else if (key < 32 || key == kDeleteCode) {
     return;
@@ -267,7 +267,7 @@ void Control::PressKey(char32_t code_point) {
     AppendCodePoint(insertion, static_cast<char32_t>(key));
   }
   const int inserted = Length(insertion);
-  if (max_length_ > 0 && CodePointLength() - selection_.length + inserted > max_length_) return;
+  if (maxLength_ > 0 && CodePointLength() - selection_.length + inserted > maxLength_) return;
   text.replace(begin, end - begin, insertion);
   EditText(std::move(text), {selection_.start + inserted, 0});
 }
@@ -276,14 +276,14 @@ void Control::EditText(std::string text, TextSelection selection) {
   const bool changed = text != text_;
   text_ = std::move(text);
   SetSelection(selection.start, selection.length);
-  if (changed) RunGuarded(running_[kChange], on_change_);
+  if (changed) RunGuarded(running_[kChange], onChange_);
 }
 
 void Control::RunFocusEvent(bool gained) {
   if (gained) {
-    RunGuarded(running_[kGotFocus], on_got_focus_);
+    RunGuarded(running_[kGotFocus], onGotFocus_);
   } else {
-    RunGuarded(running_[kLostFocus], on_lost_focus_);
+    RunGuarded(running_[kLostFocus], onLostFocus_);
   }
 }
 

@@ -67,10 +67,10 @@ struct ControlSpec {
   Control* container = nullptr;    // frame (or parent menu) holding it; nullptr = the form
   std::string group{};               // option buttons: exclusive group, by convention the frame's name
   TwipsRect position{};
-  std::string tool_tip{};
+  std::string toolTip{};
   bool checked = false;            // option buttons and check boxes, set without events
-  bool multi_line = false;         // text boxes: "\r\n" breaks lines, Enter types one
-  bool fixed_pitch = false;        // shown in a fixed-pitch font
+  bool multiLine = false;         // text boxes: "\r\n" breaks lines, Enter types one
+  bool fixedPitch = false;        // shown in a fixed-pitch font
 };
 
 class Control {
@@ -99,19 +99,19 @@ class Control {
   // Own flag and the flags of every container: what the user sees.
   bool EffectivelyEnabled() const;
   bool EffectivelyVisible() const;
-  const std::string& ToolTip() const { return tool_tip_; }
+  const std::string& ToolTip() const { return toolTip_; }
   bool Checked() const { return checked_; }
   const std::vector<std::string>& Items() const { return items_; }
   int ListCount() const { return static_cast<int>(items_.size()); }
-  int ListIndex() const { return list_index_; }  // -1 = none
+  int ListIndex() const { return listIndex_; }  // -1 = none
   TextSelection Selection() const { return selection_; }
   std::string SelectedText() const;
-  bool ReadOnly() const { return read_only_; }
-  int MaxLength() const { return max_length_; }  // code points; 0 = no limit
+  bool ReadOnly() const { return readOnly_; }
+  int MaxLength() const { return maxLength_; }  // code points; 0 = no limit
   const TwipsRect& Position() const { return position_; }
   bool Bold() const { return bold_; }
-  bool FixedPitch() const { return fixed_pitch_; }
-  bool MultiLine() const { return multi_line_; }
+  bool FixedPitch() const { return fixedPitch_; }
+  bool MultiLine() const { return multiLine_; }
   bool HasFocus() const;
 
   // --- Handlers (named after the window logic's `txtX_Change` etc.) ---
@@ -130,7 +130,7 @@ class Control {
   void SetText(std::string text);
   void SetEnabled(bool enabled) { enabled_ = enabled; }
   void SetVisible(bool visible) { visible_ = visible; }
-  void SetToolTip(std::string tip) { tool_tip_ = std::move(tip); }
+  void SetToolTip(std::string tip) { toolTip_ = std::move(tip); }
   void SetChecked(bool checked);
   // -1 clears the selection; an index outside -1..ListCount()-1 is refused
   // (false) and changes nothing.
@@ -144,9 +144,9 @@ class Control {
   // Clamped into the text. Runs nothing.
   void SetSelection(int start, int length);
   void SelectAll() { SetSelection(0, CodePointLength()); }
-  void SetReadOnly(bool read_only) { read_only_ = read_only; }
+  void SetReadOnly(bool readOnly) { readOnly_ = readOnly; }
   // Limits what the user types or pastes, not what the program sets.
-  void SetMaxLength(int max_length) { max_length_ = max_length < 0 ? 0 : max_length; }
+  void SetMaxLength(int maxLength) { maxLength_ = maxLength < 0 ? 0 : maxLength; }
   void Move(const TwipsRect& position) { position_ = position; }
   void SetBold(bool bold) { bold_ = bold; }
   // Moves the focus here (LostFocus of the old control, then GotFocus here).
@@ -180,7 +180,7 @@ class Control {
 
   bool Reachable() const;
   int CodePointLength() const;
-  void PressKey(char32_t code_point);
+  void PressKey(char32_t codePoint);
   void EditText(std::string text, TextSelection selection);
   void RunFocusEvent(bool gained);
 
@@ -193,24 +193,24 @@ class Control {
   std::string text_;
   bool enabled_ = true;
   bool visible_ = true;
-  std::string tool_tip_;
+  std::string toolTip_;
   bool checked_ = false;
   std::vector<std::string> items_;
-  int list_index_ = -1;
+  int listIndex_ = -1;
   TextSelection selection_{};
-  bool read_only_ = false;
-  int max_length_ = 0;
+  bool readOnly_ = false;
+  int maxLength_ = 0;
   TwipsRect position_;
   bool bold_ = false;
-  bool fixed_pitch_;
-  bool multi_line_;
+  bool fixedPitch_;
+  bool multiLine_;
 
-  Handler on_click_;
-  Handler on_change_;
-  KeyHandler on_key_press_;
-  Handler on_got_focus_;
-  Handler on_lost_focus_;
-  Handler on_dbl_click_;
+  Handler onClick_;
+  Handler onChange_;
+  KeyHandler onKeyPress_;
+  Handler onGotFocus_;
+  Handler onLostFocus_;
+  Handler onDblClick_;
   std::array<bool, kEventCount> running_{};  // handlers on the call stack
 };
 

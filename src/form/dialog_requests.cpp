@@ -29,9 +29,9 @@ bool Offers(MessageButtons buttons, MessageAnswer answer) {
   return std::find(answers.begin(), answers.end(), answer) != answers.end();
 }
 
-MessageAnswer DefaultAnswer(MessageButtons buttons, DefaultButton default_button) {
+MessageAnswer DefaultAnswer(MessageButtons buttons, DefaultButton defaultButton) {
   const auto answers = ButtonAnswers(buttons);
-  const auto position = static_cast<std::size_t>(default_button);
+  const auto position = static_cast<std::size_t>(defaultButton);
   return position < answers.size() ? answers[position] : answers.front();
 }
 

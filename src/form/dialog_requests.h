@@ -23,13 +23,13 @@ struct MessageRequest {
   std::string title{};
   MessageButtons buttons = MessageButtons::kOkOnly;
   MessageIcon icon = MessageIcon::kNone;
-  DefaultButton default_button = DefaultButton::kFirst;
+  DefaultButton defaultButton = DefaultButton::kFirst;
 };
 
 struct InputRequest {
   std::string prompt{};
   std::string title{};
-  std::string default_text{};
+  std::string defaultText{};
 };
 
 struct FileDialogRequest {
@@ -37,11 +37,11 @@ struct FileDialogRequest {
   // Pairs of description and patterns, all joined by "|":
   // "Файлы исходных координат (*.in)|*.in|Все файлы (*.*)|*.*".
   std::string filter{};
-  std::string default_extension{};  // without the dot: "in"
-  std::string initial_folder{};
-  std::string file_name{};          // proposed name, may be empty
-  bool file_must_exist = false;   // open dialog only
-  bool hide_read_only = true;     // no "open as read-only" box
+  std::string defaultExtension{};  // without the dot: "in"
+  std::string initialFolder{};
+  std::string fileName{};          // proposed name, may be empty
+  bool fileMustExist = false;   // open dialog only
+  bool hideReadOnly = true;     // no "open as read-only" box
 };
 
 // The answers of a box's buttons, from left to right.
@@ -49,6 +49,6 @@ std::span<const MessageAnswer> ButtonAnswers(MessageButtons buttons);
 // Whether the box has a button giving `answer`.
 bool Offers(MessageButtons buttons, MessageAnswer answer);
 // The answer of the default button; the first button when the box has fewer.
-MessageAnswer DefaultAnswer(MessageButtons buttons, DefaultButton default_button);
+MessageAnswer DefaultAnswer(MessageButtons buttons, DefaultButton defaultButton);
 
 }  // namespace vexilor

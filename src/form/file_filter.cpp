@@ -17,12 +17,12 @@ std::vector<std::string_view> SplitAt(std::string_view text, char separator) {
 
 }  // namespace
 
-std::vector<FileFilterEntry> ParseFileFilter(std::string_view filter, bool* well_formed) {
+std::vector<FileFilterEntry> ParseFileFilter(std::string_view filter, bool* wellFormed) {
   std::vector<FileFilterEntry> entries;
   const bool empty = filter.empty();
   const std::vector<std::string_view> pieces = empty ? std::vector<std::string_view>{} : SplitAt(filter, '|');
   const bool even = pieces.size() % 2 == 0;
-  if (well_formed != nullptr) *well_formed = even;
+  if (wellFormed != nullptr) *wellFormed = even;
   if (!even) return entries;
   for (std::size_t i = 0; i < pieces.size(); i += 2) {
     FileFilterEntry entry{std::string(pieces[i]), {}};

@@ -16,6 +16,6 @@ struct FileFilterEntry {
 // The filter's description/pattern pairs, in order. An empty filter gives no
 // entry. A filter with an odd number of pieces is malformed: the result is
 // empty and `well_formed` (when given) is false.
-std::vector<FileFilterEntry> ParseFileFilter(std::string_view filter, bool* well_formed = nullptr);
+std::vector<FileFilterEntry> ParseFileFilter(std::string_view filter, bool* wellFormed = nullptr);
 
 }  // namespace vexilor

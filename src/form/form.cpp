@@ -31,50 +31,50 @@ std::vector<Control*> Form::Array(std::string_view name) const {
 }
 
 Form& Form::OnLoad(Handler handler) {
-  on_load_ = std::move(handler);
+  onLoad_ = std::move(handler);
   return *this;
 }
 
 Form& Form::OnActivate(Handler handler) {
-  on_activate_ = std::move(handler);
+  onActivate_ = std::move(handler);
   return *this;
 }
 
 Form& Form::OnQueryUnload(CancelHandler handler) {
-  on_query_unload_ = std::move(handler);
+  onQueryUnload_ = std::move(handler);
   return *this;
 }
 
 Form& Form::OnUnload(CancelHandler handler) {
-  on_unload_ = std::move(handler);
+  onUnload_ = std::move(handler);
   return *this;
 }
 
 void Form::Load() {
   if (loaded_) return;
   loaded_ = true;
-  if (on_load_) on_load_();
+  if (onLoad_) onLoad_();
 }
 
 bool Form::RequestClose() {
   if (closing_) return false;
   bool cancel = false;
   RunGuarded(closing_, [this, &cancel] {
-    if (on_query_unload_) on_query_unload_(cancel);
-    if (!cancel && on_unload_) on_unload_(cancel);
+    if (onQueryUnload_) onQueryUnload_(cancel);
+    if (!cancel && onUnload_) onUnload_(cancel);
   });
   if (cancel) return false;
   Hide();
   return true;
 }
 
-void Form::Activate() { RunGuarded(activating_, on_activate_); }
+void Form::Activate() { RunGuarded(activating_, onActivate_); }
 
 void Form::MoveFocus(Control* target) {
-  const unsigned move = ++focus_moves_;
+  const unsigned move = ++focusMoves_;
   if (focused_ == target) return;
   if (focused_ != nullptr) focused_->RunFocusEvent(false);
-  if (focus_moves_ != move) return;  // the LostFocus handler moved the focus itself
+  if (focusMoves_ != move) return;  // the LostFocus handler moved the focus itself
   focused_ = target;
   if (target != nullptr) target->RunFocusEvent(true);
 }

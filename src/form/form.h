@@ -90,12 +90,12 @@ class Form {
   bool loaded_ = false;
   bool modal_ = false;
   Control* focused_ = nullptr;
-  unsigned focus_moves_ = 0;  // counts focus moves, so a nested move can win
+  unsigned focusMoves_ = 0;  // counts focus moves, so a nested move can win
 
-  Handler on_load_;
-  Handler on_activate_;
-  CancelHandler on_query_unload_;
-  CancelHandler on_unload_;
+  Handler onLoad_;
+  Handler onActivate_;
+  CancelHandler onQueryUnload_;
+  CancelHandler onUnload_;
   bool activating_ = false;
   bool closing_ = false;
 };

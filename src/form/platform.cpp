@@ -14,7 +14,7 @@ void Platform::Show(Form& form) {
 }
 
 bool Platform::ShowModal(Form& form) {
-  if (form.Visible() || quit_requested_) return false;
+  if (form.Visible() || quitRequested_) return false;
   shown_.push_back(&form);
   form.SetModal(true);
   if (Present(form) && form.Visible()) {
@@ -22,9 +22,9 @@ bool Platform::ShowModal(Form& form) {
     RunModal(form);
   }
   form.SetModal(false);
-  if (quit_requested_) form.Hide();
+  if (quitRequested_) form.Hide();
   shown_.erase(std::prev(std::find(shown_.rbegin(), shown_.rend(), &form).base()));
-  if (Form* previous = ActiveForm(); previous != nullptr && !quit_requested_) previous->Activate();
+  if (Form* previous = ActiveForm(); previous != nullptr && !quitRequested_) previous->Activate();
   return true;
 }
 
@@ -34,8 +34,8 @@ Form* Platform::ActiveForm() const {
 }
 
 void Platform::Quit() {
-  if (quit_requested_) return;
-  quit_requested_ = true;
+  if (quitRequested_) return;
+  quitRequested_ = true;
   EndProgram();
 }
 
@@ -48,9 +48,9 @@ TextWidthFn Platform::WidthMeasure(const Form& form, bool bold) const {
 }
 
 bool Platform::Present(Form& form) {
-  if (quit_requested_) return false;
+  if (quitRequested_) return false;
   form.Load();
-  if (quit_requested_) return false;
+  if (quitRequested_) return false;
   form.MakeVisible();
   form.Activate();
   return true;

@@ -71,7 +71,7 @@ class Platform {
   // Ends the program: no form shows any more and the event loops end. The
   // handler that calls it should return at once.
   void Quit();
-  bool QuitRequested() const { return quit_requested_; }
+  bool QuitRequested() const { return quitRequested_; }
 
   // Adapters for the text helpers (FilterNumericKey, FitPathToWidth).
   BeepFn Beeper();
@@ -89,7 +89,7 @@ class Platform {
   bool Present(Form& form);
 
   std::vector<Form*> shown_;  // start window first, then the modal forms over it
-  bool quit_requested_ = false;
+  bool quitRequested_ = false;
 };
 
 // Shows the wait cursor for its lifetime.

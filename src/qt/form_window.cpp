@@ -60,10 +60,10 @@ constexpr double kTwipsFontPoints = 8.0;
 
 }  // namespace
 
-FormWindow::FormWindow(Form& form, std::function<void()> after_event)
+FormWindow::FormWindow(Form& form, std::function<void()> afterEvent)
     : QWidget(nullptr, Qt::Window),
       form_(form),
-      after_event_(std::move(after_event)),
+      afterEvent_(std::move(afterEvent)),
       layout_(new QVBoxLayout(this)),
       client_(new QWidget(this)) {
   setObjectName(ToQt(form.Name()));
@@ -100,16 +100,16 @@ QAction* FormWindow::ActionFor(const Control& control) const {
 double FormWindow::DotsPerInch() const { return logicalDpiX(); }
 
 void FormWindow::CreateWidgets() {
-  std::map<const Control*, bool> has_items;
+  std::map<const Control*, bool> hasItems;
   for (std::size_t i = 0; i < form_.ControlCount(); ++i) {
     const Control& control = form_.ControlAt(i);
-    if (control.Kind() == ControlKind::kMenu && control.Container() != nullptr) has_items[control.Container()] = true;
+    if (control.Kind() == ControlKind::kMenu && control.Container() != nullptr) hasItems[control.Container()] = true;
   }
   for (std::size_t i = 0; i < form_.ControlCount(); ++i) {
     Control& control = form_.ControlAt(i);
     Binding binding{&control};
     if (control.Kind() == ControlKind::kMenu) {
-      CreateMenu(binding, has_items);
+      CreateMenu(binding, hasItems);
     } else {
       QWidget* parent = client_;
       if (const Binding* holder = control.Container() ? Find(*control.Container()) : nullptr;
@@ -124,24 +124,24 @@ void FormWindow::CreateWidgets() {
   }
 }
 
-void FormWindow::CreateMenu(Binding& binding, const std::map<const Control*, bool>& has_items) {
-  if (menu_bar_ == nullptr) {
-    menu_bar_ = new QMenuBar(this);
-    layout_->setMenuBar(menu_bar_);
+void FormWindow::CreateMenu(Binding& binding, const std::map<const Control*, bool>& hasItems) {
+  if (menuBar_ == nullptr) {
+    menuBar_ = new QMenuBar(this);
+    layout_->setMenuBar(menuBar_);
   }
   Control* control = binding.control;
-  QMenu* parent_menu = nullptr;
+  QMenu* parentMenu = nullptr;
   if (const Binding* holder = control->Container() ? Find(*control->Container()) : nullptr; holder != nullptr) {
-    parent_menu = holder->menu;
+    parentMenu = holder->menu;
   }
   const QString text = ToQt(control->Text());
   const auto click = [this, control] { Forward([control] { control->Click(); }); };
-  if (has_items.contains(control)) {
-    binding.menu = parent_menu != nullptr ? parent_menu->addMenu(text) : menu_bar_->addMenu(text);
+  if (hasItems.contains(control)) {
+    binding.menu = parentMenu != nullptr ? parentMenu->addMenu(text) : menuBar_->addMenu(text);
     binding.action = binding.menu->menuAction();
     connect(binding.menu, &QMenu::aboutToShow, this, click);
   } else {
-    binding.action = parent_menu != nullptr ? parent_menu->addAction(text) : menu_bar_->addAction(text);
+    binding.action = parentMenu != nullptr ? parentMenu->addAction(text) : menuBar_->addAction(text);
     connect(binding.action, &QAction::triggered, this, click);
   }
   binding.action->setObjectName(ToQt(control->Id()));
@@ -205,11 +205,11 @@ QWidget* FormWindow::CreateWidget(Control& control, QWidget* parent) {
   return label;
 }
 
-void FormWindow::Forward(const std::function<void()>& user_action) {
+void FormWindow::Forward(const std::function<void()>& userAction) {
   if (refreshing_) return;
-  user_action();
-  if (after_event_) {
-    after_event_();
+  userAction();
+  if (afterEvent_) {
+    afterEvent_();
   } else {
     Refresh();
   }
@@ -255,18 +255,18 @@ void FormWindow::SyncSelectionFromWidget(Control& control) const {
   } else {
     return;
   }
-  const int model_start = ModelPosition(text, start, control.MultiLine());
-  control.SetSelection(model_start, ModelPosition(text, end, control.MultiLine()) - model_start);
+  const int modelStart = ModelPosition(text, start, control.MultiLine());
+  control.SetSelection(modelStart, ModelPosition(text, end, control.MultiLine()) - modelStart);
 }
 
 void FormWindow::Refresh() {
-  const bool was_refreshing = refreshing_;
+  const bool wasRefreshing = refreshing_;
   refreshing_ = true;
   RefreshWindow();
   for (const Binding& binding : bindings_) RefreshControl(binding);
   if (form_.Visible() != isVisible()) setVisible(form_.Visible());
   RefreshFocus();
-  refreshing_ = was_refreshing;
+  refreshing_ = wasRefreshing;
 }
 
 void FormWindow::RefreshWindow() {
@@ -283,10 +283,10 @@ void FormWindow::RefreshWindow() {
     if (client_->minimumSize() != size || client_->maximumSize() != size) client_->setFixedSize(size);
   }
   // The window system places a window until the program moves it.
-  if (position.left != applied_position_.left || position.top != applied_position_.top) {
+  if (position.left != appliedPosition_.left || position.top != appliedPosition_.top) {
     move(TwipsToPixels(position.left, dpi), TwipsToPixels(position.top, dpi));
   }
-  applied_position_ = position;
+  appliedPosition_ = position;
 }
 
 void FormWindow::RefreshControl(const Binding& binding) {

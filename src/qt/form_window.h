@@ -36,7 +36,7 @@ namespace vexilor {
 
 class FormWindow : public QWidget {
  public:
-  FormWindow(Form& form, std::function<void()> after_event);
+  FormWindow(Form& form, std::function<void()> afterEvent);
   ~FormWindow() override;
 
   Form& Model() const { return form_; }
@@ -69,9 +69,9 @@ class FormWindow : public QWidget {
   };
 
   void CreateWidgets();
-  void CreateMenu(Binding& binding, const std::map<const Control*, bool>& has_items);
+  void CreateMenu(Binding& binding, const std::map<const Control*, bool>& hasItems);
   QWidget* CreateWidget(Control& control, QWidget* parent);
-  void Forward(const std::function<void()>& user_action);
+  void Forward(const std::function<void()>& userAction);
   bool ForwardKey(Control& control, const QKeyEvent& key);
   void SyncSelectionFromWidget(Control& control) const;
   void RefreshWindow();
@@ -85,13 +85,13 @@ class FormWindow : public QWidget {
   Binding* FindByObject(const QObject* object);
 
   Form& form_;
-  std::function<void()> after_event_;
+  std::function<void()> afterEvent_;
   QVBoxLayout* layout_;
   QWidget* client_;
-  QMenuBar* menu_bar_ = nullptr;
+  QMenuBar* menuBar_ = nullptr;
   std::vector<Binding> bindings_;
   bool refreshing_ = false;
-  TwipsRect applied_position_{};
+  TwipsRect appliedPosition_{};
 };
 
 // Lays out the widgets of a form's window; given to QtPlatform::Bind.

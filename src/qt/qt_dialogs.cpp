@@ -61,7 +61,7 @@ MessageAnswer RunMessageBox(QWidget* parent, const MessageRequest& request) {
   QMessageBox box(ToQtIcon(request.icon), ToQt(request.title), DisplayText(request.text, true),
                   QMessageBox::NoButton, parent);
   for (MessageAnswer answer : ButtonAnswers(request.buttons)) box.addButton(ToQtButton(answer));
-  box.setDefaultButton(ToQtButton(DefaultAnswer(request.buttons, request.default_button)));
+  box.setDefaultButton(ToQtButton(DefaultAnswer(request.buttons, request.defaultButton)));
   box.exec();
   const QAbstractButton* clicked = box.clickedButton();
   for (MessageAnswer answer : ButtonAnswers(request.buttons)) {
@@ -74,19 +74,19 @@ std::string RunInputBox(QWidget* parent, const InputRequest& request) {
   QInputDialog dialog(parent);
   dialog.setWindowTitle(ToQt(request.title));
   dialog.setLabelText(DisplayText(request.prompt, true));
-  dialog.setTextValue(ToQt(request.default_text));
+  dialog.setTextValue(ToQt(request.defaultText));
   if (dialog.exec() != QDialog::Accepted) return {};
   return FromQt(dialog.textValue());
 }
 
 std::string RunFileDialog(QWidget* parent, const FileDialogRequest& request, bool save) {
-  QFileDialog dialog(parent, ToQt(request.title), ToQt(request.initial_folder));
+  QFileDialog dialog(parent, ToQt(request.title), ToQt(request.initialFolder));
   dialog.setNameFilters(QtNameFilters(request.filter));
-  dialog.setDefaultSuffix(ToQt(request.default_extension));
+  dialog.setDefaultSuffix(ToQt(request.defaultExtension));
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
-  dialog.setFileMode(!save && request.file_must_exist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
+  dialog.setFileMode(!save && request.fileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
   dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
-  if (!request.file_name.empty()) dialog.selectFile(ToQt(request.file_name));
+  if (!request.fileName.empty()) dialog.selectFile(ToQt(request.fileName));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return {};
   return FromQt(dialog.selectedFiles().constFirst());
 }
@@ -99,8 +99,8 @@ QStringList QtNameFilters(std::string_view filter) {
     const QString description = ToQt(entry.description);
     QString trailing = TrailingPatterns(description);
     trailing.replace(QLatin1Char(';'), QLatin1Char(' '));
-    const bool ends_with_patterns = trailing.split(QLatin1Char(' '), Qt::SkipEmptyParts) == patterns;
-    filters << (ends_with_patterns ? description : description + QStringLiteral(" (") + patterns.join(' ') + ')');
+    const bool endsWithPatterns = trailing.split(QLatin1Char(' '), Qt::SkipEmptyParts) == patterns;
+    filters << (endsWithPatterns ? description : description + QStringLiteral(" (") + patterns.join(' ') + ')');
   }
   return filters;
 }

@@ -15,7 +15,7 @@ namespace vexilor {
 QtPlatform::QtPlatform() = default;
 
 QtPlatform::~QtPlatform() {
-  if (wait_cursor_) QApplication::restoreOverrideCursor();
+  if (waitCursor_) QApplication::restoreOverrideCursor();
 }
 
 FormWindow& QtPlatform::Bind(Form& form, const FormView& view) {
@@ -38,7 +38,7 @@ FormWindow* QtPlatform::WindowOf(const Form& form) const {
 
 void QtPlatform::RefreshAll() {
   for (const auto& window : windows_) window->Refresh();
-  for (const ModalLoop& modal : modal_loops_) {
+  for (const ModalLoop& modal : modalLoops_) {
     if (!modal.form->Visible() || QuitRequested()) modal.loop->quit();
   }
 }
@@ -64,8 +64,8 @@ std::string QtPlatform::ChooseSaveFile(const FileDialogRequest& request) {
 }
 
 void QtPlatform::SetWaitCursor(bool on) {
-  if (on == wait_cursor_) return;
-  wait_cursor_ = on;
+  if (on == waitCursor_) return;
+  waitCursor_ = on;
   if (on) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
   } else {
@@ -115,9 +115,9 @@ void QtPlatform::OnShown(Form& form) {
 
 void QtPlatform::RunModal(Form& form) {
   QEventLoop loop;
-  modal_loops_.push_back({&form, &loop});
+  modalLoops_.push_back({&form, &loop});
   if (form.Visible() && !QuitRequested()) loop.exec();
-  modal_loops_.pop_back();
+  modalLoops_.pop_back();
   RefreshAll();
 }
 

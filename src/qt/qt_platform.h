@@ -66,9 +66,9 @@ class QtPlatform : public Platform {
   double DotsPerInch(const Form& form) const;
 
   std::vector<std::unique_ptr<FormWindow>> windows_;
-  std::vector<ModalLoop> modal_loops_;
+  std::vector<ModalLoop> modalLoops_;
   std::unique_ptr<HelpViewer> help_;
-  bool wait_cursor_ = false;
+  bool waitCursor_ = false;
 };
 
 }  // namespace vexilor

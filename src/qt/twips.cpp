@@ -4,13 +4,13 @@
 
 namespace vexilor {
 
-int TwipsToPixels(int twips, double dots_per_inch) {
-  return static_cast<int>(std::lround(twips * dots_per_inch / kTwipsPerInch));
+int TwipsToPixels(int twips, double dotsPerInch) {
+  return static_cast<int>(std::lround(twips * dotsPerInch / kTwipsPerInch));
 }
 
-int PixelsToTwips(double pixels, double dots_per_inch) {
-  if (dots_per_inch <= 0) return 0;
-  return static_cast<int>(std::lround(pixels * kTwipsPerInch / dots_per_inch));
+int PixelsToTwips(double pixels, double dotsPerInch) {
+  if (dotsPerInch <= 0) return 0;
+  return static_cast<int>(std::lround(pixels * kTwipsPerInch / dotsPerInch));
 }
 
 }  // namespace vexilor

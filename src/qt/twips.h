@@ -6,7 +6,7 @@ namespace vexilor {
 inline constexpr int kTwipsPerInch = 1440;
 
 // Rounded to the nearest pixel or twip.
-int TwipsToPixels(int twips, double dots_per_inch);
-int PixelsToTwips(double pixels, double dots_per_inch);
+int TwipsToPixels(int twips, double dotsPerInch);
+int PixelsToTwips(double pixels, double dotsPerInch);
 
 }  // namespace vexilor

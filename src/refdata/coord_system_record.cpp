@@ -25,8 +25,8 @@ constexpr int kParentEllipsoidNumberWidth = 5;
 
 }  // namespace
 
-RecordError ParseSystemLine(std::string_view line, CoordSystem& out, int word_capacity) {
-  const std::vector<std::string> words = SplitWords(line, word_capacity);
+RecordError ParseSystemLine(std::string_view line, CoordSystem& out, int wordCapacity) {
+  const std::vector<std::string> words = SplitWords(line, wordCapacity);
   if (words.size() < kFieldWords + 1) return RecordError::kTooFewWords;
   const std::size_t n = words.size() - kFieldWords;
   CoordSystem parsed;

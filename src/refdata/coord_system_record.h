@@ -28,7 +28,7 @@ struct CoordSystem {
 // `word_capacity`; kBadNumber when a value is too large or an ellipsoid
 // number does not fit 16 bits. `out` is left untouched on failure.
 RecordError ParseSystemLine(std::string_view line, CoordSystem& out,
-                            int word_capacity = kRecordWordCapacity);
+                            int wordCapacity = kRecordWordCapacity);
 
 // The eleven columns, of 68, 4, 8, 8, 8, 12, 8, 8, 8, 12 and 5 code points.
 std::string FormatSystemLine(const CoordSystem& system);

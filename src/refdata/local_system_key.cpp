@@ -20,11 +20,11 @@ constexpr std::size_t kLongLineWords = 7;   // degrees, minutes and seconds
 
 }  // namespace
 
-bool IsKeysLineOf(std::string_view line, std::string_view upper_name) {
+bool IsKeysLineOf(std::string_view line, std::string_view upperName) {
   const std::string upper = UpperCase(line);
   const std::string_view trimmed = TrimBlanks(upper);
   const std::size_t blank = trimmed.find(' ');
-  return blank != std::string_view::npos && trimmed.substr(0, blank) == upper_name;
+  return blank != std::string_view::npos && trimmed.substr(0, blank) == upperName;
 }
 
 KeysSearch ParseKeysLine(std::string_view line, LocalSystemKey& out) {
@@ -36,13 +36,13 @@ KeysSearch ParseKeysLine(std::string_view line, LocalSystemKey& out) {
     values.push_back(ReadNumber(words[k]).value_or(0.0));  // a number text is always in range
   }
   // The angle words come first; the last three are width, x0 and y0.
-  const std::size_t angle_words = words.size() - 4;
+  const std::size_t angleWords = words.size() - 4;
   LocalSystemKey key;
   key.name = words[0];
-  key.axialMeridian = ParseAngle(JoinWords(words, 1, angle_words));
-  key.zoneWidth = values[angle_words];
-  key.falseOriginX = values[angle_words + 1];
-  key.falseOriginY = values[angle_words + 2];
+  key.axialMeridian = ParseAngle(JoinWords(words, 1, angleWords));
+  key.zoneWidth = values[angleWords];
+  key.falseOriginX = values[angleWords + 1];
+  key.falseOriginY = values[angleWords + 2];
   out = std::move(key);
   return KeysSearch::kFound;
 }
@@ -57,9 +57,9 @@ KeysSearch FindLocalSystemKey(std::string_view path, std::string_view name, Loca
     default:
       return KeysSearch::kReadFailed;
   }
-  const std::string upper_name = UpperCase(name);
+  const std::string upperName = UpperCase(name);
   for (const std::string& line : lines) {
-    if (IsKeysLineOf(line, upper_name)) return ParseKeysLine(line, out);
+    if (IsKeysLineOf(line, upperName)) return ParseKeysLine(line, out);
   }
   return KeysSearch::kNotFound;
 }

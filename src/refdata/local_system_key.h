@@ -36,7 +36,7 @@ enum class KeysSearch : std::int16_t {
 // Whether `line` belongs to `upper_name`: the line, upper-cased and trimmed,
 // has a blank, and its text before the first blank equals `upper_name`.
 // Lines without a blank, blank lines included, belong to no name.
-bool IsKeysLineOf(std::string_view line, std::string_view upper_name);
+bool IsKeysLineOf(std::string_view line, std::string_view upperName);
 
 // The values of a matching line. `out` is written only with kFound.
 KeysSearch ParseKeysLine(std::string_view line, LocalSystemKey& out);

@@ -37,13 +37,13 @@ std::string EllipsoidNotFoundMessage(std::int16_t number, std::string_view path)
          "." + kBreak + "Видимо файл испорчен.";
 }
 
-std::string UnknownParentMessage(std::string_view parent_code) {
-  return "Неизвестная общеземная CK: " + std::string(parent_code);
+std::string UnknownParentMessage(std::string_view parentCode) {
+  return "Неизвестная общеземная CK: " + std::string(parentCode);
 }
 
-std::string GlobalLinkMissingMessage(std::string_view source_base, std::string_view target_base) {
-  return "Не установлена связь между общеземными CK" + kBreak + std::string(source_base) + " и" + kBreak +
-         std::string(target_base);
+std::string GlobalLinkMissingMessage(std::string_view sourceBase, std::string_view targetBase) {
+  return "Не установлена связь между общеземными CK" + kBreak + std::string(sourceBase) + " и" + kBreak +
+         std::string(targetBase);
 }
 
 std::string RewriteQuestion(ReferenceKind kind, std::string_view path) {

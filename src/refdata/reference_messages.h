@@ -28,10 +28,10 @@ std::string EllipsoidFileErrorMessage(std::string_view path);
 std::string EllipsoidNotFoundMessage(std::int16_t number, std::string_view path);
 
 // A parent code that names neither global system.
-std::string UnknownParentMessage(std::string_view parent_code);
+std::string UnknownParentMessage(std::string_view parentCode);
 
 // No catalogue entry links the source base to the target base.
-std::string GlobalLinkMissingMessage(std::string_view source_base, std::string_view target_base);
+std::string GlobalLinkMissingMessage(std::string_view sourceBase, std::string_view targetBase);
 
 // The questions before a rewrite of the file at `path`: whether to change
 // it at all, then whether to keep a backup copy first.

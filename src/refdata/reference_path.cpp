@@ -13,12 +13,12 @@ bool EndsInSeparator(std::string_view folder) {
 
 }  // namespace
 
-std::string ReferenceFilePath(std::string_view program_folder, std::string_view file_name) {
-  std::string path(program_folder);
-  if (!path.empty() && !EndsInSeparator(program_folder)) {
+std::string ReferenceFilePath(std::string_view programFolder, std::string_view fileName) {
+  std::string path(programFolder);
+  if (!path.empty() && !EndsInSeparator(programFolder)) {
     path += static_cast<char>(std::filesystem::path::preferred_separator);
   }
-  path += file_name;
+  path += fileName;
   return path;
 }
 

@@ -16,7 +16,7 @@ inline constexpr std::string_view kEllipsoidsBackupName = "ellips.bac";
 // The program folder, a separator and the file name. A folder that already
 // ends in a separator (a drive root such as "C:\", or "/") takes the name
 // directly, so no separator is ever doubled. UTF-8 in and out.
-std::string ReferenceFilePath(std::string_view program_folder, std::string_view file_name);
+std::string ReferenceFilePath(std::string_view programFolder, std::string_view fileName);
 
 // A UTF-8 path text as a file-system path, whatever the platform's narrow
 // encoding.

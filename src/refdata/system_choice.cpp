@@ -31,9 +31,9 @@ ChoiceOutcome PutEllipsoid(const EllipsoidLines& ellipsoids, std::int16_t number
 
 }  // namespace
 
-std::string_view BaseNameOfParentCode(std::string_view parent_code) {
-  if (parent_code == kPz90Code) return kPz90Name;
-  if (parent_code == kWgs84Code) return kWgs84Name;
+std::string_view BaseNameOfParentCode(std::string_view parentCode) {
+  if (parentCode == kPz90Code) return kPz90Name;
+  if (parentCode == kWgs84Code) return kWgs84Name;
   return {};
 }
 
@@ -54,13 +54,13 @@ ChoiceOutcome ChooseSystem(const SystemLines& systems, const EllipsoidLines& ell
   return {};
 }
 
-GlobalLinkSearch FindGlobalLink(const SystemLines& systems, std::string_view source_base,
-                                std::string_view target_base, GlobalLinkParams& out) {
-  if (source_base == target_base) return GlobalLinkSearch::kSameBase;
+GlobalLinkSearch FindGlobalLink(const SystemLines& systems, std::string_view sourceBase,
+                                std::string_view targetBase, GlobalLinkParams& out) {
+  if (sourceBase == targetBase) return GlobalLinkSearch::kSameBase;
   for (const std::string& line : systems) {
     CoordSystem system;
-    if (ParseSystemLine(line, system) != RecordError::kNone || system.name != source_base) continue;
-    if (BaseNameOfParentCode(system.parentCode) != target_base) return GlobalLinkSearch::kNotLinked;
+    if (ParseSystemLine(line, system) != RecordError::kNone || system.name != sourceBase) continue;
+    if (BaseNameOfParentCode(system.parentCode) != targetBase) return GlobalLinkSearch::kNotLinked;
     out = system.link;
     return GlobalLinkSearch::kLinked;
   }

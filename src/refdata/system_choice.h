@@ -37,7 +37,7 @@ struct ChoiceOutcome {
 
 // The base display name of a parent code: kPz90Name for "PZ90", kWgs84Name
 // for "WGS84" (exact spelling); empty for any other code.
-std::string_view BaseNameOfParentCode(std::string_view parent_code);
+std::string_view BaseNameOfParentCode(std::string_view parentCode);
 
 // The choice of line `index` (1-based) of `systems`: its name, the a and 1/f
 // of its own ellipsoid and of its parent's ellipsoid (each looked up from the
@@ -58,7 +58,7 @@ enum class GlobalLinkSearch : std::int16_t {
 // named `source_base` must have the target base as its parent; its seven
 // values, Dx, Dy, Dz, Wx, Wy, Wz, m, are the link. `out` is written only
 // with kLinked.
-GlobalLinkSearch FindGlobalLink(const SystemLines& systems, std::string_view source_base,
-                                std::string_view target_base, GlobalLinkParams& out);
+GlobalLinkSearch FindGlobalLink(const SystemLines& systems, std::string_view sourceBase,
+                                std::string_view targetBase, GlobalLinkParams& out);
 
 }  // namespace vexilor

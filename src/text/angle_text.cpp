@@ -121,8 +121,8 @@ bool IsAllZero(const AngleParts& parts) {
 
 // Blanks in front so that the degrees of a column of angles line up.
 std::string LeadingBlanks(double angle, int degrees) {
-  const int width_of_degrees = degrees < 10 ? 1 : (degrees < 100 ? 2 : 3);
-  const int blanks = 4 - width_of_degrees - (angle < 0 ? 1 : 0);
+  const int widthOfDegrees = degrees < 10 ? 1 : (degrees < 100 ? 2 : 3);
+  const int blanks = 4 - widthOfDegrees - (angle < 0 ? 1 : 0);
   return std::string(static_cast<std::size_t>(blanks), ' ');
 }
 
@@ -133,14 +133,14 @@ std::string FractionText(std::int32_t fraction, int decimals) {
   return FormatWithMask(fraction, std::string(places, '#') + std::string(places, '0'));
 }
 
-std::string PartsText(const AngleParts& parts, int decimals, bool with_seconds, bool with_symbols) {
-  const std::string degree_mark = with_symbols ? "\u00B0 " : " ";
-  std::string text = std::to_string(parts.degrees) + degree_mark + TwoDigits(parts.minutes);
-  if (with_seconds) {
-    text += (with_symbols ? "' " : " ") + TwoDigits(parts.seconds);
-    text += "." + FractionText(parts.fraction, decimals) + (with_symbols ? "\"" : "");
+std::string PartsText(const AngleParts& parts, int decimals, bool withSeconds, bool withSymbols) {
+  const std::string degreeMark = withSymbols ? "\u00B0 " : " ";
+  std::string text = std::to_string(parts.degrees) + degreeMark + TwoDigits(parts.minutes);
+  if (withSeconds) {
+    text += (withSymbols ? "' " : " ") + TwoDigits(parts.seconds);
+    text += "." + FractionText(parts.fraction, decimals) + (withSymbols ? "\"" : "");
   } else {
-    text += "." + FractionText(parts.fraction, decimals) + (with_symbols ? "'" : "");
+    text += "." + FractionText(parts.fraction, decimals) + (withSymbols ? "'" : "");
   }
   return text;
 }
@@ -152,33 +152,33 @@ double ParseAngle(std::string_view text, const NumericLocale& locale) {
   const std::size_t blank = text.find(' ');
   if (blank == std::string_view::npos) return PieceValue(text, locale).value_or(kAngleParseError);
 
-  const std::string_view degrees_piece = UpToBlank(text, blank);
-  const std::optional<double> degrees = PieceValue(degrees_piece, locale);
+  const std::string_view degreesPiece = UpToBlank(text, blank);
+  const std::optional<double> degrees = PieceValue(degreesPiece, locale);
   if (!degrees) return kAngleParseError;
-  const double sign = degrees_piece.find('-') != std::string_view::npos ? -1.0 : 1.0;
+  const double sign = degreesPiece.find('-') != std::string_view::npos ? -1.0 : 1.0;
 
   const std::string_view rest = text.substr(blank + 1);
-  const std::size_t second_blank = rest.find(' ');
-  const std::optional<double> minutes = SixtiethsValue(UpToBlank(rest, second_blank), locale);
+  const std::size_t secondBlank = rest.find(' ');
+  const std::optional<double> minutes = SixtiethsValue(UpToBlank(rest, secondBlank), locale);
   if (!minutes) return kAngleParseError;
   std::optional<double> seconds = 0.0;
-  if (second_blank != std::string_view::npos) seconds = SixtiethsValue(rest.substr(second_blank + 1), locale);
+  if (secondBlank != std::string_view::npos) seconds = SixtiethsValue(rest.substr(secondBlank + 1), locale);
   if (!seconds) return kAngleParseError;
   return sign * (std::fabs(*degrees) + *minutes / 60.0 + *seconds / 3600.0);
 }
 
 std::string FormatAngle(double angle, int decimals, int layout, int symbols) {
   if (!std::isfinite(angle)) return NonFiniteText(angle);
-  const bool with_seconds = layout == kAngleLayoutDms;
-  const int places = std::clamp(decimals, 1, with_seconds ? kMaxSecondDecimals : kMaxMinuteDecimals);
+  const bool withSeconds = layout == kAngleLayoutDms;
+  const int places = std::clamp(decimals, 1, withSeconds ? kMaxSecondDecimals : kMaxMinuteDecimals);
   // fmod is exact and stays in [0, 360) where |angle| - Int(|angle| / 360) * 360
   // can fall just below 0 when the quotient rounds up to a whole number.
   const double a = std::fmod(std::fabs(angle), 360.0);
-  AngleParts parts = with_seconds ? DegreesMinutesSeconds(a, places) : DegreesMinutes(a, places);
+  AngleParts parts = withSeconds ? DegreesMinutesSeconds(a, places) : DegreesMinutes(a, places);
   if (parts.degrees == 360) parts.degrees = 0;
-  const std::string sign_mark = (angle < 0 && !IsAllZero(parts)) ? "-" : " ";
-  return LeadingBlanks(angle, parts.degrees) + sign_mark +
-         PartsText(parts, places, with_seconds, symbols == kAngleWithSymbols);
+  const std::string signMark = (angle < 0 && !IsAllZero(parts)) ? "-" : " ";
+  return LeadingBlanks(angle, parts.degrees) + signMark +
+         PartsText(parts, places, withSeconds, symbols == kAngleWithSymbols);
 }
 
 }  // namespace vexilor

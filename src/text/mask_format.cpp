@@ -13,9 +13,9 @@ namespace {
 constexpr int kSignificantDigits = 15;
 
 struct DigitMask {
-  std::size_t min_integer_digits = 0;
-  std::size_t fraction_digits = 0;
-  std::size_t min_fraction_digits = 0;
+  std::size_t minIntegerDigits = 0;
+  std::size_t fractionDigits = 0;
+  std::size_t minFractionDigits = 0;
 };
 
 bool IsPlaceholder(char c) { return c == '0' || c == '#'; }
@@ -29,11 +29,11 @@ DigitMask ParseMask(std::string_view mask) {
   const std::string_view integer = mask.substr(0, point);
   const std::string_view fraction = mask.substr(std::min(point + 1, mask.size()));
   DigitMask parsed;
-  const std::size_t first_zero = integer.find('0');
-  if (first_zero != std::string_view::npos) parsed.min_integer_digits = PlaceholderCount(integer.substr(first_zero));
-  parsed.fraction_digits = PlaceholderCount(fraction);
-  const std::size_t last_zero = fraction.rfind('0');
-  if (last_zero != std::string_view::npos) parsed.min_fraction_digits = PlaceholderCount(fraction.substr(0, last_zero + 1));
+  const std::size_t firstZero = integer.find('0');
+  if (firstZero != std::string_view::npos) parsed.minIntegerDigits = PlaceholderCount(integer.substr(firstZero));
+  parsed.fractionDigits = PlaceholderCount(fraction);
+  const std::size_t lastZero = fraction.rfind('0');
+  if (lastZero != std::string_view::npos) parsed.minFractionDigits = PlaceholderCount(fraction.substr(0, lastZero + 1));
   return parsed;
 }
 
@@ -60,17 +60,17 @@ std::string RoundedDigits(double magnitude, std::size_t decimals) {
   std::string digits = std::string(1, form[0]) + std::string(form.substr(2, kSignificantDigits - 1));
   int exponent = 0;
   const std::size_t mark = form.find('e');
-  const char* exponent_text = form.data() + mark + (form[mark + 1] == '+' ? 2 : 1);
-  std::from_chars(exponent_text, form.data() + form.size(), exponent);
+  const char* exponentText = form.data() + mark + (form[mark + 1] == '+' ? 2 : 1);
+  std::from_chars(exponentText, form.data() + form.size(), exponent);
 
   const long long keep = exponent + 1 + static_cast<long long>(decimals);
   if (keep < 0) return "0";
   if (keep == 0) return digits[0] >= '5' ? "1" : "0";
-  const auto kept_count = static_cast<std::size_t>(keep);
-  if (kept_count >= digits.size()) return digits + std::string(kept_count - digits.size(), '0');
-  const bool round_up = digits[kept_count] >= '5';
-  digits.resize(kept_count);
-  if (round_up) Increment(digits);
+  const auto keptCount = static_cast<std::size_t>(keep);
+  if (keptCount >= digits.size()) return digits + std::string(keptCount - digits.size(), '0');
+  const bool roundUp = digits[keptCount] >= '5';
+  digits.resize(keptCount);
+  if (roundUp) Increment(digits);
   return digits;
 }
 
@@ -89,17 +89,17 @@ std::string NonFiniteText(double value) {
 std::string FormatWithMask(double value, std::string_view mask) {
   if (!std::isfinite(value)) return NonFiniteText(value);
   const DigitMask parsed = ParseMask(mask);
-  std::string digits = RoundedDigits(std::fabs(value), parsed.fraction_digits);
-  const bool is_zero = digits.find_first_not_of('0') == std::string::npos;
-  if (digits.size() < parsed.fraction_digits) digits.insert(0, parsed.fraction_digits - digits.size(), '0');
+  std::string digits = RoundedDigits(std::fabs(value), parsed.fractionDigits);
+  const bool isZero = digits.find_first_not_of('0') == std::string::npos;
+  if (digits.size() < parsed.fractionDigits) digits.insert(0, parsed.fractionDigits - digits.size(), '0');
 
-  const std::size_t point = digits.size() - parsed.fraction_digits;
+  const std::size_t point = digits.size() - parsed.fractionDigits;
   std::string integer = WithoutLeadingZeros(std::string_view(digits).substr(0, point));
-  if (integer.size() < parsed.min_integer_digits) integer.insert(0, parsed.min_integer_digits - integer.size(), '0');
+  if (integer.size() < parsed.minIntegerDigits) integer.insert(0, parsed.minIntegerDigits - integer.size(), '0');
   std::string fraction = digits.substr(point);
-  while (fraction.size() > parsed.min_fraction_digits && fraction.back() == '0') fraction.pop_back();
+  while (fraction.size() > parsed.minFractionDigits && fraction.back() == '0') fraction.pop_back();
 
-  std::string text = (value < 0 && !is_zero) ? "-" : "";
+  std::string text = (value < 0 && !isZero) ? "-" : "";
   text += integer;
   if (!fraction.empty()) text += "." + fraction;
   return text;

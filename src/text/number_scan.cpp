@@ -26,9 +26,9 @@ std::size_t DigitRunLength(std::string_view text, std::size_t pos) {
 // Length of an exponent ("e", optional sign, digits) at the start of `text`.
 std::size_t ExponentLength(std::string_view text) {
   if (text.empty() || (text[0] != 'e' && text[0] != 'E')) return 0;
-  const std::size_t digits_at = (text.size() > 1 && IsSign(text[1])) ? 2 : 1;
-  const std::size_t digits = DigitRunLength(text, digits_at);
-  return digits == 0 ? 0 : digits_at + digits;
+  const std::size_t digitsAt = (text.size() > 1 && IsSign(text[1])) ? 2 : 1;
+  const std::size_t digits = DigitRunLength(text, digitsAt);
+  return digits == 0 ? 0 : digitsAt + digits;
 }
 
 // Signed value of the exponent text that follows the mark, held within the cap.
@@ -58,13 +58,13 @@ long long LeadingDigitExponent(std::string_view plain) {
 
 std::size_t DecimalNumberLength(std::string_view text, std::string_view separator) {
   std::size_t pos = (!text.empty() && IsSign(text[0])) ? 1 : 0;
-  const std::size_t integer_digits = DigitRunLength(text, pos);
-  pos += integer_digits;
-  std::size_t fraction_digits = 0;
-  const bool has_separator = !separator.empty() && text.substr(pos).starts_with(separator);
-  if (has_separator) fraction_digits = DigitRunLength(text, pos + separator.size());
-  if (integer_digits + fraction_digits == 0) return 0;
-  if (has_separator) pos += separator.size() + fraction_digits;
+  const std::size_t integerDigits = DigitRunLength(text, pos);
+  pos += integerDigits;
+  std::size_t fractionDigits = 0;
+  const bool hasSeparator = !separator.empty() && text.substr(pos).starts_with(separator);
+  if (hasSeparator) fractionDigits = DigitRunLength(text, pos + separator.size());
+  if (integerDigits + fractionDigits == 0) return 0;
+  if (hasSeparator) pos += separator.size() + fractionDigits;
   return pos + ExponentLength(text.substr(pos));
 }
 

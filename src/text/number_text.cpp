@@ -17,13 +17,13 @@ NumericLocale CurrentNumericLocale() {
 
 bool IsLocaleNumber(std::string_view text, const NumericLocale& locale) {
   const std::string_view number = TrimBlanks(text);
-  if (number.empty() || DecimalNumberLength(number, locale.decimal_point) != number.size()) return false;
-  return DecimalNumberValue(number, locale.decimal_point).has_value();
+  if (number.empty() || DecimalNumberLength(number, locale.decimalPoint) != number.size()) return false;
+  return DecimalNumberValue(number, locale.decimalPoint).has_value();
 }
 
 bool IsNumberText(std::string_view text, const NumericLocale& locale) {
   if (IsLocaleNumber("42.12", locale)) return IsLocaleNumber(text, locale);
-  return IsLocaleNumber(ReplaceFirstChar(text, ".", locale.decimal_point), locale);
+  return IsLocaleNumber(ReplaceFirstChar(text, ".", locale.decimalPoint), locale);
 }
 
 }  // namespace vexilor

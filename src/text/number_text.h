@@ -13,7 +13,7 @@ namespace vexilor {
 
 // The part of a numeric locale the numeric test depends on.
 struct NumericLocale {
-  std::string decimal_point = ".";
+  std::string decimalPoint = ".";
 };
 
 // The decimal separator of the C library's current LC_NUMERIC locale

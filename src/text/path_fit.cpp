@@ -40,14 +40,14 @@ std::string_view FromFirstSeparator(std::string_view tail) {
 // `text` (non-empty, wider than `width`) with the characters that make up
 // the excess width removed from its middle; the head and "..." alone when no
 // tail is left. Shorter than `text` unless `text` is no longer than that.
-std::string Shortened(const std::string& text, double measured_width, int width) {
+std::string Shortened(const std::string& text, double measuredWidth, int width) {
   const std::size_t length = CodePointCount(text);
-  const double mean_width = std::max(1.0, Int(measured_width / static_cast<double>(length)));
-  const double to_remove = Int(std::fabs(measured_width - width) / mean_width) + 1;
+  const double meanWidth = std::max(1.0, Int(measuredWidth / static_cast<double>(length)));
+  const double toRemove = Int(std::fabs(measuredWidth - width) / meanWidth) + 1;
   const std::string head(TrimBlanks(FirstCodePoints(text, kHeadLength)));
-  const double tail_length = static_cast<double>(length) - to_remove - kKeptBesideTail;
-  if (tail_length <= 0) return head + kEllipsis;
-  const std::string_view tail = LastCodePoints(text, static_cast<std::size_t>(tail_length));
+  const double tailLength = static_cast<double>(length) - toRemove - kKeptBesideTail;
+  if (tailLength <= 0) return head + kEllipsis;
+  const std::string_view tail = LastCodePoints(text, static_cast<std::size_t>(tailLength));
   return head + kEllipsis + std::string(FromFirstSeparator(TrimBlanks(tail)));
 }
 
@@ -59,11 +59,11 @@ std::string FitPathToWidth(const TextWidthFn& measure, int width, std::string te
   width = std::clamp(width, kMinWidth, kMaxWidth);
   const double blank = BlankWidth(measure);
   while (!text.empty()) {
-    const double measured_width = Measured(measure, text);
-    const double k = Int((width - measured_width) / (2.0 * blank));
+    const double measuredWidth = Measured(measure, text);
+    const double k = Int((width - measuredWidth) / (2.0 * blank));
     if (k >= 2) return std::string(static_cast<std::size_t>(k - 1), ' ') + text;
     if (k == 1) return text;
-    std::string shorter = Shortened(text, measured_width, width);
+    std::string shorter = Shortened(text, measuredWidth, width);
     // Nothing left to remove (the head and "..." alone): this is as narrow as it gets.
     if (CodePointCount(shorter) >= CodePointCount(text)) return text;
     text = std::move(shorter);

@@ -46,9 +46,9 @@ std::string FullPath(const std::filesystem::path& candidate) {
 
 }  // namespace
 
-std::vector<std::filesystem::path> SearchFolders(const std::filesystem::path& program_folder) {
+std::vector<std::filesystem::path> SearchFolders(const std::filesystem::path& programFolder) {
   std::vector<std::filesystem::path> folders;
-  if (!program_folder.empty()) folders.push_back(program_folder);
+  if (!programFolder.empty()) folders.push_back(programFolder);
   std::error_code error;
   const std::filesystem::path current = std::filesystem::current_path(error);
   if (!error) folders.push_back(current);
@@ -56,18 +56,18 @@ std::vector<std::filesystem::path> SearchFolders(const std::filesystem::path& pr
   return folders;
 }
 
-std::string FindOnSearchPath(std::string_view file_name, const std::filesystem::path& program_folder) {
-  if (file_name.empty()) return "";
-  const std::filesystem::path name = PathFromUtf8(file_name);
-  for (const std::filesystem::path& folder : SearchFolders(program_folder)) {
+std::string FindOnSearchPath(std::string_view fileName, const std::filesystem::path& programFolder) {
+  if (fileName.empty()) return "";
+  const std::filesystem::path name = PathFromUtf8(fileName);
+  for (const std::filesystem::path& folder : SearchFolders(programFolder)) {
     const std::filesystem::path candidate = folder / name;
     if (IsRegularFile(candidate)) return FullPath(candidate);
   }
   return "";
 }
 
-bool IsOnSearchPath(std::string_view file_name, const std::filesystem::path& program_folder) {
-  return !FindOnSearchPath(file_name, program_folder).empty();
+bool IsOnSearchPath(std::string_view fileName, const std::filesystem::path& programFolder) {
+  return !FindOnSearchPath(fileName, programFolder).empty();
 }
 
 }  // namespace vexilor

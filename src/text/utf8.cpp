@@ -5,7 +5,7 @@ namespace {
 
 struct SequenceForm {
   std::size_t length;   // bytes in the sequence
-  char32_t lead_bits;   // payload of the lead byte
+  char32_t leadBits;   // payload of the lead byte
   char32_t smallest;    // smallest code point this length may carry
 };
 
@@ -17,10 +17,10 @@ SequenceForm FormOfLead(unsigned char lead) {
   return {0, 0, 0};
 }
 
-bool IsSurrogate(char32_t code_point) { return code_point >= 0xD800 && code_point <= 0xDFFF; }
+bool IsSurrogate(char32_t codePoint) { return codePoint >= 0xD800 && codePoint <= 0xDFFF; }
 
-bool IsScalarValue(char32_t code_point) {
-  return code_point <= 0x10FFFF && !IsSurrogate(code_point);
+bool IsScalarValue(char32_t codePoint) {
+  return codePoint <= 0x10FFFF && !IsSurrogate(codePoint);
 }
 
 // Byte offset just past the first `count` code points.
@@ -43,40 +43,40 @@ char32_t DecodeCodePoint(std::string_view text, std::size_t& pos) {
     ++pos;
     return kReplacementCharacter;
   }
-  char32_t code_point = form.lead_bits;
+  char32_t codePoint = form.leadBits;
   for (std::size_t i = 1; i < form.length; ++i) {
     const auto next = static_cast<unsigned char>(text[pos + i]);
     if ((next & 0xC0U) != 0x80U) {
       ++pos;
       return kReplacementCharacter;
     }
-    code_point = (code_point << 6) | (next & 0x3FU);
+    codePoint = (codePoint << 6) | (next & 0x3FU);
   }
-  if (code_point < form.smallest || !IsScalarValue(code_point)) {
+  if (codePoint < form.smallest || !IsScalarValue(codePoint)) {
     ++pos;
     return kReplacementCharacter;
   }
   pos += form.length;
-  return code_point;
+  return codePoint;
 }
 
-void AppendCodePoint(std::string& text, char32_t code_point) {
-  if (!IsScalarValue(code_point)) code_point = kReplacementCharacter;
+void AppendCodePoint(std::string& text, char32_t codePoint) {
+  if (!IsScalarValue(codePoint)) codePoint = kReplacementCharacter;
   const auto byte = [&text](char32_t bits) { text.push_back(static_cast<char>(bits)); };
-  if (code_point < 0x80) {
-    byte(code_point);
-  } else if (code_point < 0x800) {
-    byte(0xC0 | (code_point >> 6));
-    byte(0x80 | (code_point & 0x3F));
-  } else if (code_point < 0x10000) {
-    byte(0xE0 | (code_point >> 12));
-    byte(0x80 | ((code_point >> 6) & 0x3F));
-    byte(0x80 | (code_point & 0x3F));
+  if (codePoint < 0x80) {
+    byte(codePoint);
+  } else if (codePoint < 0x800) {
+    byte(0xC0 | (codePoint >> 6));
+    byte(0x80 | (codePoint & 0x3F));
+  } else if (codePoint < 0x10000) {
+    byte(0xE0 | (codePoint >> 12));
+    byte(0x80 | ((codePoint >> 6) & 0x3F));
+    byte(0x80 | (codePoint & 0x3F));
   } else {
-    byte(0xF0 | (code_point >> 18));
-    byte(0x80 | ((code_point >> 12) & 0x3F));
-    byte(0x80 | ((code_point >> 6) & 0x3F));
-    byte(0x80 | (code_point & 0x3F));
+    byte(0xF0 | (codePoint >> 18));
+    byte(0x80 | ((codePoint >> 12) & 0x3F));
+    byte(0x80 | ((codePoint >> 6) & 0x3F));
+    byte(0x80 | (codePoint & 0x3F));
   }
 }
 

@@ -22,7 +22,7 @@ char32_t DecodeCodePoint(std::string_view text, std::size_t& pos);
 
 // Appends the UTF-8 form of `code_point`; a surrogate or a value above
 // U+10FFFF is appended as U+FFFD.
-void AppendCodePoint(std::string& text, char32_t code_point);
+void AppendCodePoint(std::string& text, char32_t codePoint);
 
 // Number of code points, as DecodeCodePoint walks them.
 std::size_t CodePointCount(std::string_view text);

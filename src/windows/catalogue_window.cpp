@@ -62,7 +62,7 @@ constexpr int kBoxHeight = 315;
 
 }  // namespace
 
-FrmNational::FrmNational(AppState& state, Platform& platform, MainWindowHooks& main_window)
+FrmNational::FrmNational(AppState& state, Platform& platform, MainWindowHooks& mainWindow)
     : Form("frmNational", "Установка параметров  систем координат"),
       fraSys(Make(ControlKind::kFrame, "fraSys", " Выбор национальной системы координат", nullptr,
                   {120, 120, 5400, 5400})),
@@ -87,7 +87,7 @@ FrmNational::FrmNational(AppState& state, Platform& platform, MainWindowHooks& m
       cmdOK(Make(ControlKind::kButton, "cmdOK", "OK", nullptr, {8220, 5640, 1500, 375})),
       state_(state),
       platform_(platform),
-      mainWindow_(main_window) {
+      mainWindow_(mainWindow) {
   Move({0, 0, 9960, 6240});
   AddEllipsoidBoxes();
   AddLinkBoxes();
@@ -102,7 +102,7 @@ Control& FrmNational::Make(ControlKind kind, std::string name, std::string text,
               .text = std::move(text),
               .container = container,
               .position = position,
-              .tool_tip = std::move(toolTip)});
+              .toolTip = std::move(toolTip)});
 }
 
 void FrmNational::AddEllipsoidBoxes() {

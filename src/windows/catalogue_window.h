@@ -30,7 +30,7 @@ class FrmNational : public Form {
   static constexpr int kLinkBoxes = 7;       // txt1(0..6): Dx, Dy, Dz, Wx, Wy, Wz, m
   static constexpr int kEllipsoidBoxes = 3;  // txtEll(0) a, txtEll(1) 1/f, txtEll(2) name
 
-  FrmNational(AppState& state, Platform& platform, MainWindowHooks& main_window);
+  FrmNational(AppState& state, Platform& platform, MainWindowHooks& mainWindow);
 
   // --- Controls ---
   Control& fraSys;

@@ -112,7 +112,7 @@ void AskZone(Run& run, const std::string& prompt) {
   const int maxZone = width > 0 ? static_cast<int>(Int(360.0 / width)) : 0;
   for (;;) {
     const std::string answer =
-        run.platform.InputBox({.prompt = prompt, .title = kMainCaption, .default_text = "0"});
+        run.platform.InputBox({.prompt = prompt, .title = kMainCaption, .defaultText = "0"});
     if (answer.empty()) {
       target[10] = 0;
       return;

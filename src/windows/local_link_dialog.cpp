@@ -57,11 +57,11 @@ bool IsFalseOriginXInRange(double value, bool ck63) {
   return std::fabs(value) <= (ck63 ? kMaxFalseOriginXMinutes : kMaxFalseOriginXKm);
 }
 
-bool IsFalseOriginYInRange(double kilometres, double zone_width) {
-  return kilometres >= kFalseOriginYKmPerDegree * zone_width && kilometres < kFalseOriginYLimitKm;
+bool IsFalseOriginYInRange(double kilometres, double zoneWidth) {
+  return kilometres >= kFalseOriginYKmPerDegree * zoneWidth && kilometres < kFalseOriginYLimitKm;
 }
 
-FrmDlg::FrmDlg(AppState& state, Platform& platform, MainWindowHooks& main_window)
+FrmDlg::FrmDlg(AppState& state, Platform& platform, MainWindowHooks& mainWindow)
     : Form("frmDlg", std::string(kDialogCaption)),
       lblCaption(Make(ControlKind::kLabel, "lblCaption", "", {120, 120, kFormWidth - 240, 285})),
       lblDlg1(Make(ControlKind::kLabel, "lblDlg1", "Долгота осевого меридиана первой зоны,  ° ...' ...\"", LabelAt(0))),
@@ -76,7 +76,7 @@ FrmDlg::FrmDlg(AppState& state, Platform& platform, MainWindowHooks& main_window
       cmdCanc(Make(ControlKind::kButton, "cmdCanc", "Отмена", {3520, kButtonTop, 1400, 375})),
       state_(state),
       platform_(platform),
-      mainWindow_(main_window) {
+      mainWindow_(mainWindow) {
   Move({0, 0, kFormWidth, kButtonTop + 600});
   lblCaption.SetBold(true);
   BindHandlers();
@@ -145,11 +145,11 @@ void FrmDlg::cmdCanc_Click() {
 
 // --- Step interface and helpers ---
 
-void FrmDlg::PrepareFor(ProjectionSide side, std::string_view system_code, std::string_view parent_code) {
+void FrmDlg::PrepareFor(ProjectionSide side, std::string_view systemCode, std::string_view parentCode) {
   side_ = side;
   ClearBoxes();
-  lblCaption.SetText("Параметры связи " + std::string(system_code) + " с " + std::string(parent_code));
-  lblDlg3.SetText(std::string(system_code == kCk63Code ? kFalseOriginXMinutes : kFalseOriginXKilometres));
+  lblCaption.SetText("Параметры связи " + std::string(systemCode) + " с " + std::string(parentCode));
+  lblDlg3.SetText(std::string(systemCode == kCk63Code ? kFalseOriginXMinutes : kFalseOriginXKilometres));
   txtDlg1.SetFocus();
 }
 

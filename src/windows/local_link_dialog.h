@@ -44,11 +44,11 @@ bool IsZoneWidthInRange(double degrees);
 bool IsFalseOriginXInRange(double value, bool ck63);
 // False origin along y: at least 65 km per degree of zone width, which keeps
 // the ordinates of the zone's western edge positive, and below 1000 km.
-bool IsFalseOriginYInRange(double kilometres, double zone_width);
+bool IsFalseOriginYInRange(double kilometres, double zoneWidth);
 
 class FrmDlg : public Form {
  public:
-  FrmDlg(AppState& state, Platform& platform, MainWindowHooks& main_window);
+  FrmDlg(AppState& state, Platform& platform, MainWindowHooks& mainWindow);
 
   // --- Controls ---
   Control& lblCaption;
@@ -71,7 +71,7 @@ class FrmDlg : public Form {
 
   // Readies the dialog for one entry of `side` (1 source, 2 target): empty
   // boxes, the caption naming the system and its parent, the unit of x0.
-  void PrepareFor(ProjectionSide side, std::string_view system_code, std::string_view parent_code);
+  void PrepareFor(ProjectionSide side, std::string_view systemCode, std::string_view parentCode);
 
   // The entered flag: set by "Готово" once all four values passed.
   bool Entered() const { return entered_ != 0; }

@@ -106,7 +106,7 @@ class LocalLinkStep {
     for (;;) {
       const std::string typed = platform_.InputBox({.prompt = Join({"Введите " + std::string(kNameFirstLine), kNameSecondLine}),
                                                     .title = std::string(kStepTitle),
-                                                    .default_text = std::string(kDefaultName)});
+                                                    .defaultText = std::string(kDefaultName)});
       if (!typed.empty()) {
         name = UpperCase(typed);
         return true;

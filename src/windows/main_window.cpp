@@ -71,15 +71,15 @@ AxisLabels LabelsOf(const std::string& type) {
 FileDialogRequest SourceFileDialog(const std::string& folder) {
   return {.title = "Выбрать файл для ввода исходных данных",
           .filter = "Файлы исходных координат (*.in)|*.in|Все файлы (*.*)|*.*",
-          .default_extension = "in",
-          .initial_folder = folder,
-          .file_must_exist = true};
+          .defaultExtension = "in",
+          .initialFolder = folder,
+          .fileMustExist = true};
 }
 
 FileDialogRequest GridFileDialog() {
   return {.title = "Выбрать имя файла - матрицы ВКГ",
           .filter = "Файлы - матрицы ВКГ (*.mat)|*.mat|Все файлы (*.*)|*.*",
-          .default_extension = "mat"};
+          .defaultExtension = "mat"};
 }
 
 MessageAnswer Say(Platform& platform, const std::string& text, MessageIcon icon, MessageButtons buttons) {
@@ -99,7 +99,7 @@ Control& FrmSettinngs::Make(ControlKind kind, std::string name, std::string text
               .text = std::move(text),
               .container = container,
               .group = std::move(group),
-              .tool_tip = std::move(toolTip)});
+              .toolTip = std::move(toolTip)});
 }
 
 FrmSettinngs::FrmSettinngs(AppState& state, Platform& platform)
@@ -466,8 +466,8 @@ void FrmSettinngs::chkFile_Click() {
   }
   const FileDialogRequest request{.title = "Выбрать файл для сохранения результатов",
                                   .filter = "Файлы результатов(*.out)|*.out|Все файлы (*.*)|*.*",
-                                  .default_extension = "out",
-                                  .initial_folder = s.CurPath};
+                                  .defaultExtension = "out",
+                                  .initialFolder = s.CurPath};
   for (;;) {
     const std::string name = platform_.ChooseSaveFile(request);
     if (name.empty()) {

@@ -8,24 +8,24 @@
 namespace vexilor {
 namespace {
 
-bool UserAgrees(Platform& platform, std::string text, std::string_view title, DefaultButton default_button) {
+bool UserAgrees(Platform& platform, std::string text, std::string_view title, DefaultButton defaultButton) {
   return platform.ShowMessage({.text = std::move(text),
                                .title = std::string(title),
                                .buttons = MessageButtons::kYesNo,
                                .icon = MessageIcon::kQuestion,
-                               .default_button = default_button}) == MessageAnswer::kYes;
+                               .defaultButton = defaultButton}) == MessageAnswer::kYes;
 }
 
 }  // namespace
 
 bool RewriteReferenceFile(ReferenceKind kind, const ReferenceLines& lines, std::string_view title,
-                          std::string_view program_folder, Platform& platform) {
-  const std::string path = ReferenceFilePath(program_folder, ReferenceFileName(kind));
+                          std::string_view programFolder, Platform& platform) {
+  const std::string path = ReferenceFilePath(programFolder, ReferenceFileName(kind));
   if (!UserAgrees(platform, RewriteQuestion(kind, path), title, DefaultButton::kSecond)) return false;
   const BackupChoice backup = UserAgrees(platform, BackupQuestion(path), title, DefaultButton::kFirst)
                                   ? BackupChoice::kMakeBackup
                                   : BackupChoice::kNoBackup;
-  const ReferenceFileError error = ReplaceReferenceFile(kind, program_folder, lines, backup);
+  const ReferenceFileError error = ReplaceReferenceFile(kind, programFolder, lines, backup);
   if (error == ReferenceFileError::kNone) return true;
   platform.ShowMessage({.text = ReferenceFileErrorMessage(error, path),
                         .title = std::string(title),

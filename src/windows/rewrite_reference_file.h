@@ -15,6 +15,6 @@ namespace vexilor {
 // titled `title`. True when the file was written; false when the user
 // declined or writing failed (the file is then as it was).
 bool RewriteReferenceFile(ReferenceKind kind, const ReferenceLines& lines, std::string_view title,
-                          std::string_view program_folder, Platform& platform);
+                          std::string_view programFolder, Platform& platform);
 
 }  // namespace vexilor

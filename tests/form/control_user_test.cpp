@@ -28,8 +28,8 @@ struct TypingCase {
   const char* start;
   TextSelection selection;
   const char* keys;
-  int max_length;
-  bool multi_line;
+  int maxLength;
+  bool multiLine;
   const char* text;
   TextSelection after;
 };
@@ -39,8 +39,8 @@ class Typing : public ::testing::TestWithParam<TypingCase> {};
 TEST_P(Typing, EditsAtTheCaret) {
   const TypingCase& c = GetParam();
   Form form{"frm"};
-  Control& txt = form.Add({.kind = ControlKind::kTextBox, .name = "txt", .text = c.start, .multi_line = c.multi_line});
-  txt.SetMaxLength(c.max_length);
+  Control& txt = form.Add({.kind = ControlKind::kTextBox, .name = "txt", .text = c.start, .multiLine = c.multiLine});
+  txt.SetMaxLength(c.maxLength);
   txt.SetSelection(c.selection.start, c.selection.length);
   EXPECT_TRUE(txt.Type(c.keys));
   EXPECT_EQ(txt.Text(), c.text) << "typing \"" << c.keys << "\" into \"" << c.start << "\"";
@@ -138,10 +138,10 @@ TEST_F(TypingTest, ProgramMayExceedTheMaximumLength) {
 TEST_F(TypingTest, UserCannotReachDisabledOrHiddenControls) {
   struct Case {
     Control* switched;
-    bool enabled_flag;
+    bool enabledFlag;
   };
   for (const Case c : {Case{&txt, true}, Case{&txt, false}, Case{&fra, true}, Case{&fra, false}}) {
-    c.enabled_flag ? c.switched->SetEnabled(false) : c.switched->SetVisible(false);
+    c.enabledFlag ? c.switched->SetEnabled(false) : c.switched->SetVisible(false);
     EXPECT_FALSE(txt.EffectivelyEnabled() && txt.EffectivelyVisible());
     EXPECT_FALSE(txt.Type("1"));
     EXPECT_FALSE(txt.ReplaceText("1"));

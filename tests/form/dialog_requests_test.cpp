@@ -14,8 +14,8 @@ using enum MessageAnswer;
 struct ButtonsCase {
   MessageButtons buttons;
   std::vector<MessageAnswer> answers;
-  DefaultButton default_button;
-  MessageAnswer default_answer;
+  DefaultButton defaultButton;
+  MessageAnswer defaultAnswer;
 };
 
 class Buttons : public ::testing::TestWithParam<ButtonsCase> {};
@@ -24,7 +24,7 @@ TEST_P(Buttons, AnswersInOrderAndDefault) {
   const ButtonsCase& c = GetParam();
   const auto answers = ButtonAnswers(c.buttons);
   EXPECT_EQ(std::vector<MessageAnswer>(answers.begin(), answers.end()), c.answers);
-  EXPECT_EQ(DefaultAnswer(c.buttons, c.default_button), c.default_answer);
+  EXPECT_EQ(DefaultAnswer(c.buttons, c.defaultButton), c.defaultAnswer);
   for (MessageAnswer a : {kOkPressed, kCancel, kYes, kNo}) {
     const bool listed = std::find(c.answers.begin(), c.answers.end(), a) != c.answers.end();
     EXPECT_EQ(Offers(c.buttons, a), listed);
@@ -43,16 +43,16 @@ INSTANTIATE_TEST_SUITE_P(
 struct FilterCase {
   const char* filter;
   std::vector<FileFilterEntry> entries;
-  bool well_formed;
+  bool wellFormed;
 };
 
 class Filters : public ::testing::TestWithParam<FilterCase> {};
 
 TEST_P(Filters, SplitIntoDescriptionAndPatterns) {
   const FilterCase& c = GetParam();
-  bool well_formed = !c.well_formed;
-  EXPECT_EQ(ParseFileFilter(c.filter, &well_formed), c.entries);
-  EXPECT_EQ(well_formed, c.well_formed);
+  bool wellFormed = !c.wellFormed;
+  EXPECT_EQ(ParseFileFilter(c.filter, &wellFormed), c.entries);
+  EXPECT_EQ(wellFormed, c.wellFormed);
 }
 
 INSTANTIATE_TEST_SUITE_P(

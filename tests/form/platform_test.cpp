@@ -45,16 +45,16 @@ TEST_F(ShowingTest, ShowLoadsOnceAndActivatesEachTime) {
 
 TEST_F(ShowingTest, ModalFormRunsTheUserAndReactivatesItsOwner) {
   platform.Show(main);
-  bool modal_while_shown = false;
-  const Form* active_while_shown = nullptr;
+  bool modalWhileShown = false;
+  const Form* activeWhileShown = nullptr;
   platform.ExpectModal(dialog, [&](Form& form) {
-    modal_while_shown = form.Modal() && form.Visible();
-    active_while_shown = platform.ActiveForm();
+    modalWhileShown = form.Modal() && form.Visible();
+    activeWhileShown = platform.ActiveForm();
     ControlOf(form, "cmdClose").Click();
   });
   EXPECT_TRUE(platform.ShowModal(dialog));
-  EXPECT_TRUE(modal_while_shown);
-  EXPECT_EQ(active_while_shown, &dialog);
+  EXPECT_TRUE(modalWhileShown);
+  EXPECT_EQ(activeWhileShown, &dialog);
   EXPECT_FALSE(dialog.Visible());
   EXPECT_FALSE(dialog.Modal());
   EXPECT_EQ(platform.ActiveForm(), &main);
@@ -106,8 +106,8 @@ TEST_F(ShowingTest, QuitInsideAModalFormEndsItWithoutReactivation) {
 }
 
 struct CloseCase {
-  bool cancel_query;
-  bool cancel_unload;
+  bool cancelQuery;
+  bool cancelUnload;
   std::vector<std::string> log;
   bool closed;
 };
@@ -121,11 +121,11 @@ TEST_P(Closing, QueryUnloadThenUnloadThenHide) {
   std::vector<std::string> log;
   form.OnQueryUnload([&](bool& cancel) {
     log.push_back("query");
-    cancel = c.cancel_query;
+    cancel = c.cancelQuery;
   });
   form.OnUnload([&](bool& cancel) {
     log.push_back("unload");
-    cancel = c.cancel_unload;
+    cancel = c.cancelUnload;
   });
   platform.Show(form);
   EXPECT_EQ(form.RequestClose(), c.closed);

@@ -19,7 +19,7 @@ TEST(ScriptedPlatform, RecordsMessagesAndAnswersQuestionsInOrder) {
                                   .title = "Сохранение",
                                   .buttons = MessageButtons::kYesNoCancel,
                                   .icon = MessageIcon::kQuestion,
-                                  .default_button = DefaultButton::kSecond}),
+                                  .defaultButton = DefaultButton::kSecond}),
             MessageAnswer::kCancel);
   ASSERT_EQ(platform.Messages().size(), 3u);
   const MessageRequest& last = platform.Messages()[2];
@@ -27,7 +27,7 @@ TEST(ScriptedPlatform, RecordsMessagesAndAnswersQuestionsInOrder) {
   EXPECT_EQ(last.title, "Сохранение");
   EXPECT_EQ(last.buttons, MessageButtons::kYesNoCancel);
   EXPECT_EQ(last.icon, MessageIcon::kQuestion);
-  EXPECT_EQ(last.default_button, DefaultButton::kSecond);
+  EXPECT_EQ(last.defaultButton, DefaultButton::kSecond);
   EXPECT_EQ(platform.Messages()[0].title, "T");
 }
 
@@ -36,7 +36,7 @@ TEST(ScriptedPlatform, QuestionWithoutQueuedAnswerFailsAndGivesTheDefault) {
   MessageAnswer answer = MessageAnswer::kOkPressed;
   EXPECT_NONFATAL_FAILURE(answer = platform.ShowMessage({.text = "Повторить выбор?",
                                                          .buttons = MessageButtons::kYesNo,
-                                                         .default_button = DefaultButton::kSecond}),
+                                                         .defaultButton = DefaultButton::kSecond}),
                           "no answer queued for the question \"Повторить выбор?\"");
   EXPECT_EQ(answer, MessageAnswer::kNo);
 }
@@ -54,19 +54,19 @@ TEST(ScriptedPlatform, InputsAndFilesComeFromTheirQueues) {
   platform.AnswerInput("");
   platform.AnswerOpenFile("/data/a.in");
   platform.AnswerSaveFile("/data/a.out");
-  EXPECT_EQ(platform.InputBox({.prompt = "Зона", .title = "T", .default_text = "0"}), "7");
+  EXPECT_EQ(platform.InputBox({.prompt = "Зона", .title = "T", .defaultText = "0"}), "7");
   EXPECT_EQ(platform.InputBox({.prompt = "Зона"}), "");
-  EXPECT_EQ(platform.ChooseSaveFile({.title = "Сохранить", .filter = "R (*.out)|*.out", .default_extension = "out"}),
+  EXPECT_EQ(platform.ChooseSaveFile({.title = "Сохранить", .filter = "R (*.out)|*.out", .defaultExtension = "out"}),
             "/data/a.out");
-  EXPECT_EQ(platform.ChooseOpenFile({.title = "Открыть", .filter = "S (*.in)|*.in", .file_must_exist = true}),
+  EXPECT_EQ(platform.ChooseOpenFile({.title = "Открыть", .filter = "S (*.in)|*.in", .fileMustExist = true}),
             "/data/a.in");
   ASSERT_EQ(platform.Inputs().size(), 2u);
-  EXPECT_EQ(platform.Inputs()[0].default_text, "0");
+  EXPECT_EQ(platform.Inputs()[0].defaultText, "0");
   ASSERT_EQ(platform.FileDialogs().size(), 2u);
   EXPECT_EQ(platform.FileDialogs()[0].kind, FileDialogKind::kSave);
-  EXPECT_EQ(platform.FileDialogs()[0].request.default_extension, "out");
+  EXPECT_EQ(platform.FileDialogs()[0].request.defaultExtension, "out");
   EXPECT_EQ(platform.FileDialogs()[1].kind, FileDialogKind::kOpen);
-  EXPECT_TRUE(platform.FileDialogs()[1].request.file_must_exist);
+  EXPECT_TRUE(platform.FileDialogs()[1].request.fileMustExist);
 }
 
 TEST(ScriptedPlatform, EmptyQueuesFailLoudly) {

@@ -34,11 +34,11 @@ class DemoForm : public Form {
     Move({0, 0, 6000, 4500});
     txtA.OnKeyPress([this, &platform](int& key) {
       key = FilterNumericKey(key, [this, &platform] {
-        ++refused_keys;
+        ++refusedKeys;
         platform.Beep();
       });
     });
-    txtA.OnChange([this] { ++changes_of_a; });
+    txtA.OnChange([this] { ++changesOfA; });
     cmdCopy.OnClick([this] {
       ++copies;
       txtB.SetText(txtA.Text());
@@ -46,11 +46,11 @@ class DemoForm : public Form {
     });
     cboUnit.SetItems({"метры", "километры"});
     cboUnit.OnClick([this] { lblInfo.SetText(cboUnit.Text()); });
-    for (Control* option : {&opt0, &opt1}) option->OnClick([this] { ++option_clicks; });
+    for (Control* option : {&opt0, &opt1}) option->OnClick([this] { ++optionClicks; });
     chkScreen.OnClick([this] {
-      if (screen_forced) chkScreen.SetChecked(true);
+      if (screenForced) chkScreen.SetChecked(true);
     });
-    mnuHelp.OnClick([this] { ++help_clicks; });
+    mnuHelp.OnClick([this] { ++helpClicks; });
   }
 
   Control& mnuHelp = Add({.kind = ControlKind::kMenu, .name = "mnuHelp", .text = "С&правка"});
@@ -60,7 +60,7 @@ class DemoForm : public Form {
                           .name = "cmdCopy",
                           .text = "Копировать",
                           .position = {3450, 300, 1500, 375},
-                          .tool_tip = "Скопировать первое поле во второе"});
+                          .toolTip = "Скопировать первое поле во второе"});
   Control& cboUnit = Add({.kind = ControlKind::kCombo, .name = "cboUnit", .position = {150, 900, 2000, 315}});
   Control& lblInfo = Add({.kind = ControlKind::kLabel, .name = "lblInfo", .position = {2400, 900, 3000, 300}});
   Control& fraOpt = Add({.kind = ControlKind::kFrame,
@@ -87,15 +87,15 @@ class DemoForm : public Form {
   Control& txtBlock = Add({.kind = ControlKind::kTextBox,
                            .name = "txtBlock",
                            .position = {150, 2900, 5000, 900},
-                           .multi_line = true,
-                           .fixed_pitch = true});
+                           .multiLine = true,
+                           .fixedPitch = true});
 
-  int refused_keys = 0;
-  int changes_of_a = 0;
+  int refusedKeys = 0;
+  int changesOfA = 0;
   int copies = 0;
-  int option_clicks = 0;
-  int help_clicks = 0;
-  bool screen_forced = false;
+  int optionClicks = 0;
+  int helpClicks = 0;
+  bool screenForced = false;
 };
 
 // A dialog that hides itself on OK.
@@ -136,8 +136,8 @@ class FormBinderTest : public QObject {
     QTest::keyClicks(edit, "12,5a");
     QCOMPARE(demo->txtA.Text(), std::string("125"));
     QCOMPARE(edit->text(), QStringLiteral("125"));
-    QCOMPARE(demo->refused_keys, 2);
-    QCOMPARE(demo->changes_of_a, 3);
+    QCOMPARE(demo->refusedKeys, 2);
+    QCOMPARE(demo->changesOfA, 3);
     QCOMPARE(demo->txtA.Selection().start, 3);
 
     QTest::keyClick(edit, Qt::Key_Home);
@@ -209,7 +209,7 @@ class FormBinderTest : public QObject {
     QVERIFY(!normal->isChecked());
     QTest::mouseClick(geodetic, Qt::LeftButton);
     QVERIFY(geodetic->isChecked());  // a second click leaves the option selected
-    QCOMPARE(demo->option_clicks, 1);
+    QCOMPARE(demo->optionClicks, 1);
   }
 
   void checkBoxForcedByItsHandlerShowsTheForcedState() {
@@ -217,7 +217,7 @@ class FormBinderTest : public QObject {
     QTest::mouseClick(check, Qt::LeftButton);
     QVERIFY(demo->chkScreen.Checked());
     QVERIFY(check->isChecked());
-    demo->screen_forced = true;
+    demo->screenForced = true;
     QTest::mouseClick(check, Qt::LeftButton);
     QVERIFY(demo->chkScreen.Checked());
     QVERIFY(check->isChecked());
@@ -253,7 +253,7 @@ class FormBinderTest : public QObject {
     QVERIFY(help != nullptr);
     QCOMPARE(help->text(), QStringLiteral("С&правка"));
     help->trigger();
-    QCOMPARE(demo->help_clicks, 1);
+    QCOMPARE(demo->helpClicks, 1);
   }
 
   void modelFocusMovesTheWidgetFocus() {
@@ -269,10 +269,10 @@ class FormBinderTest : public QObject {
     int activations = 0;
     demo->OnActivate([&activations] { ++activations; });
     QTimer::singleShot(0, this, [this] {
-      FormWindow* dialog_window = platform->WindowOf(*dialog);
-      QVERIFY(dialog_window != nullptr && dialog_window->isVisible());
-      QCOMPARE(dialog_window->windowModality(), Qt::ApplicationModal);
-      QTest::mouseClick(dialog_window->WidgetFor(dialog->cmdOK), Qt::LeftButton);
+      FormWindow* dialogWindow = platform->WindowOf(*dialog);
+      QVERIFY(dialogWindow != nullptr && dialogWindow->isVisible());
+      QCOMPARE(dialogWindow->windowModality(), Qt::ApplicationModal);
+      QTest::mouseClick(dialogWindow->WidgetFor(dialog->cmdOK), Qt::LeftButton);
     });
     QVERIFY(platform->ShowModal(*dialog));
     QCOMPARE(dialog->oks, 1);
@@ -293,22 +293,22 @@ class FormBinderTest : public QObject {
   }
 
   void messageBoxOffersTheButtonsAndReturnsTheAnswer() {
-    QMessageBox::StandardButton default_button = QMessageBox::NoButton;
+    QMessageBox::StandardButton defaultButton = QMessageBox::NoButton;
     QString text;
     QTimer::singleShot(0, this, [&] {
       auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
       QVERIFY(box != nullptr);
       text = box->text();
-      default_button = box->standardButton(box->defaultButton());
+      defaultButton = box->standardButton(box->defaultButton());
       box->button(QMessageBox::No)->click();
     });
     const MessageAnswer answer = platform->ShowMessage({.text = "Файл уже существует.\r\nЗаменить его?",
                                                         .title = "Сохранение",
                                                         .buttons = MessageButtons::kYesNoCancel,
                                                         .icon = MessageIcon::kQuestion,
-                                                        .default_button = DefaultButton::kSecond});
+                                                        .defaultButton = DefaultButton::kSecond});
     QCOMPARE(answer, MessageAnswer::kNo);
-    QCOMPARE(default_button, QMessageBox::No);
+    QCOMPARE(defaultButton, QMessageBox::No);
     QCOMPARE(text, QStringLiteral("Файл уже существует.\nЗаменить его?"));
   }
 

@@ -17,14 +17,14 @@ using testing::WriteBytes;
 struct MatchCase {
   const char* label;
   const char* line;
-  const char* upper_name;
+  const char* upperName;
   bool matches;
 };
 
 class KeysLineMatch : public ::testing::TestWithParam<MatchCase> {};
 
 TEST_P(KeysLineMatch, ComparesTheFirstWordUpperCased) {
-  EXPECT_EQ(IsKeysLineOf(GetParam().line, GetParam().upper_name), GetParam().matches);
+  EXPECT_EQ(IsKeysLineOf(GetParam().line, GetParam().upperName), GetParam().matches);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -103,7 +103,7 @@ bool AllFinite(const LinkParams& link) {
 
 TEST(DamagedLines, SystemLinesParseCleanlyOrAreRefused) {
   Mutator mutator(1942);
-  int parsed_count = 0;
+  int parsedCount = 0;
   for (int i = 0; i < 20000; ++i) {
     const std::string line = mutator.Mutate(kSystemSeeds[static_cast<std::size_t>(i) % kSystemSeeds.size()]);
     CoordSystem system{"kept", 1, {}, "KEEP", 2};
@@ -113,7 +113,7 @@ TEST(DamagedLines, SystemLinesParseCleanlyOrAreRefused) {
       ASSERT_EQ(system.name, "kept") << line;
       continue;
     }
-    ++parsed_count;
+    ++parsedCount;
     ASSERT_TRUE(AllFinite(system.link)) << line;
     CoordSystem again;
     ASSERT_EQ(ParseSystemLine(FormatSystemLine(system), again), RecordError::kNone) << line;
@@ -124,13 +124,13 @@ TEST(DamagedLines, SystemLinesParseCleanlyOrAreRefused) {
     ASSERT_EQ(again.parentEllipsoidNumber, system.parentEllipsoidNumber) << line;
   }
   // Both outcomes must have been exercised for the test to mean anything.
-  EXPECT_GT(parsed_count, 2000);
-  EXPECT_LT(parsed_count, 18000);
+  EXPECT_GT(parsedCount, 2000);
+  EXPECT_LT(parsedCount, 18000);
 }
 
 TEST(DamagedLines, EllipsoidLinesParseCleanlyOrAreRefused) {
   Mutator mutator(1940);
-  int parsed_count = 0;
+  int parsedCount = 0;
   for (int i = 0; i < 20000; ++i) {
     const std::string line = mutator.Mutate(kEllipsoidSeeds[static_cast<std::size_t>(i) % kEllipsoidSeeds.size()]);
     Ellipsoid ellipsoid{"kept", 1, 2, 3};
@@ -139,7 +139,7 @@ TEST(DamagedLines, EllipsoidLinesParseCleanlyOrAreRefused) {
       ASSERT_EQ(ellipsoid.name, "kept") << line;
       continue;
     }
-    ++parsed_count;
+    ++parsedCount;
     ASSERT_TRUE(std::isfinite(ellipsoid.a) && std::isfinite(ellipsoid.invf)) << line;
     Ellipsoid again;
     ASSERT_EQ(ParseEllipsoidLine(FormatEllipsoidLine(ellipsoid), again), RecordError::kNone) << line;
@@ -148,8 +148,8 @@ TEST(DamagedLines, EllipsoidLinesParseCleanlyOrAreRefused) {
     ASSERT_EQ(again.a, ellipsoid.a) << line;
     ASSERT_EQ(again.invf, ellipsoid.invf) << line;
   }
-  EXPECT_GT(parsed_count, 2000);
-  EXPECT_LT(parsed_count, 18000);
+  EXPECT_GT(parsedCount, 2000);
+  EXPECT_LT(parsedCount, 18000);
 }
 
 TEST(DamagedLines, ChoosingFromADamagedCatalogueNeverHandsOverPartOfASystem) {

@@ -200,13 +200,13 @@ TEST_F(SafeReplace, AWriteCutShortByTheFileSizeLimitKeepsTheOriginal) {
   // fails part way, as on a full disk.
   rlimit saved{};
   ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
-  const auto saved_handler = std::signal(SIGXFSZ, SIG_IGN);
+  const auto savedHandler = std::signal(SIGXFSZ, SIG_IGN);
   rlimit small = saved;
   small.rlim_cur = 4096;
   ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
   const ReferenceFileError error = ReplaceReferenceFile(ReferenceKind::kSystems, folder.text(), big, BackupChoice::kNoBackup);
   setrlimit(RLIMIT_FSIZE, &saved);
-  std::signal(SIGXFSZ, saved_handler);
+  std::signal(SIGXFSZ, savedHandler);
 
   EXPECT_EQ(error, ReferenceFileError::kWriteFailed);
   ExpectOriginalKept();

@@ -17,8 +17,8 @@ const char* KindName(FileDialogKind kind) { return kind == FileDialogKind::kOpen
 ScriptedPlatform::~ScriptedPlatform() {
   EXPECT_TRUE(answers_.empty()) << answers_.size() << " message answer(s) never asked for";
   EXPECT_TRUE(inputs_.empty()) << inputs_.size() << " input box answer(s) never asked for";
-  EXPECT_TRUE(open_files_.empty()) << open_files_.size() << " open-file answer(s) never asked for";
-  EXPECT_TRUE(save_files_.empty()) << save_files_.size() << " save-file answer(s) never asked for";
+  EXPECT_TRUE(openFiles_.empty()) << openFiles_.size() << " open-file answer(s) never asked for";
+  EXPECT_TRUE(saveFiles_.empty()) << saveFiles_.size() << " save-file answer(s) never asked for";
   EXPECT_TRUE(scripts_.empty()) << scripts_.size() << " modal user script(s) never run";
 }
 
@@ -42,7 +42,7 @@ MessageAnswer ScriptedPlatform::ShowMessage(const MessageRequest& request) {
 }
 
 std::string ScriptedPlatform::InputBox(const InputRequest& request) {
-  input_requests_.push_back(request);
+  inputRequests_.push_back(request);
   if (inputs_.empty()) {
     ADD_FAILURE() << "no input queued for the input box \"" << request.prompt << "\"";
     return {};
@@ -53,19 +53,19 @@ std::string ScriptedPlatform::InputBox(const InputRequest& request) {
 }
 
 std::string ScriptedPlatform::ChooseOpenFile(const FileDialogRequest& request) {
-  return ChooseFile(FileDialogKind::kOpen, request, open_files_);
+  return ChooseFile(FileDialogKind::kOpen, request, openFiles_);
 }
 
 std::string ScriptedPlatform::ChooseSaveFile(const FileDialogRequest& request) {
-  return ChooseFile(FileDialogKind::kSave, request, save_files_);
+  return ChooseFile(FileDialogKind::kSave, request, saveFiles_);
 }
 
 std::string ScriptedPlatform::ChooseFile(FileDialogKind kind, const FileDialogRequest& request,
                                          std::deque<std::string>& queue) {
-  file_dialogs_.push_back({kind, request});
-  bool well_formed = true;
-  ParseFileFilter(request.filter, &well_formed);
-  EXPECT_TRUE(well_formed) << "malformed filter \"" << request.filter << "\" in the " << KindName(kind)
+  fileDialogs_.push_back({kind, request});
+  bool wellFormed = true;
+  ParseFileFilter(request.filter, &wellFormed);
+  EXPECT_TRUE(wellFormed) << "malformed filter \"" << request.filter << "\" in the " << KindName(kind)
                            << " dialog \"" << request.title << "\"";
   if (queue.empty()) {
     ADD_FAILURE() << "no path queued for the " << KindName(kind) << " dialog \"" << request.title << "\"";
@@ -77,15 +77,15 @@ std::string ScriptedPlatform::ChooseFile(FileDialogKind kind, const FileDialogRe
 }
 
 int ScriptedPlatform::TextWidth(const Form&, std::string_view text, bool bold) const {
-  return static_cast<int>(CodePointCount(text)) * (bold ? bold_char_width_ : char_width_);
+  return static_cast<int>(CodePointCount(text)) * (bold ? boldCharWidth_ : charWidth_);
 }
 
 int ScriptedPlatform::TextHeight(const Form&, std::string_view text, bool) const {
-  return static_cast<int>(std::count(text.begin(), text.end(), '\n') + 1) * line_height_;
+  return static_cast<int>(std::count(text.begin(), text.end(), '\n') + 1) * lineHeight_;
 }
 
 void ScriptedPlatform::RunModal(Form& form) {
-  modal_forms_.push_back(&form);
+  modalForms_.push_back(&form);
   if (scripts_.empty()) {
     ADD_FAILURE() << "form " << form.Name() << " shown modally with no user script queued";
     form.Hide();

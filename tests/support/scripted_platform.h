@@ -34,8 +34,8 @@ class ScriptedPlatform : public Platform {
   // For boxes with more than one button; an OK-only box needs no answer.
   void AnswerMessage(MessageAnswer answer) { answers_.push_back(answer); }
   void AnswerInput(std::string text) { inputs_.push_back(std::move(text)); }  // "" = cancel
-  void AnswerOpenFile(std::string path) { open_files_.push_back(std::move(path)); }  // "" = cancel
-  void AnswerSaveFile(std::string path) { save_files_.push_back(std::move(path)); }
+  void AnswerOpenFile(std::string path) { openFiles_.push_back(std::move(path)); }  // "" = cancel
+  void AnswerSaveFile(std::string path) { saveFiles_.push_back(std::move(path)); }
   // Runs `user` while the next modal form is shown.
   void ExpectModal(UserScript user) { scripts_.push_back({nullptr, std::move(user)}); }
   // Same, and the form shown must be `form`.
@@ -43,35 +43,35 @@ class ScriptedPlatform : public Platform {
 
   // --- Measurements (twips) ---
   void SetCharWidths(int regular, int bold) {
-    char_width_ = regular;
-    bold_char_width_ = bold;
+    charWidth_ = regular;
+    boldCharWidth_ = bold;
   }
-  void SetLineHeight(int twips) { line_height_ = twips; }
+  void SetLineHeight(int twips) { lineHeight_ = twips; }
   void SetScreenSize(TwipsSize size) { screen_ = size; }
 
   // --- What happened ---
   const std::vector<MessageRequest>& Messages() const { return messages_; }
-  const std::vector<InputRequest>& Inputs() const { return input_requests_; }
-  const std::vector<FileDialogRecord>& FileDialogs() const { return file_dialogs_; }
-  const std::vector<const Form*>& ModalForms() const { return modal_forms_; }
-  const std::vector<std::string>& HelpFiles() const { return help_files_; }
-  const std::vector<bool>& WaitCursorChanges() const { return wait_cursor_changes_; }
-  bool WaitCursorOn() const { return !wait_cursor_changes_.empty() && wait_cursor_changes_.back(); }
+  const std::vector<InputRequest>& Inputs() const { return inputRequests_; }
+  const std::vector<FileDialogRecord>& FileDialogs() const { return fileDialogs_; }
+  const std::vector<const Form*>& ModalForms() const { return modalForms_; }
+  const std::vector<std::string>& HelpFiles() const { return helpFiles_; }
+  const std::vector<bool>& WaitCursorChanges() const { return waitCursorChanges_; }
+  bool WaitCursorOn() const { return !waitCursorChanges_.empty() && waitCursorChanges_.back(); }
   int Beeps() const { return beeps_; }
-  int DoEventsCount() const { return do_events_; }
+  int DoEventsCount() const { return doEvents_; }
 
   // --- Platform ---
   MessageAnswer ShowMessage(const MessageRequest& request) override;
   std::string InputBox(const InputRequest& request) override;
   std::string ChooseOpenFile(const FileDialogRequest& request) override;
   std::string ChooseSaveFile(const FileDialogRequest& request) override;
-  void SetWaitCursor(bool on) override { wait_cursor_changes_.push_back(on); }
+  void SetWaitCursor(bool on) override { waitCursorChanges_.push_back(on); }
   void Beep() override { ++beeps_; }
   int TextWidth(const Form& form, std::string_view text, bool bold) const override;
   int TextHeight(const Form& form, std::string_view text, bool bold) const override;
   TwipsSize ScreenSize() const override { return screen_; }
-  void StartHelp(const std::string& path) override { help_files_.push_back(path); }
-  void DoEvents() override { ++do_events_; }
+  void StartHelp(const std::string& path) override { helpFiles_.push_back(path); }
+  void DoEvents() override { ++doEvents_; }
 
  protected:
   void OnShown(Form&) override {}
@@ -88,23 +88,23 @@ class ScriptedPlatform : public Platform {
 
   std::deque<MessageAnswer> answers_;
   std::deque<std::string> inputs_;
-  std::deque<std::string> open_files_;
-  std::deque<std::string> save_files_;
+  std::deque<std::string> openFiles_;
+  std::deque<std::string> saveFiles_;
   std::deque<ModalScript> scripts_;
 
-  int char_width_ = 100;
-  int bold_char_width_ = 110;
-  int line_height_ = 240;
+  int charWidth_ = 100;
+  int boldCharWidth_ = 110;
+  int lineHeight_ = 240;
   TwipsSize screen_{28800, 16200};  // 1920 x 1080 pixels at 15 twips a pixel
 
   std::vector<MessageRequest> messages_;
-  std::vector<InputRequest> input_requests_;
-  std::vector<FileDialogRecord> file_dialogs_;
-  std::vector<const Form*> modal_forms_;
-  std::vector<std::string> help_files_;
-  std::vector<bool> wait_cursor_changes_;
+  std::vector<InputRequest> inputRequests_;
+  std::vector<FileDialogRecord> fileDialogs_;
+  std::vector<const Form*> modalForms_;
+  std::vector<std::string> helpFiles_;
+  std::vector<bool> waitCursorChanges_;
   int beeps_ = 0;
-  int do_events_ = 0;
+  int doEvents_ = 0;
 };
 
 }  // namespace vexilor

@@ -100,8 +100,8 @@ TEST(FormatAngleTest, TextReadsBackWithinHalfAUnitAndColumnsLineUp) {
     const int symbols = (i / 16) % 2;
     const std::string text = FormatAngle(angle, decimals, layout, symbols);
 
-    const std::size_t degrees_end = text.find_first_of(symbols ? "\xC2" : " ", text.find_first_not_of(" -"));
-    ASSERT_EQ(degrees_end, angle < 0 ? 4u : 5u) << text;
+    const std::size_t degreesEnd = text.find_first_of(symbols ? "\xC2" : " ", text.find_first_not_of(" -"));
+    ASSERT_EQ(degreesEnd, angle < 0 ? 4u : 5u) << text;
 
     const double shown = ParseAngle(PlainBody(text), NumericLocale{"."});
     ASSERT_NE(shown, kAngleParseError) << text;

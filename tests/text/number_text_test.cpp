@@ -13,7 +13,7 @@ namespace {
 
 struct NumberCase {
   std::string text;
-  bool is_number;
+  bool isNumber;
 };
 
 TEST(NumberTextTest, LocaleTestAcceptsOnlyPlainDecimalNumbers) {
@@ -24,7 +24,7 @@ TEST(NumberTextTest, LocaleTestAcceptsOnlyPlainDecimalNumbers) {
       {"1,000", false}, {"--1", false},   {"- 1", false},   {"4 2", false},   {".", false},
       {"1e999", false}, {"12a", false},   {"1e5.5", false},
   };
-  for (const NumberCase& c : cases) EXPECT_EQ(IsLocaleNumber(c.text, kDotLocale), c.is_number) << c.text;
+  for (const NumberCase& c : cases) EXPECT_EQ(IsLocaleNumber(c.text, kDotLocale), c.isNumber) << c.text;
 }
 
 TEST(NumberTextTest, LocaleTestUsesTheLocaleSeparator) {
@@ -41,7 +41,7 @@ TEST(NumberTextTest, DotIsTheSeparatorWhateverTheLocale) {
   };
   for (const NumericLocale& locale : {kDotLocale, kCommaLocale}) {
     for (const NumberCase& c : cases)
-      EXPECT_EQ(IsNumberText(c.text, locale), c.is_number) << c.text << " under " << locale.decimal_point;
+      EXPECT_EQ(IsNumberText(c.text, locale), c.isNumber) << c.text << " under " << locale.decimalPoint;
   }
 }
 
@@ -58,7 +58,7 @@ TEST(NumberTextTest, UnderACommaLocaleACommaPassesButEndsTheValue) {
 TEST(NumberTextTest, CurrentLocaleFollowsTheCLibrary) {
   const std::string saved = std::setlocale(LC_NUMERIC, nullptr);
   ASSERT_NE(std::setlocale(LC_NUMERIC, "C"), nullptr);
-  EXPECT_EQ(CurrentNumericLocale().decimal_point, ".");
+  EXPECT_EQ(CurrentNumericLocale().decimalPoint, ".");
   EXPECT_TRUE(IsNumberText("42.12"));
   std::setlocale(LC_NUMERIC, saved.c_str());
 }
@@ -66,7 +66,7 @@ TEST(NumberTextTest, CurrentLocaleFollowsTheCLibrary) {
 TEST(NumberTextTest, UnderTheProcessCommaLocaleDottedTextIsStillANumber) {
   const ScopedCommaLocale comma;
   if (!comma.active()) GTEST_SKIP() << "no comma locale installed";
-  EXPECT_EQ(CurrentNumericLocale().decimal_point, ",");
+  EXPECT_EQ(CurrentNumericLocale().decimalPoint, ",");
   EXPECT_TRUE(IsNumberText("55.5"));
   EXPECT_FALSE(IsNumberText("55.5.5"));
 }

@@ -9,7 +9,7 @@ namespace {
 
 struct CountCase {
   std::string text;
-  std::size_t code_points;
+  std::size_t codePoints;
 };
 
 TEST(Utf8Test, CountsCodePointsNotBytes) {
@@ -27,7 +27,7 @@ TEST(Utf8Test, CountsCodePointsNotBytes) {
       {"\xED\xA0\x80", 3},           // encoded surrogate
       {"\xF4\x90\x80\x80", 4},       // beyond U+10FFFF
   };
-  for (const CountCase& c : cases) EXPECT_EQ(CodePointCount(c.text), c.code_points) << c.text;
+  for (const CountCase& c : cases) EXPECT_EQ(CodePointCount(c.text), c.codePoints) << c.text;
 }
 
 TEST(Utf8Test, MalformedBytesDecodeAsReplacement) {
@@ -40,12 +40,12 @@ TEST(Utf8Test, MalformedBytesDecodeAsReplacement) {
 }
 
 TEST(Utf8Test, EncodeThenDecodeGivesEveryScalarValueBack) {
-  for (char32_t code_point = 0; code_point <= 0x10FFFF; code_point += (code_point < 0x800 ? 1 : 97)) {
-    if (code_point >= 0xD800 && code_point <= 0xDFFF) continue;
+  for (char32_t codePoint = 0; codePoint <= 0x10FFFF; codePoint += (codePoint < 0x800 ? 1 : 97)) {
+    if (codePoint >= 0xD800 && codePoint <= 0xDFFF) continue;
     std::string text;
-    AppendCodePoint(text, code_point);
+    AppendCodePoint(text, codePoint);
     std::size_t pos = 0;
-    ASSERT_EQ(DecodeCodePoint(text, pos), code_point);
+    ASSERT_EQ(DecodeCodePoint(text, pos), codePoint);
     ASSERT_EQ(pos, text.size());
   }
 }

@@ -196,7 +196,7 @@ TEST_P(CatalogueSave, ChecksEachParameterAgainstItsBound) {
               "Внести изменения в файл параметров систем\r\nкоординат " + PathOf("sys.dat") + "?");
     EXPECT_EQ(LastMessage().buttons, MessageButtons::kYesNo);
     EXPECT_EQ(LastMessage().icon, MessageIcon::kQuestion);
-    EXPECT_EQ(LastMessage().default_button, DefaultButton::kSecond);
+    EXPECT_EQ(LastMessage().defaultButton, DefaultButton::kSecond);
     EXPECT_EQ(LinkOf(kCk42Name)[static_cast<std::size_t>(c.box)], c.stored);
   }
   EXPECT_EQ(testing::ReadBytes(folder / "sys.dat"), before);

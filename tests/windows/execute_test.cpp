@@ -143,7 +143,7 @@ TEST_F(ExecuteTest, ZoneNumberIsAskedUntilValid) {
       EXPECT_EQ(platform.Messages()[said + k].text,
                 "Неверное значение номера координатной зоны.\r\nВведите его новое значение!");
     }
-    EXPECT_EQ(platform.Inputs().back().default_text, "0");
+    EXPECT_EQ(platform.Inputs().back().defaultText, "0");
     EXPECT_EQ(platform.Inputs().back().prompt,
               "Введите   номер   координатной   зоны   для\r\nпреобразованных  координат.  (При вводе 0,\r\n"
               "номер зоны будет вычислен автоматически).");

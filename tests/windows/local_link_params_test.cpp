@@ -95,7 +95,7 @@ TEST_F(LocalLink, TakesTheLineOfTheNameTypedInLowerCase) {
   EXPECT_EQ(platform.Inputs()[0].prompt,
             "Введите имя региона (СК63) или имя местной\r\nсистемы   координат (MCK42  или  MCK95).");
   EXPECT_EQ(platform.Inputs()[0].title, kStepTitle);
-  EXPECT_EQ(platform.Inputs()[0].default_text, "A");
+  EXPECT_EQ(platform.Inputs()[0].defaultText, "A");
   ExpectWritten(1, 37.5, 6, 0, 500000);
   EXPECT_EQ(ReadBytes(folder / "keys.dat"), keys);
 }
