@@ -2,13 +2,20 @@
 // The engine's angle constants. Every change between degrees and radians
 // multiplies by one of the two factors, so that a value converted there and
 // back is treated the same way everywhere.
+//
+// They are constant expressions: a constant initialised at run time from
+// another one may be read before it is set when the two live in different
+// translation units, and a degree factor of 180 / 0 is infinite.
 
-#include <cmath>
+#include <numbers>
 
 namespace vexilor {
 
-inline const double kPi = 4.0 * std::atan(1.0);
-inline const double kDegreesPerRadian = 180.0 / kPi;
-inline const double kRadiansPerDegree = 1.0 / kDegreesPerRadian;
+// π, the double nearest to it; 4·arctan(1) gives the same double.
+inline constexpr double kPi = std::numbers::pi;
+inline constexpr double kDegreesPerRadian = 180.0 / kPi;
+// 1 / (180 / π), the form the engine has always used (the same double as
+// π / 180).
+inline constexpr double kRadiansPerDegree = 1.0 / kDegreesPerRadian;
 
 }  // namespace vexilor

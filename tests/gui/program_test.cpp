@@ -17,7 +17,7 @@ using testing::LastResultLine;
 using testing::ReadBytes;
 using testing::Words;
 
-const std::filesystem::path kDataDir = std::filesystem::path(__FILE__).parent_path() / "data";
+const std::filesystem::path kDataDir = std::filesystem::path(VEXILOR_SOURCE_DIR) / "tests" / "gui" / "data";
 
 class ProgramTest : public QObject {
   Q_OBJECT

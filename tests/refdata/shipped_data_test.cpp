@@ -23,7 +23,7 @@ namespace vexilor {
 namespace {
 
 std::string DataFolder() {
-  return (std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "data").string();
+  return (std::filesystem::path(VEXILOR_SOURCE_DIR) / "data").string();
 }
 
 std::string DataFile(std::string_view name) { return ReferenceFilePath(DataFolder(), name); }

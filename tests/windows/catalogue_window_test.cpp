@@ -28,7 +28,7 @@ namespace {
 const std::string kPz90Entry = "Russia 1990 Global Coordinate System (ПЗ-90)";
 
 std::filesystem::path ShippedFile(std::string_view name) {
-  return std::filesystem::path(__FILE__).parent_path().parent_path().parent_path() / "data" / name;
+  return std::filesystem::path(VEXILOR_SOURCE_DIR) / "data" / name;
 }
 
 std::string Trimmed(const Control& box) { return std::string(TrimBlanks(box.Text())); }
