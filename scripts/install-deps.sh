@@ -7,6 +7,7 @@ packages=(
   g++ cmake make pkg-config
   libgtest-dev googletest
   qt6-base-dev qt6-base-dev-tools libgl-dev
+  qt6-translations-l10n   # Qt's standard dialogs in Russian
   libproj-dev proj-data proj-bin
   xvfb xauth
   locales

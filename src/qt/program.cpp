@@ -1,6 +1,7 @@
 #include "qt/program.h"
 
 #include "qt/main_window_view.h"
+#include "qt/russian_translation.h"
 #include "windows/national.h"
 
 namespace vexilor {
@@ -11,6 +12,7 @@ ProgramWindows::ProgramWindows(QtPlatform& platform, std::string programFolder)
       catalogue_(state_, platform, main_),
       projection_(state_, platform, main_),
       localLink_(state_, platform, main_) {
+  InstallRussianTranslation();
   state_.programFolder = std::move(programFolder);
   main_.SetCatalogueLoader(National);
   main_.SetCatalogueWindow(catalogue_);
