@@ -31,7 +31,7 @@ ResultCode ToGeodetic(double a, double invF, CoordType from, const ProjectionPar
       return kOk;
     }
   }
-  return kBadDirection;
+  return kUnknownCoordType;
 }
 
 ResultCode FromGeodetic(double a, double invF, CoordType to, const ProjectionParams& params,
@@ -55,7 +55,7 @@ ResultCode FromGeodetic(double a, double invF, CoordType to, const ProjectionPar
       return kOk;
     }
   }
-  return kBadDirection;
+  return kUnknownCoordType;
 }
 
 bool AllFinite(const Coords& c) {
@@ -92,7 +92,7 @@ ResultCode ConvertCoordType(double a, double inverseFlattening, CoordType from, 
   Coords r;
   code = FromGeodetic(a, inverseFlattening, to, params, g, r);
   if (code != kOk) return code;
-  if (!AllFinite(r)) return kNumericFailure;
+  if (!AllFinite(r)) return kCoordinatesNotFinite;
   out = r;
   return kOk;
 }

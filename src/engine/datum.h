@@ -28,11 +28,6 @@ inline const std::string kWgs84Name = "WGS 1984 Global Definition (WGS84)";
 
 bool IsGlobalSystem(std::string_view name);
 
-inline constexpr ResultCode kBaseNotGlobal = 1;
-// A global source and a target based on a global system that is neither the
-// source nor the source's own base.
-inline constexpr ResultCode kNoRoute = 100;
-
 // One end of a transformation: the system's display name, its base's display
 // name, the coordinate type of the point at this end and the system's vector.
 struct SystemSide {

@@ -66,7 +66,7 @@ Geocentric GeodeticToGeocentric(double a, double inverseFlattening, double b, do
 
 ResultCode GeocentricToGeodetic(double a, double inverseFlattening, double x, double y, double z,
                                 Geodetic& out) {
-  if (!AllFinite(x, y, z) || !AllFinite(a, inverseFlattening, 0.0)) return kNumericFailure;
+  if (!AllFinite(x, y, z) || !AllFinite(a, inverseFlattening, 0.0)) return kGeodeticConversionFailed;
   const double e2 = EccentricitySquared(inverseFlattening);
   const double d = std::sqrt(x * x + y * y);
   Geodetic r;
@@ -82,9 +82,9 @@ ResultCode GeocentricToGeodetic(double a, double inverseFlattening, double x, do
     double b = std::atan(z / d) / (1.0 - e2);
     int round = 0;
     for (;; ++round) {
-      if (round == kMaxLatitudeRounds) return kNumericFailure;
+      if (round == kMaxLatitudeRounds) return kGeodeticConversionFailed;
       const double next = NextLatitude(a, e2, d, z, b);
-      if (!std::isfinite(next)) return kNumericFailure;
+      if (!std::isfinite(next)) return kGeodeticConversionFailed;
       const bool settled = std::fabs(next - b) < kLatitudeTolerance;
       b = next;
       if (settled) break;
@@ -95,7 +95,7 @@ ResultCode GeocentricToGeodetic(double a, double inverseFlattening, double x, do
     // conditioned one: near either pole D / cos B divides two small numbers.
     r.h = std::fabs(b) > 0.7853981634 ? z / std::sin(b) - (1.0 - e2) * n : d / std::cos(b) - n;
   }
-  if (!AllFinite(r.b, r.l, r.h)) return kNumericFailure;
+  if (!AllFinite(r.b, r.l, r.h)) return kGeodeticConversionFailed;
   out = r;
   return kOk;
 }

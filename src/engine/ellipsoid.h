@@ -33,7 +33,7 @@ double SafeArcSin(double x);
 
 Geocentric GeodeticToGeocentric(double a, double inverseFlattening, double b, double l, double h);
 
-// Fails with kNumericFailure when the input or the result is not finite or
+// Fails with kGeodeticConversionFailed when the input or the result is not finite or
 // the latitude iteration does not settle; `out` is then left untouched.
 ResultCode GeocentricToGeodetic(double a, double inverseFlattening, double x, double y, double z,
                                 Geodetic& out);

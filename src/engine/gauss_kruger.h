@@ -27,7 +27,7 @@ bool SemiMajorAxisInRange(double a);
 // Direction kForward: from geo.b and geo.l (longitude difference from the
 // axial meridian), degrees, computes the in-zone plane.x, plane.y without
 // false origins, scaled by k0. kInverse computes geo from plane.
-// Codes: 1 bad direction, 2 semi-major axis outside [6 200 000, 6 400 000] m.
+// Codes: kSemiMajorAxisOutOfRange, kBadDirection.
 ResultCode GaussKrugerSeries(double a, double inverseFlattening, int direction, double k0,
                              PlanePoint& plane, LatLon& geo);
 

@@ -5,7 +5,7 @@
 #include <limits>
 
 #include "text/numeric.h"
-#include "engine/grid_result_codes.h"
+#include "engine/result_codes.h"
 
 namespace vexilor {
 namespace {

@@ -4,7 +4,7 @@
 #include <cmath>
 
 #include "engine/angle_constants.h"
-#include "engine/grid_result_codes.h"
+#include "engine/result_codes.h"
 #include "engine/thin_plate_spline.h"
 
 namespace vexilor {

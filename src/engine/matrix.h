@@ -20,13 +20,6 @@ inline constexpr int kFullStorage = 0;
 inline constexpr int kSymmetricStorage = 1;
 inline constexpr int kDiagonalStorage = 2;
 
-inline constexpr ResultCode kMatrixRowOutOfRange = 1;
-inline constexpr ResultCode kMatrixColumnOutOfRange = 2;
-inline constexpr ResultCode kMatrixBadStorageKind = 3;
-inline constexpr ResultCode kMatrixOffDiagonal = 4;
-// An array holds fewer elements than its dimensions and storage kind need.
-inline constexpr ResultCode kMatrixStorageTooShort = 5;
-
 // Position of element (row, column) of a rows × columns matrix. Codes, in the
 // order they are tested: row outside [1, rows]; column outside [1, columns];
 // a storage kind other than the three above; an off-diagonal element of a

@@ -11,19 +11,6 @@ namespace {
 
 constexpr const char* kGridSignature = "GEOID";
 
-// A grid file that is not there cannot be opened either: it is reported as
-// such, not as an internal failure.
-ResultCode TranslateGridCode(ResultCode code) {
-  switch (code) {
-    case kGridPointOutside: return kOutsideGeoidGrid;
-    case kGridFileNotFound:
-    case kGridFileNotOpened: return kGeoidFileNotOpened;
-    case kGridBadHeader:
-    case kGridBadFormat: return kBadGeoidFile;
-    default: return code;
-  }
-}
-
 // Latitude and longitude of the point in its source base, radians.
 ResultCode PositionInSourceBase(const SystemSide& source, const GlobalLinkParams& global,
                                 const Coords& in, const ProjectionParams& params, Coords& blh) {
@@ -75,7 +62,7 @@ ResultCode QuasiGeoidHeights(const SystemSide& source, const SystemSide& target,
   float zeta = 0;
   code = QuasiGeoidHeight(gridFile, blh[0] * kDegreesPerRadian, blh[1] * kDegreesPerRadian,
                           kGridSignature, zeta);
-  if (code != kOk) return TranslateGridCode(code);
+  if (code != kOk) return code;
   float toTarget = zetaTarget;
   float toSource = zetaSource;
   if (mode >= 0) {

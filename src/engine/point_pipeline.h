@@ -21,8 +21,7 @@ int HeightMode(HeightType heights, bool geoidColumn);
 
 // Quasi-geoid heights of a point on the source and target sides, metres.
 // `mode` as HeightMode gives it; a side the mode leaves out keeps its value.
-// Grid codes are translated to the engine's: outside the grid 107, the file
-// is missing or cannot be opened 112, a bad file 106.
+// Codes of the route and of the grid lookup pass unchanged.
 ResultCode QuasiGeoidHeights(const SystemSide& source, const SystemSide& target,
                              const GlobalLinkParams& global, const Coords& in,
                              const ProjectionParams& params, const std::string& gridFile, int mode,

@@ -50,7 +50,7 @@ ResultCode ZonedForward(double a, double invF, PlanePoint& plane, const LatLon& 
                         const ProjectionSlots& p) {
   if (!HasZones(p)) return kNoValidZone;
   const auto normalised = NormaliseLongitude(geo.l, p);
-  if (!normalised) return kNumericFailure;
+  if (!normalised) return kProjectionNotFinite;
   const double l = *normalised - p[2];
   const auto zone = ZoneOf(l, p);
   if (!zone) return kNoValidZone;
@@ -72,7 +72,7 @@ ResultCode ZonedForward(double a, double invF, PlanePoint& plane, const LatLon& 
     if (!InZone(v)) return kAbscissaOutsideZone;
     r = {*zone * kZoneMillions + v, p[6] + inZone.x};
   }
-  if (!Finite(r)) return kNumericFailure;
+  if (!Finite(r)) return kProjectionNotFinite;
   plane = r;
   return kOk;
 }
@@ -91,7 +91,7 @@ ResultCode ZonedInverse(double a, double invF, const PlanePoint& plane, LatLon& 
   if (code != kOk) return code;
   r.l += AxialMeridian(zone, p) + p[2];
   if (p.WestPositive()) r.l = 360.0 - r.l;
-  if (!Finite(r)) return kNumericFailure;
+  if (!Finite(r)) return kProjectionNotFinite;
   geo = r;
   return kOk;
 }
@@ -104,10 +104,10 @@ LambertZone LambertZoneOf(const ProjectionSlots& p) {
 ResultCode LambertProjectForward(double a, double invF, PlanePoint& plane, const LatLon& geo,
                                  const ProjectionSlots& p) {
   const auto l = NormaliseLongitude(geo.l, p);
-  if (!l) return kNumericFailure;
+  if (!l) return kProjectionNotFinite;
   const PlanePoint r = LambertForward(geo.b * kRadiansPerDegree, *l * kRadiansPerDegree, a, invF,
                                       LambertZoneOf(p));
-  if (!Finite(r)) return kNumericFailure;
+  if (!Finite(r)) return kProjectionNotFinite;
   if (p.AxesExchanged()) {
     plane = r;
     return plane.x < 0.0 ? kLambertAbscissaNegative : kOk;
@@ -124,7 +124,7 @@ ResultCode LambertProjectInverse(double a, double invF, const PlanePoint& plane,
   if (r.l < 0.0) r.l += 360.0;
   if (r.l > 360.0) r.l -= 360.0;
   if (p.WestPositive()) r.l = 360.0 - r.l;
-  if (!Finite(r)) return kNumericFailure;
+  if (!Finite(r)) return kProjectionNotFinite;
   geo = r;
   return kOk;
 }
@@ -135,7 +135,7 @@ ResultCode ProjectPoint(double a, double inverseFlattening, int direction, Plane
                         LatLon& geo, const ProjectionSlots& p) {
   if (!SemiMajorAxisInRange(a)) return kSemiMajorAxisOutOfRange;
   if (direction != kForward && direction != kInverse) return kBadDirection;
-  if (direction == kForward ? !Finite(geo) : !Finite(plane)) return kNumericFailure;
+  if (direction == kForward ? !Finite(geo) : !Finite(plane)) return kProjectionNotFinite;
   if (p.IsLambert()) {
     return direction == kForward ? LambertProjectForward(a, inverseFlattening, plane, geo, p)
                                  : LambertProjectInverse(a, inverseFlattening, plane, geo, p);

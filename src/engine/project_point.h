@@ -13,7 +13,8 @@ namespace vexilor {
 
 // Direction kForward projects geo (degrees) into plane (metres); kInverse
 // computes geo from plane. On failure the outputs are left as they were,
-// except for the Lambert sign checks (103, 104), which report a point that
+// except for the Lambert sign checks (kLambertFirstCoordinateNegative,
+// kLambertAbscissaNegative), which report a point that
 // has been projected already.
 ResultCode ProjectPoint(double a, double inverseFlattening, int direction, PlanePoint& plane,
                         LatLon& geo, const ProjectionSlots& p);

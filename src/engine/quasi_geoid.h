@@ -15,7 +15,6 @@
 #include <string>
 #include <string_view>
 
-#include "engine/grid_result_codes.h"
 #include "engine/result_codes.h"
 
 namespace vexilor {

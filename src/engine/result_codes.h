@@ -1,31 +1,85 @@
 #pragma once
-// Result codes of the engine: 0 is success, every other value names the
-// failure. The main window words 101 to 112; anything else is shown as an
-// unexpected error with its number.
+// Result codes of the engine. 0 is success; every other value names exactly
+// one cause of failure, and no two causes share a value, whichever module
+// reports them. Each module numbers its causes in a range of its own:
+//
+//   1000  ellipsoid geometry            1400  seven-parameter legs
+//   1100  projections                   1500  small matrices
+//   1200  change of coordinate type     1600  quasi-geoid grid
+//   1300  route between systems         1700  run over a point or a file
+//
+// A code passes unchanged from the module that found the failure up to the
+// caller of the run. The numbers under which the program reports a code -
+// the main window's message and vexilor-cli's exit status - are given by one
+// table, RunMessageOf (state/result_messages.h), not by these values.
 
 #include <cstdint>
+#include <iosfwd>
 
 namespace vexilor {
 
-using ResultCode = std::int16_t;
+enum class ResultCode : std::int16_t {
+  kOk = 0,
 
-inline constexpr ResultCode kOk = 0;
-inline constexpr ResultCode kBadDirection = 1;
-inline constexpr ResultCode kSemiMajorAxisOutOfRange = 2;
-// A computation left the finite numbers or did not converge (absurd or
-// non-finite input): the point is refused instead of hanging or printing nan.
-inline constexpr ResultCode kNumericFailure = 4;
-inline constexpr ResultCode kOrdinateOutsideZone = 101;
-inline constexpr ResultCode kAbscissaOutsideZone = 102;
-inline constexpr ResultCode kLambertFirstCoordinateNegative = 103;
-inline constexpr ResultCode kLambertAbscissaNegative = 104;
-inline constexpr ResultCode kNoValidZone = 105;
-inline constexpr ResultCode kBadGeoidFile = 106;
-inline constexpr ResultCode kOutsideGeoidGrid = 107;
-inline constexpr ResultCode kResultsFileNotOpened = 108;
-inline constexpr ResultCode kSourceFileNotOpened = 109;
-inline constexpr ResultCode kValueOutOfRange = 110;
-inline constexpr ResultCode kUnreadableLine = 111;
-inline constexpr ResultCode kGeoidFileNotOpened = 112;
+  // Ellipsoid: X, Y, Z or the ellipsoid not finite, or the latitude
+  // iteration of the geocentric-to-geodetic conversion did not settle.
+  kGeodeticConversionFailed = 1001,
+
+  // Projections.
+  kBadDirection = 1101,             // neither forward nor inverse
+  kSemiMajorAxisOutOfRange = 1102,  // a outside [6 200 000, 6 400 000] m
+  kOrdinateOutsideZone = 1103,      // in-zone y outside [0, 1 000 000) m
+  kAbscissaOutsideZone = 1104,      // in-zone x outside it, axes exchanged
+  kLambertFirstCoordinateNegative = 1105,  // axes not exchanged
+  kLambertAbscissaNegative = 1106,         // axes exchanged
+  kNoValidZone = 1107,  // no zone number in a zoned coordinate, or no zones
+  // Input or result not finite, or a longitude too large to reduce.
+  kProjectionNotFinite = 1108,
+
+  // Change of coordinate type.
+  kUnknownCoordType = 1201,
+  kCoordinatesNotFinite = 1202,  // the converted point left the finite numbers
+
+  // Route between systems.
+  kBaseNotGlobal = 1301,  // a base that is neither ПЗ-90 nor WGS-84
+  // A global source and a target based on the other global system that is
+  // not the source's own base.
+  kNoRoute = 1302,
+
+  // Seven-parameter legs.
+  kBadTransformMode = 1401,     // neither to the base nor from it
+  kMatrixProductFailed = 1402,  // the rotation could not be applied
+  kLinkResultNotFinite = 1403,
+
+  // Small matrices.
+  kMatrixRowOutOfRange = 1501,
+  kMatrixColumnOutOfRange = 1502,
+  kMatrixBadStorageKind = 1503,
+  kMatrixOffDiagonal = 1504,      // of a diagonal matrix
+  kMatrixStorageTooShort = 1505,  // fewer elements than the dimensions need
+
+  // Quasi-geoid grid.
+  kGridFileNotFound = 1601,
+  kGridFileNotOpened = 1602,
+  kGridBadHeader = 1603,  // cannot be read, or another signature
+  kGridBadFormat = 1604,  // describes no grid that can be read from the file
+  kGridPointOutside = 1605,  // or a node without a height would enter the result
+  kGridWindowUnreadable = 1606,
+  kGridInterpolationFailed = 1607,
+
+  // Run over a typed point or a source file.
+  kResultsFileNotOpened = 1701,
+  kSourceFileNotOpened = 1702,
+  kValueOutOfRange = 1703,  // in a source line
+  kUnreadableLine = 1704,   // wrong word count, or a word that is no number
+};
+
+// The causes are named without their type everywhere (kOk, kNoRoute, ...);
+// the scoped enumeration still keeps a code from passing silently for an
+// integer, such as an exit status or a message number.
+using enum ResultCode;
+
+// Writes the code's number, for test reports and logs.
+std::ostream& operator<<(std::ostream& out, ResultCode code);
 
 }  // namespace vexilor

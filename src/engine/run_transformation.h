@@ -42,9 +42,9 @@ struct RunResult {
 using RunProgress =
     std::function<void(std::int64_t lines, std::uint64_t bytesDone, std::uint64_t bytesTotal)>;
 
-// Codes: 108 the results file cannot be opened, 109 the source file cannot
-// be opened, 110 a value out of range, 111 an unreadable line (with
-// result.line), and every code of the per-point sequence. The first failure
+// Codes: kResultsFileNotOpened, kSourceFileNotOpened, kValueOutOfRange and
+// kUnreadableLine (the last two with result.line), and every code of the
+// per-point sequence unchanged. The first failure
 // ends the run; lines written before it stay in the results file.
 // `resultHeaderWritten` is set once a typed point has created the results
 // file; the window clears it to make the next typed point start a new one.

@@ -52,7 +52,7 @@ ResultCode SevenParameterTransform(int mode, const Geocentric& in, const LinkPar
   const Geocentric result{k * rx[0] - mode * p[0], k * rx[1] - mode * p[1],
                           k * rx[2] - mode * p[2]};
   if (!std::isfinite(result.x) || !std::isfinite(result.y) || !std::isfinite(result.z))
-    return kNumericFailure;
+    return kLinkResultNotFinite;
   out = result;
   return kOk;
 }

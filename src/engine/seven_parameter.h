@@ -19,12 +19,9 @@ namespace vexilor {
 inline constexpr int kToBase = -1;
 inline constexpr int kFromBase = +1;
 
-inline constexpr ResultCode kBadTransformMode = 1;
-inline constexpr ResultCode kMatrixProductFailed = 2;
-
 // Codes: kBadTransformMode for a mode other than the two above (nothing is
 // computed); kMatrixProductFailed when the rotation cannot be applied;
-// kNumericFailure when the result is not finite. `out` is left untouched on
+// kLinkResultNotFinite when the result is not finite. `out` is left untouched on
 // failure.
 ResultCode SevenParameterTransform(int mode, const Geocentric& in, const LinkParams& p,
                                    Geocentric& out);

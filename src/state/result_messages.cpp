@@ -76,51 +76,97 @@ std::string OutsideGrid(const RunContext& c) {
                "- матрицу высот квазигеоида."});
 }
 
-std::string ProjectionMessage(ResultCode code, const RunContext& c) {
+std::string ProjectionMessage(RunMessage message, const RunContext& c) {
   std::string text;
-  switch (code) {
-    case kOrdinateOutsideZone: text = ZoneOrdinate(false); break;
-    case kAbscissaOutsideZone: text = ZoneOrdinate(true); break;
-    case kLambertFirstCoordinateNegative: text = LambertNegative(false); break;
-    case kLambertAbscissaNegative: text = LambertNegative(true); break;
+  switch (message) {
+    case RunMessage::kOrdinateOutsideZone: text = ZoneOrdinate(false); break;
+    case RunMessage::kAbscissaOutsideZone: text = ZoneOrdinate(true); break;
+    case RunMessage::kLambertFirstCoordinateNegative: text = LambertNegative(false); break;
+    case RunMessage::kLambertAbscissaNegative: text = LambertNegative(true); break;
     default: text = NoZone(c.fileMode); break;
   }
   return c.fileMode ? FilePrefix(c) + text : text;
 }
 
+// A failure inside the engine that no message words, shown as an unexpected
+// error under the number the program has always given it.
+constexpr RunMessage Unexpected(std::int16_t number) { return static_cast<RunMessage>(number); }
+
 }  // namespace
+
+bool IsProjectionMessage(RunMessage message) {
+  return message >= RunMessage::kOrdinateOutsideZone && message <= RunMessage::kNoValidZone;
+}
+
+// One case for every code, without a default: a code added to the engine
+// without its number here does not compile (-Wswitch).
+RunMessage RunMessageOf(ResultCode code) {
+  switch (code) {
+    case kOk: return RunMessage::kDone;
+    case kOrdinateOutsideZone: return RunMessage::kOrdinateOutsideZone;
+    case kAbscissaOutsideZone: return RunMessage::kAbscissaOutsideZone;
+    case kLambertFirstCoordinateNegative: return RunMessage::kLambertFirstCoordinateNegative;
+    case kLambertAbscissaNegative: return RunMessage::kLambertAbscissaNegative;
+    case kNoValidZone: return RunMessage::kNoValidZone;
+    case kGridBadHeader:
+    case kGridBadFormat: return RunMessage::kBadGeoidFile;
+    case kGridPointOutside: return RunMessage::kOutsideGeoidGrid;
+    case kResultsFileNotOpened: return RunMessage::kResultsFileNotOpened;
+    case kSourceFileNotOpened: return RunMessage::kSourceFileNotOpened;
+    case kValueOutOfRange: return RunMessage::kValueOutOfRange;
+    case kUnreadableLine: return RunMessage::kUnreadableLine;
+    // A grid file that is not there cannot be opened either.
+    case kGridFileNotFound:
+    case kGridFileNotOpened: return RunMessage::kGeoidFileNotOpened;
+    case kBadDirection:
+    case kUnknownCoordType:
+    case kBaseNotGlobal:
+    case kBadTransformMode:
+    case kMatrixRowOutOfRange: return Unexpected(1);
+    case kSemiMajorAxisOutOfRange:
+    case kMatrixProductFailed:
+    case kMatrixColumnOutOfRange: return Unexpected(2);
+    case kMatrixBadStorageKind: return Unexpected(3);
+    case kGeodeticConversionFailed:
+    case kProjectionNotFinite:
+    case kCoordinatesNotFinite:
+    case kLinkResultNotFinite:
+    case kMatrixOffDiagonal: return Unexpected(4);
+    case kMatrixStorageTooShort: return Unexpected(5);
+    case kGridWindowUnreadable: return Unexpected(6);
+    case kGridInterpolationFailed: return Unexpected(7);
+    case kNoRoute: return Unexpected(100);
+  }
+  return Unexpected(static_cast<std::int16_t>(code));  // a value no enumerator names
+}
 
 std::string RunResultMessage(ResultCode code, const RunContext& c) {
   const std::string line = std::to_string(c.line);
-  switch (code) {
-    case kOrdinateOutsideZone:
-    case kAbscissaOutsideZone:
-    case kLambertFirstCoordinateNegative:
-    case kLambertAbscissaNegative:
-    case kNoValidZone:
-      return ProjectionMessage(code, c);
-    case kBadGeoidFile:
+  const RunMessage message = RunMessageOf(code);
+  if (IsProjectionMessage(message)) return ProjectionMessage(message, c);
+  switch (message) {
+    case RunMessage::kBadGeoidFile:
       return Join({"Неверный или испорченный файл высот квазигеоида:", c.geoidFile + ".",
                    "Откройте другой файл-матрицу высот квазигеоида."});
-    case kOutsideGeoidGrid:
+    case RunMessage::kOutsideGeoidGrid:
       return OutsideGrid(c);
-    case kResultsFileNotOpened:
+    case RunMessage::kResultsFileNotOpened:
       return Join({"Ошибка открытия файла для записи результатов", c.resultsFile + ".",
                    "Попробуйте запустить задачу снова."});
-    case kSourceFileNotOpened:
+    case RunMessage::kSourceFileNotOpened:
       return Join({"Ошибка открытия файла для для ввода исходных", "данных " + c.sourceFile + ".",
                    "Проверьте этот файл и запустите задачу снова."});
-    case kValueOutOfRange:
+    case RunMessage::kValueOutOfRange:
       return Join({"Ошибка данных в строке " + line + " файла:", c.sourceFile + ".",
                    "Исправьте файл исходных данных и", "запустите задачу снова."});
-    case kUnreadableLine:
+    case RunMessage::kUnreadableLine:
       return Join({"Ошибка чтения файла исходных данных.", c.sourceFile + ". Строка " + line + ".",
                    "Проверьте этот файл и запустите задачу снова."});
-    case kGeoidFileNotOpened:
+    case RunMessage::kGeoidFileNotOpened:
       return Join({"Ошибка открытия файла высот квазигеоида:", c.geoidFile + ".",
                    "Откройте другой файл-матрицу высот квазигеоида."});
     default:
-      return Join({"Непредвиденная ошибка с кодом " + std::to_string(code) + ".",
+      return Join({"Непредвиденная ошибка с кодом " + std::to_string(static_cast<int>(message)) + ".",
                    "Если эта ошибка будет повторяться в дальнейщем,",
                    "обращайтесь к разработчику программы."});
   }

@@ -16,6 +16,33 @@ struct GridBounds {
   double north = 0, south = 0, west = 0, east = 0;
 };
 
+// The program's numbered messages for the outcome of a run. RunMessageOf
+// gives the number for every result code: one of these, worded each by its
+// own text, or - for a failure inside the engine that the user cannot mend -
+// another number, worded as an unexpected error with that number. The same
+// number is vexilor-cli's exit status, so both stay as they have always been
+// whatever the engine's codes are.
+enum class RunMessage : std::int16_t {
+  kDone = 0,
+  kOrdinateOutsideZone = 101,
+  kAbscissaOutsideZone = 102,
+  kLambertFirstCoordinateNegative = 103,
+  kLambertAbscissaNegative = 104,
+  kNoValidZone = 105,
+  kBadGeoidFile = 106,
+  kOutsideGeoidGrid = 107,
+  kResultsFileNotOpened = 108,
+  kSourceFileNotOpened = 109,
+  kValueOutOfRange = 110,
+  kUnreadableLine = 111,
+  kGeoidFileNotOpened = 112,
+};
+
+RunMessage RunMessageOf(ResultCode code);
+
+// 101 to 105: a plane point that the projection could not place or read.
+bool IsProjectionMessage(RunMessage message);
+
 struct RunContext {
   bool fileMode = false;          // the points came from a source file
   std::int32_t line = 0;          // the failing line of the source file

@@ -240,29 +240,30 @@ void FollowUp(Run& run, ResultCode code, const RunResult& result) {
                      .resultsFile = run.s.FileResult,
                      .geoidFile = run.s.FileGeoid,
                      .bounds = std::nullopt};
-  if (code == kOutsideGeoidGrid) context.bounds = BoundsOf(run.s.FileGeoid);
+  const RunMessage message = RunMessageOf(code);
+  if (message == RunMessage::kOutsideGeoidGrid) context.bounds = BoundsOf(run.s.FileGeoid);
   Say(run.platform, RunResultMessage(code, context), fileMode ? MessageIcon::kCritical : MessageIcon::kExclamation);
-  switch (code) {
-    case kOrdinateOutsideZone:
-    case kAbscissaOutsideZone:
-    case kLambertFirstCoordinateNegative:
-    case kLambertAbscissaNegative:
-    case kNoValidZone:
-      if (fileMode) break;
-      w.ClearResults();
-      if (code == kNoValidZone) {
-        (w.State().projection.params.Side(1)[9] == 1 ? w.txtLat_In : w.txtLon_In).SetFocus();
-      } else {
-        w.fraSet.SetEnabled(true);
-      }
+  if (IsProjectionMessage(message)) {
+    if (fileMode) {
+      ResetSettings(w);
       return;
-    case kOutsideGeoidGrid:
+    }
+    w.ClearResults();
+    if (message == RunMessage::kNoValidZone) {
+      (w.State().projection.params.Side(1)[9] == 1 ? w.txtLat_In : w.txtLon_In).SetFocus();
+    } else {
+      w.fraSet.SetEnabled(true);
+    }
+    return;
+  }
+  switch (message) {
+    case RunMessage::kOutsideGeoidGrid:
       w.fraSet.SetEnabled(true);
       if (fileMode) return;
       for (Control* box : {&w.txtLat_In, &w.txtLon_In, &w.txtHei_In, &w.txtGeoid, &w.txtHei_Out}) box->SetText("");
       w.txtLat_In.SetFocus();
       return;
-    case kGeoidFileNotOpened:
+    case RunMessage::kGeoidFileNotOpened:
       w.fraSet.SetEnabled(true);
       w.cmdNewGeoid.SetFocus();
       return;

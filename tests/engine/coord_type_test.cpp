@@ -98,9 +98,9 @@ TEST(ConvertCoordType, ProjectionCodesPassThroughAndLeaveTheOutputAlone) {
   const Case cases[] = {
       {CoordType::xyH, CoordType::BLH, {6e6, 999999.0, 0}, kNoValidZone},
       {CoordType::xyH, CoordType::XYZ, {6e6, 61.5e6, 0}, kNoValidZone},
-      {CoordType::BLH, CoordType::XYZ, {nan, kL, 0}, kNumericFailure},
-      {CoordType::XYZ, CoordType::BLH, {nan, 1, 1}, kNumericFailure},
-      {CoordType::BLH, CoordType::xyH, {kB, kL * 1e12, 0}, kNumericFailure},
+      {CoordType::BLH, CoordType::XYZ, {nan, kL, 0}, kCoordinatesNotFinite},
+      {CoordType::XYZ, CoordType::BLH, {nan, 1, 1}, kGeodeticConversionFailed},
+      {CoordType::BLH, CoordType::xyH, {kB, kL * 1e12, 0}, kProjectionNotFinite},
   };
   for (const auto& c : cases) {
     Coords out{1, 2, 3};

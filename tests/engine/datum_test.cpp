@@ -248,7 +248,7 @@ TEST(TransformPoint, CodesOfTheStepsPassUnchanged) {
   const SystemSide target = Side(kCk95System, CoordType::BLH, true, true, true);
   Coords out{-1, -2, -3};
   EXPECT_EQ(TransformPoint(source, target, PoisonedLink(), blh, ProjectionParams{}, out),
-            kNumericFailure);
+            kLinkResultNotFinite);
   EXPECT_EQ(out, (Coords{-1, -2, -3}));
   // A target projection without zones refuses the point at the last step.
   const SystemSide plane = Side(kCk95System, CoordType::xyH, true, true, true);

@@ -6,7 +6,7 @@
 #include <limits>
 
 #include "engine/grid_header.h"
-#include "engine/grid_result_codes.h"
+#include "engine/result_codes.h"
 #include "engine/grid_test_files.h"
 
 namespace vexilor {

@@ -7,7 +7,7 @@
 #include <limits>
 #include <random>
 
-#include "engine/grid_result_codes.h"
+#include "engine/result_codes.h"
 #include "engine/thin_plate_spline.h"
 
 namespace vexilor {

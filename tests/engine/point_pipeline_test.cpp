@@ -106,13 +106,13 @@ TEST_F(PointPipelineTest, GridFailuresStopThePoint) {
   const Coords outside{20 * kRadiansPerDegree, 35.5 * kRadiansPerDegree, 0};
   EXPECT_EQ(TransformOnePoint(Route(Ck42(CoordType::BLH), Pz90(CoordType::BLH), HeightType::Normal, false),
                               outside, r),
-            kOutsideGeoidGrid);
+            kGridPointOutside);
   EXPECT_EQ(r.zeta, 7);
   PointRoute missing = Route(Ck42(CoordType::BLH), Pz90(CoordType::BLH), HeightType::Normal, false);
   missing.gridFile = folder_.PathOf("none.mat");
-  EXPECT_EQ(TransformOnePoint(missing, point_, r), kGeoidFileNotOpened);
+  EXPECT_EQ(TransformOnePoint(missing, point_, r), kGridFileNotFound);
   missing.gridFile = folder_.Write("bad.mat", {'G', 'E', 'O', 'I', 'X'});
-  EXPECT_EQ(TransformOnePoint(missing, point_, r), kBadGeoidFile);
+  EXPECT_EQ(TransformOnePoint(missing, point_, r), kGridBadHeader);
   // Geodetic heights without the column never open the grid.
   missing.heights = HeightType::Geodetic;
   EXPECT_EQ(TransformOnePoint(missing, point_, r), kOk);

@@ -151,14 +151,14 @@ TEST(ProjectPoint, RoundTripsWithinThreeDegreesOfTheAxis) {
 TEST(ProjectPoint, AbsurdInputEndsWithACode) {
   const double nan = std::numeric_limits<double>::quiet_NaN();
   PlanePoint xy{7, 7};
-  EXPECT_EQ(Forward(55.0, 1e10, GaussKrugerSlots(), xy), kNumericFailure);  // Fix(L/360) overflows
-  EXPECT_EQ(Forward(nan, 37.0, GaussKrugerSlots(), xy), kNumericFailure);
+  EXPECT_EQ(Forward(55.0, 1e10, GaussKrugerSlots(), xy), kProjectionNotFinite);  // Fix(L/360) overflows
+  EXPECT_EQ(Forward(nan, 37.0, GaussKrugerSlots(), xy), kProjectionNotFinite);
   EXPECT_EQ(Forward(55.0, 37.0, GaussKrugerSlots(1e9), xy), kNoValidZone);  // zone beyond 16 bits
   EXPECT_EQ(Forward(55.0, 37.0, Slots(0, 0, 3, 0, 0, 500000, 1, 0, 0), xy), kNoValidZone);
-  EXPECT_EQ(Forward(55.0, 37.0, LambertSlots(), xy, kKrassA, nan), kNumericFailure);
+  EXPECT_EQ(Forward(55.0, 37.0, LambertSlots(), xy, kKrassA, nan), kProjectionNotFinite);
   EXPECT_EQ(xy.x, 7);
   LatLon geo{1, 1};
-  EXPECT_EQ(Inverse(nan, 7.5e6, GaussKrugerSlots(), geo), kNumericFailure);
+  EXPECT_EQ(Inverse(nan, 7.5e6, GaussKrugerSlots(), geo), kProjectionNotFinite);
   EXPECT_EQ(Inverse(6e6, 7.5e6, Slots(0, 0, 3, 0, 0, 500000, 1, 0, 0), geo), kNoValidZone);
   EXPECT_EQ(geo.b, 1);
 }

@@ -13,7 +13,7 @@
 #include <set>
 
 #include "engine/grid_file.h"
-#include "engine/grid_result_codes.h"
+#include "engine/result_codes.h"
 #include "engine/grid_test_files.h"
 #include "engine/quasi_geoid.h"
 

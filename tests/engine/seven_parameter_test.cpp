@@ -163,7 +163,7 @@ TEST(SevenParameterTransform, NonFiniteResultIsRefused) {
   for (const auto& p : bad) {
     for (int mode : {kToBase, kFromBase}) {
       Geocentric out{-1, -2, -3};
-      EXPECT_EQ(SevenParameterTransform(mode, kPoints[2], p, out), kNumericFailure);
+      EXPECT_EQ(SevenParameterTransform(mode, kPoints[2], p, out), kLinkResultNotFinite);
       EXPECT_EQ(out.x, -1);
     }
   }

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 namespace vexilor {
 namespace {
 
@@ -41,7 +43,7 @@ TEST(RunResultMessage, ProjectionCodesInBothModes) {
 TEST(RunResultMessage, FileAndGridCodes) {
   RunContext c = FileContext();
   c.bounds = GridBounds{90, -90, 0, 360};
-  EXPECT_EQ(RunResultMessage(kOutsideGeoidGrid, c),
+  EXPECT_EQ(RunResultMessage(kGridPointOutside, c),
             "Точка вычисления не попадает в границы матрицы ВКГ\r\n"
             "(Bn =    90° 00.0'; Bs =  -90° 00.0'; Lw =     0° 00.0'; Le =     0° 00.0').\r\n"
             "(Строка 12 файла C:\\Work\\Points.in).\r\n"
@@ -54,7 +56,7 @@ TEST(RunResultMessage, FileAndGridCodes) {
   EXPECT_EQ(RunResultMessage(kValueOutOfRange, c),
             "Ошибка данных в строке 12 файла:\r\nC:\\Work\\Points.in.\r\n"
             "Исправьте файл исходных данных и\r\nзапустите задачу снова.");
-  EXPECT_EQ(RunResultMessage(kGeoidFileNotOpened, c),
+  EXPECT_EQ(RunResultMessage(kGridFileNotOpened, c),
             "Ошибка открытия файла высот квазигеоида:\r\nC:\\Vexilor\\wgeoid.mat.\r\n"
             "Откройте другой файл-матрицу высот квазигеоида.");
   EXPECT_EQ(RunResultMessage(kSourceFileNotOpened, c),
@@ -63,11 +65,47 @@ TEST(RunResultMessage, FileAndGridCodes) {
 }
 
 TEST(RunResultMessage, EveryOtherCodeIsUnexpected) {
-  for (ResultCode code : {ResultCode{1}, ResultCode{2}, kNumericFailure, ResultCode{100}, ResultCode{7}})
-    EXPECT_EQ(RunResultMessage(code, RunContext{}),
-              "Непредвиденная ошибка с кодом " + std::to_string(code) +
+  struct Case { ResultCode code; int shown; };
+  const Case cases[] = {{kBadDirection, 1}, {kSemiMajorAxisOutOfRange, 2}, {kProjectionNotFinite, 4},
+                        {kNoRoute, 100}, {kGridInterpolationFailed, 7}};
+  for (const Case& c : cases)
+    EXPECT_EQ(RunResultMessage(c.code, RunContext{}),
+              "Непредвиденная ошибка с кодом " + std::to_string(c.shown) +
                   ".\r\nЕсли эта ошибка будет повторяться в дальнейщем,\r\n"
-                  "обращайтесь к разработчику программы.");
+                  "обращайтесь к разработчику программы.")
+        << c.code;
+}
+
+// The numbers users see - in the window's messages and as vexilor-cli's exit
+// status - are those the program has always given, whatever the engine's
+// codes; the engine's codes name one cause each.
+TEST(RunMessageOf, EveryEngineCodeKeepsTheNumberUsersKnow) {
+  struct Case { ResultCode code; int number; };
+  const Case cases[] = {
+      {kOk, 0},
+      {kOrdinateOutsideZone, 101}, {kAbscissaOutsideZone, 102},
+      {kLambertFirstCoordinateNegative, 103}, {kLambertAbscissaNegative, 104},
+      {kNoValidZone, 105},
+      {kGridBadHeader, 106}, {kGridBadFormat, 106},
+      {kGridPointOutside, 107},
+      {kResultsFileNotOpened, 108}, {kSourceFileNotOpened, 109},
+      {kValueOutOfRange, 110}, {kUnreadableLine, 111},
+      {kGridFileNotFound, 112}, {kGridFileNotOpened, 112},
+      {kBadDirection, 1}, {kUnknownCoordType, 1}, {kBaseNotGlobal, 1}, {kBadTransformMode, 1},
+      {kMatrixRowOutOfRange, 1},
+      {kSemiMajorAxisOutOfRange, 2}, {kMatrixProductFailed, 2}, {kMatrixColumnOutOfRange, 2},
+      {kMatrixBadStorageKind, 3},
+      {kGeodeticConversionFailed, 4}, {kProjectionNotFinite, 4}, {kCoordinatesNotFinite, 4},
+      {kLinkResultNotFinite, 4}, {kMatrixOffDiagonal, 4},
+      {kMatrixStorageTooShort, 5},
+      {kGridWindowUnreadable, 6}, {kGridInterpolationFailed, 7},
+      {kNoRoute, 100},
+  };
+  std::set<ResultCode> codes;
+  for (const Case& c : cases) {
+    EXPECT_EQ(static_cast<int>(RunMessageOf(c.code)), c.number) << c.code;
+    EXPECT_TRUE(codes.insert(c.code).second) << c.code << " names two causes";
+  }
 }
 
 }  // namespace

@@ -165,7 +165,7 @@ TEST_F(ExecuteTest, MissingGridKeepsTheSettingsAndPointsToAnotherGrid) {
   ASSERT_EQ(platform.Messages().size(), 1u);
   RunContext context;
   context.geoidFile = state.settings.FileGeoid;
-  EXPECT_EQ(platform.Messages()[0].text, RunResultMessage(kGeoidFileNotOpened, context));
+  EXPECT_EQ(platform.Messages()[0].text, RunResultMessage(kGridFileNotFound, context));
   EXPECT_EQ(platform.Messages()[0].icon, MessageIcon::kExclamation);
   EXPECT_TRUE(window.cmdNewGeoid.HasFocus());
   EXPECT_EQ(state.settings.SourceSystemName, kCk42Name);

@@ -169,7 +169,15 @@ std::string CliUsage() {
          "  A: angles 0 DMS, 1 DM, 2 degrees, 3 radians (BLH); lengths 0 metres, 1 kilometres\n"
          "  H: heights 0 metres, 1 kilometres (BLH)\n"
          "  P: gk, utm, lambert, or nine comma-separated values of slots 1..9 (false origins "
-         "in metres)\n";
+         "in metres)\n"
+         "exit status:\n"
+         "  0 done; 64 a request that cannot be run as given; 65 damaged reference files;\n"
+         "  the number of the program's message for a failed run:\n"
+         "  101 (102) the plane y (x, axes exchanged) outside its zone; 103 (104) a negative\n"
+         "  Lambert y (x); 105 no valid zone number; 106 a bad quasi-geoid grid; 107 a point\n"
+         "  outside the grid; 108 results file not opened; 109 source file not opened;\n"
+         "  110 a value out of range; 111 an unreadable line; 112 grid file not opened;\n"
+         "  any other number: an unexpected failure inside the engine\n";
 }
 
 }  // namespace vexilor

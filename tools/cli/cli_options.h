@@ -12,7 +12,9 @@
 
 namespace vexilor {
 
-inline constexpr int kExitUsage = 64;
+// Exit statuses besides 0 and the numbers of the run's messages.
+inline constexpr int kExitUsage = 64;      // a request that cannot be run as given
+inline constexpr int kExitDataError = 65;  // the reference files are missing or damaged
 
 struct CliSide {
   std::string system;  // a sys.dat name or the code in its closing brackets

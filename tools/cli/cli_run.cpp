@@ -18,9 +18,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The reference files are missing or damaged.
-constexpr int kExitDataError = 65;
-
 // The catalogue as the program's folder holds it.
 struct Catalogue {
   std::string folder;
@@ -30,6 +27,10 @@ struct Catalogue {
   std::string SystemsPath() const { return ReferenceFilePath(folder, "sys.dat"); }
   std::string EllipsoidsPath() const { return ReferenceFilePath(folder, "ellips.dat"); }
 };
+
+// The exit status of a failed run: the number of its message, as the main
+// window shows it.
+int ExitStatusOf(ResultCode code) { return static_cast<int>(RunMessageOf(code)); }
 
 // A failure to report: its message and the exit status.
 struct Failure {
@@ -104,7 +105,7 @@ std::optional<Failure> CheckTypeLine(const CliOptions& o) {
     RunContext c;
     c.fileMode = true;
     c.sourceFile = o.input;
-    return Failure{RunResultMessage(kSourceFileNotOpened, c), kSourceFileNotOpened};
+    return Failure{RunResultMessage(kSourceFileNotOpened, c), ExitStatusOf(kSourceFileNotOpened)};
   }
   std::string line;
   std::getline(in, line);
@@ -172,9 +173,9 @@ int RunCli(const CliOptions& o, const fs::path& programFolder, std::ostream& err
   bar.Close();
   if (code == kOk) return 0;
   RunContext context{true, result.line, o.input, o.output, request.route.gridFile, std::nullopt};
-  if (code == kOutsideGeoidGrid) context.bounds = BoundsOf(request.route.gridFile);
+  if (code == kGridPointOutside) context.bounds = BoundsOf(request.route.gridFile);
   err << RunResultMessage(code, context) << "\n";
-  return code;
+  return ExitStatusOf(code);
 }
 
 }  // namespace vexilor

@@ -9,8 +9,10 @@
 namespace vexilor {
 
 // Runs the transformation the options describe and returns the exit status:
-// 0 on success, kExitUsage for a request that cannot be run as given, the
-// engine's result code for a failed run. Messages go to `err`.
+// 0 on success, kExitUsage for a request that cannot be run as given,
+// kExitDataError for damaged reference files, and for a failed run the
+// number of the program's message for it (RunMessageOf). Messages go to
+// `err`.
 int RunCli(const CliOptions& options, const std::filesystem::path& programFolder,
            std::ostream& err);
 
