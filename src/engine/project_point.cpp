@@ -116,10 +116,12 @@ ResultCode LambertProjectForward(double a, double invF, PlanePoint& plane, const
   return plane.x < 0.0 ? kLambertFirstCoordinateNegative : kOk;
 }
 
-// The inverse reads x, y as they stand whatever the axis layout.
+// The inverse reads the axes as the forward writes them: with the axes not
+// exchanged the point comes as (y, x), across the meridian first.
 ResultCode LambertProjectInverse(double a, double invF, const PlanePoint& plane, LatLon& geo,
                                  const ProjectionSlots& p) {
-  const LatLon rad = LambertInverse(plane.x, plane.y, a, invF, LambertZoneOf(p));
+  const PlanePoint meridian = p.AxesExchanged() ? plane : PlanePoint{plane.y, plane.x};
+  const LatLon rad = LambertInverse(meridian.x, meridian.y, a, invF, LambertZoneOf(p));
   LatLon r{rad.b * kDegreesPerRadian, rad.l * kDegreesPerRadian};
   if (r.l < 0.0) r.l += 360.0;
   if (r.l > 360.0) r.l -= 360.0;

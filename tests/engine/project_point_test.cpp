@@ -207,10 +207,14 @@ TEST(ProjectPointLambert, LongitudesAreNotFoldedAroundTheCentralMeridian) {
   EXPECT_NEAR(xy.y, rho0 * std::sin(gamma), 1e-6);
 }
 
+// Both axis layouts: the inverse reads the plane point as the forward wrote it.
 TEST(ProjectPointLambert, RoundTripsOverTheUsualExtent) {
   const ProjectionSlots sets[] = {Slots(1, 0, 10, 0, 1500000, 0, 1.0, 0, 1),
                                   Slots(1, 0, 55, 40, 1500000, 800000, 0.9999, 0, 1),
-                                  Slots(1, 20, 62, 100, 1500000, 900000, 1.0, 1, 1)};
+                                  Slots(1, 20, 62, 100, 1500000, 900000, 1.0, 1, 1),
+                                  Slots(1, 0, 10, 0, 1500000, 1500000, 1.0, 0, 0),
+                                  Slots(1, 0, 55, 40, 800000, 1500000, 0.9999, 0, 0),
+                                  Slots(1, 20, 62, 100, 900000, 1500000, 1.0, 1, 0)};
   for (const auto& p : sets) {
     for (double db = -8; db <= 8; db += 2) {
       for (double dl = -12; dl <= 12; dl += 3) {

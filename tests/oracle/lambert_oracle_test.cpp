@@ -87,8 +87,8 @@ struct LambertMeasurement {
   int failures = 0;
 };
 
-// The engine's inverse (which reads x along the meridian, y across it,
-// whatever slot 9 says) of `plane`, against the sample.
+// The engine's inverse of `plane` (in the engine's axis layout), against the
+// sample.
 void OfferInverse(const LambertCase& c, PlanePoint plane, const LatLon& sample, WorstCase& dB,
                   WorstCase& dL, int& failures) {
   LatLon back;
@@ -126,8 +126,10 @@ LambertMeasurement Measure(const LambertCase& c, std::mt19937& rng) {
     const PlanePoint meridian = c.axesExchanged ? plane : PlanePoint{plane.y, plane.x};
     m.x.Offer(meridian.x - en[1], where);
     m.y.Offer(meridian.y - en[0], where);
-    OfferInverse(c, {en[1], en[0]}, sample, m.inverseB, m.inverseL, m.failures);
-    OfferInverse(c, meridian, sample, m.roundTripB, m.roundTripL, m.failures);
+    // PROJ's plane point in the engine's layout: (north, east) with slot 9 = 1.
+    const PlanePoint fromProj = c.axesExchanged ? PlanePoint{en[1], en[0]} : PlanePoint{en[0], en[1]};
+    OfferInverse(c, fromProj, sample, m.inverseB, m.inverseL, m.failures);
+    OfferInverse(c, plane, sample, m.roundTripB, m.roundTripL, m.failures);
   }
   return m;
 }
