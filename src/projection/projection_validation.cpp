@@ -14,15 +14,6 @@ namespace {
 
 constexpr double kMetresPerKilometre = 1000.0;
 
-// What a refused box leaves in its slot.
-struct SlotReset {
-  enum Kind { kUnchanged, kFixed, kConfirmed } kind = kUnchanged;
-  double value = 0.0;  // kFixed only
-};
-constexpr SlotReset kKeep{SlotReset::kUnchanged};
-constexpr SlotReset kConfirmedValue{SlotReset::kConfirmed};
-constexpr SlotReset Fixed(double value) { return {SlotReset::kFixed, value}; }
-
 // What a range test may look at besides the value: slot 4 (the zone width,
 // already stored) and the axis orientation.
 struct RangeContext {
@@ -38,9 +29,7 @@ struct FieldRule {
   Reading reading;
   double factor;  // to the unit of the record (km to metres)
   RangeTest accepts;
-  bool wrapNegative;       // a negative longitude is counted on eastwards, +360°
-  SlotReset onUnreadable;  // the text is not a number
-  SlotReset onOutOfRange;
+  bool wrapNegative;                        // a negative longitude is counted on eastwards, +360°
   std::array<std::string_view, 3> message;  // lines; trailing empty ones unused
 };
 using FieldRules = std::array<FieldRule, kPanelBoxes>;
@@ -73,31 +62,31 @@ constexpr std::array<std::string_view, 3> kPrimeMeridianMessage = {"Недопу
 // Gauss-Krüger and UTM: slot 3 the axial meridian of zone 1, slot 4 the zone width.
 // clang-format off
 constexpr FieldRules kZonedRules{{
-    {Reading::kAngle, 1.0, IsLongitudeBelow360, true, kKeep, Fixed(0.0), kPrimeMeridianMessage},
-    {Reading::kAngle, 1.0, IsLongitudeBelow360, true, kKeep, kConfirmedValue,
+    {Reading::kAngle, 1.0, IsLongitudeBelow360, true, kPrimeMeridianMessage},
+    {Reading::kAngle, 1.0, IsLongitudeBelow360, true,
      {"Недопустимое значение долготы", "осевого меридиана первой зоны", ""}},
-    {Reading::kAngle, 1.0, IsZoneWidth, false, kKeep, kConfirmedValue,
+    {Reading::kAngle, 1.0, IsZoneWidth, false,
      {"Недопустимое значение ширины", "координатных зон", ""}},
-    {Reading::kNumber, kMetresPerKilometre, FitsFalseOriginX, false, kKeep, kConfirmedValue,
+    {Reading::kNumber, kMetresPerKilometre, FitsFalseOriginX, false,
      {"Недопустимое значение условного", "начала по оси \"X\"", ""}},
-    {Reading::kNumber, kMetresPerKilometre, FitsFalseOriginY, false, kKeep, kConfirmedValue,
+    {Reading::kNumber, kMetresPerKilometre, FitsFalseOriginY, false,
      {"Недопустимое значение условного", "начала по оси \"Y\"", ""}},
-    {Reading::kNumber, 1.0, IsAxialScale, false, kConfirmedValue, kConfirmedValue,
+    {Reading::kNumber, 1.0, IsAxialScale, false,
      {"Недопустимое значение масштаба", "на осевом меридиане", ""}},
 }};
 
 // Lambert: slot 3 the latitude, slot 4 the longitude of the zone's origin.
 constexpr FieldRules kLambertRules{{
-    {Reading::kAngle, 1.0, IsNotAbove360, false, kKeep, Fixed(0.0), kPrimeMeridianMessage},
-    {Reading::kAngle, 1.0, IsOriginLatitude, false, kKeep, Fixed(10.0),
+    {Reading::kAngle, 1.0, IsNotAbove360, false, kPrimeMeridianMessage},
+    {Reading::kAngle, 1.0, IsOriginLatitude, false,
      {"Недопустимое значение широты условного", "начала в данной зоне проекции Ламберта", ""}},
-    {Reading::kAngle, 1.0, IsLongitudeUpTo360, true, kKeep, Fixed(0.0),
+    {Reading::kAngle, 1.0, IsLongitudeUpTo360, true,
      {"Недопустимое значение долготы условного", "начала в данной зоне проекции Ламберта", ""}},
-    {Reading::kNumber, kMetresPerKilometre, IsWithinEarth, false, Fixed(0.0), Fixed(0.0),
+    {Reading::kNumber, kMetresPerKilometre, IsWithinEarth, false,
      {"Недопустимое значение условного начала", "в данной зоне проекции Ламберта по оси \"X\"", ""}},
-    {Reading::kNumber, kMetresPerKilometre, IsWithinEarth, false, Fixed(0.0), Fixed(0.0),
+    {Reading::kNumber, kMetresPerKilometre, IsWithinEarth, false,
      {"Недопустимое значение условного начала", "в данной зоне проекции Ламберта по оси \"Y\"", ""}},
-    {Reading::kNumber, 1.0, IsLambertScale, false, Fixed(1.0), Fixed(1.0),
+    {Reading::kNumber, 1.0, IsLambertScale, false,
      {"Недопустимое значение наименьшего масштаба", "в  данной  зоне  проекции  Ламберта", ""}},
 }};
 // clang-format on
@@ -112,20 +101,6 @@ std::string JoinLines(const std::array<std::string_view, 3>& lines) {
   return text;
 }
 
-void Reset(ProjectionSlots& params, int slot, const SlotReset& reset, const FieldRule& rule,
-           const ProjectionSlots& confirmed) {
-  switch (reset.kind) {
-    case SlotReset::kUnchanged:
-      return;
-    case SlotReset::kFixed:
-      params[slot] = reset.value;
-      return;
-    case SlotReset::kConfirmed:
-      params[slot] = confirmed[slot] * rule.factor;
-      return;
-  }
-}
-
 // The value of a box in the unit of its rule, or empty when the text is not
 // a number. Bad angle text reads as kAngleParseError, which every angle
 // range refuses.
@@ -135,37 +110,33 @@ std::optional<double> ReadBox(const std::string& text, const FieldRule& rule) {
   return ReadNumber(text);
 }
 
-// Stores the box `box` into its slot; false after resetting the slot.
-bool StoreField(int box, const FieldRule& rule, const PanelEntry& entry, const ProjectionSlots& confirmed,
-                ProjectionSlots& params) {
+// Stores the box `box` into its slot of `params`; false when the box is refused.
+bool StoreField(int box, const FieldRule& rule, const PanelEntry& entry, ProjectionSlots& params) {
   const int slot = box + 2;
   const std::optional<double> value = ReadBox(entry.texts[static_cast<std::size_t>(box)], rule);
-  if (!value) {
-    Reset(params, slot, rule.onUnreadable, rule, confirmed);
-    return false;
-  }
+  if (!value) return false;
   params[slot] = *value * rule.factor;
-  if (!rule.accepts(params[slot], {params, entry.yAxisVertical})) {
-    Reset(params, slot, rule.onOutOfRange, rule, confirmed);
-    return false;
-  }
+  if (!rule.accepts(params[slot], {params, entry.yAxisVertical})) return false;
   if (rule.wrapNegative && params[slot] < 0.0) params[slot] += 360.0;
   return true;
 }
 
 }  // namespace
 
-std::optional<EntryFailure> ValidateAndStore(ProjectionKind kind, const PanelEntry& entry,
-                                             const ProjectionSlots& confirmed, ProjectionSlots& params) {
+std::optional<EntryFailure> ValidateAndStore(ProjectionKind kind, const PanelEntry& entry, ProjectionSlots& params) {
   const FieldRules& rules = kind == ProjectionKind::Lambert ? kLambertRules : kZonedRules;
-  params[1] = static_cast<double>(kind);
+  // A scratch copy: a refused entry must not leave a half-written side that
+  // counts as set (its scale could still be 0).
+  ProjectionSlots checked = params;
+  checked[1] = static_cast<double>(kind);
   for (int box = 0; box < kPanelBoxes; ++box) {
     const FieldRule& rule = rules[static_cast<std::size_t>(box)];
-    if (!StoreField(box, rule, entry, confirmed, params)) return EntryFailure{box, JoinLines(rule.message)};
+    if (!StoreField(box, rule, entry, checked)) return EntryFailure{box, JoinLines(rule.message)};
   }
-  params[8] = entry.westPositive ? 1.0 : 0.0;
-  params[9] = entry.yAxisVertical ? 1.0 : 0.0;
-  params[10] = 0.0;
+  checked[8] = entry.westPositive ? 1.0 : 0.0;
+  checked[9] = entry.yAxisVertical ? 1.0 : 0.0;
+  checked[10] = 0.0;
+  params = checked;
   return std::nullopt;
 }
 

@@ -16,14 +16,12 @@ struct EntryFailure {
   std::string message;  // lines joined by "\r\n"
 };
 
-// Writes the type into slot 1 of `params`, then checks the boxes of `entry`
-// in order and writes each value as it passes: angles in degrees, false
-// origins converted from km to metres. At the first refused box the failing
-// slot is reset (to a value of `confirmed`, the set of `kind` last confirmed
-// for this side, or to a fixed start value), the values written before it
-// stay, and the failure is returned. When every box passes, slots 8 and 9
-// take the option buttons and slot 10 (the fixed target zone) becomes 0.
-std::optional<EntryFailure> ValidateAndStore(ProjectionKind kind, const PanelEntry& entry,
-                                             const ProjectionSlots& confirmed, ProjectionSlots& params);
+// Checks the boxes of `entry` in order against the rules of `kind`: angles
+// in degrees, false origins converted from km to metres. When every box
+// passes, `params` takes the type in slot 1, the six values, the option
+// buttons in slots 8 and 9 and 0 in slot 10 (the fixed target zone). At the
+// first refused box the failure is returned and `params` is left as it was,
+// so a refused entry never leaves a half-written side.
+std::optional<EntryFailure> ValidateAndStore(ProjectionKind kind, const PanelEntry& entry, ProjectionSlots& params);
 
 }  // namespace vexilor

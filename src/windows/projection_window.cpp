@@ -214,8 +214,8 @@ void FrmProection::cmdOK_Click() {
   const ProjectionSide side = Side();
   const ProjectionKind kind = SelectedKind();
   const int panel = PanelOf(kind);
-  const std::optional<EntryFailure> failure = ValidateAndStore(
-      kind, ReadPanel(panel), ConfirmedSet(state_.projection, kind, side), state_.projection.params.Side(side));
+  const std::optional<EntryFailure> failure =
+      ValidateAndStore(kind, ReadPanel(panel), state_.projection.params.Side(side));
   if (failure) {
     Warn(failure->message);
     Box(panel, failure->box).SetFocus();

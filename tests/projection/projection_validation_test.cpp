@@ -11,6 +11,7 @@
 
 #include "projection/confirmed_sets.h"
 #include "projection/projection_panel.h"
+#include "projection/projection_record.h"
 
 namespace vexilor {
 namespace {
@@ -97,19 +98,6 @@ PanelEntry ValidEntry(ProjectionKind kind, bool yVertical = true) {
   return {{"0", "3", "6", "0", "500", "1"}, false, false};
 }
 
-// A confirmed set whose values differ from the built-in ones, so that a reset
-// to it can be told apart.
-ProjectionSlots Confirmed() {
-  ProjectionSlots c;
-  for (int k = 1; k <= 9; ++k) c[k] = 0;
-  c[3] = 9;
-  c[4] = 3;
-  c[5] = 11;
-  c[6] = 222;
-  c[7] = 0.95;
-  return c;
-}
-
 // Slot values no rule produces, to see what a failure leaves untouched.
 ProjectionSlots Sentinels() {
   ProjectionSlots p;
@@ -118,6 +106,8 @@ ProjectionSlots Sentinels() {
 }
 
 constexpr int kNone = -1;
+// The slot value of a refused entry: every slot keeps its value from before.
+constexpr double kAsBefore = -1.0;
 
 struct StepCase {
   const char* name;
@@ -126,19 +116,23 @@ struct StepCase {
   int box;  // the box given `text`
   const char* text;
   int failingBox;    // kNone when the entry passes
-  double slotValue;  // the box's slot afterwards (slot = box + 2)
+  double slotValue;  // the box's slot afterwards (slot = box + 2); kAsBefore when refused
 };
 
 class ValidateStep : public ::testing::TestWithParam<StepCase> {};
 
-TEST_P(ValidateStep, StoresOrResetsTheBoxSlot) {
+TEST_P(ValidateStep, StoresTheBoxSlotOrNothing) {
   const StepCase& c = GetParam();
   PanelEntry entry = ValidEntry(c.kind, c.yVertical);
   entry.texts[static_cast<std::size_t>(c.box)] = c.text;
   ProjectionSlots p = Sentinels();
-  const std::optional<EntryFailure> failure = ValidateAndStore(c.kind, entry, Confirmed(), p);
+  const std::optional<EntryFailure> failure = ValidateAndStore(c.kind, entry, p);
   EXPECT_EQ(failure ? failure->box : kNone, c.failingBox);
-  EXPECT_DOUBLE_EQ(p[c.box + 2], c.slotValue);
+  if (c.slotValue != kAsBefore) {
+    EXPECT_DOUBLE_EQ(p[c.box + 2], c.slotValue);
+    return;
+  }
+  for (int k = 1; k <= 10; ++k) EXPECT_EQ(p[k], Sentinels()[k]) << "slot " << k;
 }
 
 std::string StepCaseName(const ::testing::TestParamInfo<StepCase>& param) { return param.param.name; }
@@ -147,53 +141,53 @@ INSTANTIATE_TEST_SUITE_P(
     ZonedTable, ValidateStep,
     ::testing::Values(StepCase{"PrimeMinus30Wraps", kGk, false, 0, "-30", kNone, 330},
                       StepCase{"Prime359Passes", kGk, false, 0, "359 59", kNone, 359.0 + 59.0 / 60.0},
-                      StepCase{"Prime360Refused", kGk, false, 0, "360", 0, 0},
-                      StepCase{"PrimeBadTextRefused", kGk, false, 0, "3O", 0, 0},
+                      StepCase{"Prime360Refused", kGk, false, 0, "360", 0, kAsBefore},
+                      StepCase{"PrimeBadTextRefused", kGk, false, 0, "3O", 0, kAsBefore},
                       StepCase{"AxialMinus3Wraps", kGk, false, 1, "-3", kNone, 357},
-                      StepCase{"AxialMinus360RefusedToConfirmed", kGk, false, 1, "-360", 1, 9},
+                      StepCase{"AxialMinus360Refused", kGk, false, 1, "-360", 1, kAsBefore},
                       StepCase{"WidthHalfDegreePasses", kGk, false, 2, "0 30", kNone, 0.5},
-                      StepCase{"WidthBelowHalfRefused", kGk, false, 2, "0 29 59", 2, 3},
+                      StepCase{"WidthBelowHalfRefused", kGk, false, 2, "0 29 59", 2, kAsBefore},
                       StepCase{"Width7_30FitsThe500KmEasting", kGk, false, 2, "7 30", kNone, 7.5},
-                      StepCase{"WidthAbove15Refused", kGk, false, 2, "15 00 01", 2, 3},
+                      StepCase{"WidthAbove15Refused", kGk, false, 2, "15 00 01", 2, kAsBefore},
                       StepCase{"VerticalXMinus10000Passes", kGk, false, 3, "-10000", kNone, -10000000},
-                      StepCase{"VerticalXBeyond10000Refused", kGk, false, 3, "-10000.001", 3, 11000},
-                      StepCase{"VerticalXNotANumberKeepsSlot", kGk, false, 3, "12a", 3, 705},
-                      StepCase{"HorizontalY389_999Refused", kGk, false, 4, "389.999", 4, 222000},
+                      StepCase{"VerticalXBeyond10000Refused", kGk, false, 3, "-10000.001", 3, kAsBefore},
+                      StepCase{"VerticalXNotANumberRefused", kGk, false, 3, "12a", 3, kAsBefore},
+                      StepCase{"HorizontalY389_999Refused", kGk, false, 4, "389.999", 4, kAsBefore},
                       StepCase{"HorizontalY390Passes", kGk, false, 4, "390", kNone, 390000},
                       StepCase{"HorizontalY999_999Passes", kGk, false, 4, "999.999", kNone, 999999},
-                      StepCase{"HorizontalY1000Refused", kGk, false, 4, "1000", 4, 222000},
-                      StepCase{"HorizontalYEmptyKeepsSlot", kGk, false, 4, "", 4, 706},
-                      StepCase{"YVerticalHorizontalX389_999Refused", kGk, true, 3, "389.999", 3, 11000},
+                      StepCase{"HorizontalY1000Refused", kGk, false, 4, "1000", 4, kAsBefore},
+                      StepCase{"HorizontalYEmptyRefused", kGk, false, 4, "", 4, kAsBefore},
+                      StepCase{"YVerticalHorizontalX389_999Refused", kGk, true, 3, "389.999", 3, kAsBefore},
                       StepCase{"YVerticalHorizontalX390Passes", kGk, true, 3, "390", kNone, 390000},
                       StepCase{"YVerticalVerticalYMinus10000Passes", kGk, true, 4, "-10000", kNone, -10000000},
-                      StepCase{"YVerticalVerticalYBeyondRefused", kGk, true, 4, "10000.001", 4, 222000},
+                      StepCase{"YVerticalVerticalYBeyondRefused", kGk, true, 4, "10000.001", 4, kAsBefore},
                       StepCase{"UtmScale0_9Passes", kUtm, true, 5, "0.9", kNone, 0.9},
                       StepCase{"Scale1_1Passes", kGk, false, 5, "1.1", kNone, 1.1},
-                      StepCase{"ScaleAbove1_1Refused", kGk, false, 5, "1.1001", 5, 0.95},
-                      StepCase{"ScaleNotANumberRefused", kGk, false, 5, "1..0", 5, 0.95}),
+                      StepCase{"ScaleAbove1_1Refused", kGk, false, 5, "1.1001", 5, kAsBefore},
+                      StepCase{"ScaleNotANumberRefused", kGk, false, 5, "1..0", 5, kAsBefore}),
     StepCaseName);
 
 INSTANTIATE_TEST_SUITE_P(
     LambertTable, ValidateStep,
     ::testing::Values(StepCase{"PrimeMinus30StaysNegative", kLambert, true, 0, "-30", kNone, -30},
                       StepCase{"Prime360Passes", kLambert, true, 0, "360", kNone, 360},
-                      StepCase{"PrimeAbove360Refused", kLambert, true, 0, "360 00 01", 0, 0},
-                      StepCase{"Latitude0_05RefusedTo10", kLambert, true, 1, "0 05", 1, 10},
+                      StepCase{"PrimeAbove360Refused", kLambert, true, 0, "360 00 01", 0, kAsBefore},
+                      StepCase{"Latitude0_05Refused", kLambert, true, 1, "0 05", 1, kAsBefore},
                       StepCase{"LatitudeMinus0_10Passes", kLambert, true, 1, "-0 10", kNone, -10.0 / 60.0},
-                      StepCase{"Latitude90RefusedTo10", kLambert, true, 1, "90", 1, 10},
+                      StepCase{"Latitude90Refused", kLambert, true, 1, "90", 1, kAsBefore},
                       StepCase{"Latitude89_59_59Passes", kLambert, true, 1, "89 59 59", kNone,
                                89.0 + 59.0 / 60.0 + 59.0 / 3600.0},
                       StepCase{"LongitudeMinus10Wraps", kLambert, true, 2, "-10", kNone, 350},
                       StepCase{"LongitudeMinus360WrapsToZero", kLambert, true, 2, "-360", kNone, 0},
-                      StepCase{"LongitudeAbove360Refused", kLambert, true, 2, "360 00 01", 2, 0},
+                      StepCase{"LongitudeAbove360Refused", kLambert, true, 2, "360 00 01", 2, kAsBefore},
                       StepCase{"XMinus10000Passes", kLambert, true, 3, "-10000", kNone, -10000000},
-                      StepCase{"XBeyond10000RefusedToZero", kLambert, true, 3, "10000.001", 3, 0},
-                      StepCase{"XNotANumberRefusedToZero", kLambert, true, 3, "-", 3, 0},
-                      StepCase{"YBeyond10000RefusedToZero", kLambert, false, 4, "-10000.001", 4, 0},
+                      StepCase{"XBeyond10000Refused", kLambert, true, 3, "10000.001", 3, kAsBefore},
+                      StepCase{"XNotANumberRefused", kLambert, true, 3, "-", 3, kAsBefore},
+                      StepCase{"YBeyond10000Refused", kLambert, false, 4, "-10000.001", 4, kAsBefore},
                       StepCase{"Scale0_7Passes", kLambert, true, 5, "0.7", kNone, 0.7},
                       StepCase{"Scale1_3Passes", kLambert, true, 5, "1.3", kNone, 1.3},
-                      StepCase{"ScaleBelow0_7RefusedTo1", kLambert, true, 5, "0.6999", 5, 1},
-                      StepCase{"ScaleEmptyRefusedTo1", kLambert, true, 5, "", 5, 1}),
+                      StepCase{"ScaleBelow0_7Refused", kLambert, true, 5, "0.6999", 5, kAsBefore},
+                      StepCase{"ScaleEmptyRefused", kLambert, true, 5, "", 5, kAsBefore}),
     StepCaseName);
 
 TEST(ValidateAndStore, AValidEntryFillsAllTenSlots) {
@@ -211,21 +205,25 @@ TEST(ValidateAndStore, AValidEntryFillsAllTenSlots) {
   };
   for (const Case& c : cases) {
     ProjectionSlots p = Sentinels();
-    EXPECT_FALSE(ValidateAndStore(c.kind, c.entry, Confirmed(), p).has_value());
+    EXPECT_FALSE(ValidateAndStore(c.kind, c.entry, p).has_value());
     for (int k = 1; k <= 10; ++k)
       EXPECT_DOUBLE_EQ(p[k], c.slots[static_cast<std::size_t>(k - 1)]) << static_cast<int>(c.kind) << " slot " << k;
   }
 }
 
-TEST(ValidateAndStore, AFailureKeepsEarlierSlotsAndLeavesLaterOnes) {
+TEST(ValidateAndStore, AFailureAfterValidBoxesWritesNoSlot) {
   PanelEntry entry = ValidEntry(kGk, false);
   entry.texts = {"-30", "-3", "6 30", "7", "1000", "1"};
   ProjectionSlots p = Sentinels();
-  const std::optional<EntryFailure> failure = ValidateAndStore(kGk, entry, Confirmed(), p);
+  const std::optional<EntryFailure> failure = ValidateAndStore(kGk, entry, p);
   ASSERT_TRUE(failure.has_value());
   EXPECT_EQ(failure->box, 4);
-  const std::array<double, 10> expected = {0, 330, 357, 6.5, 7000, 222000, 707, 708, 709, 710};
-  for (int k = 1; k <= 10; ++k) EXPECT_DOUBLE_EQ(p[k], expected[static_cast<std::size_t>(k - 1)]) << "slot " << k;
+  for (int k = 1; k <= 10; ++k) EXPECT_EQ(p[k], Sentinels()[k]) << "slot " << k;
+  // A side that was not set stays not set, whatever passed before the refusal.
+  ProjectionSlots unset;
+  entry.texts = {"0", "3", "6", "0", "500", "0"};  // scale 0 is refused last
+  ASSERT_TRUE(ValidateAndStore(kGk, entry, unset).has_value());
+  EXPECT_FALSE(IsProjectionSet(unset));
 }
 
 TEST(ValidateAndStore, TheHorizontalBoundFollowsTheStoredZoneWidth) {
@@ -233,14 +231,14 @@ TEST(ValidateAndStore, TheHorizontalBoundFollowsTheStoredZoneWidth) {
   entry.texts[2] = "3";  // 65 km per degree: 195 km
   entry.texts[4] = "195";
   ProjectionSlots p = Sentinels();
-  EXPECT_FALSE(ValidateAndStore(kGk, entry, Confirmed(), p).has_value());
+  EXPECT_FALSE(ValidateAndStore(kGk, entry, p).has_value());
   entry.texts[4] = "194.999";
-  EXPECT_TRUE(ValidateAndStore(kGk, entry, Confirmed(), p).has_value());
+  EXPECT_TRUE(ValidateAndStore(kGk, entry, p).has_value());
   entry.texts[2] = "15";  // the widest zone
   entry.texts[4] = "975";
-  EXPECT_FALSE(ValidateAndStore(kGk, entry, Confirmed(), p).has_value());
+  EXPECT_FALSE(ValidateAndStore(kGk, entry, p).has_value());
   entry.texts[4] = "974.999";
-  EXPECT_TRUE(ValidateAndStore(kGk, entry, Confirmed(), p).has_value());
+  EXPECT_TRUE(ValidateAndStore(kGk, entry, p).has_value());
 }
 
 struct MessageCase {
@@ -272,7 +270,7 @@ TEST(ValidateAndStore, NamesTheRefusedValueLineByLine) {
     PanelEntry entry = ValidEntry(c.kind);
     entry.texts[static_cast<std::size_t>(c.box)] = "99999";
     ProjectionSlots p;
-    const std::optional<EntryFailure> failure = ValidateAndStore(c.kind, entry, Confirmed(), p);
+    const std::optional<EntryFailure> failure = ValidateAndStore(c.kind, entry, p);
     ASSERT_TRUE(failure.has_value()) << static_cast<int>(c.kind) << " box " << c.box;
     EXPECT_EQ(failure->box, c.box);
     EXPECT_EQ(failure->message, c.message);

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "projection/projection_record.h"
 #include "support/recording_main_window.h"
 #include "support/scripted_platform.h"
 
@@ -164,8 +165,7 @@ TEST_F(ProjectionWindow, HorizontalFalseOriginNeedsSixtyFiveKilometresPerDegreeB
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
     const std::size_t messagesBefore = platform.Messages().size();
-    // Accepted cases are confirmed, so later refusals go back to them.
-    const double confirmedKm = state.projection.confirmed[0][1][c.box + 2];
+    const ProjectionSlots before = P(2);
     Open(2, [&](FrmProection& frm) {
       ASSERT_TRUE(frm.txt1(c.box).ReplaceText(c.text));
       ASSERT_TRUE(frm.cmdOK.Click());
@@ -179,8 +179,8 @@ TEST_F(ProjectionWindow, HorizontalFalseOriginNeedsSixtyFiveKilometresPerDegreeB
       continue;
     }
     ExpectLastMessage(c.box == 4 ? yMessage : xMessage);
-    // The refused slot goes back to the confirmed false origin, in metres.
-    EXPECT_EQ(P(2)[c.box + 2], confirmedKm * 1000.0);
+    // A refusal leaves the side as the last accepted entry set it.
+    EXPECT_EQ(P(2).values, before.values);
   }
 }
 
@@ -291,7 +291,10 @@ TEST_F(ProjectionWindow, ReopeningALambertSourceShowsTheLongScaleOnPanelTwo) {
   });
 }
 
-TEST_F(ProjectionWindow, CancelAfterARefusedOkKeepsTheSlotsWrittenBeforeIt) {
+// A refused OK writes nothing: after "Отмена" the side is still not set, so
+// "Выполнить" stays off instead of running with half the parameters (and a
+// zero scale).
+TEST_F(ProjectionWindow, CancelAfterARefusedOkLeavesTheSideAsItWas) {
   Open(1, [](FrmProection& frm) {
     ASSERT_TRUE(frm.txt1(0).ReplaceText("-30"));
     ASSERT_TRUE(frm.txt1(1).ReplaceText("9"));
@@ -302,16 +305,14 @@ TEST_F(ProjectionWindow, CancelAfterARefusedOkKeepsTheSlotsWrittenBeforeIt) {
     EXPECT_FALSE(frm.Visible());
   });
   ExpectLastMessage("Недопустимое значение ширины\r\nкоординатных зон");
-  EXPECT_EQ(P(1)[2], 330.0);
-  EXPECT_EQ(P(1)[3], 9.0);
-  EXPECT_EQ(P(1)[4], 6.0);  // back to the confirmed width
-  EXPECT_EQ(P(1)[6], 0.0);  // not reached
+  for (int k = 1; k <= 10; ++k) EXPECT_EQ(P(1)[k], 0.0) << "slot " << k;
+  EXPECT_FALSE(IsProjectionSet(P(1)));
   EXPECT_EQ(mainWindow.typeListResets, (std::vector<int>{0}));
   EXPECT_EQ(mainWindow.clears, 0);
   EXPECT_EQ(state.projection.confirmed[0][0][3], 3.0);
 }
 
-TEST_F(ProjectionWindow, LatitudeOfOriginBelowATenthOfADegreeIsResetToTen) {
+TEST_F(ProjectionWindow, ARefusedLatitudeOfOriginKeepsTheSideItsValues) {
   state.projection.params.Side(2)[3] = 45;
   Open(2, [](FrmProection& frm) {
     ASSERT_TRUE(frm.optPro(1).Click());
@@ -322,8 +323,8 @@ TEST_F(ProjectionWindow, LatitudeOfOriginBelowATenthOfADegreeIsResetToTen) {
     ASSERT_TRUE(frm.cmdCancel.Click());
   });
   ExpectLastMessage("Недопустимое значение широты условного\r\nначала в данной зоне проекции Ламберта");
-  EXPECT_EQ(P(2)[1], 1.0);
-  EXPECT_EQ(P(2)[3], 10.0);
+  EXPECT_EQ(P(2)[1], 0.0);
+  EXPECT_EQ(P(2)[3], 45.0);
 }
 
 TEST_F(ProjectionWindow, BoxesTakeOnlyNumericKeys) {
