@@ -15,6 +15,8 @@
 #include "engine/angle_constants.h"
 #include "engine/coord_type.h"
 #include "engine/grid_file.h"
+#include "refdata/reference_messages.h"
+#include "refdata/system_choice.h"
 
 namespace vexilor {
 namespace {
@@ -45,6 +47,34 @@ struct Run {
 
   void Warn(const std::string& text) const { Say(platform, text, style); }
 };
+
+// A file run writes its results to a file: without one there is nothing to
+// write to (the engine would take the "no file" marker for a file name).
+bool ResultsFileChosen(Run& run) {
+  if (run.s.FileInput.empty() || !run.s.FileResult.empty()) return true;
+  Say(run.platform, kNoResultsFileMessage, MessageIcon::kExclamation);
+  run.w.chkFile.SetFocus();
+  return false;
+}
+
+// The link between the two bases, taken from the catalogue when the run
+// starts: the systems may have been chosen in any order, or before a reset,
+// so a link kept from the choice could belong to other systems.
+bool LinkBases(Run& run) {
+  TransformSettings& s = run.s;
+  switch (FindGlobalLink(run.w.State().catalogue.systems, s.SourceBaseName, s.TargetBaseName, s.GlobalLink)) {
+    case GlobalLinkSearch::kSameBase:
+      s.GlobalLink = {};
+      return true;
+    case GlobalLinkSearch::kLinked:
+      return true;
+    case GlobalLinkSearch::kNoEntry:
+    case GlobalLinkSearch::kNotLinked:
+      break;
+  }
+  Say(run.platform, GlobalLinkMissingMessage(s.SourceBaseName, s.TargetBaseName), MessageIcon::kExclamation);
+  return false;
+}
 
 // Steps 4 and 5: a plane side needs its projection.
 bool ProjectionsSet(Run& run) {
@@ -301,7 +331,7 @@ void Execute(FrmSettinngs& w) {
   } else {
     w.cmdNewSet.SetEnabled(false);
   }
-  if (!ProjectionsSet(run)) return;
+  if (!ResultsFileChosen(run) || !ProjectionsSet(run) || !LinkBases(run)) return;
 
   Coords point{};
   if (s.FileInput.empty()) {

@@ -255,9 +255,13 @@ void FrmSettinngs::Notice(const std::string& text) { Say(platform_, text, Messag
 void FrmSettinngs::ChooseSystem(int side) {
   state_.catalogue.side = static_cast<std::int16_t>(side);
   if (national_ && !national_(state_, platform_)) return;
-  if (catalogue_ != nullptr) platform_.ShowModal(*catalogue_);
   const TransformSettings& s = state_.settings;
   const std::string& name = side == 0 ? s.SourceSystemName : s.TargetSystemName;
+  const std::string before = name;
+  if (catalogue_ != nullptr) platform_.ShowModal(*catalogue_);
+  // A projection set for another system is not this one's (a local system
+  // needs its own link values): the side must be set again.
+  if (name != before) state_.projection.params.Side(side + 1) = {};
   Control& types = side == 0 ? cboTypeIsx : cboTypeOut;
   if (IsLocalSystem(name)) {
     types.SetItems({kTypePlane});
@@ -471,7 +475,7 @@ void FrmSettinngs::chkFile_Click() {
   for (;;) {
     const std::string name = platform_.ChooseSaveFile(request);
     if (name.empty()) {
-      if (Say(platform_, "Не установлен файл для сохранения результатов.\r\nПовторить выбор?",
+      if (Say(platform_, kNoResultsFileMessage + "\r\nПовторить выбор?",
               MessageIcon::kQuestion, MessageButtons::kYesNo) == MessageAnswer::kYes)
         continue;
       EnterWorkingFolder();
@@ -495,6 +499,10 @@ void FrmSettinngs::chkFile_Click() {
                                        MessageIcon::kQuestion, MessageButtons::kYesNoCancel);
       if (answer == MessageAnswer::kNo) continue;
       if (answer == MessageAnswer::kCancel) {
+        // No results file: with file input the box stays ticked, and
+        // "Выполнить" refuses to run until one is chosen.
+        s.FileResult.clear();
+        txtOutFl.SetText("");
         if (!optInFile.Checked()) chkFile.SetChecked(false);
         return;
       }

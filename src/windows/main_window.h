@@ -24,6 +24,8 @@ namespace vexilor {
 
 // Title of every message of the main window.
 inline const std::string kMainCaption = "Преобразование координат";
+// A results file is wanted but none is chosen.
+inline const std::string kNoResultsFileMessage = "Не установлен файл для сохранения результатов.";
 
 // The open dialog for a source coordinates file, starting in `folder`.
 FileDialogRequest SourceFileDialog(const std::string& folder);

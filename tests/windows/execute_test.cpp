@@ -9,6 +9,11 @@
 #include "support/form_access.h"
 #include "text/angle_text.h"
 #include "text/text_edit.h"
+#include "engine/angle_constants.h"
+#include "refdata/coord_system_record.h"
+#include "refdata/reference_messages.h"
+#include "refdata/system_choice.h"
+#include "refdata/system_lookup.h"
 
 namespace vexilor {
 namespace {
@@ -247,6 +252,125 @@ TEST_F(ExecuteFileTest, UnreadableLineIsReportedWithItsNumberAndResets) {
   EXPECT_EQ(platform.Messages()[0].icon, MessageIcon::kCritical);
   EXPECT_TRUE(state.settings.FileInput.empty());
   EXPECT_EQ(ends, 1);
+}
+
+// Cancel in the question about replacing an existing results file leaves no
+// results file; the file run is then refused instead of writing its results
+// into a file named "None".
+TEST_F(ExecuteFileTest, AFileRunWithoutAResultsFileIsRefused) {
+  StartGeodetic();
+  const std::string source = WriteFile("points.in", "BLH\r\n1 55 0 0 37 0 0 100\r\n");
+  const std::string existing = WriteFile("old.out", "old");
+  platform.AnswerOpenFile(source);
+  platform.AnswerSaveFile(existing);
+  platform.AnswerMessage(MessageAnswer::kCancel);
+  ASSERT_TRUE(window.optInFile.Click());
+  EXPECT_TRUE(state.settings.FileResult.empty());
+  EXPECT_EQ(window.txtOutFl.Text(), "");
+  Run();
+  ASSERT_EQ(platform.Messages().size(), 2u);
+  EXPECT_EQ(platform.Messages()[1].text, kNoResultsFileMessage);
+  EXPECT_TRUE(window.chkFile.HasFocus());
+  for (const std::filesystem::path& folder : {folder_, std::filesystem::current_path()}) {
+    EXPECT_FALSE(std::filesystem::exists(folder / "None")) << folder;
+  }
+  EXPECT_EQ(state.settings.FileInput, source);  // nothing is reset
+
+  // "В файл" again chooses the results file, and the run goes.
+  const std::string results = PathIn("points.out");
+  platform.AnswerSaveFile(results);
+  ASSERT_TRUE(window.chkFile.Click());
+  EXPECT_EQ(state.settings.FileResult, results);
+  Run();
+  EXPECT_EQ(platform.Messages().back().text, "Вычисления успешно выполнены!");
+  EXPECT_TRUE(std::filesystem::exists(results));
+}
+
+// A national system on WGS-84: into СК-42 (on ПЗ-90) the route crosses the
+// link between the two bases.
+CoordSystem OnWgs84() {
+  return {"Опытная система на WGS-84", 20, {12.5, -30, 8, 0.4, -0.2, 0.3, 2e-6}, "WGS84", 21};
+}
+
+class ExecuteCatalogueTest : public CatalogueMainWindowTest {
+ protected:
+  void StartGeodetic() {
+    Start();
+    window.optGeodesy.SetChecked(true);
+  }
+  void Run() { ASSERT_TRUE(window.cmdOK.Click()); }
+
+  // What the route gives for a typed B L H point with the link that the
+  // catalogue holds between the two bases.
+  Coords Expected(const Coords& blhDegrees) const {
+    const CatalogueState& c = state.catalogue;
+    SystemChoice source, target;
+    EXPECT_EQ(ChooseSystem(c.systems, c.ellipsoids, FindSystemLine(c.systems, state.settings.SourceSystemName),
+                           source).error, ChoiceError::kNone);
+    EXPECT_EQ(ChooseSystem(c.systems, c.ellipsoids, FindSystemLine(c.systems, state.settings.TargetSystemName),
+                           target).error, ChoiceError::kNone);
+    GlobalLinkParams link{};
+    EXPECT_EQ(FindGlobalLink(c.systems, source.baseName, target.baseName, link), GlobalLinkSearch::kLinked);
+    const Coords in{blhDegrees[0] * kRadiansPerDegree, blhDegrees[1] * kRadiansPerDegree, blhDegrees[2]};
+    Coords out{};
+    EXPECT_EQ(TransformPoint({source.name, source.baseName, CoordType::BLH, source.vector},
+                             {target.name, target.baseName, CoordType::BLH, target.vector}, link, in, {}, out),
+              kOk);
+    return out;
+  }
+
+  void ExpectShown(const Coords& blh) const {
+    EXPECT_EQ(window.txtLat_Out.Text(), TrimBlanks(FormatAngle(blh[0] * kDegreesPerRadian, 5, 1, 1)));
+    EXPECT_EQ(window.txtLon_Out.Text(), TrimBlanks(FormatAngle(blh[1] * kDegreesPerRadian, 5, 1, 1)));
+  }
+};
+
+// The target chosen before the source: no link was known when the target
+// was chosen, yet the run uses the catalogue's link between the bases.
+TEST_F(ExecuteCatalogueTest, TheLinkBetweenTheBasesIsTakenWhenTheRunStarts) {
+  AddSystemLine(FormatSystemLine(OnWgs84()));
+  StartGeodetic();
+  Pick(1, kCk42Name);
+  Pick(0, OnWgs84().name);
+  EXPECT_EQ(state.settings.GlobalLink, GlobalLinkParams{});  // nothing linked at the choice
+  TypePoint("55", "37", "100");
+  Run();
+  EXPECT_TRUE(platform.Messages().empty());
+  ExpectShown(Expected({55, 37, 100}));
+
+  // The other way round after "Новые установки" (which a file run also
+  // ends with): the link of the earlier pair points the wrong way for this one.
+  window.cmdNewSet_Click();
+  window.optGeodesy.SetChecked(true);
+  Pick(1, OnWgs84().name);
+  Pick(0, kCk42Name);
+  TypePoint("55", "37", "100");
+  Run();
+  EXPECT_TRUE(platform.Messages().empty());
+  ExpectShown(Expected({55, 37, 100}));
+}
+
+TEST_F(ExecuteCatalogueTest, BasesThatNoLineLinksAreRefused) {
+  AddSystemLine(FormatSystemLine(OnWgs84()));
+  // Without the WGS-84 entry nothing links WGS-84 to ПЗ-90.
+  std::vector<std::string> lines;
+  std::ifstream in(folder_ / "sys.dat", std::ios::binary);
+  for (std::string line; std::getline(in, line);) {
+    if (line.rfind("WGS 1984", 0) != 0) lines.push_back(line);
+  }
+  in.close();
+  std::ofstream out(folder_ / "sys.dat", std::ios::binary | std::ios::trunc);
+  for (const std::string& line : lines) out << line << "\n";
+  out.close();
+  StartGeodetic();
+  Pick(0, OnWgs84().name);
+  Pick(1, kCk42Name);
+  TypePoint("55", "37", "100");
+  Run();
+  ASSERT_EQ(platform.Messages().size(), 1u);
+  EXPECT_EQ(platform.Messages()[0].text, GlobalLinkMissingMessage(kWgs84Name, kPz90Name));
+  EXPECT_EQ(window.txtLat_Out.Text(), "");
+  EXPECT_EQ(state.settings.SourceSystemName, OnWgs84().name);  // the settings stay for another choice
 }
 
 }  // namespace

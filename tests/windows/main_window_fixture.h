@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -11,6 +12,9 @@
 #include "windows/main_window.h"
 #include "support/scripted_platform.h"
 #include "engine/datum.h"
+#include "text/codepage.h"
+#include "windows/catalogue_window.h"
+#include "windows/national.h"
 
 namespace vexilor {
 
@@ -96,6 +100,37 @@ class MainWindowTest : public ::testing::Test {
   AppState state;
   ScriptedPlatform platform;
   FrmSettinngs window{state, platform};
+};
+
+// The main window with the real catalogue window over copies of the shipped
+// reference files: systems are chosen as a user chooses them.
+class CatalogueMainWindowTest : public MainWindowTest {
+ protected:
+  CatalogueMainWindowTest() {
+    const std::filesystem::path data = std::filesystem::path(VEXILOR_SOURCE_DIR) / "data";
+    for (const char* name : {"sys.dat", "ellips.dat", "keys.dat"}) std::filesystem::copy_file(data / name, folder_ / name);
+    window.SetCatalogueLoader(National);
+    window.SetCatalogueWindow(catalogue);
+  }
+
+  // Appends `line` to the program's sys.dat before the catalogue is read.
+  void AddSystemLine(const std::string& line) {
+    std::ofstream(folder_ / "sys.dat", std::ios::binary | std::ios::app) << Utf8ToCp1251(line) << "\r\n";
+  }
+
+  // "Выбрать" of `side` (0 source, 1 target), the entry `name` chosen, OK.
+  void Pick(int side, const std::string& name) {
+    platform.ExpectModal(catalogue, [&](Form&) {
+      const std::vector<std::string>& items = catalogue.lstSys.Items();
+      const auto found = std::find(items.begin(), items.end(), name);
+      ASSERT_NE(found, items.end()) << name;
+      ASSERT_TRUE(catalogue.lstSys.Choose(static_cast<int>(found - items.begin())));
+      ASSERT_TRUE(catalogue.cmdOK.Click());
+    });
+    ASSERT_TRUE((side == 0 ? window.cmdIsx : window.cmdOut).Click());
+  }
+
+  FrmNational catalogue{state, platform, window};
 };
 
 }  // namespace vexilor

@@ -3,11 +3,22 @@
 #include <gtest/gtest.h>
 
 #include "main_window_fixture.h"
+#include "projection/projection_record.h"
 
 namespace vexilor {
 namespace {
 
 using FrmSettinngsTest = MainWindowTest;
+
+// The four link values of a local system typed into frmDlg and accepted:
+// axial meridian of zone 1 37°30', zones of 6°, false origins 0 and 500 km.
+void TypeLinkValues(FrmDlg& dialog) {
+  dialog.txtDlg1.SetText("37 30");
+  dialog.txtDlg2.SetText("6");
+  dialog.txtDlg3.SetText("0");
+  dialog.txtDlg4.SetText("500");
+  dialog.cmdKey.Click();
+}
 
 TEST_F(FrmSettinngsTest, LocalSystemsOfferPlaneCoordinatesOnly) {
   Start();
@@ -161,13 +172,7 @@ TEST_F(FrmSettinngsTest, ProjectionButtonsOpenTheDialogOrTheLocalLinkStep) {
   // A local system: the link step; "No" to the file question opens frmDlg.
   ChooseTarget(kMck42Name, kPz90Name, Ck42Vector());
   platform.AnswerMessage(MessageAnswer::kNo);
-  platform.ExpectModal(localLink, [&](Form&) {
-    localLink.txtDlg1.SetText("37 30");
-    localLink.txtDlg2.SetText("6");
-    localLink.txtDlg3.SetText("0");
-    localLink.txtDlg4.SetText("500");
-    localLink.cmdKey.Click();
-  });
+  platform.ExpectModal(localLink, [&](Form&) { TypeLinkValues(localLink); });
   ASSERT_TRUE(window.cmdParProOut.Click());
   EXPECT_EQ(state.projection.side, 2);
   EXPECT_EQ(state.projection.params.Side(2)[3], 37.5);
@@ -183,6 +188,39 @@ TEST_F(FrmSettinngsTest, ServiceShowsANoticeAndHelpOpensTheGuide) {
   EXPECT_EQ(platform.HelpFiles(), std::vector<std::string>{state.programFolder + "/vexilor.hlp"});
   ASSERT_TRUE(window.cmdCancel.Click());
   EXPECT_TRUE(platform.QuitRequested());
+}
+
+// A plane side keeps its projection only while its system stays the same:
+// the Gauss-Krüger set of СК-42 is no projection of МСК-42, whose link
+// values must be asked for.
+TEST_F(CatalogueMainWindowTest, ChoosingAnotherSystemForASideClearsItsProjection) {
+  FrmProection projection(state, platform, window);
+  FrmDlg localLink(state, platform, window);
+  window.SetProjectionWindow(projection);
+  window.SetLocalLinkDialog(localLink);
+  Start();
+  Pick(0, kCk42Name);
+  Pick(1, kCk42Name);
+  window.cboTypeIsx.Choose(2);
+  platform.ExpectModal(projection, [&](Form&) { projection.cmdOK.Click(); });
+  ASSERT_TRUE(window.cmdParProIn.Click());
+  TypePoint("6100000", "7400000", "0");
+  EXPECT_TRUE(window.cmdOK.Enabled());
+
+  // The same system again keeps the projection.
+  Pick(0, kCk42Name);
+  EXPECT_TRUE(IsProjectionSet(state.projection.params.Side(1)));
+  EXPECT_TRUE(window.cmdOK.Enabled());
+
+  Pick(0, kMck42Name);
+  EXPECT_FALSE(IsProjectionSet(state.projection.params.Side(1)));
+  EXPECT_FALSE(window.cmdOK.Enabled());
+  // "Проекция" now asks for the local system's link values.
+  platform.AnswerMessage(MessageAnswer::kNo);
+  platform.ExpectModal(localLink, [&](Form&) { TypeLinkValues(localLink); });
+  ASSERT_TRUE(window.cmdParProIn.Click());
+  EXPECT_EQ(state.projection.params.Side(1)[3], 37.5);
+  EXPECT_TRUE(window.cmdOK.Enabled());
 }
 
 }  // namespace
