@@ -10,12 +10,14 @@ ProgramWindows::ProgramWindows(QtPlatform& platform, std::string programFolder)
     : platform_(platform),
       main_(state_, platform),
       catalogue_(state_, platform, main_),
+      newSystem_(state_, platform, catalogue_),
       projection_(state_, platform, main_),
       localLink_(state_, platform, main_) {
   InstallRussianTranslation();
   state_.programFolder = std::move(programFolder);
   main_.SetCatalogueLoader(National);
   main_.SetCatalogueWindow(catalogue_);
+  catalogue_.SetNewSystemWindow(newSystem_);
   main_.SetProjectionWindow(projection_);
   main_.SetLocalLinkDialog(localLink_);
   main_.SetRunProgress(

@@ -14,6 +14,7 @@
 #include "windows/projection_window.h"
 #include "windows/catalogue_window.h"
 #include "windows/local_link_dialog.h"
+#include "windows/new_system_window.h"
 
 namespace vexilor {
 
@@ -28,6 +29,7 @@ class ProgramWindows {
   AppState& State() { return state_; }
   FrmSettinngs& MainWindow() { return main_; }
   FrmNational& Catalogue() { return catalogue_; }
+  FrmNewSys& NewSystem() { return newSystem_; }
   FrmProection& Projection() { return projection_; }
   FrmDlg& LocalLink() { return localLink_; }
   const RunProgressDialog& Progress() const { return progress_; }
@@ -37,6 +39,7 @@ class ProgramWindows {
   AppState state_;
   FrmSettinngs main_;
   FrmNational catalogue_;
+  FrmNewSys newSystem_;
   FrmProection projection_;
   FrmDlg localLink_;
   RunProgressDialog progress_;

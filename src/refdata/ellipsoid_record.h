@@ -13,6 +13,11 @@
 
 namespace vexilor {
 
+// How the windows show an ellipsoid's geometry: a to the millimetre, 1/f
+// to nine decimals.
+inline constexpr std::string_view kSemiMajorAxisMask = "0.000";
+inline constexpr std::string_view kInverseFlatteningMask = "0.000000000";
+
 struct Ellipsoid {
   std::string name;         // words joined by single blanks
   std::int16_t number = 0;  // key referred to by sys.dat, from 1

@@ -47,6 +47,10 @@ char ByteOfCharacter(char32_t character) {
 
 }  // namespace
 
+bool IsCp1251Character(char32_t character) {
+  return character < 0x80 || std::find(kUpperHalf.begin(), kUpperHalf.end(), character) != kUpperHalf.end();
+}
+
 std::string Cp1251ToUtf8(std::string_view bytes) {
   std::string text;
   text.reserve(bytes.size());

@@ -13,6 +13,9 @@ namespace vexilor {
 // unchanged.
 std::string Cp1251ToUtf8(std::string_view bytes);
 
+// Whether Windows-1251 has a byte for `character`.
+bool IsCp1251Character(char32_t character);
+
 // UTF-8 to Windows-1251 bytes. A character the code page lacks, and each
 // byte of malformed UTF-8, is written as '?'.
 std::string Utf8ToCp1251(std::string_view text);

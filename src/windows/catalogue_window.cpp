@@ -1,46 +1,24 @@
 #include "windows/catalogue_window.h"
 
 #include <algorithm>
-#include <cmath>
 #include <optional>
 #include <utility>
 #include <vector>
 
 #include "text/key_filter.h"
 #include "text/mask_format.h"
-#include "text/number_reader.h"
-#include "text/number_text.h"
 #include "text/path_fit.h"
 #include "text/shortest_double.h"
 #include "text/text_edit.h"
 #include "refdata/catalogue_listing.h"
 #include "refdata/ellipsoid_record.h"
+#include "refdata/link_fields.h"
 #include "refdata/reference_messages.h"
 #include "refdata/reference_path.h"
 #include "windows/rewrite_reference_file.h"
 
 namespace vexilor {
 namespace {
-
-// One link parameter as the window shows, checks and names it.
-struct LinkField {
-  std::string_view label;    // "" for the scale correction, which its frame names
-  std::string_view mask;     // "" shows the general number form
-  double bound;              // largest magnitude accepted by "Сохранить"
-  std::string_view refusal;  // message for a value that is not a number or out of bound
-};
-
-// Shifts in metres, rotations in arc seconds, the scale correction as a pure
-// number, in the order of txt1(0..6).
-constexpr std::array<LinkField, FrmNational::kLinkBoxes> kLinkFields{{
-    {"Dx, м", "0.00", 3000.0, "Неверное значение параметра Dx."},
-    {"Dy, м", "0.00", 3000.0, "Неверное значение параметра Dy."},
-    {"Dz, м", "0.00", 3000.0, "Неверное значение параметра Dz."},
-    {"Wx,\"", "0.000", 10.0, "Неверное значение параметра Wx."},
-    {"Wy,\"", "0.000", 10.0, "Неверное значение параметра Wy."},
-    {"Wz,\"", "0.000", 10.0, "Неверное значение параметра Wz."},
-    {"", "", 0.00001, "Неверное значение масштабной поправки."},
-}};
 
 // Shifts and rotations are shown right-aligned in boxes of this many characters.
 constexpr int kLinkTextWidth = 9;
@@ -56,7 +34,6 @@ constexpr std::array<EllipsoidBox, FrmNational::kEllipsoidBoxes> kEllipsoidLayou
     {"Имя", 0},
 }};
 
-constexpr std::string_view kAddNotice = "Определение новой системы координат пока недоступно.";
 constexpr int kRowHeight = 360;
 constexpr int kBoxHeight = 315;
 
@@ -119,7 +96,7 @@ void FrmNational::AddEllipsoidBoxes() {
 
 void FrmNational::AddLinkBoxes() {
   for (int i = 0; i < kLinkBoxes; ++i) {
-    const LinkField& field = kLinkFields[static_cast<std::size_t>(i)];
+    const LinkField& field = kLinkFields.at(static_cast<std::size_t>(i));
     Control* frame = &fraScale;
     TwipsRect box{120, 240, 3720, kBoxHeight};
     if (!field.label.empty()) {
@@ -249,10 +226,10 @@ void FrmNational::cmdRemove_Click() {
 
 void FrmNational::cmdAdd_Click() {
   state_.catalogue.resetOnActivation = false;
-  platform_.ShowMessage({.text = std::string(kAddNotice),
-                         .title = std::string(Title()),
-                         .buttons = MessageButtons::kOkOnly,
-                         .icon = MessageIcon::kInformation});
+  if (newSystem_ == nullptr) return;
+  platform_.ShowModal(*newSystem_);
+  // The activation on return focuses the list; an added entry wants its OK.
+  if (std::exchange(focusOkAfterAdd_, false)) cmdOK.SetFocus();
 }
 
 void FrmNational::cmdCancel_Click() {
@@ -274,6 +251,15 @@ void FrmNational::cmdOK_Click() {
   if (!HandOver(choice)) return;
   mainWindow_.ClearResults();
   Hide();
+}
+
+// --- The new-system window's hook ---
+
+void FrmNational::ShowAddedEntry(std::int16_t position) {
+  ShowCatalogueNames();
+  lstSys.SetListIndex(-1);
+  lstSys.SetListIndex(position - 1);
+  focusOkAfterAdd_ = true;
 }
 
 // --- Helpers ---
@@ -330,8 +316,8 @@ bool FrmNational::ShowEllipsoid(std::int16_t number) {
   switch (FindEllipsoid(state_.catalogue.ellipsoids, number, ellipsoid)) {
     case EllipsoidSearch::kFound:
       txtEll(2).SetText(Fitted(txtEll(2), ellipsoid.name));
-      txtEll(0).SetText(Fitted(txtEll(0), FormatWithMask(ellipsoid.a, "0.000")));
-      txtEll(1).SetText(Fitted(txtEll(1), FormatWithMask(ellipsoid.invf, "0.000000000")));
+      txtEll(0).SetText(Fitted(txtEll(0), FormatWithMask(ellipsoid.a, kSemiMajorAxisMask)));
+      txtEll(1).SetText(Fitted(txtEll(1), FormatWithMask(ellipsoid.invf, kInverseFlatteningMask)));
       return true;
     case EllipsoidSearch::kNotFound:
       Warn(EllipsoidNotFoundMessage(number, EllipsoidsPath()), Title());
@@ -356,9 +342,8 @@ bool FrmNational::ReadLinkBoxes(LinkParams& link) {
   }
   for (int i = 0; i < kLinkBoxes; ++i) {
     const auto k = static_cast<std::size_t>(i);
-    const std::string text = txt1(i).Text();
-    const std::optional<double> value = ReadNumber(text);
-    if (!IsNumberText(text) || !value || std::fabs(*value) > kLinkFields[k].bound) {
+    const std::optional<double> value = ReadLinkValue(k, txt1(i).Text());
+    if (!value) {
       RefuseLinkBox(i, std::string(kLinkFields[k].refusal));
       return false;
     }

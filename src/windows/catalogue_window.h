@@ -16,6 +16,7 @@
 #include "form/form.h"
 #include "form/platform.h"
 #include "state/app_state.h"
+#include "windows/catalogue_hooks.h"
 #include "windows/main_window_hooks.h"
 #include "refdata/coord_system_record.h"
 #include "refdata/system_choice.h"
@@ -25,12 +26,19 @@ namespace vexilor {
 // Title of the messages of "Сохранить".
 inline constexpr std::string_view kSaveLinkTitle = "Изменить параметры связи систем координат";
 
-class FrmNational : public Form {
+class FrmNational : public Form, public CatalogueHooks {
  public:
   static constexpr int kLinkBoxes = 7;       // txt1(0..6): Dx, Dy, Dz, Wx, Wy, Wz, m
   static constexpr int kEllipsoidBoxes = 3;  // txtEll(0) a, txtEll(1) 1/f, txtEll(2) name
 
   FrmNational(AppState& state, Platform& platform, MainWindowHooks& mainWindow);
+
+  // The window that "Добавить" shows (frmNewSys); until it is set the
+  // button only keeps the window as it is.
+  void SetNewSystemWindow(Form& form) { newSystem_ = &form; }
+
+  // CatalogueHooks
+  void ShowAddedEntry(std::int16_t position) override;
 
   // --- Controls ---
   Control& fraSys;
@@ -99,7 +107,9 @@ class FrmNational : public Form {
   MainWindowHooks& mainWindow_;
   std::array<Control*, kLinkBoxes> txt1_{};
   std::array<Control*, kEllipsoidBoxes> txtEll_{};
+  Form* newSystem_ = nullptr;
   bool editMode_ = false;
+  bool focusOkAfterAdd_ = false;
 };
 
 }  // namespace vexilor

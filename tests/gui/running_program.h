@@ -71,6 +71,12 @@ class RunningProgram {
   // Clicks `button` of the main window, which shows `form` modally (perhaps
   // after message boxes), and lets `user` act in that window once it is up.
   void ClickIntoModal(const char* button, const Form& form, const std::function<void(FormWindow&)>& user) {
+    ClickIntoModal(Widget<QPushButton>(button), form, user);
+  }
+
+  // The same for a button of any window, e.g. of a modal window over the
+  // main window.
+  void ClickIntoModal(QPushButton* button, const Form& form, const std::function<void(FormWindow&)>& user) {
     bool shown = false;
     // The main window is the timer's context: should the click not open
     // the form, the pending act dies with the program instead of running
@@ -85,7 +91,7 @@ class RunningProgram {
       user(*window);
     });
     poll.start();
-    QTest::mouseClick(Widget<QPushButton>(button), Qt::LeftButton);
+    QTest::mouseClick(button, Qt::LeftButton);
     QVERIFY(shown);
   }
 

@@ -56,5 +56,16 @@ TEST(CodepageTest, UnrepresentableAndMalformedBecomeQuestionMarks) {
   EXPECT_EQ(Utf8ToCp1251("\xD0"), "?");
 }
 
+TEST(CodepageTest, HoldsExactlyTheCharactersOfItsBytes) {
+  for (int byte = 0; byte < 256; ++byte) {
+    const std::string text = Cp1251ToUtf8(std::string(1, static_cast<char>(byte)));
+    std::size_t pos = 0;
+    EXPECT_TRUE(IsCp1251Character(DecodeCodePoint(text, pos))) << byte;
+  }
+  for (const char32_t missing : {U'\u00E4', U'中', U'\U0001F30D', U'\u0099', kReplacementCharacter}) {
+    EXPECT_FALSE(IsCp1251Character(missing)) << static_cast<unsigned>(missing);
+  }
+}
+
 }  // namespace
 }  // namespace vexilor

@@ -1,0 +1,23 @@
+#include "refdata/link_fields.h"
+
+#include "text/number_reader.h"
+#include "text/number_text.h"
+
+namespace vexilor {
+
+std::optional<double> ReadBoundedNumber(std::string_view text, double lo, double hi) {
+  // Tested as written with ".", whatever the locale: under a locale whose
+  // separator is a comma the locale's test would pass "0,5", which reads as
+  // 0, a wrong value taken silently.
+  if (!IsNumberText(text, NumericLocale{})) return std::nullopt;
+  const std::optional<double> value = ReadNumber(text);
+  if (!value || *value < lo || *value > hi) return std::nullopt;
+  return value;
+}
+
+std::optional<double> ReadLinkValue(std::size_t k, std::string_view text) {
+  const double bound = kLinkFields.at(k).bound;
+  return ReadBoundedNumber(text, -bound, bound);
+}
+
+}  // namespace vexilor

@@ -1,0 +1,394 @@
+#include "windows/new_system_window.h"
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
+#include "text/key_filter.h"
+#include "text/mask_format.h"
+#include "text/text_edit.h"
+#include "text/utf8.h"
+#include "refdata/coord_system_record.h"
+#include "refdata/ellipsoid_record.h"
+#include "refdata/link_fields.h"
+#include "refdata/reference_file.h"
+#include "refdata/reference_messages.h"
+#include "refdata/reference_path.h"
+#include "windows/rewrite_reference_file.h"
+
+namespace vexilor {
+namespace {
+
+const std::string kBreak(kMessageLineBreak);
+
+constexpr std::string_view kMissingData = "Не все данные введены.";
+constexpr std::string_view kNameTooLong = "Длина имени новой системы координат великовата.";
+constexpr std::string_view kEllipsoidNameTooLong = "Длина имени нового эллипсоида великовата.";
+constexpr std::string_view kBadSemiMajorAxis = "Неверное значение большой полуоси эллипсоида.";
+constexpr std::string_view kBadInverseFlattening = "Неверное значение знаменателя сжатия эллипсоида.";
+
+// Where the name of the system or of the ellipsoid stands in a message.
+constexpr std::string_view kInSystemName = "В имени новой системы координат";
+constexpr std::string_view kInEllipsoidName = "В имени нового эллипсоида";
+
+// Semi-major axis (m) and inverse flattening of every Earth ellipsoid in use.
+constexpr double kMinSemiMajorAxis = 6200000.0;
+constexpr double kMaxSemiMajorAxis = 6400000.0;
+constexpr double kMinInverseFlattening = 290.0;
+constexpr double kMaxInverseFlattening = 305.0;
+
+constexpr int kEllipsoidNameBox = 2;
+
+// The label of txtEll(index), and the row of the ellipsoid frame it stands
+// in: the name first, then a and 1/f.
+constexpr std::array<std::string_view, FrmNewSys::kEllipsoidBoxes> kEllipsoidLabels{
+    "Большая полуось, м", "Знаменатель сжатия", "Имя"};
+constexpr std::array<int, FrmNewSys::kEllipsoidBoxes> kEllipsoidRows{1, 2, 0};
+
+// Layout, twips.
+constexpr int kMargin = 120;
+constexpr int kFrameWidth = 6360;
+constexpr int kInnerWidth = kFrameWidth - 2 * kMargin;
+constexpr int kRowHeight = 360;
+constexpr int kBoxHeight = 315;
+constexpr int kButtonWidth = 1320;
+constexpr int kButtonHeight = 375;
+constexpr int kButtonTop = 5880;
+constexpr int kFormWidth = kFrameWidth + 2 * kMargin;
+constexpr int kFormHeight = kButtonTop + kButtonHeight + kMargin;
+
+// A character that cannot be written, named so that the user finds it.
+std::string CharacterText(char32_t c) {
+  if (c < 0x20 || (c >= 0x7F && c <= 0x9F)) return "с кодом " + std::to_string(static_cast<unsigned>(c));
+  std::string text = "«";
+  AppendCodePoint(text, c);
+  return text + "»";
+}
+
+std::string UnwritableMessage(std::string_view where, char32_t c) {
+  return std::string(where) + " есть знак " + CharacterText(c) + "," + kBreak +
+         "которого нет в кодировке справочных файлов (Windows-1251).";
+}
+
+std::string TooManyWordsMessage() {
+  return "Имя новой системы координат состоит" + kBreak + "из слишком многих слов (больше " +
+         std::to_string(kMaxSystemNameWords) + ").";
+}
+
+std::string DuplicateMessage(const std::string& name) {
+  return "Система координат " + name + kBreak + "уже существует.";
+}
+
+std::string DifferentEllipsoidQuestion(const std::string& name) {
+  return "Эллипсоид с именем " + name + " уже существует," + kBreak + "а его параметры отличаются от введенных." +
+         kBreak + "Ввести параметры нового эллипсоида?" + kBreak +
+         "(Иначе принять параметры этого эллипсоида из файла).";
+}
+
+std::string SystemsFullMessage() {
+  return "Список систем координат заполнен:" + kBreak + "новая система не может быть добавлена.";
+}
+
+std::string EllipsoidsFullMessage() {
+  return "Список эллипсоидов заполнен:" + kBreak + "новый эллипсоид не может быть добавлен.";
+}
+
+std::string SystemsFileKeptMessage(std::int16_t number, const std::string& ellipsoidsPath) {
+  return "Эллипсоид с номером " + std::to_string(number) + " не записан в файл" + kBreak + ellipsoidsPath + "." +
+         kBreak + "Файл параметров систем координат не изменен.";
+}
+
+}  // namespace
+
+FrmNewSys::FrmNewSys(AppState& state, Platform& platform, CatalogueHooks& catalogue)
+    : Form("frmNewSys", std::string(kNewSystemCaption)),
+      fraName(Make(ControlKind::kFrame, "fraName", " Имя новой системы координат", nullptr,
+                   {kMargin, kMargin, kFrameWidth, 660})),
+      txtNewName(Make(ControlKind::kTextBox, "txtNewName", "", &fraName, {kMargin, 270, kInnerWidth, kBoxHeight})),
+      fraSystem(Make(ControlKind::kFrame, "fraSystem", " Связь с системой ", nullptr, {kMargin, 840, kFrameWidth, 660})),
+      cboSystem(Make(ControlKind::kCombo, "cboSystem", "", &fraSystem, {kMargin, 270, 2400, kBoxHeight})),
+      fraEllipso(Make(ControlKind::kFrame, "fraEllipso", " Параметры эллипсоида ", nullptr,
+                      {kMargin, 1560, kFrameWidth, 1500})),
+      fraOrient(Make(ControlKind::kFrame, "fraOrient", " Параметры связи СК ", nullptr,
+                     {kMargin, 3120, kFrameWidth, 2640})),
+      fraLin(Make(ControlKind::kFrame, "fraLin", " Линейные ", &fraOrient, {kMargin, 270, 3000, 1500})),
+      fraAngle(Make(ControlKind::kFrame, "fraAngle", " Угловые ", &fraOrient, {3240, 270, 3000, 1500})),
+      fraScale(Make(ControlKind::kFrame, "fraScale", " Масштабная поправка ", &fraOrient,
+                    {kMargin, 1860, kInnerWidth, 660})),
+      cmdOK(Make(ControlKind::kButton, "cmdOK", "OK", nullptr,
+                 {kFormWidth - 2 * (kButtonWidth + kMargin), kButtonTop, kButtonWidth, kButtonHeight})),
+      cmdCancel(Make(ControlKind::kButton, "cmdCancel", "Отмена", nullptr,
+                     {kFormWidth - kButtonWidth - kMargin, kButtonTop, kButtonWidth, kButtonHeight})),
+      state_(state),
+      platform_(platform),
+      catalogue_(catalogue) {
+  Move({0, 0, kFormWidth, kFormHeight});
+  std::vector<std::string> parents;
+  for (const ParentChoice& parent : kParentChoices) parents.emplace_back(parent.listEntry);
+  cboSystem.SetItems(std::move(parents));
+  cboSystem.SetListIndex(0);
+  AddEllipsoidBoxes();
+  AddLinkBoxes();
+  cmdOK.SetEnabled(false);
+  BindHandlers();
+}
+
+Control& FrmNewSys::Make(ControlKind kind, std::string name, std::string text, Control* container,
+                         TwipsRect position, int index) {
+  return Add({.kind = kind,
+              .name = std::move(name),
+              .index = index,
+              .text = std::move(text),
+              .container = container,
+              .position = position});
+}
+
+void FrmNewSys::AddEllipsoidBoxes() {
+  for (int i = 0; i < kEllipsoidBoxes; ++i) {
+    const auto k = static_cast<std::size_t>(i);
+    const int top = 300 + kEllipsoidRows[k] * kRowHeight;
+    Make(ControlKind::kLabel, "lblEll", std::string(kEllipsoidLabels[k]), &fraEllipso, {kMargin, top + 30, 2400, 285},
+         i);
+    txtEll_[static_cast<std::size_t>(i)] =
+        &Make(ControlKind::kTextBox, "txtEll", "", &fraEllipso, {2640, top, 3600, kBoxHeight}, i);
+  }
+}
+
+void FrmNewSys::AddLinkBoxes() {
+  for (int i = 0; i < kLinkBoxes; ++i) {
+    const LinkField& field = kLinkFields.at(static_cast<std::size_t>(i));
+    Control* frame = &fraScale;
+    TwipsRect box{kMargin, 270, kInnerWidth - 2 * kMargin, kBoxHeight};
+    if (!field.label.empty()) {
+      frame = i < 3 ? &fraLin : &fraAngle;
+      const int top = 300 + (i % 3) * kRowHeight;
+      Make(ControlKind::kLabel, "lbl1", std::string(field.label), frame, {kMargin, top + 30, 720, 285}, i);
+      box = {960, top, 1920, kBoxHeight};
+    }
+    txt1_[static_cast<std::size_t>(i)] = &Make(ControlKind::kTextBox, "txt1", "", frame, box, i);
+  }
+}
+
+void FrmNewSys::BindHandlers() {
+  OnActivate([this] { Form_Activate(); });
+  // The close box leaves the window as "Отмена" does: hidden, never unloaded.
+  OnQueryUnload([this](bool& cancel) {
+    cancel = true;
+    cmdCancel_Click();
+  });
+  txtNewName.OnChange([this] { txtNewName_Change(); });
+  for (int i = 0; i < kEllipsoidBoxes; ++i) {
+    txtEll(i).OnChange([this] { txtEll_Change(); });
+    txtEll(i).OnLostFocus([this, i] { txtEll_LostFocus(i); });
+    // The name takes any key; a and 1/f only what makes a number.
+    if (i != kEllipsoidNameBox) txtEll(i).OnKeyPress([this](int& key) { txtEll_KeyPress(key); });
+  }
+  for (int i = 0; i < kLinkBoxes; ++i) {
+    txt1(i).OnChange([this] { txt1_Change(); });
+    // The scale correction takes any key, so that it can be typed in exponent form.
+    if (i < kLinkBoxes - 1) txt1(i).OnKeyPress([this](int& key) { txt1_KeyPress(key); });
+  }
+  cmdOK.OnClick([this] { cmdOK_Click(); });
+  cmdCancel.OnClick([this] { cmdCancel_Click(); });
+}
+
+// --- Handlers ---
+
+void FrmNewSys::Form_Activate() {
+  cboSystem.SetListIndex(0);
+  cmdOK.SetEnabled(false);
+  txtNewName.SetFocus();
+}
+
+void FrmNewSys::txtEll_KeyPress(int& key) { key = FilterNumericKey(key, platform_.Beeper()); }
+
+void FrmNewSys::txt1_KeyPress(int& key) { key = FilterNumericKey(key, platform_.Beeper()); }
+
+// A known ellipsoid typed by its name, in any letter case, brings its
+// geometry and the name as the file writes it.
+void FrmNewSys::txtEll_LostFocus(int index) {
+  if (index != kEllipsoidNameBox) return;
+  const std::optional<Ellipsoid> known =
+      FindEllipsoidNamed(state_.catalogue.ellipsoids, txtEll(index).Text(), LetterCase::kIgnored);
+  if (!known) return;
+  txtEll(0).SetText(FormatWithMask(known->a, kSemiMajorAxisMask));
+  txtEll(1).SetText(FormatWithMask(known->invf, kInverseFlatteningMask));
+  txtEll(index).SetText(known->name);
+  txt1(0).SetFocus();
+}
+
+void FrmNewSys::cmdCancel_Click() {
+  state_.catalogue.resetOnActivation = false;
+  ClearBoxes();
+  Hide();
+}
+
+void FrmNewSys::cmdOK_Click() {
+  const std::optional<Definition> definition = ReadDefinition();
+  if (!definition) return;
+  CatalogueState& catalogue = state_.catalogue;
+  if (HasSystemNamed(catalogue.systems, definition->name)) {
+    Warn(DuplicateMessage(definition->name));
+    ClearBoxes();
+    txtNewName.SetFocus();
+    return;
+  }
+  if (catalogue.systems.Count() == ReferenceLines::kMaxCount) {
+    Warn(SystemsFullMessage());
+    return;
+  }
+  const std::optional<EllipsoidUse> ellipsoid = ChooseEllipsoid(*definition);
+  if (!ellipsoid) return;
+  catalogue_.ShowAddedEntry(AddLines(*definition, *ellipsoid));
+  RewriteFiles(ellipsoid->number);
+  ClearBoxes();
+  Hide();
+}
+
+// --- Helpers ---
+
+void FrmNewSys::UpdateOK() {
+  bool complete = !txtNewName.Text().empty();
+  for (const Control* box : txtEll_) complete = complete && !box->Text().empty();
+  for (const Control* box : txt1_) complete = complete && !box->Text().empty();
+  cmdOK.SetEnabled(complete);
+}
+
+void FrmNewSys::Warn(const std::string& text) {
+  platform_.ShowMessage({.text = text,
+                         .title = std::string(kNewSystemCaption),
+                         .buttons = MessageButtons::kOkOnly,
+                         .icon = MessageIcon::kExclamation});
+}
+
+bool FrmNewSys::Refuse(Control& box, std::string_view text) {
+  Warn(std::string(text));
+  box.SetFocus();
+  return false;
+}
+
+void FrmNewSys::ClearBoxes() {
+  txtNewName.SetText("");
+  for (Control* box : txtEll_) box->SetText("");
+  for (Control* box : txt1_) box->SetText("");
+  cboSystem.SetListIndex(0);
+}
+
+std::optional<FrmNewSys::Definition> FrmNewSys::ReadDefinition() {
+  // A box of blanks holds nothing: its name would be an empty record.
+  std::vector<Control*> boxes{&txtNewName, &txtEll(2), &txtEll(0), &txtEll(1)};
+  boxes.insert(boxes.end(), txt1_.begin(), txt1_.end());
+  for (Control* box : boxes) {
+    if (TrimBlanks(box->Text()).empty()) {
+      Refuse(*box, kMissingData);
+      return std::nullopt;
+    }
+  }
+  Definition d;
+  d.name = CollapsedName(txtNewName.Text());
+  d.ellipsoidName = CollapsedName(txtEll(2).Text());
+  if (!CheckName(d.name, kMaxSystemNameLength, kNameTooLong, kInSystemName, txtNewName)) return std::nullopt;
+  if (WordCount(d.name) > kMaxSystemNameWords) {
+    Refuse(txtNewName, TooManyWordsMessage());
+    return std::nullopt;
+  }
+  if (!CheckName(d.ellipsoidName, kMaxEllipsoidNameLength, kEllipsoidNameTooLong, kInEllipsoidName, txtEll(2)))
+    return std::nullopt;
+
+  const std::optional<double> a = ReadBoundedNumber(txtEll(0).Text(), kMinSemiMajorAxis, kMaxSemiMajorAxis);
+  if (!a) {
+    Refuse(txtEll(0), kBadSemiMajorAxis);
+    return std::nullopt;
+  }
+  const std::optional<double> invf =
+      ReadBoundedNumber(txtEll(1).Text(), kMinInverseFlattening, kMaxInverseFlattening);
+  if (!invf) {
+    Refuse(txtEll(1), kBadInverseFlattening);
+    return std::nullopt;
+  }
+  d.a = *a;
+  d.invf = *invf;
+  for (std::size_t k = 0; k < kLinkFieldCount; ++k) {
+    const std::optional<double> value = ReadLinkValue(k, txt1(static_cast<int>(k)).Text());
+    if (!value) {
+      Refuse(txt1(static_cast<int>(k)), kLinkFields[k].refusal);
+      return std::nullopt;
+    }
+    d.link[k] = *value;
+  }
+  const int parent = cboSystem.ListIndex();
+  d.parent = kParentChoices.at(parent == 1 ? 1 : 0);
+  return d;
+}
+
+bool FrmNewSys::CheckName(const std::string& name, std::size_t maxLength, std::string_view tooLong,
+                          std::string_view where, Control& box) {
+  if (CodePointCount(name) > maxLength) return Refuse(box, tooLong);
+  if (const std::optional<char32_t> c = FirstUnwritableCharacter(name)) {
+    return Refuse(box, UnwritableMessage(where, *c));
+  }
+  return true;
+}
+
+std::optional<FrmNewSys::EllipsoidUse> FrmNewSys::ChooseEllipsoid(const Definition& d) {
+  const EllipsoidLines& ellipsoids = state_.catalogue.ellipsoids;
+  if (const std::optional<Ellipsoid> known = FindEllipsoidNamed(ellipsoids, d.ellipsoidName, LetterCase::kExact)) {
+    if (!HasGeometry(*known, d.a, d.invf) &&
+        platform_.ShowMessage({.text = DifferentEllipsoidQuestion(d.ellipsoidName),
+                               .title = std::string(kNewSystemCaption),
+                               .buttons = MessageButtons::kYesNo,
+                               .icon = MessageIcon::kExclamation}) == MessageAnswer::kYes) {
+      for (Control* box : txtEll_) box->SetText("");
+      txtEll(kEllipsoidNameBox).SetFocus();
+      return std::nullopt;
+    }
+    return EllipsoidUse{known->number, false};
+  }
+  std::int16_t number = 0;
+  switch (NextEllipsoidNumber(ellipsoids, number)) {
+    case EllipsoidNumbering::kNumbered:
+      return EllipsoidUse{number, true};
+    case EllipsoidNumbering::kBadFile:
+      Warn(EllipsoidFileErrorMessage(ReferenceFilePath(state_.programFolder, kEllipsoidsFileName)));
+      return std::nullopt;
+    case EllipsoidNumbering::kFull:
+      break;
+  }
+  Warn(EllipsoidsFullMessage());
+  return std::nullopt;
+}
+
+std::int16_t FrmNewSys::AddLines(const Definition& d, const EllipsoidUse& ellipsoid) {
+  CatalogueState& catalogue = state_.catalogue;
+  // Both lists have room: their counts were checked before.
+  if (ellipsoid.added) catalogue.ellipsoids.Append(FormatEllipsoidLine({d.ellipsoidName, ellipsoid.number, d.a, d.invf}));
+  const std::string line = FormatSystemLine(
+      {d.name, ellipsoid.number, d.link, std::string(d.parent.code), d.parent.ellipsoidNumber});
+  InsertSorted(catalogue.systems, line);
+  const auto found = std::find(catalogue.systems.begin(), catalogue.systems.end(), line);
+  return static_cast<std::int16_t>(found - catalogue.systems.begin() + 1);
+}
+
+// ellips.dat goes first: sys.dat is rewritten only when the ellipsoid of the
+// new line is in ellips.dat, so that the file never names a missing one.
+void FrmNewSys::RewriteFiles(std::int16_t ellipsoidNumber) {
+  CatalogueState& catalogue = state_.catalogue;
+  const std::string& folder = state_.programFolder;
+  if (!RewriteReferenceFile(ReferenceKind::kEllipsoids, catalogue.ellipsoids, kNewSystemCaption, folder, platform_)) {
+    catalogue.resetOnActivation = false;
+  }
+  const std::string ellipsoidsPath = ReferenceFilePath(folder, kEllipsoidsFileName);
+  EllipsoidLines onDisk;
+  Ellipsoid found;
+  if (LoadEllipsoidLines(ellipsoidsPath, onDisk) != ReferenceFileError::kNone ||
+      FindEllipsoid(onDisk, ellipsoidNumber, found) != EllipsoidSearch::kFound) {
+    Warn(SystemsFileKeptMessage(ellipsoidNumber, ellipsoidsPath));
+    catalogue.resetOnActivation = false;
+    return;
+  }
+  if (!RewriteReferenceFile(ReferenceKind::kSystems, catalogue.systems, kNewSystemCaption, folder, platform_)) {
+    catalogue.resetOnActivation = false;
+  }
+}
+
+}  // namespace vexilor
