@@ -9,9 +9,6 @@
 namespace vexilor {
 namespace {
 
-constexpr int kSourceSide = 1;
-constexpr int kTargetSide = 2;
-
 // The intermediate form of every conversion: geodetic, angles in radians.
 ResultCode ToGeodetic(double a, double invF, CoordType from, const ProjectionParams& params,
                       const Coords& in, Geodetic& g) {
@@ -23,9 +20,9 @@ ResultCode ToGeodetic(double a, double invF, CoordType from, const ProjectionPar
       return GeocentricToGeodetic(a, invF, in[0], in[1], in[2], g);
     case CoordType::xyH: {
       PlanePoint plane{in[0], in[1]};
-      LatLon geo;
+      LatLonDegrees geo;
       const ResultCode code =
-          ProjectPoint(a, invF, kInverse, plane, geo, params.Side(kSourceSide));
+          ProjectPoint(a, invF, ProjectionDirection::kInverse, plane, geo, params.Source());
       if (code != kOk) return code;
       g = {geo.b * kRadiansPerDegree, geo.l * kRadiansPerDegree, in[2]};
       return kOk;
@@ -47,9 +44,9 @@ ResultCode FromGeodetic(double a, double invF, CoordType to, const ProjectionPar
     }
     case CoordType::xyH: {
       PlanePoint plane;
-      LatLon geo{g.b * kDegreesPerRadian, g.l * kDegreesPerRadian};
+      LatLonDegrees geo{g.b * kDegreesPerRadian, g.l * kDegreesPerRadian};
       const ResultCode code =
-          ProjectPoint(a, invF, kForward, plane, geo, params.Side(kTargetSide));
+          ProjectPoint(a, invF, ProjectionDirection::kForward, plane, geo, params.Target());
       if (code != kOk) return code;
       out = {plane.x, plane.y, g.h};
       return kOk;

@@ -6,22 +6,13 @@
 namespace vexilor {
 namespace {
 
-// Semi-major axis (metres) and inverse flattening of one ellipsoid.
-struct EllipsoidAxes {
-  double a = 0.0;
-  double inverseFlattening = 0.0;
-};
-
-EllipsoidAxes OwnEllipsoid(const SystemVector& v) { return {v[1], v[2]}; }
-EllipsoidAxes BaseEllipsoid(const SystemVector& v) { return {v[3], v[4]}; }
-
 ResultCode Convert(const EllipsoidAxes& e, CoordType from, CoordType to,
                    const ProjectionParams& params, const Coords& in, Coords& out) {
   return ConvertCoordType(e.a, e.inverseFlattening, from, to, params, in, out);
 }
 
-ResultCode Leg(int mode, const LinkParams& link, Geocentric& point) {
-  return SevenParameterTransform(mode, point, link, point);
+ResultCode Leg(LinkDirection direction, const LinkParams& link, Geocentric& point) {
+  return SevenParameterTransform(direction, point, link, point);
 }
 
 // The seven-parameter legs from the source's geocentric frame to the
@@ -31,32 +22,32 @@ ResultCode GeocentricLegs(const SystemSide& source, const SystemSide& target,
                           EllipsoidAxes& finish) {
   ResultCode code = kOk;
   if (!IsGlobalSystem(source.name)) {
-    code = Leg(kToBase, source.vector.Link(), point);
+    code = Leg(LinkDirection::kToBase, source.vector.Link(), point);
     if (code != kOk) return code;
     if (source.base == target.name) {
-      finish = BaseEllipsoid(source.vector);
+      finish = source.vector.Base();
       return kOk;
     }
     if (target.base != source.base) {
-      code = Leg(kToBase, global, point);
+      code = Leg(LinkDirection::kToBase, global, point);
       if (code != kOk) return code;
     }
-    finish = OwnEllipsoid(target.vector);
-    return Leg(kFromBase, target.vector.Link(), point);
+    finish = target.vector.Own();
+    return Leg(LinkDirection::kFromBase, target.vector.Link(), point);
   }
   if (IsGlobalSystem(target.name)) {
     // Each global system has the other as its base, so the source's own link
     // is the global-to-global one.
-    finish = BaseEllipsoid(source.vector);
-    return Leg(kToBase, source.vector.Link(), point);
+    finish = source.vector.Base();
+    return Leg(LinkDirection::kToBase, source.vector.Link(), point);
   }
   if (target.base != source.name) {
-    code = Leg(kToBase, source.vector.Link(), point);
+    code = Leg(LinkDirection::kToBase, source.vector.Link(), point);
     if (code != kOk) return code;
     if (target.base != source.base) return kNoRoute;
   }
-  finish = OwnEllipsoid(target.vector);
-  return Leg(kFromBase, target.vector.Link(), point);
+  finish = target.vector.Own();
+  return Leg(LinkDirection::kFromBase, target.vector.Link(), point);
 }
 
 }  // namespace
@@ -68,10 +59,10 @@ ResultCode TransformPoint(const SystemSide& source, const SystemSide& target,
                           const ProjectionParams& params, Coords& out) {
   if (!IsGlobalSystem(source.base) || !IsGlobalSystem(target.base)) return kBaseNotGlobal;
   if (source.name == target.name)
-    return Convert(OwnEllipsoid(source.vector), source.type, target.type, params, in, out);
+    return Convert(source.vector.Own(), source.type, target.type, params, in, out);
   Coords xyz;
   ResultCode code =
-      Convert(OwnEllipsoid(source.vector), source.type, CoordType::XYZ, params, in, xyz);
+      Convert(source.vector.Own(), source.type, CoordType::XYZ, params, in, xyz);
   if (code != kOk) return code;
   Geocentric point{xyz[0], xyz[1], xyz[2]};
   EllipsoidAxes finish;

@@ -9,6 +9,13 @@
 
 namespace vexilor {
 
+// An ellipsoid as the engine takes it: semi-major axis a (metres) and
+// inverse flattening 1/f.
+struct EllipsoidAxes {
+  double a = 0.0;
+  double inverseFlattening = 0.0;
+};
+
 struct Geocentric {
   double x = 0.0;
   double y = 0.0;

@@ -129,13 +129,14 @@ double InverseLongitude(const Eccentricity& e, double bf, double q) {
 
 bool SemiMajorAxisInRange(double a) { return a >= 6200000.0 && a <= 6400000.0; }
 
-ResultCode GaussKrugerSeries(double a, double inverseFlattening, int direction, double k0,
-                             PlanePoint& plane, LatLon& geo) {
+ResultCode GaussKrugerSeries(double a, double inverseFlattening, ProjectionDirection direction,
+                             double k0, PlanePoint& plane, LatLonDegrees& geo) {
   if (!SemiMajorAxisInRange(a)) return kSemiMajorAxisOutOfRange;
-  if (direction != kForward && direction != kInverse) return kBadDirection;
+  if (direction != ProjectionDirection::kForward && direction != ProjectionDirection::kInverse)
+    return kBadDirection;
   const Eccentricity e(inverseFlattening);
   const MeridianArc arc(a, e);
-  if (direction == kForward) {
+  if (direction == ProjectionDirection::kForward) {
     const double b = geo.b * kRadiansPerDegree;
     const double l = geo.l * kRadiansPerDegree;
     plane = {k0 * ForwardNorthing(a, e, arc, b, l), k0 * ForwardEasting(a, e, b, l)};

@@ -42,18 +42,20 @@ struct Cone {
 
 }  // namespace
 
-PlanePoint LambertForward(double b, double l, double a, double inverseFlattening,
+PlanePoint LambertForward(const LatLonRadians& geo, double a, double inverseFlattening,
                           const LambertZone& zone) {
   const Cone cone(a, inverseFlattening, zone);
-  const double chi = ConformalLatitude(cone.e2, b);
+  const double chi = ConformalLatitude(cone.e2, geo.b);
   const double r = std::pow(cone.t0 / std::tan(kPi / 4 + chi / 2), cone.n);
-  const double gamma = cone.n * (l - zone.centralMeridian - zone.primeMeridian);
+  const double gamma = cone.n * (geo.l - zone.centralMeridian - zone.primeMeridian);
   return {cone.rho0 * (1 - r * std::cos(gamma)) + zone.falseX,
           cone.rho0 * r * std::sin(gamma) + zone.falseY};
 }
 
-LatLon LambertInverse(double x, double y, double a, double inverseFlattening,
-                      const LambertZone& zone) {
+LatLonRadians LambertInverse(const PlanePoint& plane, double a, double inverseFlattening,
+                             const LambertZone& zone) {
+  const double x = plane.x;
+  const double y = plane.y;
   const Cone cone(a, inverseFlattening, zone);
   const double u = (x - zone.falseX) / cone.rho0;
   const double v = (y - zone.falseY) / cone.rho0;

@@ -2,7 +2,8 @@
 // Lambert conformal conic projection on one standard parallel (tangent cone)
 // with a scale factor on that parallel.
 
-#include "engine/gauss_kruger.h"
+#include "engine/lat_lon.h"
+#include "engine/plane_point.h"
 
 namespace vexilor {
 
@@ -16,13 +17,13 @@ struct LambertZone {
   double scale = 1.0;             // k0 on the standard parallel
 };
 
-// From latitude b and longitude l (radians) to x (along the central meridian)
-// and y (across it), metres.
-PlanePoint LambertForward(double b, double l, double a, double inverseFlattening,
+// From latitude and longitude to x (along the central meridian) and y
+// (across it), metres.
+PlanePoint LambertForward(const LatLonRadians& geo, double a, double inverseFlattening,
                           const LambertZone& zone);
 
-// From x, y (metres) back to latitude and longitude, radians.
-LatLon LambertInverse(double x, double y, double a, double inverseFlattening,
-                      const LambertZone& zone);
+// From x, y (metres) back to latitude and longitude.
+LatLonRadians LambertInverse(const PlanePoint& plane, double a, double inverseFlattening,
+                             const LambertZone& zone);
 
 }  // namespace vexilor

@@ -7,10 +7,14 @@
 // The link of a system takes a point of that system to its base.
 
 #include <array>
+#include <cstddef>
 
 namespace vexilor {
 
 using LinkParams = std::array<double, 7>;
+
+// The places of the seven parameters in that order.
+enum LinkPlace : std::size_t { kLinkDx, kLinkDy, kLinkDz, kLinkWx, kLinkWy, kLinkWz, kLinkScale };
 
 // The link from the source base to the target base when the two differ.
 using GlobalLinkParams = LinkParams;

@@ -14,9 +14,11 @@ constexpr const char* kGridSignature = "GEOID";
 // Latitude and longitude of the point in its source base, radians.
 ResultCode PositionInSourceBase(const SystemSide& source, const GlobalLinkParams& global,
                                 const Coords& in, const ProjectionParams& params, Coords& blh) {
-  if (source.name == kPz90Name)
-    return ConvertCoordType(source.vector[1], source.vector[2], source.type, CoordType::BLH,
-                            params, in, blh);
+  if (source.name == kPz90Name) {
+    const EllipsoidAxes own = source.vector.Own();
+    return ConvertCoordType(own.a, own.inverseFlattening, source.type, CoordType::BLH, params, in,
+                            blh);
+  }
   const SystemSide base{source.base, source.base, CoordType::BLH, source.vector};
   return TransformPoint(source, base, global, in, params, blh);
 }
@@ -25,21 +27,23 @@ ResultCode PositionInSourceBase(const SystemSide& source, const GlobalLinkParams
 // above the ПЗ-90 ellipsoid.
 ResultCode ZetaOnSide(const SystemSide& side, double b, double l, float zeta, float& out) {
   const bool basedOnPz90 = side.base == kPz90Name;
-  const double a = basedOnPz90 ? side.vector[3] : kQuasiGeoidEllipsoidA;
-  const double f = basedOnPz90 ? side.vector[4] : kQuasiGeoidEllipsoidInverseFlattening;
-  Geocentric inBase = GeodeticToGeocentric(a, f, b, l, zeta);
+  const EllipsoidAxes pz90 = basedOnPz90 ? side.vector.Base() : kQuasiGeoidEllipsoid;
+  Geocentric inBase = GeodeticToGeocentric(pz90.a, pz90.inverseFlattening, b, l, zeta);
   if (!basedOnPz90) {
     // The side's base is WGS-84: the fixed link carries the point there.
     Geocentric onWgs84;
-    const ResultCode code = SevenParameterTransform(kFromBase, inBase, kQuasiGeoidToWgs84Link, onWgs84);
+    const ResultCode code = SevenParameterTransform(LinkDirection::kFromBase, inBase,
+                                                    kQuasiGeoidToWgs84Link, onWgs84);
     if (code != kOk) return code;
     inBase = onWgs84;
   }
   Geocentric point;
-  ResultCode code = SevenParameterTransform(kFromBase, inBase, side.vector.Link(), point);
+  ResultCode code =
+      SevenParameterTransform(LinkDirection::kFromBase, inBase, side.vector.Link(), point);
   if (code != kOk) return code;
   Geodetic g;
-  code = GeocentricToGeodetic(side.vector[1], side.vector[2], point.x, point.y, point.z, g);
+  const EllipsoidAxes own = side.vector.Own();
+  code = GeocentricToGeodetic(own.a, own.inverseFlattening, point.x, point.y, point.z, g);
   if (code != kOk) return code;
   out = static_cast<float>(g.h);
   return kOk;
@@ -47,15 +51,16 @@ ResultCode ZetaOnSide(const SystemSide& side, double b, double l, float zeta, fl
 
 }  // namespace
 
-int HeightMode(HeightType heights, bool geoidColumn) {
-  if (heights == HeightType::Normal) return geoidColumn ? 0 : -1;
-  return geoidColumn ? 1 : 2;
+HeightMode HeightModeOf(HeightType heights, bool geoidColumn) {
+  if (heights == HeightType::Normal)
+    return geoidColumn ? HeightMode::kBoth : HeightMode::kSourceOnly;
+  return geoidColumn ? HeightMode::kTargetOnly : HeightMode::kNone;
 }
 
 ResultCode QuasiGeoidHeights(const SystemSide& source, const SystemSide& target,
                              const GlobalLinkParams& global, const Coords& in,
-                             const ProjectionParams& params, const std::string& gridFile, int mode,
-                             float& zetaSource, float& zetaTarget) {
+                             const ProjectionParams& params, const std::string& gridFile,
+                             HeightMode mode, float& zetaSource, float& zetaTarget) {
   Coords blh{};
   ResultCode code = PositionInSourceBase(source, global, in, params, blh);
   if (code != kOk) return code;
@@ -65,7 +70,7 @@ ResultCode QuasiGeoidHeights(const SystemSide& source, const SystemSide& target,
   if (code != kOk) return code;
   float toTarget = zetaTarget;
   float toSource = zetaSource;
-  if (mode >= 0) {
+  if (mode == HeightMode::kBoth || mode == HeightMode::kTargetOnly) {
     if (target.name == kPz90Name) {
       toTarget = zeta;
     } else {
@@ -73,7 +78,7 @@ ResultCode QuasiGeoidHeights(const SystemSide& source, const SystemSide& target,
       if (code != kOk) return code;
     }
   }
-  if (mode <= 0) {
+  if (mode == HeightMode::kBoth || mode == HeightMode::kSourceOnly) {
     code = ZetaOnSide(source, blh[0], blh[1], zeta, toSource);
     if (code != kOk) return code;
   }
@@ -83,10 +88,10 @@ ResultCode QuasiGeoidHeights(const SystemSide& source, const SystemSide& target,
 }
 
 ResultCode TransformOnePoint(const PointRoute& route, const Coords& in, PointResult& out) {
-  const int mode = HeightMode(route.heights, route.geoidColumn);
+  const HeightMode mode = HeightModeOf(route.heights, route.geoidColumn);
   float zetaSource = 0;
   float zetaTarget = 0;
-  if (mode != 2) {
+  if (mode != HeightMode::kNone) {
     const ResultCode code =
         QuasiGeoidHeights(route.source, route.target, route.global, in, route.projection,
                           route.gridFile, mode, zetaSource, zetaTarget);

@@ -15,17 +15,24 @@ namespace vexilor {
 
 enum class HeightType { Normal = 0, Geodetic = 1 };
 
-// What the quasi-geoid step computes: 0 both ζ, -1 the source ζ only,
-// 1 the target ζ only, 2 nothing.
-int HeightMode(HeightType heights, bool geoidColumn);
+// What the quasi-geoid step computes, numbered as the pipeline has always
+// numbered the modes.
+enum class HeightMode {
+  kBoth = 0,         // normal heights with the quasi-geoid column
+  kSourceOnly = -1,  // normal heights: ζ of the source to find the geodetic height
+  kTargetOnly = 1,   // geodetic heights with the column: ζ of the target to report
+  kNone = 2,         // geodetic heights without the column: the grid is not opened
+};
+
+HeightMode HeightModeOf(HeightType heights, bool geoidColumn);
 
 // Quasi-geoid heights of a point on the source and target sides, metres.
-// `mode` as HeightMode gives it; a side the mode leaves out keeps its value.
+// `mode` as HeightModeOf gives it; a side the mode leaves out keeps its value.
 // Codes of the route and of the grid lookup pass unchanged.
 ResultCode QuasiGeoidHeights(const SystemSide& source, const SystemSide& target,
                              const GlobalLinkParams& global, const Coords& in,
-                             const ProjectionParams& params, const std::string& gridFile, int mode,
-                             float& zetaSource, float& zetaTarget);
+                             const ProjectionParams& params, const std::string& gridFile,
+                             HeightMode mode, float& zetaSource, float& zetaTarget);
 
 // Everything that stays the same for every point of a run.
 struct PointRoute {

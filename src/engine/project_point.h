@@ -16,7 +16,7 @@ namespace vexilor {
 // except for the Lambert sign checks (kLambertFirstCoordinateNegative,
 // kLambertAbscissaNegative), which report a point that
 // has been projected already.
-ResultCode ProjectPoint(double a, double inverseFlattening, int direction, PlanePoint& plane,
-                        LatLon& geo, const ProjectionSlots& p);
+ResultCode ProjectPoint(double a, double inverseFlattening, ProjectionDirection direction,
+                        PlanePoint& plane, LatLonDegrees& geo, const ProjectionSlots& p);
 
 }  // namespace vexilor

@@ -26,9 +26,22 @@ struct ProjectionSlots {
   double& operator[](int slot) { return values[static_cast<std::size_t>(slot - 1)]; }
   double operator[](int slot) const { return values[static_cast<std::size_t>(slot - 1)]; }
 
+  // The slots by name. Slots 3 and 4 mean one thing for the zoned
+  // projections and another for Lambert; each meaning has its name.
+  ProjectionKind Kind() const { return static_cast<ProjectionKind>(static_cast<int>((*this)[1])); }
   bool IsLambert() const { return (*this)[1] == 1.0; }
-  bool AxesExchanged() const { return (*this)[9] >= 1.0; }
+  double PrimeMeridian() const { return (*this)[2]; }
+  double ZoneOneAxialMeridian() const { return (*this)[3]; }
+  double StandardParallel() const { return (*this)[3]; }
+  double ZoneWidth() const { return (*this)[4]; }
+  double CentralMeridian() const { return (*this)[4]; }
+  double FalseX() const { return (*this)[5]; }
+  double FalseY() const { return (*this)[6]; }
+  double Scale() const { return (*this)[7]; }
   bool WestPositive() const { return (*this)[8] > 0.0; }
+  bool AxesExchanged() const { return (*this)[9] >= 1.0; }
+  double FixedZone() const { return (*this)[10]; }
+  void SetFixedZone(double zone) { (*this)[10] = zone; }
 };
 
 // Side 1 holds the source projection, side 2 the target one.
@@ -37,6 +50,12 @@ struct ProjectionParams {
 
   ProjectionSlots& Side(int side) { return sides[static_cast<std::size_t>(side - 1)]; }
   const ProjectionSlots& Side(int side) const { return sides[static_cast<std::size_t>(side - 1)]; }
+
+  // A plane point is read with the source side and written with the target
+  // side, whatever ellipsoid the conversion runs on.
+  const ProjectionSlots& Source() const { return Side(1); }
+  const ProjectionSlots& Target() const { return Side(2); }
+  ProjectionSlots& Target() { return Side(2); }
 };
 
 }  // namespace vexilor

@@ -9,10 +9,9 @@
 
 namespace vexilor {
 
-inline constexpr double kQuasiGeoidEllipsoidA = 6378136.0;  // ПЗ-90, metres
-inline constexpr double kQuasiGeoidEllipsoidInverseFlattening = 298.25784;
-inline constexpr double kWgs84A = 6378137.0;
-inline constexpr double kWgs84InverseFlattening = 298.257223563;
+// The ellipsoid of the grid's heights: ПЗ-90, a = 6 378 136 m, 1/f = 298.25784.
+inline constexpr EllipsoidAxes kQuasiGeoidEllipsoid{6378136.0, 298.25784};
+inline constexpr EllipsoidAxes kWgs84Ellipsoid{6378137.0, 298.257223563};
 
 // Dx, Dy, Dz 1.1, 0.3, 0.9 m; Wz 0.16″; m 1.2e-7.
 inline constexpr LinkParams kQuasiGeoidToWgs84Link = {1.1, 0.3, 0.9, 0.0, 0.0, 0.16, 1.2e-7};

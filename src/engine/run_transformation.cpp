@@ -18,7 +18,7 @@ ResultsLayout LayoutOf(const RunRequest& r) {
           r.units[2],
           r.units[3],
           r.route.heights,
-          static_cast<ProjectionKind>(static_cast<int>(r.route.projection.Side(2)[1])),
+          r.route.projection.Target().Kind(),
           r.route.geoidColumn};
 }
 

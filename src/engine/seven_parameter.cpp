@@ -16,11 +16,17 @@ double ArcSecondsToRadians(double seconds) {
   return seconds / kArcSecondsPerDegree * kRadiansPerDegree;
 }
 
-// The linearised rotation for the given mode, full 3 × 3 in column order.
-// The inverse form is the transpose of the forward one, so one sign s turns
-// every off-diagonal term.
-std::array<double, 9> RotationMatrix(int mode, double wx, double wy, double wz) {
-  const double s = -mode;
+// +1 to the base, -1 from it: the sign of the scale correction, of the shifts
+// and of the off-diagonal terms of the rotation. Multiplying by ±1 is exact,
+// so both forms give the results of their formulas (header) to the last bit.
+double SignOf(LinkDirection direction) {
+  return direction == LinkDirection::kToBase ? 1.0 : -1.0;
+}
+
+// The linearised rotation, full 3 × 3 in column order. The inverse form is
+// the transpose of the forward one, so one sign s turns every off-diagonal
+// term.
+std::array<double, 9> RotationMatrix(double s, double wx, double wy, double wz) {
   std::array<double, 9> r;
   r.fill(1.0);
   auto at = [&r](int i, int j) -> double& {
@@ -37,20 +43,22 @@ std::array<double, 9> RotationMatrix(int mode, double wx, double wy, double wz) 
 
 }  // namespace
 
-ResultCode SevenParameterTransform(int mode, const Geocentric& in, const LinkParams& p,
-                                   Geocentric& out) {
-  if (mode != kToBase && mode != kFromBase) return kBadTransformMode;
-  const std::array<double, 9> r = RotationMatrix(mode, ArcSecondsToRadians(p[3]),
-                                                 ArcSecondsToRadians(p[4]),
-                                                 ArcSecondsToRadians(p[5]));
+ResultCode SevenParameterTransform(LinkDirection direction, const Geocentric& in,
+                                   const LinkParams& p, Geocentric& out) {
+  if (direction != LinkDirection::kToBase && direction != LinkDirection::kFromBase)
+    return kBadTransformMode;
+  const double s = SignOf(direction);
+  const std::array<double, 9> r =
+      RotationMatrix(s, ArcSecondsToRadians(p[kLinkWx]), ArcSecondsToRadians(p[kLinkWy]),
+                     ArcSecondsToRadians(p[kLinkWz]));
   const std::array<double, 3> x{in.x, in.y, in.z};
   std::vector<double> rx;
   if (MatrixProduct(r, x, rx, 3, 3, kFullStorage, kFullStorage, 1) != kOk)
     return kMatrixProductFailed;
-  // Forward: (1 + m) and +D; inverse: (1 - m) and -D.
-  const double k = 1.0 - mode * p[6];
-  const Geocentric result{k * rx[0] - mode * p[0], k * rx[1] - mode * p[1],
-                          k * rx[2] - mode * p[2]};
+  // To the base: (1 + m) and +D; from it: (1 - m) and -D.
+  const double k = 1.0 + s * p[kLinkScale];
+  const Geocentric result{k * rx[0] + s * p[kLinkDx], k * rx[1] + s * p[kLinkDy],
+                          k * rx[2] + s * p[kLinkDz]};
   if (!std::isfinite(result.x) || !std::isfinite(result.y) || !std::isfinite(result.z))
     return kLinkResultNotFinite;
   out = result;

@@ -16,14 +16,17 @@
 
 namespace vexilor {
 
-inline constexpr int kToBase = -1;
-inline constexpr int kFromBase = +1;
+// The two forms, numbered as the route has always numbered them.
+enum class LinkDirection {
+  kToBase = -1,   // a point of the system to its base, with the system's link
+  kFromBase = +1, // a point of the base to the system: the first-order inverse
+};
 
 // Codes: kBadTransformMode for a mode other than the two above (nothing is
 // computed); kMatrixProductFailed when the rotation cannot be applied;
 // kLinkResultNotFinite when the result is not finite. `out` is left untouched on
 // failure.
-ResultCode SevenParameterTransform(int mode, const Geocentric& in, const LinkParams& p,
-                                   Geocentric& out);
+ResultCode SevenParameterTransform(LinkDirection direction, const Geocentric& in,
+                                   const LinkParams& p, Geocentric& out);
 
 }  // namespace vexilor

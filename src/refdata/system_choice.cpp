@@ -12,14 +12,12 @@ namespace {
 constexpr std::string_view kPz90Code = "PZ90";
 constexpr std::string_view kWgs84Code = "WGS84";
 
-// a and 1/f of ellipsoid `number` into places `first` and `first` + 1.
-ChoiceOutcome PutEllipsoid(const EllipsoidLines& ellipsoids, std::int16_t number, SystemVector& vector,
-                           int first) {
+// a and 1/f of ellipsoid `number`.
+ChoiceOutcome TakeEllipsoid(const EllipsoidLines& ellipsoids, std::int16_t number, EllipsoidAxes& axes) {
   Ellipsoid ellipsoid;
   switch (FindEllipsoid(ellipsoids, number, ellipsoid)) {
     case EllipsoidSearch::kFound:
-      vector[first] = ellipsoid.a;
-      vector[first + 1] = ellipsoid.invf;
+      axes = {ellipsoid.a, ellipsoid.invf};
       return {};
     case EllipsoidSearch::kNotFound:
       return {ChoiceError::kEllipsoidNotFound, number, {}};
@@ -43,11 +41,13 @@ ChoiceOutcome ChooseSystem(const SystemLines& systems, const EllipsoidLines& ell
   if (ParseSystemLine(systems.Item(index), system) != RecordError::kNone) return {ChoiceError::kBadSystemLine, 0, {}};
   SystemChoice choice;
   choice.name = system.name;
-  for (const auto& [number, first] : {std::pair{system.ellipsoidNumber, 1}, {system.parentEllipsoidNumber, 3}}) {
-    ChoiceOutcome outcome = PutEllipsoid(ellipsoids, number, choice.vector, first);
-    if (outcome.error != ChoiceError::kNone) return outcome;
-  }
-  for (std::size_t k = 0; k < system.link.size(); ++k) choice.vector.values[k + 4] = system.link[k];
+  EllipsoidAxes own, base;
+  ChoiceOutcome outcome = TakeEllipsoid(ellipsoids, system.ellipsoidNumber, own);
+  if (outcome.error == ChoiceError::kNone) outcome = TakeEllipsoid(ellipsoids, system.parentEllipsoidNumber, base);
+  if (outcome.error != ChoiceError::kNone) return outcome;
+  choice.vector.SetOwn(own);
+  choice.vector.SetBase(base);
+  choice.vector.SetLink(system.link);
   choice.baseName = BaseNameOfParentCode(system.parentCode);
   if (choice.baseName.empty()) return {ChoiceError::kUnknownParent, 0, system.parentCode};
   out = std::move(choice);

@@ -138,17 +138,17 @@ bool ReadTypedPoint(Run& run, Coords& point) {
 // Steps 7 and 8: the target zone number, slot 10 of side 2.
 void AskZone(Run& run, const std::string& prompt) {
   ProjectionSlots& target = run.w.State().projection.params.Side(2);
-  const double width = target[4];
+  const double width = target.ZoneWidth();
   const int maxZone = width > 0 ? static_cast<int>(Int(360.0 / width)) : 0;
   for (;;) {
     const std::string answer =
         run.platform.InputBox({.prompt = prompt, .title = kMainCaption, .defaultText = "0"});
     if (answer.empty()) {
-      target[10] = 0;
+      target.SetFixedZone(0);
       return;
     }
     if (const std::optional<int> zone = ParseZoneAnswer(answer, maxZone)) {
-      target[10] = *zone;
+      target.SetFixedZone(*zone);
       return;
     }
     run.Warn("Неверное значение номера координатной зоны.\r\nВведите его новое значение!");

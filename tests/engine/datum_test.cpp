@@ -56,12 +56,9 @@ SystemSide Side(const System& s, CoordType type, bool ownRead, bool baseRead, bo
   SystemSide side{*s.name, *s.base, type, {}};
   const Axes own = ownRead ? s.own : kPoisoned;
   const Axes base = baseRead ? s.baseAxes : kPoisoned;
-  side.vector[1] = own.a;
-  side.vector[2] = own.invF;
-  side.vector[3] = base.a;
-  side.vector[4] = base.invF;
-  const LinkParams link = linkRead ? ShiftLink(s.link) : PoisonedLink();
-  for (int k = 0; k < 7; ++k) side.vector[5 + k] = link[static_cast<std::size_t>(k)];
+  side.vector.SetOwn({own.a, own.invF});
+  side.vector.SetBase({base.a, base.invF});
+  side.vector.SetLink(linkRead ? ShiftLink(s.link) : PoisonedLink());
   return side;
 }
 

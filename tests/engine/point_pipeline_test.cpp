@@ -50,10 +50,10 @@ class PointPipelineTest : public ::testing::Test {
 };
 
 TEST(HeightMode, FromHeightTypeAndColumn) {
-  EXPECT_EQ(HeightMode(HeightType::Normal, true), 0);
-  EXPECT_EQ(HeightMode(HeightType::Normal, false), -1);
-  EXPECT_EQ(HeightMode(HeightType::Geodetic, true), 1);
-  EXPECT_EQ(HeightMode(HeightType::Geodetic, false), 2);
+  EXPECT_EQ(HeightModeOf(HeightType::Normal, true), HeightMode::kBoth);
+  EXPECT_EQ(HeightModeOf(HeightType::Normal, false), HeightMode::kSourceOnly);
+  EXPECT_EQ(HeightModeOf(HeightType::Geodetic, true), HeightMode::kTargetOnly);
+  EXPECT_EQ(HeightModeOf(HeightType::Geodetic, false), HeightMode::kNone);
 }
 
 TEST_F(PointPipelineTest, TargetPz90ReportsTheGridValue) {
@@ -84,10 +84,10 @@ TEST_F(PointPipelineTest, NormalHeightsAreTheSameInEverySystem) {
 // of the source system.
 TEST_F(PointPipelineTest, GeocentricTargetCarriesNormalHeightPlusZeta) {
   float zetaSource = -1, zetaTarget = -1;
-  ASSERT_EQ(QuasiGeoidHeights(Ck42(CoordType::BLH), Ck42(CoordType::XYZ), {}, point_, {}, grid_, -1,
-                              zetaSource, zetaTarget),
+  ASSERT_EQ(QuasiGeoidHeights(Ck42(CoordType::BLH), Ck42(CoordType::XYZ), {}, point_, {}, grid_,
+                              HeightMode::kSourceOnly, zetaSource, zetaTarget),
             kOk);
-  EXPECT_EQ(zetaTarget, -1);  // mode -1 leaves the target alone
+  EXPECT_EQ(zetaTarget, -1);  // the source-only mode leaves the target alone
   PointResult r;
   ASSERT_EQ(TransformOnePoint(Route(Ck42(CoordType::BLH), Ck42(CoordType::XYZ), HeightType::Normal, false),
                               point_, r),

@@ -22,14 +22,14 @@ using testing::UtmSlots;
 
 ResultCode Forward(double b, double l, const ProjectionSlots& p, PlanePoint& out,
                    double a = kKrassA, double f = kKrassF) {
-  LatLon geo{b, l};
-  return ProjectPoint(a, f, kForward, out, geo, p);
+  LatLonDegrees geo{b, l};
+  return ProjectPoint(a, f, ProjectionDirection::kForward, out, geo, p);
 }
 
-ResultCode Inverse(double x, double y, const ProjectionSlots& p, LatLon& out,
+ResultCode Inverse(double x, double y, const ProjectionSlots& p, LatLonDegrees& out,
                    double a = kKrassA, double f = kKrassF) {
   PlanePoint plane{x, y};
-  return ProjectPoint(a, f, kInverse, plane, out, p);
+  return ProjectPoint(a, f, ProjectionDirection::kInverse, plane, out, p);
 }
 
 TEST(ProjectPoint, EquatorOnTheAxialMeridianIsTheZoneOrigin) {
@@ -88,11 +88,14 @@ TEST(ProjectPoint, FixedZoneFoldsTheLongitudeDifference) {
 
 TEST(ProjectPoint, ErrorCodes) {
   PlanePoint xy{1, 2};
-  LatLon geo{55, 37};
+  LatLonDegrees geo{55, 37};
   const ProjectionSlots gk = GaussKrugerSlots();
-  EXPECT_EQ(ProjectPoint(kKrassA, kKrassF, 2, xy, geo, gk), kBadDirection);
-  EXPECT_EQ(ProjectPoint(6199999.0, kKrassF, kForward, xy, geo, gk), kSemiMajorAxisOutOfRange);
-  EXPECT_EQ(ProjectPoint(6400001.0, kKrassF, kInverse, xy, geo, gk), kSemiMajorAxisOutOfRange);
+  EXPECT_EQ(ProjectPoint(kKrassA, kKrassF, static_cast<ProjectionDirection>(2), xy, geo, gk),
+            kBadDirection);
+  EXPECT_EQ(ProjectPoint(6199999.0, kKrassF, ProjectionDirection::kForward, xy, geo, gk),
+            kSemiMajorAxisOutOfRange);
+  EXPECT_EQ(ProjectPoint(6400001.0, kKrassF, ProjectionDirection::kInverse, xy, geo, gk),
+            kSemiMajorAxisOutOfRange);
   EXPECT_EQ(xy.x, 1);  // outputs untouched on failure
   EXPECT_EQ(geo.b, 55);
 
@@ -103,7 +106,7 @@ TEST(ProjectPoint, ErrorCodes) {
                                  {6e6, 60.5e6, kOk},
                                  {6e6, 1.5e6, kOk}};
   for (const auto& c : inverse) {
-    LatLon out;
+    LatLonDegrees out;
     EXPECT_EQ(Inverse(c.x, c.y, gk, out), c.code) << c.y;
   }
 }
@@ -139,7 +142,7 @@ TEST(ProjectPoint, RoundTripsWithinThreeDegreesOfTheAxis) {
         const double l = 6 * 9 + 3 + dl + c.p[2];  // around an axial meridian
         PlanePoint xy;
         ASSERT_EQ(Forward(b, l, c.p, xy), kOk) << c.name << " " << b << " " << l;
-        LatLon back;
+        LatLonDegrees back;
         ASSERT_EQ(Inverse(xy.x, xy.y, c.p, back), kOk) << c.name;
         EXPECT_NEAR(back.b, b, 1e-8) << c.name;
         EXPECT_NEAR(std::remainder(back.l - l, 360.0), 0.0, 1e-8) << c.name << " " << l;
@@ -157,7 +160,7 @@ TEST(ProjectPoint, AbsurdInputEndsWithACode) {
   EXPECT_EQ(Forward(55.0, 37.0, Slots(0, 0, 3, 0, 0, 500000, 1, 0, 0), xy), kNoValidZone);
   EXPECT_EQ(Forward(55.0, 37.0, LambertSlots(), xy, kKrassA, nan), kProjectionNotFinite);
   EXPECT_EQ(xy.x, 7);
-  LatLon geo{1, 1};
+  LatLonDegrees geo{1, 1};
   EXPECT_EQ(Inverse(nan, 7.5e6, GaussKrugerSlots(), geo), kProjectionNotFinite);
   EXPECT_EQ(Inverse(6e6, 7.5e6, Slots(0, 0, 3, 0, 0, 500000, 1, 0, 0), geo), kNoValidZone);
   EXPECT_EQ(geo.b, 1);
@@ -223,7 +226,7 @@ TEST(ProjectPointLambert, RoundTripsOverTheUsualExtent) {
         const double lIn = p.WestPositive() ? 360.0 - l : l;
         PlanePoint xy;
         ASSERT_EQ(Forward(b, lIn, p, xy), kOk) << b << " " << l;
-        LatLon back;
+        LatLonDegrees back;
         ASSERT_EQ(Inverse(xy.x, xy.y, p, back), kOk);
         EXPECT_NEAR(back.b, b, 1e-7) << b << " " << l;
         EXPECT_NEAR(std::remainder(back.l - lIn, 360.0), 0.0, 1e-7) << b << " " << l;

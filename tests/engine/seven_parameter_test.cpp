@@ -26,7 +26,7 @@ double Distance(const Geocentric& p, const Geocentric& q) {
 }
 
 TEST(SevenParameterTransform, ZeroParametersKeepThePoint) {
-  for (int mode : {kToBase, kFromBase}) {
+  for (LinkDirection mode : {LinkDirection::kToBase, LinkDirection::kFromBase}) {
     for (const auto& p : kPoints) {
       Geocentric out{-1, -1, -1};
       ASSERT_EQ(SevenParameterTransform(mode, p, LinkParams{}, out), kOk);
@@ -38,9 +38,11 @@ TEST(SevenParameterTransform, ZeroParametersKeepThePoint) {
 }
 
 TEST(SevenParameterTransform, ModeOtherThanPlusOrMinusOneFails) {
+  // A direction can only be out of range through a cast from a number.
   for (int mode : {0, 2, -2, 100}) {
     Geocentric out{-1, -2, -3};
-    EXPECT_EQ(SevenParameterTransform(mode, kPoints[2], LinkParams{1, 2, 3}, out),
+    EXPECT_EQ(SevenParameterTransform(static_cast<LinkDirection>(mode), kPoints[2],
+                                      LinkParams{1, 2, 3}, out),
               kBadTransformMode)
         << mode;
     EXPECT_EQ(out.x, -1);
@@ -53,7 +55,7 @@ TEST(SevenParameterTransform, ModeOtherThanPlusOrMinusOneFails) {
 // hand: 1″ of Wz turns the point (6378137, 0, 0) by 30.922080775909325 m.
 struct SingleCase {
   const char* name;
-  int mode;
+  LinkDirection mode;
   LinkParams p;
   Geocentric in, expected;
 };
@@ -62,24 +64,24 @@ TEST(SevenParameterTransform, EachParameterActsAsTheMatricesSay) {
   const double t = 30.922080775909325;
   const double a = 6378137.0;
   const SingleCase cases[] = {
-      {"forward adds the shift", kToBase, {25, -141, -80, 0, 0, 0, 0}, {a, 0, 0},
+      {"forward adds the shift", LinkDirection::kToBase, {25, -141, -80, 0, 0, 0, 0}, {a, 0, 0},
        {a + 25, -141, -80}},
-      {"inverse subtracts the shift", kFromBase, {25, -141, -80, 0, 0, 0, 0}, {a, 0, 0},
+      {"inverse subtracts the shift", LinkDirection::kFromBase, {25, -141, -80, 0, 0, 0, 0}, {a, 0, 0},
        {a - 25, 141, 80}},
-      {"forward scales by 1 + m", kToBase, {0, 0, 0, 0, 0, 0, 1e-6}, {a, 0, 0},
+      {"forward scales by 1 + m", LinkDirection::kToBase, {0, 0, 0, 0, 0, 0, 1e-6}, {a, 0, 0},
        {a * (1 + 1e-6), 0, 0}},
-      {"inverse scales by 1 - m", kFromBase, {0, 0, 0, 0, 0, 0, 1e-6}, {a, 0, 0},
+      {"inverse scales by 1 - m", LinkDirection::kFromBase, {0, 0, 0, 0, 0, 0, 1e-6}, {a, 0, 0},
        {a * (1 - 1e-6), 0, 0}},
-      {"forward Wz: Y' = -Wz X", kToBase, {0, 0, 0, 0, 0, 1, 0}, {a, 0, 0}, {a, -t, 0}},
-      {"inverse Wz: Y' = +Wz X", kFromBase, {0, 0, 0, 0, 0, 1, 0}, {a, 0, 0}, {a, t, 0}},
-      {"forward Wz: X' = +Wz Y", kToBase, {0, 0, 0, 0, 0, 1, 0}, {0, a, 0}, {t, a, 0}},
-      {"forward Wy: Z' = +Wy X", kToBase, {0, 0, 0, 0, 1, 0, 0}, {a, 0, 0}, {a, 0, t}},
-      {"forward Wy: X' = -Wy Z", kToBase, {0, 0, 0, 0, 1, 0, 0}, {0, 0, a}, {-t, 0, a}},
-      {"inverse Wy: X' = +Wy Z", kFromBase, {0, 0, 0, 0, 1, 0, 0}, {0, 0, a}, {t, 0, a}},
-      {"forward Wx: Y' = +Wx Z", kToBase, {0, 0, 0, 1, 0, 0, 0}, {0, 0, a}, {0, t, a}},
-      {"forward Wx: Z' = -Wx Y", kToBase, {0, 0, 0, 1, 0, 0, 0}, {0, a, 0}, {0, a, -t}},
-      {"inverse Wx: Z' = +Wx Y", kFromBase, {0, 0, 0, 1, 0, 0, 0}, {0, a, 0}, {0, a, t}},
-      {"forward: scale applies to the rotated point, not to the shift", kToBase,
+      {"forward Wz: Y' = -Wz X", LinkDirection::kToBase, {0, 0, 0, 0, 0, 1, 0}, {a, 0, 0}, {a, -t, 0}},
+      {"inverse Wz: Y' = +Wz X", LinkDirection::kFromBase, {0, 0, 0, 0, 0, 1, 0}, {a, 0, 0}, {a, t, 0}},
+      {"forward Wz: X' = +Wz Y", LinkDirection::kToBase, {0, 0, 0, 0, 0, 1, 0}, {0, a, 0}, {t, a, 0}},
+      {"forward Wy: Z' = +Wy X", LinkDirection::kToBase, {0, 0, 0, 0, 1, 0, 0}, {a, 0, 0}, {a, 0, t}},
+      {"forward Wy: X' = -Wy Z", LinkDirection::kToBase, {0, 0, 0, 0, 1, 0, 0}, {0, 0, a}, {-t, 0, a}},
+      {"inverse Wy: X' = +Wy Z", LinkDirection::kFromBase, {0, 0, 0, 0, 1, 0, 0}, {0, 0, a}, {t, 0, a}},
+      {"forward Wx: Y' = +Wx Z", LinkDirection::kToBase, {0, 0, 0, 1, 0, 0, 0}, {0, 0, a}, {0, t, a}},
+      {"forward Wx: Z' = -Wx Y", LinkDirection::kToBase, {0, 0, 0, 1, 0, 0, 0}, {0, a, 0}, {0, a, -t}},
+      {"inverse Wx: Z' = +Wx Y", LinkDirection::kFromBase, {0, 0, 0, 1, 0, 0, 0}, {0, a, 0}, {0, a, t}},
+      {"forward: scale applies to the rotated point, not to the shift", LinkDirection::kToBase,
        {10, 0, 0, 0, 0, 1, 1e-6}, {a, 0, 0}, {a * (1 + 1e-6) + 10, -t * (1 + 1e-6), 0}},
   };
   for (const auto& c : cases) {
@@ -97,8 +99,8 @@ TEST(SevenParameterTransform, ForwardEqualsInverseWithAllSevenNegated) {
   for (std::size_t k = 0; k < p.size(); ++k) negated[k] = -p[k];
   for (const auto& pt : kPoints) {
     Geocentric forward, inverse;
-    ASSERT_EQ(SevenParameterTransform(kToBase, pt, p, forward), kOk);
-    ASSERT_EQ(SevenParameterTransform(kFromBase, pt, negated, inverse), kOk);
+    ASSERT_EQ(SevenParameterTransform(LinkDirection::kToBase, pt, p, forward), kOk);
+    ASSERT_EQ(SevenParameterTransform(LinkDirection::kFromBase, pt, negated, inverse), kOk);
     EXPECT_EQ(forward.x, inverse.x);
     EXPECT_EQ(forward.y, inverse.y);
     EXPECT_EQ(forward.z, inverse.z);
@@ -142,8 +144,8 @@ TEST(SevenParameterTransform, ForwardThenInverseReturnsWithinSecondOrder) {
       const double scale = 6.37e6 / std::sqrt(x.x * x.x + x.y * x.y + x.z * x.z);
       x = {x.x * scale, x.y * scale, x.z * scale};
       Geocentric there, back;
-      ASSERT_EQ(SevenParameterTransform(kToBase, x, c.p, there), kOk);
-      ASSERT_EQ(SevenParameterTransform(kFromBase, there, c.p, back), kOk);
+      ASSERT_EQ(SevenParameterTransform(LinkDirection::kToBase, x, c.p, there), kOk);
+      ASSERT_EQ(SevenParameterTransform(LinkDirection::kFromBase, there, c.p, back), kOk);
       const double error = Distance(back, x);
       EXPECT_LE(error, SecondOrderBound(c.p, x)) << c.name;
       worst = std::max(worst, error);
@@ -151,7 +153,7 @@ TEST(SevenParameterTransform, ForwardThenInverseReturnsWithinSecondOrder) {
     EXPECT_LT(worst, c.millimetres * 1e-3) << c.name;
     // The parameters really move the point: the round trip is not a no-op.
     Geocentric there;
-    ASSERT_EQ(SevenParameterTransform(kToBase, kPoints[2], c.p, there), kOk);
+    ASSERT_EQ(SevenParameterTransform(LinkDirection::kToBase, kPoints[2], c.p, there), kOk);
     EXPECT_GT(Distance(there, kPoints[2]), 1.0) << c.name;
   }
 }
@@ -161,7 +163,7 @@ TEST(SevenParameterTransform, NonFiniteResultIsRefused) {
   const LinkParams bad[] = {{nan, 0, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 0, nan, 0},
                             {0, 0, 0, 0, 0, 0, HUGE_VAL}};
   for (const auto& p : bad) {
-    for (int mode : {kToBase, kFromBase}) {
+    for (LinkDirection mode : {LinkDirection::kToBase, LinkDirection::kFromBase}) {
       Geocentric out{-1, -2, -3};
       EXPECT_EQ(SevenParameterTransform(mode, kPoints[2], p, out), kLinkResultNotFinite);
       EXPECT_EQ(out.x, -1);
@@ -172,9 +174,9 @@ TEST(SevenParameterTransform, NonFiniteResultIsRefused) {
 TEST(SevenParameterTransform, OutputMayBeTheInput) {
   const LinkParams p{25, -141, -80, 0, -0.35, -0.66, 0};
   Geocentric separate;
-  ASSERT_EQ(SevenParameterTransform(kToBase, kPoints[2], p, separate), kOk);
+  ASSERT_EQ(SevenParameterTransform(LinkDirection::kToBase, kPoints[2], p, separate), kOk);
   Geocentric same = kPoints[2];
-  ASSERT_EQ(SevenParameterTransform(kToBase, same, p, same), kOk);
+  ASSERT_EQ(SevenParameterTransform(LinkDirection::kToBase, same, p, same), kOk);
   EXPECT_EQ(same.x, separate.x);
   EXPECT_EQ(same.y, separate.y);
   EXPECT_EQ(same.z, separate.z);

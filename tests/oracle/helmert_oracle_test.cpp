@@ -88,7 +88,7 @@ void OfferDifference(WorstCase& worst, const Geocentric& engine, const std::arra
 
 // Compares one engine mode with a PROJ operation applied forward or inverse,
 // over the seeded points, and returns the largest coordinate difference.
-WorstCase Compare(int mode, const LinkParams& engineLink, const ProjOperation& proj,
+WorstCase Compare(LinkDirection mode, const LinkParams& engineLink, const ProjOperation& proj,
                   bool projInverse, std::mt19937& rng) {
   WorstCase worst;
   ForEachPoint(rng, [&](const Geocentric& x) {
@@ -112,7 +112,7 @@ TEST(HelmertOracle, ForwardFormMatchesProjHelmert) {
   for (const auto& link : Links()) {
     const ProjOperation helmert(HelmertArgs(link.p));
     ASSERT_TRUE(helmert.Valid()) << helmert.Error();
-    const WorstCase worst = Compare(kToBase, link.p, helmert, false, rng);
+    const WorstCase worst = Compare(LinkDirection::kToBase, link.p, helmert, false, rng);
     EXPECT_LT(worst.Value(), kSameFormulaBoundMetres) << link.name << " " << worst.Where();
     overall = std::max(overall, worst.Value());
   }
@@ -127,7 +127,7 @@ TEST(HelmertOracle, InverseFormMatchesProjHelmertOfNegatedLink) {
   for (const auto& link : Links()) {
     const ProjOperation helmert(HelmertArgs(Negated(link.p)));
     ASSERT_TRUE(helmert.Valid()) << helmert.Error();
-    const WorstCase worst = Compare(kFromBase, link.p, helmert, false, rng);
+    const WorstCase worst = Compare(LinkDirection::kFromBase, link.p, helmert, false, rng);
     EXPECT_LT(worst.Value(), kSameFormulaBoundMetres) << link.name << " " << worst.Where();
     overall = std::max(overall, worst.Value());
   }
@@ -151,7 +151,7 @@ TEST(HelmertOracle, InverseFormIsFirstOrderInverseOfProjHelmert) {
   for (const auto& link : Links()) {
     const ProjOperation helmert(HelmertArgs(link.p));
     ASSERT_TRUE(helmert.Valid()) << helmert.Error();
-    const WorstCase worst = Compare(kFromBase, link.p, helmert, true, rng);
+    const WorstCase worst = Compare(LinkDirection::kFromBase, link.p, helmert, true, rng);
     const double w = RotationSize(link.p), d = ShiftSize(link.p), m = std::fabs(link.p[6]);
     const double bound = 1.01 * (w * w * kRadius + w * d + m * d + m * m * kRadius) + 1e-8;
     EXPECT_LT(worst.Value(), bound) << link.name << " " << worst.Where();
@@ -174,7 +174,7 @@ TEST(HelmertOracle, SmallAngleMatrixAgainstExactRotation) {
   for (const auto& link : Links()) {
     const ProjOperation exact(HelmertArgs(link.p) + " +exact");
     ASSERT_TRUE(exact.Valid()) << exact.Error();
-    const WorstCase worst = Compare(kToBase, link.p, exact, false, rng);
+    const WorstCase worst = Compare(LinkDirection::kToBase, link.p, exact, false, rng);
     const double w = (std::fabs(link.p[3]) + std::fabs(link.p[4]) + std::fabs(link.p[5])) *
                      kArcSecond;
     EXPECT_LT(worst.Value(), 0.5 * w * w * kRadius * (1.0 + std::fabs(link.p[6])) + 1e-8)
@@ -199,9 +199,9 @@ struct RouteCase {
 SystemSide MakeSide(const std::string& name, const std::string& base, const OracleEllipsoid& own,
                     const OracleEllipsoid& baseEllipsoid, const LinkParams& link) {
   SystemSide side{name, base, CoordType::BLH, {}};
-  side.vector.values = {own.a, own.inverseFlattening, baseEllipsoid.a,
-                        baseEllipsoid.inverseFlattening};
-  for (int k = 0; k < 7; ++k) side.vector[5 + k] = link[static_cast<std::size_t>(k)];
+  side.vector.SetOwn({own.a, own.inverseFlattening});
+  side.vector.SetBase({baseEllipsoid.a, baseEllipsoid.inverseFlattening});
+  side.vector.SetLink(link);
   return side;
 }
 

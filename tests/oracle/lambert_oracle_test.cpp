@@ -89,11 +89,11 @@ struct LambertMeasurement {
 
 // The engine's inverse of `plane` (in the engine's axis layout), against the
 // sample.
-void OfferInverse(const LambertCase& c, PlanePoint plane, const LatLon& sample, WorstCase& dB,
-                  WorstCase& dL, int& failures) {
-  LatLon back;
-  if (ProjectPoint(c.ellipsoid.a, c.ellipsoid.inverseFlattening, kInverse, plane, back, Slots(c)) !=
-      kOk) {
+void OfferInverse(const LambertCase& c, PlanePoint plane, const LatLonDegrees& sample,
+                  WorstCase& dB, WorstCase& dL, int& failures) {
+  LatLonDegrees back;
+  if (ProjectPoint(c.ellipsoid.a, c.ellipsoid.inverseFlattening, ProjectionDirection::kInverse,
+                   plane, back, Slots(c)) != kOk) {
     ++failures;
     return;
   }
@@ -111,13 +111,14 @@ LambertMeasurement Measure(const LambertCase& c, std::mt19937& rng) {
   }
   for (int i = 0; i < kPoints; ++i) {
     const double b = c.b0 + Uniform(rng, -kLatitudeSpan, kLatitudeSpan);
-    const LatLon sample{b, c.primeMeridian + c.l0 + Uniform(rng, -kLongitudeSpan, kLongitudeSpan)};
+    const LatLonDegrees sample{b, c.primeMeridian + c.l0 +
+                                      Uniform(rng, -kLongitudeSpan, kLongitudeSpan)};
     const std::array<double, 3> where{sample.b, sample.l, 0.0};
     PlanePoint plane;
-    LatLon geo = sample;
+    LatLonDegrees geo = sample;
     const auto en = lcc.Forward(sample.l * kRadiansPerDegree, sample.b * kRadiansPerDegree, 0.0);
-    if (ProjectPoint(c.ellipsoid.a, c.ellipsoid.inverseFlattening, kForward, plane, geo,
-                     Slots(c)) != kOk ||
+    if (ProjectPoint(c.ellipsoid.a, c.ellipsoid.inverseFlattening, ProjectionDirection::kForward,
+                     plane, geo, Slots(c)) != kOk ||
         !std::isfinite(en[0])) {
       ++m.failures;
       continue;

@@ -41,7 +41,7 @@ TEST(QuasiGeoidHeightsOracle, WgsTargetsReportEgm96AtTheNodes) {
   const SystemSide wgs84 = ShippedSide("WGS84");
   // A system resting on WGS-84 with a null link: only the fixed link acts.
   SystemSide onWgs84{"Null link on WGS84", kWgs84Name, CoordType::BLH, wgs84.vector};
-  for (int k = 5; k <= 11; ++k) onWgs84.vector[k] = 0.0;
+  onWgs84.vector.SetLink({});
 
   std::mt19937 rng(7121996);
   WorstCase fixedLink, shippedLink;
@@ -51,8 +51,8 @@ TEST(QuasiGeoidHeightsOracle, WgsTargetsReportEgm96AtTheNodes) {
     const Coords node{b * kRadiansPerDegree, l * kRadiansPerDegree, 0};
     const double expected = egm96.Forward(node[1], node[0], 0.0)[2];
     float zs = 0, zFixed = 0, zShipped = 0;
-    ASSERT_EQ(QuasiGeoidHeights(pz90, onWgs84, {}, node, {}, grid, 1, zs, zFixed), kOk);
-    ASSERT_EQ(QuasiGeoidHeights(pz90, wgs84, {}, node, {}, grid, 1, zs, zShipped), kOk);
+    ASSERT_EQ(QuasiGeoidHeights(pz90, onWgs84, {}, node, {}, grid, HeightMode::kTargetOnly, zs, zFixed), kOk);
+    ASSERT_EQ(QuasiGeoidHeights(pz90, wgs84, {}, node, {}, grid, HeightMode::kTargetOnly, zs, zShipped), kOk);
     fixedLink.Offer(zFixed - expected, {b, l, 0});
     shippedLink.Offer(zShipped - expected, {b, l, 0});
   }

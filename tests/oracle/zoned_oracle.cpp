@@ -32,11 +32,11 @@ struct ZoneRun {
   ZonedMeasurement& m;
 
   // The engine's inverse of `plane` against the sample (degrees).
-  bool Inverse(const PlanePoint& plane, const ProjectionSlots& slots, const LatLon& sample,
+  bool Inverse(const PlanePoint& plane, const ProjectionSlots& slots, const LatLonDegrees& sample,
                WorstCase& dB, WorstCase& dL, const std::array<double, 3>& where) {
     PlanePoint in = plane;
-    LatLon back;
-    if (ProjectPoint(setup.ellipsoid.a, setup.ellipsoid.inverseFlattening, kInverse, in, back,
+    LatLonDegrees back;
+    if (ProjectPoint(setup.ellipsoid.a, setup.ellipsoid.inverseFlattening, ProjectionDirection::kInverse, in, back,
                      slots) != kOk)
       return false;
     dB.Offer(back.b - sample.b, where);
@@ -46,7 +46,7 @@ struct ZoneRun {
 
   void Point(double b, double offAxis) {
     const double axial = setup.firstAxialMeridian + setup.zoneWidth * (zone - 1);
-    const LatLon sample{b, axial + offAxis};
+    const LatLonDegrees sample{b, axial + offAxis};
     const std::array<double, 3> where{sample.b, sample.l, static_cast<double>(zone)};
     ProjectionSlots slots = setup.slots;
     // Just inside the zone edge the engine picks the zone; beyond it the zone
@@ -56,10 +56,10 @@ struct ZoneRun {
     ++m.points;
 
     PlanePoint plane;
-    LatLon geo = sample;
+    LatLonDegrees geo = sample;
     const auto projEn =
         proj.Forward(sample.l * kRadiansPerDegree, sample.b * kRadiansPerDegree, 0.0);
-    if (ProjectPoint(setup.ellipsoid.a, setup.ellipsoid.inverseFlattening, kForward, plane, geo,
+    if (ProjectPoint(setup.ellipsoid.a, setup.ellipsoid.inverseFlattening, ProjectionDirection::kForward, plane, geo,
                      slots) != kOk ||
         !std::isfinite(projEn[0]) || !std::isfinite(projEn[1])) {
       ++m.failures;

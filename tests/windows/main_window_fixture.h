@@ -20,11 +20,9 @@ namespace vexilor {
 
 inline SystemVector MakeVector(double a, double f, double baseA, double baseF, const LinkParams& link) {
   SystemVector v;
-  v[1] = a;
-  v[2] = f;
-  v[3] = baseA;
-  v[4] = baseF;
-  for (int k = 0; k < 7; ++k) v[5 + k] = link[static_cast<std::size_t>(k)];
+  v.SetOwn({a, f});
+  v.SetBase({baseA, baseF});
+  v.SetLink(link);
   return v;
 }
 

@@ -90,10 +90,10 @@ std::optional<Failure> Projection(const CliOptions& o, ProjectionParams& p) {
     if (!side.projection) return Failure{ProjectionNotSetMessage(s == 1), kExitUsage};
     p.Side(s) = *side.projection;
   }
-  if (o.zone && o.to.type == CoordType::xyH && !p.Side(2).IsLambert()) {
-    if (p.Side(2)[4] <= 0 || *o.zone > Int(360.0 / p.Side(2)[4]))
+  if (o.zone && o.to.type == CoordType::xyH && !p.Target().IsLambert()) {
+    if (p.Target().ZoneWidth() <= 0 || *o.zone > Int(360.0 / p.Target().ZoneWidth()))
       return Failure{"Неверное значение номера координатной зоны.", kExitUsage};
-    p.Side(2)[10] = *o.zone;
+    p.Target().SetFixedZone(*o.zone);
   }
   return std::nullopt;
 }
