@@ -144,6 +144,29 @@ TEST_F(RunCliTest, TransformsAFileWithTheShippedCatalogue) {
   EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 7);
   EXPECT_NE(out.find("     1  37"), std::string::npos) << out;  // UTM zone 37
   EXPECT_NE(out.find("     2  36"), std::string::npos) << out;  // St Petersburg, zone 36
+
+  // The values, from PROJ: the same two legs through ПЗ-90 (the sys.dat
+  // links, coordinate frame) and UTM on WGS 84,
+  //   cct -d 5 +proj=pipeline +step +proj=cart +ellps=krass
+  //     +step +proj=helmert +x=25 +y=-141 +z=-80 +ry=-0.35 +rz=-0.66 +convention=coordinate_frame
+  //     +step +proj=helmert +x=-1.08 +y=-0.27 +z=-0.9 +rz=-0.16 +s=-0.12 +convention=coordinate_frame
+  //     +step +inv +proj=cart +ellps=WGS84 +step +proj=utm +zone=37 (36) +ellps=WGS84
+  // The engine's second leg is the first-order inverse of the WGS-84 link:
+  // a few micrometres from PROJ's, well inside the printed 0.1 mm.
+  struct Expected { double zonedEasting, northing, height; };
+  const Expected expected[] = {{37413263.23234, 6179124.54300, 154.31549},
+                               {36349587.89970, 6647784.88306, 23.84700}};
+  std::istringstream lines(out);
+  std::string line;
+  for (int header = 0; header < 5; ++header) std::getline(lines, line);
+  for (const Expected& e : expected) {
+    ASSERT_TRUE(std::getline(lines, line));
+    const std::vector<std::string> w = Words(line);
+    ASSERT_EQ(w.size(), 4u) << line;
+    EXPECT_NEAR(std::stod(w[1]), e.zonedEasting, 1e-4) << line;
+    EXPECT_NEAR(std::stod(w[2]), e.northing, 1e-4) << line;
+    EXPECT_NEAR(std::stod(w[3]), e.height, 1e-4) << line;
+  }
 }
 
 TEST_F(RunCliTest, RefusalsAndEngineFailuresGiveTheirStatus) {

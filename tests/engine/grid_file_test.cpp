@@ -209,26 +209,31 @@ TEST(GridFile, ShortFilesAreRefusedCleanly) {
   EXPECT_EQ(missing.Open(folder.PathOf("none.mat"), "GEOID"), kGridFileNotOpened);
 }
 
+// Stored values are signed, of 16 or 32 bits: heights below the ellipsoid
+// (the quasi-geoid dips to about -106 m) must come back negative.
 TEST(ReadGridWindow, ValuesComeFromTheirRowsAndColumns) {
   TempFolder folder;
   for (const std::int16_t size : {std::int16_t{2}, std::int16_t{4}}) {
-    TestGrid g;  // 50..60 N, 30..40 E, 15′: 41 × 41 nodes
-    g.valueSize = size;
-    g.scale = size == 2 ? 0.25f : 0.001f;
-    const std::string path = folder.Write("g.mat", GridBytes(g, Tagged));
-    GridWindow w;
-    GridHeader h;
-    ASSERT_EQ(ReadGridWindow(path, "GEOID", {31.0, 32.5, 55.0, 56.0}, w, h), kOk);
-    EXPECT_EQ(h.rows, 41);
-    ASSERT_EQ(w.rows, 5);
-    ASSERT_EQ(w.columns, 7);
-    EXPECT_EQ(w.firstRow, 17);    // 56°
-    EXPECT_EQ(w.firstColumn, 5);  // 31°
-    for (int r = 0; r < w.rows; ++r)
-      for (int c = 0; c < w.columns; ++c)
-        EXPECT_EQ(w.heights[static_cast<std::size_t>(r * w.columns + c)],
-                  StoredHeight(g, Tagged(56.0 - 0.25 * r, 31.0 + 0.25 * c)))
-            << size << " " << r << " " << c;
+    for (const double sign : {1.0, -1.0}) {
+      TestGrid g;  // 50..60 N, 30..40 E, 15′: 41 × 41 nodes
+      g.valueSize = size;
+      g.scale = size == 2 ? 0.25f : 0.001f;
+      const auto height = [sign](double b, double l) { return sign * Tagged(b, l); };
+      const std::string path = folder.Write("g.mat", GridBytes(g, height));
+      GridWindow w;
+      GridHeader h;
+      ASSERT_EQ(ReadGridWindow(path, "GEOID", {31.0, 32.5, 55.0, 56.0}, w, h), kOk);
+      EXPECT_EQ(h.rows, 41);
+      ASSERT_EQ(w.rows, 5);
+      ASSERT_EQ(w.columns, 7);
+      EXPECT_EQ(w.firstRow, 17);    // 56°
+      EXPECT_EQ(w.firstColumn, 5);  // 31°
+      for (int r = 0; r < w.rows; ++r)
+        for (int c = 0; c < w.columns; ++c)
+          EXPECT_EQ(w.heights[static_cast<std::size_t>(r * w.columns + c)],
+                    StoredHeight(g, height(56.0 - 0.25 * r, 31.0 + 0.25 * c)))
+              << size << " " << sign << " " << r << " " << c;
+    }
   }
 }
 

@@ -86,6 +86,31 @@ TEST(ProjectPoint, FixedZoneFoldsTheLongitudeDifference) {
   EXPECT_EQ(Forward(50.0, 37.0, GaussKrugerSlots(11), far), kOrdinateOutsideZone);
 }
 
+// The projections hold for Earth-sized ellipsoids: a from 6 200 000 to
+// 6 400 000 m, both bounds included, in both directions, zoned or Lambert,
+// and in the series underneath.
+TEST(ProjectPoint, SemiMajorAxisBoundsAreIncluded) {
+  struct Case { double a; ResultCode code; };
+  const Case cases[] = {{6199999.0, kSemiMajorAxisOutOfRange},
+                        {6200000.0, kOk},
+                        {6400000.0, kOk},
+                        {6400001.0, kSemiMajorAxisOutOfRange}};
+  for (const Case& c : cases) {
+    for (const ProjectionSlots& p : {GaussKrugerSlots(), LambertSlots()}) {
+      PlanePoint xy;
+      EXPECT_EQ(Forward(55.0, 37.0, p, xy, c.a), c.code) << c.a;
+      LatLonDegrees geo;
+      const PlanePoint plane = p.IsLambert() ? PlanePoint{5e6, 3e6} : PlanePoint{6e6, 7.5e6};
+      EXPECT_EQ(Inverse(plane.x, plane.y, p, geo, c.a), c.code) << c.a;
+    }
+    PlanePoint inZone;
+    LatLonDegrees offAxis{55.0, 1.0};
+    EXPECT_EQ(GaussKrugerSeries(c.a, kKrassF, ProjectionDirection::kForward, 1.0, inZone, offAxis),
+              c.code)
+        << c.a;
+  }
+}
+
 TEST(ProjectPoint, ErrorCodes) {
   PlanePoint xy{1, 2};
   LatLonDegrees geo{55, 37};

@@ -195,6 +195,21 @@ TEST(QuasiGeoidHeight, RegionalGridsAcrossTheGreenwichMeridian) {
   EXPECT_EQ(CodeAt(path, 55.3, 340), kGridPointOutside);
 }
 
+// A regional grid may run on past 360° (350° to 370°): a longitude is
+// taken in whichever turn the grid holds it, written negative or not.
+TEST(QuasiGeoidHeight, RegionalGridsPastThreeSixtyDegrees) {
+  TempFolder folder;
+  TestGrid g;
+  g.west = 350;
+  g.east = 370;
+  const std::string path = folder.Write("g.mat", GridBytes(g, Smooth));
+  struct Case { double l; double gridL; };
+  const Case cases[] = {{-354.9, 365.1}, {5.1, 365.1}, {365.1, 365.1}, {-5.1, 354.9}, {354.9, 354.9}};
+  for (const Case& c : cases)
+    EXPECT_NEAR(Lookup(path, 55.3, c.l), Smooth(55.3, c.gridL), 0.0015) << c.l;
+  EXPECT_EQ(CodeAt(path, 55.3, -340), kGridPointOutside);  // 20°, beyond the grid's 10°
+}
+
 TEST(QuasiGeoidHeight, RegionalGridsNearTheirNorthernAndSouthernEdges) {
   TempFolder folder;
   const HeightFunction plane = [](double b, double l) {
