@@ -117,6 +117,29 @@ class NewSystemTest : public QObject {
              qPrintable(QStringLiteral("dB %1\" dL %2\" dH %3 m").arg(dB).arg(dL).arg(dH)));
   }
 
+  // The other way, as the target of a file run: the window's results file is
+  // the one vexilor-cli writes.
+  void anAddedSystemTakesAFileRunAsItsTarget() {
+    AddSystemAsSource();
+    run->ChooseSystem("cmdIsx", kWgs84Name);
+    run->ChooseSystem("cmdOut", kName);
+    QTest::mouseClick(run->Widget<QRadioButton>("optGeodesy"), Qt::LeftButton, {}, QPoint(5, 5));
+    const std::string source = run->folder.PathOf("points.in");
+    std::ofstream(source, std::ios::binary) << "BLH\r\n1 55 45 20 37 37 0 150\r\n2 43 10 0 131 55 30 -20.5\r\n";
+    const std::string results = run->folder.PathOf("points.out");
+    run->platform.openFiles.push_back(source);
+    run->platform.saveFiles.push_back(results);
+    QTest::mouseClick(run->Widget<QRadioButton>("optInFile"), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseClick(run->Widget<QPushButton>("cmdOK"), Qt::LeftButton);
+    QCOMPARE(run->dialogs.texts, std::vector<QString>{QStringLiteral("Вычисления успешно выполнены!")});
+
+    const std::string cliResults = run->folder.PathOf("cli.out");
+    QVERIFY(testing::RunCli(run->folder, {"--from", "WGS84", "--from-type", "BLH", "--to", ToQt(kName), "--to-type",
+                                          "BLH", "--heights", "geodetic", ToQt(source), ToQt(cliResults)}));
+    QCOMPARE(ReadBytes(results), ReadBytes(cliResults));
+    QCOMPARE(LastResultLine(ReadBytes(results)).first(), QStringLiteral("2"));
+  }
+
  private:
   // "Выбрать" for the source, «Добавить», the new system typed and accepted
   // with both reference files rewritten, then OK on the entry the catalogue
