@@ -12,8 +12,8 @@
 namespace vexilor {
 namespace {
 
-constexpr int kMaxSecondDecimals = 6;
-constexpr int kMaxMinuteDecimals = 8;
+constexpr int kMaxSubpartDecimals = 6;  // seconds, centicentigrads
+constexpr int kMaxPartDecimals = 8;     // minutes, centigrads
 
 // ---- reading ----
 
@@ -37,12 +37,12 @@ std::string_view UpToBlank(std::string_view text, std::size_t blank) {
 
 // ---- formatting ----
 
-// Whole parts of an angle: degrees, minutes, seconds (layout 1 only) and the
-// decimal places of the last part as an integer of `decimals` digits.
+// Whole parts of an angle: units, parts, subparts (layout 1 only) and the
+// decimal places of the last column as an integer of `decimals` digits.
 struct AngleParts {
-  int degrees = 0;
-  int minutes = 0;
-  int seconds = 0;
+  int units = 0;
+  int parts = 0;
+  int subparts = 0;
   std::int32_t fraction = 0;
 };
 
@@ -52,10 +52,10 @@ std::int32_t PowerOfTen(int exponent) {
   return power;
 }
 
-// A remainder this close to 60 (half a unit of the place after the last
-// shown one) is a full 60 and carries.
-bool IsNearSixty(double value, int decimals) {
-  return std::fabs(60.0 - value) <= 5.0 / PowerOfTen(decimals + 1);
+// A remainder this close to a whole column (half a unit of the place after
+// the last shown one) is whole and carries.
+bool IsNearWhole(double value, int whole, int decimals) {
+  return std::fabs(whole - value) <= 5.0 / PowerOfTen(decimals + 1);
 }
 
 // Decimal places of `value` as an integer of `decimals` digits, rounded;
@@ -64,65 +64,65 @@ std::int32_t FractionDigits(double value, int decimals) {
   return static_cast<std::int32_t>(Int(PowerOfTen(decimals) * (value - Int(value)) + 0.5));
 }
 
-void CarryMinutes(AngleParts& parts) {
-  if (parts.minutes == 60) {
-    parts.minutes = 0;
-    ++parts.degrees;
+void CarryParts(AngleParts& angle, int parts) {
+  if (angle.parts == parts) {
+    angle.parts = 0;
+    ++angle.units;
   }
 }
 
-// a in [0, 360).
-AngleParts DegreesMinutesSeconds(double a, int decimals) {
-  AngleParts parts;
-  parts.degrees = static_cast<int>(Int(a));
-  parts.minutes = static_cast<int>(Int((a - parts.degrees) * 60.0));
-  CarryMinutes(parts);
-  double seconds = ((a - parts.degrees) - parts.minutes / 60.0) * 3600.0;
-  if (IsNearSixty(seconds, decimals)) {
-    seconds = 0.0;
-    ++parts.minutes;
-    CarryMinutes(parts);
+// a in [0, circle).
+AngleParts UnitsPartsSubparts(double a, int decimals, int parts) {
+  AngleParts angle;
+  angle.units = static_cast<int>(Int(a));
+  angle.parts = static_cast<int>(Int((a - angle.units) * parts));
+  CarryParts(angle, parts);
+  double subparts = ((a - angle.units) - static_cast<double>(angle.parts) / parts) * (parts * parts);
+  if (IsNearWhole(subparts, parts, decimals)) {
+    subparts = 0.0;
+    ++angle.parts;
+    CarryParts(angle, parts);
   }
-  parts.seconds = static_cast<int>(Int(seconds));
-  parts.fraction = FractionDigits(seconds, decimals);
-  if (parts.fraction == PowerOfTen(decimals)) {
-    parts.fraction = 0;
-    if (++parts.seconds == 60) {
-      parts.seconds = 0;
-      ++parts.minutes;
+  angle.subparts = static_cast<int>(Int(subparts));
+  angle.fraction = FractionDigits(subparts, decimals);
+  if (angle.fraction == PowerOfTen(decimals)) {
+    angle.fraction = 0;
+    if (++angle.subparts == parts) {
+      angle.subparts = 0;
+      ++angle.parts;
     }
   }
-  CarryMinutes(parts);
-  return parts;
+  CarryParts(angle, parts);
+  return angle;
 }
 
-// a in [0, 360).
-AngleParts DegreesMinutes(double a, int decimals) {
-  AngleParts parts;
-  parts.degrees = static_cast<int>(Int(a));
-  double minutes = (a - parts.degrees) * 60.0;
-  if (IsNearSixty(minutes, decimals)) {
-    minutes = 0.0;
-    ++parts.degrees;
+// a in [0, circle).
+AngleParts UnitsParts(double a, int decimals, int parts) {
+  AngleParts angle;
+  angle.units = static_cast<int>(Int(a));
+  double partsValue = (a - angle.units) * parts;
+  if (IsNearWhole(partsValue, parts, decimals)) {
+    partsValue = 0.0;
+    ++angle.units;
   }
-  parts.minutes = static_cast<int>(Int(minutes));
-  parts.fraction = FractionDigits(minutes, decimals);
-  if (parts.fraction == PowerOfTen(decimals)) {
-    parts.fraction = 0;
-    ++parts.minutes;
-    CarryMinutes(parts);
+  angle.parts = static_cast<int>(Int(partsValue));
+  angle.fraction = FractionDigits(partsValue, decimals);
+  if (angle.fraction == PowerOfTen(decimals)) {
+    angle.fraction = 0;
+    ++angle.parts;
+    CarryParts(angle, parts);
   }
-  return parts;
+  return angle;
 }
 
-bool IsAllZero(const AngleParts& parts) {
-  return parts.degrees == 0 && parts.minutes == 0 && parts.seconds == 0 && parts.fraction == 0;
+bool IsAllZero(const AngleParts& angle) {
+  return angle.units == 0 && angle.parts == 0 && angle.subparts == 0 && angle.fraction == 0;
 }
 
-// Blanks in front so that the degrees of a column of angles line up.
-std::string LeadingBlanks(double angle, int degrees) {
-  const int widthOfDegrees = degrees < 10 ? 1 : (degrees < 100 ? 2 : 3);
-  const int blanks = 4 - widthOfDegrees - (angle < 0 ? 1 : 0);
+// Blanks in front so that the units of a column of angles line up.
+std::string LeadingBlanks(double angle, int units) {
+  const int widthOfUnits = units < 10 ? 1 : (units < 100 ? 2 : 3);
+  const int blanks = 4 - widthOfUnits - (angle < 0 ? 1 : 0);
   return std::string(static_cast<std::size_t>(blanks), ' ');
 }
 
@@ -133,14 +133,17 @@ std::string FractionText(std::int32_t fraction, int decimals) {
   return FormatWithMask(fraction, std::string(places, '#') + std::string(places, '0'));
 }
 
-std::string PartsText(const AngleParts& parts, int decimals, bool withSeconds, bool withSymbols) {
-  const std::string degreeMark = withSymbols ? "\u00B0 " : " ";
-  std::string text = std::to_string(parts.degrees) + degreeMark + TwoDigits(parts.minutes);
-  if (withSeconds) {
-    text += (withSymbols ? "' " : " ") + TwoDigits(parts.seconds);
-    text += "." + FractionText(parts.fraction, decimals) + (withSymbols ? "\"" : "");
+std::string Mark(std::string_view mark, bool withSymbols) { return withSymbols ? std::string(mark) : ""; }
+
+std::string PartsText(const AngleParts& angle, int decimals, bool withSubparts, bool withSymbols,
+                      const AngleDivision& division) {
+  std::string text = std::to_string(angle.units) + Mark(division.unitMark, withSymbols) + " " +
+                     TwoDigits(angle.parts);
+  if (withSubparts) {
+    text += Mark(division.partMark, withSymbols) + " " + TwoDigits(angle.subparts);
+    text += "." + FractionText(angle.fraction, decimals) + Mark(division.subpartMark, withSymbols);
   } else {
-    text += "." + FractionText(parts.fraction, decimals) + (withSymbols ? "'" : "");
+    text += "." + FractionText(angle.fraction, decimals) + Mark(division.partMark, withSymbols);
   }
   return text;
 }
@@ -168,17 +171,23 @@ double ParseAngle(std::string_view text, const NumericLocale& locale) {
 }
 
 std::string FormatAngle(double angle, int decimals, int layout, int symbols) {
+  return FormatDividedAngle(angle, decimals, layout, symbols, kDegreeDivision);
+}
+
+std::string FormatDividedAngle(double angle, int decimals, int layout, int symbols,
+                               const AngleDivision& division) {
   if (!std::isfinite(angle)) return NonFiniteText(angle);
-  const bool withSeconds = layout == kAngleLayoutDms;
-  const int places = std::clamp(decimals, 1, withSeconds ? kMaxSecondDecimals : kMaxMinuteDecimals);
-  // fmod is exact and stays in [0, 360) where |angle| - Int(|angle| / 360) * 360
+  const bool withSubparts = layout == kAngleLayoutDms;
+  const int places = std::clamp(decimals, 1, withSubparts ? kMaxSubpartDecimals : kMaxPartDecimals);
+  // fmod is exact and stays in [0, circle) where |angle| - Int(|angle| / circle) * circle
   // can fall just below 0 when the quotient rounds up to a whole number.
-  const double a = std::fmod(std::fabs(angle), 360.0);
-  AngleParts parts = withSeconds ? DegreesMinutesSeconds(a, places) : DegreesMinutes(a, places);
-  if (parts.degrees == 360) parts.degrees = 0;
+  const double a = std::fmod(std::fabs(angle), static_cast<double>(division.circle));
+  AngleParts parts = withSubparts ? UnitsPartsSubparts(a, places, division.parts)
+                                  : UnitsParts(a, places, division.parts);
+  if (parts.units == division.circle) parts.units = 0;
   const std::string signMark = (angle < 0 && !IsAllZero(parts)) ? "-" : " ";
-  return LeadingBlanks(angle, parts.degrees) + signMark +
-         PartsText(parts, places, withSeconds, symbols == kAngleWithSymbols);
+  return LeadingBlanks(angle, parts.units) + signMark +
+         PartsText(parts, places, withSubparts, symbols == kAngleWithSymbols, division);
 }
 
 }  // namespace vexilor

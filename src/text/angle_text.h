@@ -1,6 +1,8 @@
 #pragma once
 // Angles as the user types them and as they are shown and written:
-// degrees, minutes and seconds separated by single blanks.
+// degrees, minutes and seconds separated by single blanks, and the same
+// columns for any other division of the circle (grads, centigrads and
+// centicentigrads).
 
 #include <string>
 #include <string_view>
@@ -40,5 +42,27 @@ inline constexpr int kAngleWithSymbols = 1;
 // FormatAngle(-12.5, 1, 2, 1) == " -12° 30.0'".
 // A non-finite angle gives NonFiniteText (mask_format.h).
 std::string FormatAngle(double angle, int decimals, int layout, int symbols);
+
+// A division of the circle for angle texts: `circle` units to the turn, each
+// unit of `parts` parts, each part of `parts` subparts, and the marks shown
+// after the unit, the part and the subpart when symbols are asked for (the
+// blank between the columns follows the mark).
+struct AngleDivision {
+  int circle;
+  int parts;
+  std::string_view unitMark;
+  std::string_view partMark;
+  std::string_view subpartMark;
+};
+
+// Degrees, minutes and seconds: 55° 30' 00.00".
+inline constexpr AngleDivision kDegreeDivision{360, 60, "\u00B0", "'", "\""};
+
+// FormatAngle for any division: the value is reduced into [0, circle), parts
+// that round up to a whole `parts` carry into the next column, a full circle
+// shows as 0; layout, symbols, decimals and the leading blanks follow the
+// rules of FormatAngle. FormatAngle is this with kDegreeDivision.
+std::string FormatDividedAngle(double angle, int decimals, int layout, int symbols,
+                               const AngleDivision& division);
 
 }  // namespace vexilor

@@ -81,6 +81,16 @@ std::string WithoutLeadingZeros(std::string_view digits) {
 
 }  // namespace
 
+std::optional<std::int64_t> RoundedUnits(double value, int decimals) {
+  constexpr std::size_t kMaxDigits = 18;
+  if (!std::isfinite(value) || decimals < 0) return std::nullopt;
+  const std::string digits = RoundedDigits(std::fabs(value), static_cast<std::size_t>(decimals));
+  if (digits.size() > kMaxDigits) return std::nullopt;
+  std::int64_t units = 0;
+  std::from_chars(digits.data(), digits.data() + digits.size(), units);
+  return value < 0 ? -units : units;
+}
+
 std::string NonFiniteText(double value) {
   if (std::isnan(value)) return "NaN";
   return value < 0 ? "-Inf" : "Inf";

@@ -3,6 +3,8 @@
 // such as "0.0000", "##00" or "#0". The separator is always "." whatever the
 // locale.
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,6 +25,13 @@ namespace vexilor {
 // A negative value gets "-"; one that rounds to zero shows none.
 // A non-finite value gives NonFiniteText.
 std::string FormatWithMask(double value, std::string_view mask);
+
+// `value` counted in units of the last of `decimals` places (value times
+// 10^decimals), rounded exactly as FormatWithMask rounds to that many
+// places, so a number split into columns after this rounding shows the same
+// digits as the masked number. Empty when the value is not finite or the
+// count does not fit 18 digits.
+std::optional<std::int64_t> RoundedUnits(double value, int decimals);
 
 // Marker shown instead of a non-finite number: "NaN", "Inf" or "-Inf".
 std::string NonFiniteText(double value);

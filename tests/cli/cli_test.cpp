@@ -73,6 +73,16 @@ TEST(ParseCliOptions, RefusesWhatItCannotRun) {
   }
 }
 
+TEST(ParseCliOptions, HelpAsksForTheUsageAndNegativeWordsAreFiles) {
+  EXPECT_TRUE(ParseCliOptions({"--help"}).help);
+  EXPECT_TRUE(ParseCliOptions(Words("--from a --help")).help);
+  EXPECT_FALSE(ParseCliOptions(Words("--from a --from-type BLH --to b --to-type BLH i o")).help);
+  const CliParse p = ParseCliOptions(Words("--from a --from-type BLH --to b --to-type BLH -- -i.in --o.out"));
+  ASSERT_TRUE(p.options) << p.error;
+  EXPECT_EQ(p.options->input, "-i.in");
+  EXPECT_EQ(p.options->output, "--o.out");
+}
+
 TEST(ParseProjectionArgument, NineSlotValues) {
   const auto p = ParseProjectionArgument("0,0,3,6,0,500000,1,0,0");
   ASSERT_TRUE(p);

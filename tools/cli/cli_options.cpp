@@ -3,6 +3,7 @@
 #include <map>
 #include <sstream>
 
+#include "command_line.h"
 #include "text/number_reader.h"
 #include "text/number_text.h"
 #include "text/numeric.h"
@@ -20,8 +21,8 @@ std::optional<double> Number(const std::string& text) {
 }
 
 std::optional<std::int16_t> WholeNumber(const std::string& text) {
-  const auto v = Number(text);
-  if (!v || *v != Int(*v)) return std::nullopt;
+  const auto v = WholeNumberArgument(text);
+  if (!v) return std::nullopt;
   return ToInt16(*v);
 }
 
@@ -58,40 +59,16 @@ ProjectionSlots BuiltInSet(int type) {
   return p;
 }
 
-// Collects the value of every option; flags map to "".
-struct RawArguments {
-  std::map<std::string, std::string> values;
-  std::vector<std::string> files;
-  std::string error;
-};
-
-RawArguments Collect(const std::vector<std::string>& args) {
+CommandLine Collect(const std::vector<std::string>& args) {
   static const std::map<std::string, bool> kTakesValue = {
       {"--from", true},      {"--from-type", true}, {"--from-units", true}, {"--from-proj", true},
       {"--to", true},        {"--to-type", true},   {"--to-units", true},   {"--to-proj", true},
       {"--zone", true},      {"--heights", true},   {"--geoid", true},      {"--data", true},
       {"--geoid-column", false}, {"--progress", false}};
-  RawArguments raw;
-  for (std::size_t i = 0; i < args.size() && raw.error.empty(); ++i) {
-    const std::string& a = args[i];
-    const auto known = kTakesValue.find(a);
-    if (known == kTakesValue.end()) {
-      if (a.rfind("--", 0) == 0) raw.error = "unknown option " + a;
-      else raw.files.push_back(a);
-    } else if (raw.values.count(a)) {
-      raw.error = "option given twice: " + a;
-    } else if (!known->second) {
-      raw.values[a] = "";
-    } else if (i + 1 < args.size()) {
-      raw.values[a] = args[++i];
-    } else {
-      raw.error = "option without a value: " + a;
-    }
-  }
-  return raw;
+  return CollectCommandLine(args, 0, kTakesValue);
 }
 
-std::string SideError(const RawArguments& raw, const std::string& prefix, CliSide& side) {
+std::string SideError(const CommandLine& raw, const std::string& prefix, CliSide& side) {
   const auto& v = raw.values;
   if (!v.count(prefix)) return "missing " + prefix;
   side.system = v.at(prefix);
@@ -109,7 +86,7 @@ std::string SideError(const RawArguments& raw, const std::string& prefix, CliSid
   return "";
 }
 
-std::string OptionsError(const RawArguments& raw, CliOptions& o) {
+std::string OptionsError(const CommandLine& raw, CliOptions& o) {
   if (!raw.error.empty()) return raw.error;
   if (std::string e = SideError(raw, "--from", o.from); !e.empty()) return e;
   if (std::string e = SideError(raw, "--to", o.to); !e.empty()) return e;
@@ -127,9 +104,9 @@ std::string OptionsError(const RawArguments& raw, CliOptions& o) {
   o.progress = v.count("--progress") > 0;
   if (v.count("--geoid")) o.geoidFile = v.at("--geoid");
   if (v.count("--data")) o.dataDir = v.at("--data");
-  if (raw.files.size() != 2) return "expected INPUT.in and OUTPUT.out";
-  o.input = raw.files[0];
-  o.output = raw.files[1];
+  if (raw.words.size() != 2) return "expected INPUT.in and OUTPUT.out";
+  o.input = raw.words[0];
+  o.output = raw.words[1];
   return "";
 }
 
@@ -152,8 +129,10 @@ std::optional<ProjectionSlots> ParseProjectionArgument(const std::string& text) 
 }
 
 CliParse ParseCliOptions(const std::vector<std::string>& args) {
+  const CommandLine line = Collect(args);
+  if (line.help && line.error.empty()) return {std::nullopt, "", true};
   CliOptions o;
-  const std::string error = OptionsError(Collect(args), o);
+  const std::string error = OptionsError(line, o);
   if (!error.empty()) return {std::nullopt, error};
   return {o, ""};
 }
@@ -170,6 +149,7 @@ std::string CliUsage() {
          "  H: heights 0 metres, 1 kilometres (BLH)\n"
          "  P: gk, utm, lambert, or nine comma-separated values of slots 1..9 (false origins "
          "in metres)\n"
+         "       vexilor-cli sheet|frame|grads|length ...   the service tools (--help for each)\n"
          "exit status:\n"
          "  0 done; 64 a request that cannot be run as given; 65 damaged reference files;\n"
          "  the number of the program's message for a failed run:\n"

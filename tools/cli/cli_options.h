@@ -36,8 +36,9 @@ struct CliOptions {
 };
 
 struct CliParse {
-  std::optional<CliOptions> options;  // empty on a usage error
+  std::optional<CliOptions> options;  // empty on a usage error or --help
   std::string error;                  // what is wrong, for the usage error
+  bool help = false;                  // --help: print the usage and stop
 };
 
 CliParse ParseCliOptions(const std::vector<std::string>& args);

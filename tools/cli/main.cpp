@@ -1,5 +1,6 @@
 // vexilor-cli: transforms a source coordinates file (.in) into a results
-// file (.out) with the engine and the reference files of the program.
+// file (.out) with the engine and the reference files of the program; its
+// subcommands sheet, frame, grads and length run the service tools.
 
 #include <filesystem>
 #include <iostream>
@@ -8,6 +9,7 @@
 
 #include "cli_options.h"
 #include "cli_run.h"
+#include "service_commands.h"
 
 namespace {
 
@@ -23,7 +25,13 @@ std::filesystem::path ProgramFolder(const char* argv0) {
 
 int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
+  if (!args.empty() && vexilor::IsServiceCommand(args[0]))
+    return vexilor::RunServiceCommand(args, std::cout, std::cerr);
   const vexilor::CliParse parse = vexilor::ParseCliOptions(args);
+  if (parse.help) {
+    std::cout << vexilor::CliUsage();
+    return 0;
+  }
   if (!parse.options) {
     std::cerr << "vexilor-cli: " << parse.error << "\n" << vexilor::CliUsage();
     return vexilor::kExitUsage;
