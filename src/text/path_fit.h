@@ -25,4 +25,8 @@ using TextWidthFn = std::function<int(const std::string&)>;
 // text unchanged.
 [[nodiscard]] std::string FitPathToWidth(const TextWidthFn& measure, int width, std::string text);
 
+// `text` shortened as FitPathToWidth does, but never padded with blanks: for
+// a box that aligns its text itself.
+[[nodiscard]] std::string ShortenPathToWidth(const TextWidthFn& measure, int width, std::string text);
+
 }  // namespace vexilor

@@ -185,6 +185,7 @@ FrmSettinngs::FrmSettinngs(AppState& state, Platform& platform)
     hidden->SetVisible(false);
   }
   for (Control* off : {&cmdOK, &cmdSbros, &cmdParProIn, &cmdParProOut}) off->SetEnabled(false);
+  SetDefaultButton(cmdOK);  // Enter runs "Выполнить" once it is enabled
   BindHandlers();
 }
 
@@ -239,7 +240,8 @@ void FrmSettinngs::ClearResults() {
 }
 
 void FrmSettinngs::ShowFittedPath(Control& box, const std::string& path) {
-  box.SetText(FitPathToWidth(platform_.WidthMeasure(*this), box.Position().width, ProperCasePath(path)));
+  // No centring blanks: the box centres the path itself.
+  box.SetText(ShortenPathToWidth(platform_.WidthMeasure(*this), box.Position().width, ProperCasePath(path)));
 }
 
 void FrmSettinngs::EnterWorkingFolder() const {

@@ -92,7 +92,7 @@ class FrmSettinngs : public Form, public MainWindowHooks {
   TwipsRect WindowPosition() const override { return Position(); }
 
   // `path` shown in a read-only path box: lower case, then proper case,
-  // fitted to the box's width.
+  // shortened to the box's width (the box centres it).
   void ShowFittedPath(Control& box, const std::string& path);
   // The height options and the warning, from both coordinate types.
   void UpdateHeightOptions();
