@@ -68,6 +68,13 @@ bool Form::RequestClose() {
   return true;
 }
 
+bool Form::PressEnter() {
+  if (focused_ != nullptr && focused_->Kind() == ControlKind::kButton) return focused_->Click();
+  return defaultButton_ != nullptr && defaultButton_->Click();
+}
+
+bool Form::PressEscape() { return cancelButton_ != nullptr && cancelButton_->Click(); }
+
 void Form::Activate() { RunGuarded(activating_, onActivate_); }
 
 void Form::MoveFocus(Control* target) {

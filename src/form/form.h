@@ -57,6 +57,13 @@ class Form {
   bool Modal() const { return modal_; }
   Control* Focused() const { return focused_; }
 
+  // The buttons that Enter and Escape press, as a classic toolkit's Default
+  // and Cancel buttons; nullptr when the window has none.
+  void SetDefaultButton(Control& button) { defaultButton_ = &button; }
+  void SetCancelButton(Control& button) { cancelButton_ = &button; }
+  Control* DefaultButton() const { return defaultButton_; }
+  Control* CancelButton() const { return cancelButton_; }
+
   Form& OnLoad(Handler handler);
   Form& OnActivate(Handler handler);
   // The user asks to close the window; set `cancel` to keep it.
@@ -71,6 +78,11 @@ class Form {
   // User action: the window's close box. QueryUnload, then Unload, each able
   // to cancel; then the form hides. False when cancelled.
   bool RequestClose();
+  // User actions: the Enter key clicks the focused button, or else the
+  // default button; the Escape key clicks the cancel button. False when no
+  // button the user could reach took the key.
+  bool PressEnter();
+  bool PressEscape();
 
  private:
   friend class Control;
@@ -90,6 +102,8 @@ class Form {
   bool loaded_ = false;
   bool modal_ = false;
   Control* focused_ = nullptr;
+  Control* defaultButton_ = nullptr;
+  Control* cancelButton_ = nullptr;
   unsigned focusMoves_ = 0;  // counts focus moves, so a nested move can win
 
   Handler onLoad_;

@@ -33,6 +33,13 @@ Form* Platform::ActiveForm() const {
   return showing == shown_.rend() ? nullptr : *showing;
 }
 
+Form* Platform::OwnerOf(const Form& form) const {
+  const auto shown = std::find(shown_.rbegin(), shown_.rend(), &form);
+  if (shown == shown_.rend()) return nullptr;
+  const auto owner = std::find_if(std::next(shown), shown_.rend(), [](const Form* f) { return f->Visible(); });
+  return owner == shown_.rend() ? nullptr : *owner;
+}
+
 void Platform::Quit() {
   if (quitRequested_) return;
   quitRequested_ = true;

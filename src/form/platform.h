@@ -55,6 +55,9 @@ class Platform {
   bool ShowModal(Form& form);
   // The form shown last and still showing, modal forms first; nullptr if none.
   Form* ActiveForm() const;
+  // The visible form that `form` was shown over: its owner. nullptr for the
+  // start window and for a form that is not showing.
+  Form* OwnerOf(const Form& form) const;
 
   // --- Environment ---
   virtual void SetWaitCursor(bool on) = 0;

@@ -68,6 +68,8 @@ FrmNational::FrmNational(AppState& state, Platform& platform, MainWindowHooks& m
   Move({0, 0, 9960, 6240});
   AddEllipsoidBoxes();
   AddLinkBoxes();
+  SetDefaultButton(cmdOK);
+  SetCancelButton(cmdCancel);
   BindHandlers();
 }
 

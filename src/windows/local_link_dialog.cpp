@@ -79,6 +79,8 @@ FrmDlg::FrmDlg(AppState& state, Platform& platform, MainWindowHooks& mainWindow)
       mainWindow_(mainWindow) {
   Move({0, 0, kFormWidth, kButtonTop + 600});
   lblCaption.SetBold(true);
+  SetDefaultButton(cmdKey);
+  SetCancelButton(cmdCanc);
   BindHandlers();
 }
 

@@ -90,6 +90,8 @@ FrmProection::FrmProection(AppState& state, Platform& platform, MainWindowHooks&
   Move({0, 0, kFormWidth, kFormHeight});
   AddTypeFrame();
   for (int panel = 0; panel < kPanels; ++panel) AddPanel(panel);
+  SetDefaultButton(cmdOK);
+  SetCancelButton(cmdCancel);
   BindHandlers();
 }
 

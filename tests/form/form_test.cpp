@@ -121,5 +121,46 @@ TEST(FormEvents, LoadRunsOnce) {
   EXPECT_FALSE(form.Visible()) << "loading does not show";
 }
 
+// Enter and Escape in a dialog with a text box, OK (default) and Отмена
+// (cancel).
+struct KeyCase {
+  const char* name;
+  const char* focus;  // control focused before the key
+  bool okEnabled;
+  bool withCancelButton;
+  bool escape;        // Escape, else Enter
+  const char* clicked;  // "" when no button ran
+};
+
+class DialogKeys : public ::testing::TestWithParam<KeyCase> {};
+
+TEST_P(DialogKeys, PressTheDefaultOrTheCancelButton) {
+  const KeyCase& c = GetParam();
+  Form form{"frmDlg"};
+  Control& box = form.Add({.kind = ControlKind::kTextBox, .name = "txtValue"});
+  Control& ok = form.Add({.kind = ControlKind::kButton, .name = "cmdOK"});
+  Control& cancel = form.Add({.kind = ControlKind::kButton, .name = "cmdCancel"});
+  std::string clicked;
+  ok.OnClick([&] { clicked = "cmdOK"; });
+  cancel.OnClick([&] { clicked = "cmdCancel"; });
+  form.SetDefaultButton(ok);
+  if (c.withCancelButton) form.SetCancelButton(cancel);
+  form.Find(c.focus)->SetFocus();
+  ok.SetEnabled(c.okEnabled);
+  const bool taken = c.escape ? form.PressEscape() : form.PressEnter();
+  EXPECT_EQ(clicked, c.clicked);
+  EXPECT_EQ(taken, !clicked.empty());
+  EXPECT_EQ(box.Text(), "");  // Enter types nothing into a one-line box
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, DialogKeys,
+    ::testing::Values(KeyCase{"enter_in_a_box_presses_the_default", "txtValue", true, true, false, "cmdOK"},
+                      KeyCase{"enter_on_a_button_presses_it", "cmdCancel", true, true, false, "cmdCancel"},
+                      KeyCase{"enter_with_the_default_disabled", "txtValue", false, true, false, ""},
+                      KeyCase{"escape_presses_the_cancel_button", "txtValue", true, true, true, "cmdCancel"},
+                      KeyCase{"escape_without_a_cancel_button", "txtValue", true, false, true, ""}),
+    [](const auto& test) { return std::string(test.param.name); });
+
 }  // namespace
 }  // namespace vexilor

@@ -65,12 +65,19 @@ TEST_F(ShowingTest, ModalFormRunsTheUserAndReactivatesItsOwner) {
 
 TEST_F(ShowingTest, NestedModalFormReactivatesTheModalUnderIt) {
   platform.Show(main);
+  const Form* ownerOfInner = nullptr;
   platform.ExpectModal(dialog, [&](Form& form) {
     platform.ShowModal(inner);
     form.Hide();
   });
-  platform.ExpectModal(inner, [](Form& form) { form.Hide(); });
+  platform.ExpectModal(inner, [&](Form& form) {
+    ownerOfInner = platform.OwnerOf(form);
+    form.Hide();
+  });
+  EXPECT_EQ(platform.OwnerOf(main), nullptr);  // not showing yet
   platform.ShowModal(dialog);
+  EXPECT_EQ(ownerOfInner, &dialog);
+  EXPECT_EQ(platform.OwnerOf(main), nullptr);  // the start window has none
   EXPECT_EQ(log, (std::vector<std::string>{"frmMain load", "frmMain activate", "frmDialog load",
                                            "frmDialog activate", "frmInner load", "frmInner activate",
                                            "frmDialog activate", "frmMain activate"}));
