@@ -72,6 +72,7 @@ enum class ResultCode : std::int16_t {
   kSourceFileNotOpened = 1702,
   kValueOutOfRange = 1703,  // in a source line
   kUnreadableLine = 1704,   // wrong word count, or a word that is no number
+  kRunStopped = 1705,       // by the user; the incomplete results file was removed
 };
 
 // The causes are named without their type everywhere (kOk, kNoRoute, ...);

@@ -1,6 +1,5 @@
 #include "engine/run_transformation.h"
 
-#include <chrono>
 #include <filesystem>
 #include <fstream>
 
@@ -38,18 +37,15 @@ bool ReadLine(std::ifstream& in, std::string& line) {
   return true;
 }
 
-// Calls the progress callback at most about four times a second.
-class ProgressThrottle {
+// Reports every kProgressLines lines, and passes on a request to stop.
+class ProgressReport {
  public:
-  ProgressThrottle(const RunProgress& progress, std::uint64_t total)
-      : progress_(progress), total_(total) {}
+  ProgressReport(const RunProgress& progress, std::uint64_t total) : progress_(progress), total_(total) {}
 
-  void Tick(std::int64_t lines, std::ifstream& in) {
-    if (!progress_ || (lines & 0xff) != 0) return;
-    const auto now = std::chrono::steady_clock::now();
-    if (now - last_ < std::chrono::milliseconds(250)) return;
-    last_ = now;
-    progress_(lines, static_cast<std::uint64_t>(in.tellg()), total_);
+  // False when the run is to stop.
+  bool Tick(std::int64_t lines, std::ifstream& in) {
+    if (!progress_ || lines % kProgressLines != 0) return true;
+    return progress_(lines, static_cast<std::uint64_t>(in.tellg()), total_);
   }
 
   void Finish(std::int64_t lines) {
@@ -59,7 +55,6 @@ class ProgressThrottle {
  private:
   const RunProgress& progress_;
   std::uint64_t total_;
-  std::chrono::steady_clock::time_point last_ = std::chrono::steady_clock::now();
 };
 
 std::uint64_t FileSize(const std::string& name) {
@@ -85,7 +80,7 @@ ResultCode RunFile(const RunRequest& request, RunResult& result, const RunProgre
   WriteHeader(out, layout);
 
   const NumericLocale locale = CurrentNumericLocale();
-  ProgressThrottle throttle(progress, FileSize(request.sourceFile));
+  ProgressReport report(progress, FileSize(request.sourceFile));
   std::string line;
   ReadLine(in, line);  // the coordinate type, checked by the caller
   std::int32_t counter = 0;
@@ -103,7 +98,12 @@ ResultCode RunFile(const RunRequest& request, RunResult& result, const RunProgre
     WriteLine(out, ResultLine(layout, counter, r.coords, r.zeta));
     result.coords = r.coords;
     result.zeta = r.zeta;
-    throttle.Tick(counter, in);
+    if (!report.Tick(counter, in)) {
+      out.close();
+      std::error_code ignored;
+      std::filesystem::remove(request.resultsFile, ignored);
+      return kRunStopped;
+    }
   }
   if (in.bad()) {
     result.line = counter + 1;
@@ -111,7 +111,7 @@ ResultCode RunFile(const RunRequest& request, RunResult& result, const RunProgre
   }
   out.flush();
   if (!out) return kResultsFileNotOpened;
-  throttle.Finish(counter);
+  report.Finish(counter);
   return kOk;
 }
 

@@ -38,9 +38,13 @@ struct RunResult {
   std::int32_t line = 0;      // the data line of a file error
 };
 
-// Lines done, bytes read and the size of the source file.
+// Lines done, bytes read and the size of the source file; answering false
+// stops the run.
 using RunProgress =
-    std::function<void(std::int64_t lines, std::uint64_t bytesDone, std::uint64_t bytesTotal)>;
+    std::function<bool(std::int64_t lines, std::uint64_t bytesDone, std::uint64_t bytesTotal)>;
+
+// A file run reports its progress after every this many lines.
+inline constexpr std::int64_t kProgressLines = 256;
 
 // Codes: kResultsFileNotOpened, kSourceFileNotOpened, kValueOutOfRange and
 // kUnreadableLine (the last two with result.line), and every code of the
@@ -48,8 +52,10 @@ using RunProgress =
 // ends the run; lines written before it stay in the results file.
 // `resultHeaderWritten` is set once a typed point has created the results
 // file; the window clears it to make the next typed point start a new one.
-// `progress`, when given, is called a few times a second during a file run
-// and once at its end.
+// `progress`, when given, is called every kProgressLines lines of a file run
+// and once at its end. When it answers false the run stops before the next
+// line, removes the results file it was writing (a partial file is no
+// result) and returns 113.
 ResultCode RunTransformation(const RunRequest& request, RunCounters& counters,
                              std::int16_t& resultHeaderWritten, RunResult& result,
                              const RunProgress& progress = {});

@@ -21,9 +21,11 @@ ProgramWindows::ProgramWindows(QtPlatform& platform, std::string programFolder)
   main_.SetProjectionWindow(projection_);
   main_.SetLocalLinkDialog(localLink_);
   main_.SetRunProgress(
-      [this](std::int64_t lines, std::uint64_t done, std::uint64_t total) { progress_.Update(lines, done, total); },
+      [this](std::int64_t lines, std::uint64_t done, std::uint64_t total) {
+        return progress_.Update(lines, done, total);
+      },
       [this] { progress_.End(); });
-  platform_.Bind(main_, LayOutMainWindow);
+  progress_.Attach(&platform_.Bind(main_, LayOutMainWindow));
   // The other windows carry their controls' positions in their models.
 }
 

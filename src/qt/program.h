@@ -32,7 +32,7 @@ class ProgramWindows {
   FrmNewSys& NewSystem() { return newSystem_; }
   FrmProection& Projection() { return projection_; }
   FrmDlg& LocalLink() { return localLink_; }
-  const RunProgressDialog& Progress() const { return progress_; }
+  RunProgressDialog& Progress() { return progress_; }
 
  private:
   QtPlatform& platform_;

@@ -115,6 +115,7 @@ RunMessage RunMessageOf(ResultCode code) {
     case kSourceFileNotOpened: return RunMessage::kSourceFileNotOpened;
     case kValueOutOfRange: return RunMessage::kValueOutOfRange;
     case kUnreadableLine: return RunMessage::kUnreadableLine;
+    case kRunStopped: return RunMessage::kRunStopped;
     // A grid file that is not there cannot be opened either.
     case kGridFileNotFound:
     case kGridFileNotOpened: return RunMessage::kGeoidFileNotOpened;
@@ -165,6 +166,8 @@ std::string RunResultMessage(ResultCode code, const RunContext& c) {
     case RunMessage::kGeoidFileNotOpened:
       return Join({"Ошибка открытия файла высот квазигеоида:", c.geoidFile + ".",
                    "Откройте другой файл-матрицу высот квазигеоида."});
+    case RunMessage::kRunStopped:
+      return Join({"Преобразование прервано.", "Неполный файл результатов", c.resultsFile, "удален."});
     default:
       return Join({"Непредвиденная ошибка с кодом " + std::to_string(static_cast<int>(message)) + ".",
                    "Если эта ошибка будет повторяться в дальнейщем,",

@@ -36,6 +36,7 @@ enum class RunMessage : std::int16_t {
   kValueOutOfRange = 110,
   kUnreadableLine = 111,
   kGeoidFileNotOpened = 112,
+  kRunStopped = 113,  // by the user, in the progress window
 };
 
 RunMessage RunMessageOf(ResultCode code);

@@ -272,7 +272,10 @@ void FollowUp(Run& run, ResultCode code, const RunResult& result) {
                      .bounds = std::nullopt};
   const RunMessage message = RunMessageOf(code);
   if (message == RunMessage::kOutsideGeoidGrid) context.bounds = BoundsOf(run.s.FileGeoid);
-  Say(run.platform, RunResultMessage(code, context), fileMode ? MessageIcon::kCritical : MessageIcon::kExclamation);
+  const MessageIcon icon = message == RunMessage::kRunStopped ? MessageIcon::kInformation
+                           : fileMode                         ? MessageIcon::kCritical
+                                                              : MessageIcon::kExclamation;
+  Say(run.platform, RunResultMessage(code, context), icon);
   if (IsProjectionMessage(message)) {
     if (fileMode) {
       ResetSettings(w);
@@ -296,6 +299,9 @@ void FollowUp(Run& run, ResultCode code, const RunResult& result) {
     case RunMessage::kGeoidFileNotOpened:
       w.fraSet.SetEnabled(true);
       w.cmdNewGeoid.SetFocus();
+      return;
+    case RunMessage::kRunStopped:  // the settings stay, for a run again
+      w.fraSet.SetEnabled(true);
       return;
     default:
       break;

@@ -88,6 +88,7 @@ TEST_F(RunTransformationTest, PointsAreNumberedByLineNotByTheirOwnNumbers) {
                                 lastLines = lines;
                                 lastBytes = bytes;
                                 total = all;
+                                return true;
                               }),
             kOk);
   const std::string out = Cp1251ToUtf8(ReadFile("points.out"));
@@ -124,6 +125,39 @@ TEST_F(RunTransformationTest, BadLineStopsTheRunAndKeepsTheLinesBefore) {
     const std::string out = ReadFile("points.out");
     const auto body = out.substr(Utf8ToCp1251(kPlaneHeader).size());
     EXPECT_EQ(std::count(body.begin(), body.end(), '\n'), c.linesWritten) << c.source;
+  }
+}
+
+// A progress report that answers false stops the run between two lines and
+// leaves no results file; the report after the last line can stop nothing.
+TEST_F(RunTransformationTest, StoppedRunLeavesNoResultsFile) {
+  struct Case {
+    int points;
+    int stopAtReport;  // 1 = the first report
+    ResultCode code;
+    std::int64_t linesAtStop;
+  };
+  const Case cases[] = {
+      {700, 1, kRunStopped, kProgressLines},
+      {700, 2, kRunStopped, 2 * kProgressLines},
+      {512, 3, kOk, 512},  // the third report is the one after the last line
+  };
+  for (const auto& c : cases) {
+    std::string source = "BLH\r\n";
+    for (int i = 1; i <= c.points; ++i) source += std::to_string(i) + " 55 39 100\r\n";
+    WriteSource("points.in", source);
+    RunResult result;
+    int reports = 0;
+    std::int64_t lastLines = 0;
+    const ResultCode code = RunTransformation(PlaneRequest(), counters_, headerWritten_, result,
+                                              [&](std::int64_t lines, std::uint64_t, std::uint64_t) {
+                                                lastLines = lines;
+                                                return ++reports < c.stopAtReport;
+                                              });
+    EXPECT_EQ(code, c.code) << c.stopAtReport;
+    EXPECT_EQ(reports, c.stopAtReport);
+    EXPECT_EQ(lastLines, c.linesAtStop);
+    EXPECT_EQ(fs::exists(Path("points.out")), code == kOk) << c.stopAtReport;
   }
 }
 

@@ -79,7 +79,7 @@ class ProgramTest : public QObject {
 
     QCOMPARE(run->dialogs.texts, std::vector<QString>{QStringLiteral("Вычисления успешно выполнены!")});
     QCOMPARE(ReadBytes(results), ReadBytes(kDataDir / "ck42_to_wgs84.out"));
-    QVERIFY(!run->program.Progress().Dialog().isVisible());
+    QVERIFY(!run->program.Progress().Dialog()->isVisible());
     // The run ends with the main window back at its start.
     QVERIFY(run->Widget<QRadioButton>("optInScreen")->isChecked());
     QCOMPARE(run->program.State().settings.SourceSystemName, std::string());

@@ -201,8 +201,12 @@ class ExecuteFileTest : public ExecuteTest {
 TEST_F(ExecuteFileTest, FileRunEndsWithSuccessMessageAndDefaults) {
   std::vector<std::int64_t> progress;
   int ends = 0;
-  window.SetRunProgress([&progress](std::int64_t lines, std::uint64_t, std::uint64_t) { progress.push_back(lines); },
-                        [&ends] { ++ends; });
+  window.SetRunProgress(
+      [&progress](std::int64_t lines, std::uint64_t, std::uint64_t) {
+        progress.push_back(lines);
+        return true;
+      },
+      [&ends] { ++ends; });
   StartGeodetic();
   const std::string source = WriteFile("points.in", "BLH\r\n1 55 0 0 37 0 0 100\r\n");
   const std::string results = PathIn("points.out");
@@ -242,7 +246,7 @@ TEST_F(ExecuteFileTest, FirstLineOfAnotherTypeBringsTheQuestion) {
 
 TEST_F(ExecuteFileTest, UnreadableLineIsReportedWithItsNumberAndResets) {
   int ends = 0;  // the progress window goes even when the run fails
-  window.SetRunProgress([](std::int64_t, std::uint64_t, std::uint64_t) {}, [&ends] { ++ends; });
+  window.SetRunProgress([](std::int64_t, std::uint64_t, std::uint64_t) { return true; }, [&ends] { ++ends; });
   StartGeodetic();
   const std::string source = WriteFile("points.in", "BLH\r\n1 55 0 0 37 0 0 100\r\n2 x\r\n");
   ChooseFiles(source, PathIn("points.out"));
@@ -372,6 +376,30 @@ TEST_F(ExecuteCatalogueTest, BasesThatNoLineLinksAreRefused) {
   EXPECT_EQ(platform.Messages()[0].text, GlobalLinkMissingMessage(kWgs84Name, kPz90Name));
   EXPECT_EQ(window.txtLat_Out.Text(), "");
   EXPECT_EQ(state.settings.SourceSystemName, OnWgs84().name);  // the settings stay for another choice
+}
+
+TEST_F(ExecuteFileTest, StoppedRunRemovesTheResultsFileSaysSoAndKeepsTheSettings) {
+  int ends = 0;
+  window.SetRunProgress([](std::int64_t, std::uint64_t, std::uint64_t) { return false; }, [&ends] { ++ends; });
+  StartGeodetic();
+  std::string points = "BLH\r\n";
+  for (int i = 1; i <= 300; ++i) points += std::to_string(i) + " 55 0 0 37 0 0 100\r\n";
+  const std::string source = WriteFile("points.in", points);
+  const std::string results = PathIn("points.out");
+  ChooseFiles(source, results);
+  Run();
+  ASSERT_EQ(platform.Messages().size(), 1u);
+  EXPECT_EQ(platform.Messages()[0].text, "Преобразование прервано.\r\nНеполный файл результатов\r\n" + results +
+                                             "\r\nудален.");
+  EXPECT_EQ(platform.Messages()[0].icon, MessageIcon::kInformation);
+  EXPECT_FALSE(std::filesystem::exists(results));
+  EXPECT_EQ(ends, 1);
+  // Ready to run again: the files and the systems stay, the settings open.
+  EXPECT_EQ(state.settings.FileInput, source);
+  EXPECT_EQ(state.settings.FileResult, results);
+  EXPECT_FALSE(state.settings.SourceSystemName.empty());
+  EXPECT_TRUE(window.fraSet.Enabled());
+  EXPECT_TRUE(window.cmdOK.Enabled());
 }
 
 }  // namespace

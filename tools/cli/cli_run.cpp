@@ -165,6 +165,7 @@ int RunCli(const CliOptions& o, const fs::path& programFolder, std::ostream& err
   if (o.progress)
     progress = [&bar](std::int64_t lines, std::uint64_t done, std::uint64_t total) {
       bar.Show(lines, done, total);
+      return true;
     };
   RunCounters counters;
   std::int16_t headerWritten = 0;
