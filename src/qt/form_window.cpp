@@ -15,12 +15,17 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShowEvent>
+#include <QSpacerItem>
 #include <QTextCursor>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <optional>
 
 #include "qt/qt_text.h"
 #include "qt/twips.h"
+#include "qt/window_memory.h"
+#include "qt/window_placement.h"
 
 namespace vexilor {
 namespace {
@@ -65,11 +70,14 @@ FormWindow::FormWindow(Form& form, std::function<void()> afterEvent)
       form_(form),
       afterEvent_(std::move(afterEvent)),
       layout_(new QVBoxLayout(this)),
-      client_(new QWidget(this)) {
+      client_(new QWidget(this)),
+      titleRoom_(new QSpacerItem(0, 0, QSizePolicy::Minimum, QSizePolicy::Fixed)),
+      placer_(*this) {
   setObjectName(ToQt(form.Name()));
   layout_->setContentsMargins(0, 0, 0, 0);
   layout_->setSpacing(0);
   layout_->addWidget(client_);
+  layout_->addItem(titleRoom_);
   // Positions in twips were drawn for an 8-point dialog font; a larger font
   // would not fit its boxes. A view that lays out with Qt layouts may give
   // the client another font.
@@ -173,13 +181,20 @@ QWidget* FormWindow::CreateWidget(Control& control, QWidget* parent) {
     }
     case ControlKind::kCombo: {
       auto* combo = new QComboBox(parent);
+      combo->setSizeAdjustPolicy(QComboBox::AdjustToContents);
       connect(combo, &QComboBox::activated, this, [this, c](int index) { Forward([c, index] { c->Choose(index); }); });
       return combo;
     }
     case ControlKind::kList: {
       auto* list = new QListWidget(parent);
-      connect(list, &QListWidget::currentRowChanged, this,
-              [this, c](int row) { Forward([c, row] { c->Choose(row); }); });
+      list->setSelectionMode(QAbstractItemView::SingleSelection);
+      // The selection, not the current row, is the user's choice: a list
+      // that takes the focus makes its first row current without selecting it.
+      connect(list, &QListWidget::itemSelectionChanged, this, [this, c, list] {
+        const QList<QListWidgetItem*> selected = list->selectedItems();
+        const int row = selected.isEmpty() ? -1 : list->row(selected.constFirst());
+        Forward([c, row] { c->Choose(row); });
+      });
       connect(list, &QListWidget::itemDoubleClicked, this, [this, c] { Forward([c] { c->DoubleClick(); }); });
       return list;
     }
@@ -271,20 +286,36 @@ void FormWindow::Refresh() {
 
 void FormWindow::RefreshWindow() {
   setWindowTitle(ToQt(form_.Caption()));
-  const TwipsRect& position = form_.Position();
   const double dpi = DotsPerInch();
-  // A client laid out by its view takes the size its layout needs, growing
-  // and shrinking as frames are shown and hidden.
+  // A client laid out by its view may grow, never shrink below what its
+  // layout needs; the form learns the window's size (it centres the window
+  // by it). A client placed by twips has the form's size.
   const bool laidOut = client_->layout() != nullptr;
-  const bool sized = !laidOut && position.width > 0 && position.height > 0;
-  layout_->setSizeConstraint(sized || laidOut ? QLayout::SetFixedSize : QLayout::SetDefaultConstraint);
-  if (sized) {
+  const int titleWidth = TitleBarWidth(windowTitle());
+  if (titleRoom_->sizeHint().width() != titleWidth) {
+    titleRoom_->changeSize(titleWidth, 0, QSizePolicy::Minimum, QSizePolicy::Fixed);
+    layout_->invalidate();
+  }
+  TwipsRect position = form_.Position();
+  if (laidOut) {
+    layout_->setSizeConstraint(QLayout::SetMinimumSize);
+    // The size the form had before its view laid it out no longer holds.
+    client_->setMinimumSize(0, 0);
+    client_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    const QSize outer = isVisible() ? frameGeometry().size() : sizeHint();
+    position.width = PixelsToTwips(outer.width(), dpi);
+    position.height = PixelsToTwips(outer.height(), dpi);
+    if (!(position == form_.Position())) form_.Move(position);
+  } else if (position.width > 0 && position.height > 0) {
+    layout_->setSizeConstraint(QLayout::SetFixedSize);
     const QSize size(TwipsToPixels(position.width, dpi), TwipsToPixels(position.height, dpi));
     if (client_->minimumSize() != size || client_->maximumSize() != size) client_->setFixedSize(size);
   }
-  // The window system places a window until the program moves it.
+  // The window system places a window until the form moves it; the form's
+  // position is the frame's.
   if (position.left != appliedPosition_.left || position.top != appliedPosition_.top) {
-    move(TwipsToPixels(position.left, dpi), TwipsToPixels(position.top, dpi));
+    placedByForm_ = true;
+    placer_.Place(QPoint(TwipsToPixels(position.left, dpi), TwipsToPixels(position.top, dpi)));
   }
   appliedPosition_ = position;
 }
@@ -309,7 +340,35 @@ void FormWindow::RefreshControl(const Binding& binding) {
   widget->setToolTip(ToQt(control.ToolTip()));
   RefreshFont(control, widget);
   RefreshGeometry(control, widget);
-  if (widget->isHidden() == control.Visible()) widget->setVisible(control.Visible());
+  if (auto* button = qobject_cast<QPushButton*>(widget)) button->setDefault(&control == form_.DefaultButton());
+  const bool visible = control.Visible() && !CoveredByVisible(control);
+  if (widget->isHidden() == visible) widget->setVisible(visible);
+}
+
+void FormWindow::Cover(const Control& upper, const Control& lower) {
+  covers_.emplace_back(&upper, &lower);
+  for (const Control* control : {&upper, &lower}) {
+    QWidget* widget = WidgetFor(*control);
+    QSizePolicy policy = widget->sizePolicy();
+    policy.setRetainSizeWhenHidden(true);
+    widget->setSizePolicy(policy);
+  }
+  Refresh();
+}
+
+bool FormWindow::CoveredByVisible(const Control& control) const {
+  return std::any_of(covers_.begin(), covers_.end(), [&control](const auto& cover) {
+    return cover.second == &control && cover.first->EffectivelyVisible();
+  });
+}
+
+void FormWindow::SetOwner(QWidget* owner) {
+  if (parentWidget() == owner) return;
+  // A dialog: a title with the close box, no minimise or maximise buttons.
+  const Qt::WindowFlags flags = owner == nullptr ? Qt::Window
+                                                 : Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                                       Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+  setParent(owner, flags);
 }
 
 void FormWindow::RefreshText(const Control& control, QWidget* widget) {
@@ -358,6 +417,7 @@ void FormWindow::RefreshItems(const Control& control, QWidget* widget) {
     if (shown != items) {
       combo->clear();
       combo->addItems(items);
+      combo->setMinimumWidth(combo->sizeHint().width());  // a layout never cuts an entry
     }
     if (combo->currentIndex() != control.ListIndex()) combo->setCurrentIndex(control.ListIndex());
   } else if (auto* list = qobject_cast<QListWidget*>(widget)) {
@@ -368,7 +428,12 @@ void FormWindow::RefreshItems(const Control& control, QWidget* widget) {
       list->clear();
       list->addItems(items);
     }
-    if (list->currentRow() != control.ListIndex()) list->setCurrentRow(control.ListIndex());
+    const QList<QListWidgetItem*> selected = list->selectedItems();
+    const int shownRow = selected.isEmpty() ? -1 : list->row(selected.constFirst());
+    if (shownRow != control.ListIndex() || list->currentRow() != control.ListIndex()) {
+      if (control.ListIndex() < 0) list->clearSelection();
+      list->setCurrentRow(control.ListIndex());
+    }
   }
 }
 
@@ -410,6 +475,70 @@ void FormWindow::RefreshFocus() {
 void FormWindow::closeEvent(QCloseEvent* event) {
   event->ignore();  // the model decides, and hides the form when it closes
   Forward([this] { form_.RequestClose(); });
+}
+
+// Keys no control took: Enter presses the focused or the default button,
+// Escape the cancel button, or else closes a dialog as its close box does.
+void FormWindow::keyPressEvent(QKeyEvent* event) {
+  const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
+  if (modifiers == Qt::NoModifier && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+    Forward([this] { form_.PressEnter(); });
+  } else if (modifiers == Qt::NoModifier && event->key() == Qt::Key_Escape) {
+    Forward([this] {
+      if (!form_.PressEscape() && parentWidget() != nullptr) form_.RequestClose();
+    });
+  } else {
+    QWidget::keyPressEvent(event);
+  }
+}
+
+void FormWindow::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  if (!event->spontaneous()) PlaceOnShow();
+}
+
+void FormWindow::PlaceOnShow() {
+  std::optional<QPoint> target;
+  if (!shownBefore_ && memory_ != nullptr) {
+    if (const auto size = memory_->Size(objectName()); size && client_->layout() != nullptr) {
+      resize(size->expandedTo(minimumSizeHint()));
+    }
+    if (const auto position = memory_->Position(objectName())) target = FrameOrigin() + *position;
+  }
+  if (!target && placedByForm_) target = placer_.Target();
+  if (!target && !shownBefore_ && parentWidget() != nullptr) {
+    target = CentredOver(*this, parentWidget()->window()->frameGeometry());
+  }
+  placer_.Place(target.value_or(frameGeometry().topLeft()));
+  shownBefore_ = true;
+  WritePositionToForm();
+}
+
+void FormWindow::hideEvent(QHideEvent* event) {
+  QWidget::hideEvent(event);
+  if (memory_ != nullptr && shownBefore_ && !event->spontaneous()) {
+    memory_->Remember(objectName(), frameGeometry().topLeft() - FrameOrigin(), size());
+  }
+}
+
+void FormWindow::moveEvent(QMoveEvent* event) {
+  QWidget::moveEvent(event);
+  if (isVisible() && !refreshing_) WritePositionToForm();
+}
+
+QPoint FormWindow::FrameOrigin() const {
+  return parentWidget() != nullptr ? parentWidget()->window()->frameGeometry().topLeft() : QPoint();
+}
+
+// The user's moves reach the form, so that windows placed from this one's
+// position (the dialogs at the main window's corner) find it where it is.
+void FormWindow::WritePositionToForm() {
+  const double dpi = DotsPerInch();
+  TwipsRect position = form_.Position();
+  position.left = PixelsToTwips(frameGeometry().left(), dpi);
+  position.top = PixelsToTwips(frameGeometry().top(), dpi);
+  form_.Move(position);
+  appliedPosition_ = position;
 }
 
 bool FormWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -17,22 +17,37 @@
 //
 // Widgets only translate: a widget signal becomes the model's user action
 // (typed keys go through the control's KeyPress and Change, clicks, chosen
-// indices, focus, the close box), then `after_event` runs — the platform
-// re-reads every window there with Refresh, signals blocked.
+// indices, focus, the close box, Enter and Escape), then `after_event` runs —
+// the platform re-reads every window there with Refresh, signals blocked.
+//
+// A laid-out window can be resized but never below what its layout needs;
+// a window placed by twips keeps the form's size. Either is at least as wide
+// as its caption. The form's position is where the window's frame stands;
+// moves of the user are written back into the form. A window shown over
+// another becomes a dialog owned by it: centred over it unless the form
+// places it, and kept on the screen. With a WindowMemory the window comes
+// back where it stood and as large as it was at the end of the last run.
 
 #include <QWidget>
+#include <QPoint>
 #include <functional>
 #include <map>
+#include <utility>
+#include <vector>
 #include <string_view>
 
 #include "form/form.h"
+#include "qt/window_placement.h"
 
 class QAction;
 class QMenu;
 class QMenuBar;
+class QSpacerItem;
 class QVBoxLayout;
 
 namespace vexilor {
+
+class WindowMemory;
 
 class FormWindow : public QWidget {
  public:
@@ -48,6 +63,14 @@ class FormWindow : public QWidget {
   // The action of a menu control; nullptr for other controls.
   QAction* ActionFor(const Control& control) const;
 
+  // `upper` lies over `lower` (the view puts them in the same place): while
+  // `upper` shows, `lower` is hidden however the form sets it, and the place
+  // is as large as the larger of the two.
+  void Cover(const Control& upper, const Control& lower);
+  // Makes the window a dialog owned by `owner` (nullptr: a window of its own).
+  void SetOwner(QWidget* owner);
+  void SetMemory(WindowMemory* memory) { memory_ = memory; }
+
   // Re-reads the whole model into the widgets with their signals blocked:
   // caption, size, position and visibility of the window; text, items, index,
   // checked, enabled, visible, tool tip, font, position and selection of each
@@ -59,6 +82,10 @@ class FormWindow : public QWidget {
  protected:
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  void hideEvent(QHideEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
 
  private:
   struct Binding {
@@ -81,6 +108,12 @@ class FormWindow : public QWidget {
   void RefreshGeometry(const Control& control, QWidget* widget);
   void RefreshFont(const Control& control, QWidget* widget);
   void RefreshFocus();
+  bool CoveredByVisible(const Control& control) const;
+  // Where the frame goes when the window shows: remembered, placed by the
+  // form, or centred over the owner; kept on the screen.
+  void PlaceOnShow();
+  QPoint FrameOrigin() const;  // the owner's frame corner, or the screen's
+  void WritePositionToForm();
   const Binding* Find(const Control& control) const;
   Binding* FindByObject(const QObject* object);
 
@@ -88,10 +121,16 @@ class FormWindow : public QWidget {
   std::function<void()> afterEvent_;
   QVBoxLayout* layout_;
   QWidget* client_;
+  QSpacerItem* titleRoom_;  // as wide as the title bar needs, no height
   QMenuBar* menuBar_ = nullptr;
   std::vector<Binding> bindings_;
   bool refreshing_ = false;
   TwipsRect appliedPosition_{};
+  FramePlacer placer_;
+  bool placedByForm_ = false;
+  bool shownBefore_ = false;
+  WindowMemory* memory_ = nullptr;
+  std::vector<std::pair<const Control*, const Control*>> covers_;  // upper, lower
 };
 
 // Lays out the widgets of a form's window; given to QtPlatform::Bind.

@@ -1,22 +1,39 @@
 #include "qt/help_viewer.h"
 
 #include <QFileInfo>
+#include <QHideEvent>
+#include <QKeyEvent>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
 
 #include "qt/qt_text.h"
+#include "qt/window_memory.h"
 
 namespace vexilor {
+namespace {
 
-HelpViewer::HelpViewer() : QWidget(nullptr, Qt::Window), browser_(new QTextBrowser(this)) {
-  setObjectName(QStringLiteral("helpViewer"));
+const QString kName = QStringLiteral("helpViewer");
+constexpr QSize kFirstSize(640, 600);  // pixels, when nothing is remembered
+constexpr int kGap = 8;                // between the owner and the viewer beside it
+
+}  // namespace
+
+HelpViewer::HelpViewer(QWidget* owner, WindowMemory& memory)
+    : QWidget(owner, owner == nullptr ? Qt::Window
+                                      : Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+      browser_(new QTextBrowser(this)),
+      memory_(memory),
+      placer_(*this) {
+  setObjectName(kName);
   setWindowTitle(QStringLiteral("Справка"));
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addWidget(browser_);
   browser_->setOpenExternalLinks(true);
-  resize(640, 480);
+  const QRect area = AvailableArea(*this);
+  resize(memory_.Size(kName).value_or(kFirstSize).boundedTo(area.isEmpty() ? kFirstSize : area.size()));
 }
 
 void HelpViewer::Open(const std::string& path) {
@@ -27,8 +44,38 @@ void HelpViewer::Open(const std::string& path) {
     browser_->setPlainText(QStringLiteral("Файл справки не найден: ") + file);
   }
   show();
+  if (!shownBefore_) placer_.Place(FirstPlace());
+  shownBefore_ = true;
   raise();
   activateWindow();
 }
+
+QPoint HelpViewer::FirstPlace() {
+  if (const auto position = memory_.Position(kName)) return OwnerCorner() + *position;
+  const QWidget* owner = parentWidget();
+  if (owner == nullptr) return frameGeometry().topLeft();
+  const QRect ownerFrame = owner->window()->frameGeometry();
+  const QPoint beside(ownerFrame.right() + 1 + kGap, ownerFrame.top());
+  if (beside.x() + frameGeometry().width() <= AvailableArea(*this).right() + 1) return beside;
+  return CentredOver(*this, ownerFrame);
+}
+
+QPoint HelpViewer::OwnerCorner() const {
+  return parentWidget() != nullptr ? parentWidget()->window()->frameGeometry().topLeft() : QPoint();
+}
+
+void HelpViewer::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+    close();
+  } else {
+    QWidget::keyPressEvent(event);
+  }
+}
+
+void HelpViewer::hideEvent(QHideEvent* event) {
+  QWidget::hideEvent(event);
+  if (!event->spontaneous()) memory_.Remember(kName, frameGeometry().topLeft() - OwnerCorner(), size());
+}
+
 
 }  // namespace vexilor

@@ -1,8 +1,11 @@
 #include "qt/main_window_view.h"
 
 #include <QApplication>
+#include <QLineEdit>
 
+#include "qt/twips.h"
 #include "qt/view_layout.h"
+#include "windows/main_window.h"
 
 namespace vexilor {
 
@@ -82,16 +85,29 @@ void LayOutMainWindow(FormWindow& w) {
   Put(w, client, "Frame1", {0, 0});
   Put(w, client, "Frame2", {0, 1});
   Put(w, client, "fraSet", {1, 0, 1, 2});
+  // The file frames lie over the point frames: the source file over the
+  // typed point, the results file over the results.
   Put(w, client, "fr03", {2, 0});
   Put(w, client, "fraResult", {2, 1});
-  Put(w, client, "fraFile", {3, 0});
-  Put(w, client, "fraOutFl", {3, 1});
+  Put(w, client, "fraFile", {2, 0});
+  Put(w, client, "fraOutFl", {2, 1});
+  const FrmSettinngs& form = static_cast<const FrmSettinngs&>(w.Model());
+  w.Cover(form.fraFile, form.fr03);
+  w.Cover(form.fraOutFl, form.fraResult);
   auto* buttons = new QHBoxLayout;
   for (const char* name : {"cmdNewSet", "cmdOK", "cmdCancel"}) buttons->addWidget(w.WidgetFor(name));
   buttons->insertStretch(1);
-  client.addLayout(buttons, 4, 0, 1, 2);
-  client.setColumnMinimumWidth(0, 330);
-  client.setColumnMinimumWidth(1, 330);
+  client.addLayout(buttons, 3, 0, 1, 2);
+  for (const char* name : {"lblWar", "lblIn", "lblOut"}) Wrap(w, name);
+  client.setColumnStretch(0, 1);
+  client.setColumnStretch(1, 1);
+  client.setRowStretch(2, 1);
+  // The paths are fitted to their boxes' widths, centred by the box.
+  for (const Control* box : {&form.txtFlGeoid, &form.txtFile, &form.txtOutFl}) {
+    auto* edit = static_cast<QLineEdit*>(w.WidgetFor(*box));
+    edit->setMinimumWidth(TwipsToPixels(box->Position().width, w.DotsPerInch()));
+    edit->setAlignment(Qt::AlignHCenter);
+  }
 }
 
 }  // namespace vexilor

@@ -1,12 +1,14 @@
 #include "qt/qt_dialogs.h"
 
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
 #include "form/file_filter.h"
 #include "qt/qt_text.h"
+#include "qt/window_placement.h"
 
 namespace vexilor {
 namespace {
@@ -49,6 +51,15 @@ MessageAnswer EscapeAnswer(MessageButtons buttons) {
 }
 
 // The patterns in the parentheses that end `description`, as Qt reads them.
+// A message box sizes itself to its text; a blank row as wide as the title
+// bar needs keeps its title whole.
+void WidenForTitle(QMessageBox& box) {
+  auto* grid = qobject_cast<QGridLayout*>(box.layout());
+  if (grid == nullptr) return;
+  grid->addItem(new QSpacerItem(TitleBarWidth(box.windowTitle()), 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                grid->rowCount(), 0, 1, grid->columnCount());
+}
+
 QString TrailingPatterns(const QString& description) {
   if (!description.endsWith(QLatin1Char(')'))) return {};
   const qsizetype open = description.lastIndexOf(QLatin1Char('('));
@@ -62,6 +73,7 @@ MessageAnswer RunMessageBox(QWidget* parent, const MessageRequest& request) {
                   QMessageBox::NoButton, parent);
   for (MessageAnswer answer : ButtonAnswers(request.buttons)) box.addButton(ToQtButton(answer));
   box.setDefaultButton(ToQtButton(DefaultAnswer(request.buttons, request.defaultButton)));
+  WidenForTitle(box);
   box.exec();
   const QAbstractButton* clicked = box.clickedButton();
   for (MessageAnswer answer : ButtonAnswers(request.buttons)) {
@@ -75,6 +87,7 @@ std::string RunInputBox(QWidget* parent, const InputRequest& request) {
   dialog.setWindowTitle(ToQt(request.title));
   dialog.setLabelText(DisplayText(request.prompt, true));
   dialog.setTextValue(ToQt(request.defaultText));
+  dialog.setMinimumWidth(TitleBarWidth(dialog.windowTitle()));
   if (dialog.exec() != QDialog::Accepted) return {};
   return FromQt(dialog.textValue());
 }

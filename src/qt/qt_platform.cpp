@@ -1,8 +1,10 @@
 #include "qt/qt_platform.h"
 
 #include <QApplication>
+#include <QFileInfo>
 #include <QFontMetrics>
 #include <QScreen>
+#include <QSettings>
 
 #include "form/form.h"
 #include "qt/help_viewer.h"
@@ -12,16 +14,20 @@
 
 namespace vexilor {
 
-QtPlatform::QtPlatform() = default;
+QtPlatform::QtPlatform(std::unique_ptr<QSettings> store) : memory_(std::move(store)) {}
 
 QtPlatform::~QtPlatform() {
   if (waitCursor_) QApplication::restoreOverrideCursor();
+  // Owned windows first: a window deletes the dialogs it owns with itself.
+  help_.reset();
+  while (!windows_.empty()) windows_.pop_back();
 }
 
 FormWindow& QtPlatform::Bind(Form& form, const FormView& view) {
   if (FormWindow* window = WindowOf(form)) return *window;
   windows_.push_back(std::make_unique<FormWindow>(form, [this] { RefreshAll(); }));
   FormWindow& window = *windows_.back();
+  window.SetMemory(&memory_);
   if (view) {
     view(window);
     window.Refresh();
@@ -53,14 +59,17 @@ std::string QtPlatform::InputBox(const InputRequest& request) {
   return RunInputBox(DialogParent(), request);
 }
 
-std::string QtPlatform::ChooseOpenFile(const FileDialogRequest& request) {
-  RefreshAll();
-  return RunFileDialog(DialogParent(), request, false);
-}
+std::string QtPlatform::ChooseOpenFile(const FileDialogRequest& request) { return ChooseFile(request, false); }
 
-std::string QtPlatform::ChooseSaveFile(const FileDialogRequest& request) {
+std::string QtPlatform::ChooseSaveFile(const FileDialogRequest& request) { return ChooseFile(request, true); }
+
+std::string QtPlatform::ChooseFile(FileDialogRequest request, bool save) {
   RefreshAll();
-  return RunFileDialog(DialogParent(), request, true);
+  const QString kind = ToQt(request.defaultExtension);
+  request.initialFolder = FromQt(memory_.Folder(kind, ToQt(request.initialFolder)));
+  std::string path = RunFileDialog(DialogParent(), request, save);
+  if (!path.empty()) memory_.RememberFolder(kind, QFileInfo(ToQt(path)).absolutePath());
+  return path;
 }
 
 void QtPlatform::SetWaitCursor(bool on) {
@@ -94,7 +103,7 @@ TwipsSize QtPlatform::ScreenSize() const {
 }
 
 void QtPlatform::StartHelp(const std::string& path) {
-  if (!help_) help_ = std::make_unique<HelpViewer>();
+  if (!help_) help_ = std::make_unique<HelpViewer>(DialogParent(), memory_);
   help_->Open(path);
 }
 
@@ -105,6 +114,8 @@ void QtPlatform::DoEvents() {
 
 void QtPlatform::OnShown(Form& form) {
   FormWindow& window = Bind(form);
+  const Form* owner = OwnerOf(form);
+  window.SetOwner(owner != nullptr ? WindowOf(*owner) : nullptr);
   const Qt::WindowModality modality = form.Modal() ? Qt::ApplicationModal : Qt::NonModal;
   if (window.windowModality() != modality) {
     window.hide();  // modality changes only while the window is hidden

@@ -17,6 +17,7 @@
 
 #include "form/platform.h"
 #include "qt/form_window.h"
+#include "qt/window_memory.h"
 
 namespace vexilor {
 
@@ -24,7 +25,9 @@ class HelpViewer;
 
 class QtPlatform : public Platform {
  public:
-  QtPlatform();
+  // `store` keeps the windows' places and the file dialogs' folders between
+  // runs; without one nothing is remembered.
+  explicit QtPlatform(std::unique_ptr<QSettings> store = nullptr);
   ~QtPlatform() override;
 
   // The window of `form`, created at the first call and laid out by `view`
@@ -36,6 +39,7 @@ class QtPlatform : public Platform {
   // forms that hid themselves.
   void RefreshAll();
   HelpViewer* Help() const { return help_.get(); }
+  WindowMemory& Memory() { return memory_; }
 
   MessageAnswer ShowMessage(const MessageRequest& request) override;
   std::string InputBox(const InputRequest& request) override;
@@ -64,7 +68,11 @@ class QtPlatform : public Platform {
   QWidget* DialogParent() const;
   QFont FontOf(const Form& form, bool bold) const;
   double DotsPerInch(const Form& form) const;
+  // The open or save dialog, starting in the folder last chosen for its
+  // kind of file.
+  std::string ChooseFile(FileDialogRequest request, bool save);
 
+  WindowMemory memory_;
   std::vector<std::unique_ptr<FormWindow>> windows_;
   std::vector<ModalLoop> modalLoops_;
   std::unique_ptr<HelpViewer> help_;

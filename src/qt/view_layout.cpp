@@ -1,5 +1,6 @@
 #include "qt/view_layout.h"
 
+#include <QLabel>
 #include <string>
 
 namespace vexilor {
@@ -22,7 +23,14 @@ QGridLayout& GridOf(FormWindow& window, std::string_view frame, int index) {
 }
 
 void Put(FormWindow& window, QGridLayout& grid, std::string_view name, Cell cell, int index) {
-  grid.addWidget(&WidgetOf(window, name, index), cell.row, cell.column, cell.rowSpan, cell.columnSpan);
+  QWidget& widget = WidgetOf(window, name, index);
+  // A caption beside a box keeps to one line: the layout gives it its width.
+  if (auto* label = qobject_cast<QLabel*>(&widget)) label->setWordWrap(false);
+  grid.addWidget(&widget, cell.row, cell.column, cell.rowSpan, cell.columnSpan);
+}
+
+void Wrap(FormWindow& window, std::string_view name, int index) {
+  if (auto* label = qobject_cast<QLabel*>(&WidgetOf(window, name, index))) label->setWordWrap(true);
 }
 
 }  // namespace vexilor

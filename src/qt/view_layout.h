@@ -19,7 +19,11 @@ struct Cell {
   int columnSpan = 1;
 };
 
-// Puts the widget of control `name`(`index`) into `grid` at `cell`.
+// Puts the widget of control `name`(`index`) into `grid` at `cell`; a label
+// put so keeps to one line.
 void Put(FormWindow& window, QGridLayout& grid, std::string_view name, Cell cell, int index = kNoIndex);
+// Lets the label `name`(`index`) break its text into lines (a long warning,
+// a system's name).
+void Wrap(FormWindow& window, std::string_view name, int index = kNoIndex);
 
 }  // namespace vexilor

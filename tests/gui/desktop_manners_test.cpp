@@ -3,12 +3,20 @@
 // their frames and captions that fit, the keyboard, remembered places and
 // the stopped file run.
 
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QGroupBox>
 #include <QLabel>
+#include <QListWidget>
+#include <QLayout>
 #include <QMessageBox>
+#include <QProgressDialog>
+#include <QRadioButton>
 
+#include "qt/help_viewer.h"
 #include "qt/qt_dialogs.h"
+#include "qt/window_placement.h"
 #include "running_program.h"
 
 namespace vexilor {
@@ -16,6 +24,53 @@ namespace {
 
 // A button's text without its access-key mark.
 QString Plain(QString text) { return text.remove(QLatin1Char('&')); }
+
+// What a user sees of `window`: its visible widgets, frames included.
+QList<QWidget*> Shown(QWidget& window) {
+  QList<QWidget*> shown;
+  for (QWidget* widget : window.findChildren<QWidget*>()) {
+    if (widget->isVisibleTo(&window) && widget->window() == &window) shown << widget;
+  }
+  return shown;
+}
+
+// The room `widget` needs for what it shows: its size hint, and for a label
+// that breaks its lines, the height those lines take at its width.
+QSize Needed(const QWidget& widget) {
+  if (const auto* label = qobject_cast<const QLabel*>(&widget); label != nullptr && label->wordWrap()) {
+    return {0, label->heightForWidth(label->width())};
+  }
+  if (const auto* frame = qobject_cast<const QGroupBox*>(&widget)) {
+    return {frame->fontMetrics().horizontalAdvance(frame->title()), 0};
+  }
+  if (qobject_cast<const QAbstractButton*>(&widget) != nullptr || qobject_cast<const QLabel*>(&widget) != nullptr ||
+      qobject_cast<const QComboBox*>(&widget) != nullptr) {
+    return widget.sizeHint();
+  }
+  return widget.minimumSizeHint();
+}
+
+// Every shown control of `window` has the room it needs, and no two shown
+// controls of one frame overlap.
+void ExpectRoomForEverything(QWidget& window) {
+  QCoreApplication::processEvents();
+  const QList<QWidget*> shown = Shown(window);
+  for (const QWidget* widget : shown) {
+    if (widget->objectName().isEmpty()) continue;  // the parts of Qt's own widgets
+    const QSize needed = Needed(*widget);
+    QVERIFY2(widget->width() >= needed.width() && widget->height() >= needed.height(),
+             qPrintable(QStringLiteral("%1 in %2: %3x%4, needs %5x%6")
+                            .arg(widget->objectName(), window.objectName())
+                            .arg(widget->width()).arg(widget->height())
+                            .arg(needed.width()).arg(needed.height())));
+    for (const QWidget* other : shown) {
+      if (other == widget || other->parentWidget() != widget->parentWidget() || other->objectName().isEmpty()) continue;
+      QVERIFY2(!widget->geometry().intersects(other->geometry()),
+               qPrintable(widget->objectName() + QStringLiteral(" overlaps ") + other->objectName()));
+    }
+  }
+  QVERIFY2(window.width() >= TitleBarWidth(window.windowTitle()), qPrintable(window.windowTitle()));
+}
 
 }  // namespace
 
@@ -66,7 +121,147 @@ class DesktopMannersTest : public QObject {
     QVERIFY2(!fileTypeLabel.contains(QStringLiteral("Files of type")), qPrintable(fileTypeLabel));
   }
 
+  void fileModeShowsTheFileFramesWhole() {
+    const std::string source = run->folder.PathOf("points.in");
+    std::ofstream(source, std::ios::binary) << "BLH\r\n1 55 45 20 37 37 0 150\r\n";
+    run->platform.openFiles.push_back(source);
+    run->platform.saveFiles.push_back(run->folder.PathOf("points.out"));
+    QTest::mouseClick(run->Widget<QRadioButton>("optInFile"), Qt::LeftButton, {}, QPoint(5, 5));
+    QVERIFY(run->Widget<QGroupBox>("fraFile")->isVisible());
+    QVERIFY(run->Widget<QGroupBox>("fraOutFl")->isVisible());
+    // The file frames lie over the point frames, stale results and all.
+    QVERIFY(!run->Widget<QGroupBox>("fr03")->isVisible());
+    QVERIFY(!run->Widget<QGroupBox>("fraResult")->isVisible());
+    ExpectRoomForEverything(*run->main);
+    testing::RunningProgram::SaveScreenshot(*run->main, "main_window_file_mode.png");
+  }
+
+  void everyOptionOfTheMainWindowHasRoom() {
+    ExpectRoomForEverything(*run->main);
+    QTest::mouseClick(run->Widget<QCheckBox>("chkGeoid"), Qt::LeftButton, {}, QPoint(5, 5));
+    QVERIFY(run->Widget<QLineEdit>("txtGeoid")->isVisible());
+    ExpectRoomForEverything(*run->main);
+    run->ChooseType("cboTypeIsx", 1);  // X Y Z: the warning instead of the height options
+    QVERIFY(run->Widget<QLabel>("lblWar")->isVisible());
+    ExpectRoomForEverything(*run->main);
+  }
+
+  void catalogueOpensWithNothingChosen() {
+    run->ClickIntoModal("cmdIsx", run->program.Catalogue(), [&](FormWindow& catalogue) {
+      auto* list = catalogue.findChild<QListWidget*>(QStringLiteral("lstSys"));
+      QVERIFY(list->count() > 0);
+      // The list takes the focus, which makes its first row current: that
+      // chooses nothing.
+      QFocusEvent focus(QEvent::FocusIn, Qt::TabFocusReason);
+      QCoreApplication::sendEvent(list, &focus);
+      QVERIFY(list->selectedItems().isEmpty());
+      QVERIFY(!catalogue.findChild<QPushButton*>(QStringLiteral("cmdOK"))->isEnabled());
+      QVERIFY(!catalogue.findChild<QPushButton*>(QStringLiteral("cmdChange"))->isEnabled());
+      QCOMPARE(catalogue.findChild<QLineEdit*>(QStringLiteral("txtEll(2)"))->text(), QString());
+      // Escape closes it as «Закрыть» does: nothing chosen.
+      QTest::keyClick(list, Qt::Key_Escape);
+      QVERIFY(!catalogue.isVisible());
+    });
+    QCOMPARE(run->program.State().settings.SourceSystemName, std::string());
+  }
+
+  void enterChoosesTheSelectedSystemAndRunsTheMainWindow() {
+    run->ClickIntoModal("cmdIsx", run->program.Catalogue(), [&](FormWindow& catalogue) {
+      auto* list = catalogue.findChild<QListWidget*>(QStringLiteral("lstSys"));
+      list->setCurrentItem(list->findItems(ToQt(kCk42Name), Qt::MatchExactly).constFirst());
+      QTest::keyClick(list, Qt::Key_Return);
+      QVERIFY(!catalogue.isVisible());
+    });
+    QCOMPARE(run->program.State().settings.SourceSystemName, kCk42Name);
+    run->ChooseSystem("cmdOut", kWgs84Name);
+    QTest::keyClicks(run->Widget<QLineEdit>("txtLat_In"), "55 45 20");
+    QTest::keyClicks(run->Widget<QLineEdit>("txtLon_In"), "37 37 0");
+    auto* height = run->Widget<QLineEdit>("txtHei_In");
+    QTest::keyClicks(height, "150");
+    QTest::keyClick(height, Qt::Key_Return);  // «Выполнить» is the default button
+    QVERIFY(!run->Widget<QLineEdit>("txtLat_Out")->text().isEmpty());
+    QCOMPARE(run->dialogs.texts, std::vector<QString>{});
+  }
+
+  void secondaryWindowsAreDialogsOfTheMainWindow() {
+    QList<QWidget*> windows;
+    const auto collect = [&](FormWindow& window) {
+      windows << &window;
+      QTest::keyClick(&window, Qt::Key_Escape);
+    };
+    run->ClickIntoModal("cmdIsx", run->program.Catalogue(), collect);
+    run->ChooseSystem("cmdIsx", kCk42Name);
+    run->ChooseSystem("cmdOut", kCk63Name);
+    run->ChooseType("cboTypeIsx", 2);
+    run->ClickIntoModal("cmdParProIn", run->program.Projection(), collect);
+    run->ChooseType("cboTypeOut", 0);  // Escape set the source type back; a plane target now
+    run->dialogs.Answer(QMessageBox::No);  // the link values from the keyboard
+    run->dialogs.Answer(QMessageBox::No);  // no second try after Escape
+    run->ChooseType("cboTypeOut", 2);
+    run->ClickIntoModal("cmdParProOut", run->program.LocalLink(), collect);
+    run->main->ActionFor(run->program.MainWindow().mnuHelp)->trigger();
+    windows << run->platform.Help() << run->program.Progress().Dialog();
+    for (QWidget* window : windows) {
+      QVERIFY(window != nullptr);
+      QCOMPARE(window->parentWidget(), run->main);
+      QVERIFY2(window->windowType() == Qt::Dialog, qPrintable(window->objectName()));
+      QVERIFY(!(window->windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+    }
+    QTest::keyClick(run->platform.Help(), Qt::Key_Escape);
+    QVERIFY(!run->platform.Help()->isVisible());
+  }
+
+  void stopInTheProgressWindowLeavesNoResultsFile() {
+    run->ChooseSystem("cmdIsx", kCk42Name);
+    run->ChooseSystem("cmdOut", kWgs84Name);
+    const std::string source = run->folder.PathOf("many.in");
+    {
+      std::ofstream in(source, std::ios::binary);
+      in << "BLH\r\n";
+      for (int i = 1; i <= 5 * kProgressLines; ++i) in << i << " 55 45 20 37 37 0 150\r\n";
+    }
+    const std::string results = run->folder.PathOf("many.out");
+    run->platform.openFiles.push_back(source);
+    run->platform.saveFiles.push_back(results);
+    QTest::mouseClick(run->Widget<QRadioButton>("optInFile"), Qt::LeftButton, {}, QPoint(5, 5));
+    // The user presses «Прервать» as soon as the progress window shows.
+    RunProgressDialog& progress = run->program.Progress();
+    progress.SetShowDelay(0);
+    QProgressDialog* dialog = progress.Dialog();
+    QString title;
+    ShowWatcher watcher(*dialog, [&] {
+      title = dialog->windowTitle();
+      QVERIFY(dialog->width() >= TitleBarWidth(title));
+      QPushButton* stop = dialog->findChild<QPushButton*>();
+      QCOMPARE(stop->text(), QStringLiteral("Прервать"));
+      QTimer::singleShot(0, stop, [stop] { QTest::mouseClick(stop, Qt::LeftButton); });
+    });
+    QTest::mouseClick(run->Widget<QPushButton>("cmdOK"), Qt::LeftButton);
+    QCOMPARE(title, QStringLiteral("Преобразование координат"));
+    QVERIFY(!std::filesystem::exists(results));
+    QCOMPARE(run->dialogs.texts.size(), std::size_t{1});
+    QVERIFY2(run->dialogs.texts[0].startsWith(QStringLiteral("Преобразование прервано.")),
+             qPrintable(run->dialogs.texts[0]));
+    QVERIFY(!dialog->isVisible());
+    QVERIFY(run->Widget<QPushButton>("cmdOK")->isEnabled());  // ready to run again
+  }
+
  private:
+  // Calls `shown` when `widget` shows.
+  class ShowWatcher : public QObject {
+   public:
+    ShowWatcher(QWidget& widget, std::function<void()> shown) : shown_(std::move(shown)) {
+      widget.installEventFilter(this);
+    }
+    bool eventFilter(QObject*, QEvent* event) override {
+      if (event->type() == QEvent::Show) shown_();
+      return false;
+    }
+
+   private:
+    std::function<void()> shown_;
+  };
+
   std::unique_ptr<testing::RunningProgram> run;
 };
 

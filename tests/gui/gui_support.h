@@ -18,6 +18,7 @@ namespace vexilor::testing {
 
 class FileAnsweringPlatform : public QtPlatform {
  public:
+  using QtPlatform::QtPlatform;
   std::deque<std::string> openFiles;
   std::deque<std::string> saveFiles;
 

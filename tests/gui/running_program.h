@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSettings>
 #include <QtTest>
 #include <filesystem>
 #include <fstream>
@@ -123,7 +124,9 @@ class RunningProgram {
   }
 
   TempFolder folder;
-  std::unique_ptr<FileAnsweringPlatform> host = std::make_unique<FileAnsweringPlatform>();
+  // The places of the windows are remembered in the test's own folder.
+  std::unique_ptr<FileAnsweringPlatform> host = std::make_unique<FileAnsweringPlatform>(
+      std::make_unique<QSettings>(ToQt(folder.PathOf("vexilor.ini")), QSettings::IniFormat));
   FileAnsweringPlatform& platform = *host;
   ProgramWindows program{platform, folder.text()};
   DialogWatcher dialogs;

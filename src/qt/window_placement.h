@@ -1,0 +1,56 @@
+#pragma once
+// Placing top-level windows by their frame (title bar included) and keeping
+// them on the screen.
+
+#include <QPoint>
+#include <QRect>
+#include <QString>
+
+class QTimer;
+class QWidget;
+
+namespace vexilor {
+
+// `frame` moved the least so that it lies inside `area`; a frame larger than
+// the area keeps its top-left corner (and with it the title bar) inside.
+QRect KeptInside(QRect frame, const QRect& area);
+
+// The area windows may take on the screen of `window` (or the primary one).
+QRect AvailableArea(const QWidget& window);
+
+// Moves the frame of the top-level `window` so that its top-left corner is
+// at `frameTopLeft`, then keeps it inside the available area.
+void PlaceFrame(QWidget& window, QPoint frameTopLeft);
+
+// The frame's top-left corner that centres `window` over the frame `over`.
+QPoint CentredOver(const QWidget& window, const QRect& over);
+
+// Whether the window system has framed `window` yet (before that its frame
+// and its client area coincide).
+bool HasFrame(const QWidget& window);
+
+// Places a top-level window by its frame and keeps it on the screen. A
+// window placed before the window system framed it gets its client area
+// where the frame should be; the placer looks again a few times a second
+// for a while, and places it again once the frame is known.
+class FramePlacer {
+ public:
+  explicit FramePlacer(QWidget& window);
+  void Place(QPoint frameTopLeft);
+  // Where the frame was last sent.
+  QPoint Target() const { return target_; }
+
+ private:
+  void Look();
+
+  QWidget& window_;
+  QTimer* timer_;
+  QPoint target_;
+  int looksLeft_ = 0;
+};
+
+// The least width of a window whose title bar shows `title` whole: the
+// text in the bold title font and room for the icon and the title buttons.
+int TitleBarWidth(const QString& title);
+
+}  // namespace vexilor
