@@ -6,6 +6,7 @@
 #include "windows/main_window.h"
 #include "windows/reset_settings.h"
 #include "state/result_messages.h"
+#include "text/shown_angle.h"
 #include "text/angle_text.h"
 #include "text/mask_format.h"
 #include "text/number_reader.h"
@@ -109,9 +110,10 @@ bool ReadTypedPoint(Run& run, Coords& point) {
   const std::string& type = run.s.Type_Isx;
   const bool geodetic = type == kTypeNames[0];
   if (geodetic) {
-    const double b = ParseAngle(w.txtLat_In.Text());
+    // A result pasted back with its marks reads as typed.
+    const double b = ParseAngle(TypedAngleText(w.txtLat_In.Text()));
     if (std::fabs(b) > 90) return Refuse(run, w.txtLat_In, "Ошибочное значение широты. Повторите ввод!");
-    double l = ParseAngle(w.txtLon_In.Text());
+    double l = ParseAngle(TypedAngleText(w.txtLon_In.Text()));
     if (l > 360) return Refuse(run, w.txtLon_In, "Ошибочное значение долготы. Повторите ввод!");
     if (l < 0) l += 360;
     point[0] = b * kRadiansPerDegree;

@@ -81,6 +81,26 @@ TEST_F(ExecuteTest, TypedGeodeticPointRanges) {
   }
 }
 
+// The result boxes show angles with their marks; pasted into the point boxes
+// (a paste goes past the key filter) they are read as typed.
+TEST_F(ExecuteTest, ResultTextsPastedBackAreRead) {
+  StartGeodetic();  // СК-42 to СК-42: the point comes back as it went in
+  TypePoint("55 45 20.5", "37 37 0", "150");
+  Run();
+  const std::string lat = window.txtLat_Out.Text();
+  const std::string lon = window.txtLon_Out.Text();
+  const std::string height = window.txtHei_Out.Text();
+  ASSERT_NE(lat.find("\u00B0"), std::string::npos) << lat;
+  window.cmdSbros.Click();
+  for (auto [box, text] : {std::pair{&window.txtLat_In, lat}, {&window.txtLon_In, lon}, {&window.txtHei_In, height}}) {
+    ASSERT_TRUE(box->ReplaceText(text));
+  }
+  Run();
+  EXPECT_TRUE(platform.Messages().empty()) << platform.Messages()[0].text;
+  EXPECT_EQ(window.txtLat_Out.Text(), lat);
+  EXPECT_EQ(window.txtLon_Out.Text(), lon);
+}
+
 TEST_F(ExecuteTest, NegativeLongitudeCountsFromGreenwichEastwards) {
   StartGeodetic();
   TypePoint("55", "-10", "100");
