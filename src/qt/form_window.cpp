@@ -442,9 +442,18 @@ void FormWindow::RefreshGeometry(const Control& control, QWidget* widget) {
   if (parent == nullptr || parent->layout() != nullptr) return;  // a view's layout places it
   const TwipsRect& position = control.Position();
   const double dpi = DotsPerInch();
-  const QSize size = position.width > 0 && position.height > 0
-                         ? QSize(TwipsToPixels(position.width, dpi), TwipsToPixels(position.height, dpi))
-                         : widget->sizeHint();
+  QSize size = position.width > 0 && position.height > 0
+                   ? QSize(TwipsToPixels(position.width, dpi), TwipsToPixels(position.height, dpi))
+                   : widget->sizeHint();
+  // Twips were drawn for another font: a caption measured in the real one
+  // takes the room it needs.
+  if (qobject_cast<const QAbstractButton*>(widget) != nullptr) {
+    size = size.expandedTo(widget->sizeHint());
+  } else if (qobject_cast<const QComboBox*>(widget) != nullptr) {
+    size.setHeight(std::max(size.height(), widget->sizeHint().height()));
+  } else if (const auto* label = qobject_cast<const QLabel*>(widget)) {
+    size = size.expandedTo(label->wordWrap() ? QSize(0, label->heightForWidth(size.width())) : label->sizeHint());
+  }
   const QRect rect(QPoint(TwipsToPixels(position.left, dpi), TwipsToPixels(position.top, dpi)), size);
   if (widget->geometry() != rect) widget->setGeometry(rect);
 }

@@ -130,6 +130,8 @@ FrmNewSys::FrmNewSys(AppState& state, Platform& platform, CatalogueHooks& catalo
   AddEllipsoidBoxes();
   AddLinkBoxes();
   cmdOK.SetEnabled(false);
+  SetDefaultButton(cmdOK);
+  SetCancelButton(cmdCancel);
   BindHandlers();
 }
 

@@ -13,7 +13,9 @@ namespace {
 constexpr int kMargin = 120;
 constexpr int kFrameWidth = 4692;
 constexpr int kTypeFrameHeight = 672;
-constexpr int kPanelHeight = 4992;
+// Taller than the 4992 twips of the first design: the two Lambert captions
+// that break into three lines need the room.
+constexpr int kPanelHeight = 5472;
 constexpr int kPanelTop = kMargin + kTypeFrameHeight + kMargin;
 constexpr int kButtonTop = kPanelTop + kPanelHeight + kMargin;
 constexpr int kButtonWidth = 1320;
@@ -36,9 +38,9 @@ struct PanelRow {
   int labelHeight;
 };
 constexpr std::array<PanelRow, kPanelBoxes> kRows{
-    {{300, 720}, {1080, 480}, {1620, 480}, {2160, 300}, {2520, 300}, {2880, 480}}};
-constexpr int kLongitudeFrameTop = 3480;
-constexpr int kAxisFrameTop = 4200;
+    {{300, 720}, {1080, 720}, {1860, 720}, {2640, 300}, {3000, 300}, {3360, 480}}};
+constexpr int kLongitudeFrameTop = 3960;
+constexpr int kAxisFrameTop = 4680;
 
 // txt1(i) is described by lbl1(kLabelOfBox[i]) with the caption kBoxCaptions[i].
 // The blank runs inside two Lambert captions make the label wrap there.

@@ -184,16 +184,37 @@ class DesktopMannersTest : public QObject {
   }
 
   void secondaryWindowsAreDialogsOfTheMainWindow() {
+    // Each window is looked at as it opens: every caption has its room.
     QList<QWidget*> windows;
     const auto collect = [&](FormWindow& window) {
       windows << &window;
+      ExpectRoomForEverything(window);
       QTest::keyClick(&window, Qt::Key_Escape);
     };
-    run->ClickIntoModal("cmdIsx", run->program.Catalogue(), collect);
+    run->ClickIntoModal("cmdIsx", run->program.Catalogue(), [&](FormWindow& catalogue) {
+      ExpectRoomForEverything(catalogue);
+      // «Добавить» opens the new-system window, a dialog of the catalogue.
+      QTimer::singleShot(0, &catalogue, [&] {
+        FormWindow* added = run->platform.WindowOf(run->program.NewSystem());
+        QVERIFY(added != nullptr && added->isVisible());
+        QCOMPARE(added->parentWidget(), &catalogue);
+        QVERIFY(added->windowType() == Qt::Dialog);
+        ExpectRoomForEverything(*added);
+        QTest::keyClick(added, Qt::Key_Escape);
+      });
+      QTest::mouseClick(catalogue.findChild<QPushButton*>(QStringLiteral("cmdAdd")), Qt::LeftButton);
+      QVERIFY(!run->platform.WindowOf(run->program.NewSystem())->isVisible());
+      collect(catalogue);
+    });
     run->ChooseSystem("cmdIsx", kCk42Name);
     run->ChooseSystem("cmdOut", kCk63Name);
     run->ChooseType("cboTypeIsx", 2);
-    run->ClickIntoModal("cmdParProIn", run->program.Projection(), collect);
+    run->ClickIntoModal("cmdParProIn", run->program.Projection(), [&](FormWindow& projection) {
+      ExpectRoomForEverything(projection);
+      QTest::mouseClick(projection.findChild<QRadioButton*>(QStringLiteral("optPro(1)")), Qt::LeftButton, {},
+                        QPoint(5, 5));  // the Lambert panel
+      collect(projection);
+    });
     run->ChooseType("cboTypeOut", 0);  // Escape set the source type back; a plane target now
     run->dialogs.Answer(QMessageBox::No);  // the link values from the keyboard
     run->dialogs.Answer(QMessageBox::No);  // no second try after Escape
