@@ -13,9 +13,7 @@ namespace {
 constexpr int kMargin = 120;
 constexpr int kFrameWidth = 4692;
 constexpr int kTypeFrameHeight = 672;
-// Taller than the 4992 twips of the first design: the two Lambert captions
-// that break into three lines need the room.
-constexpr int kPanelHeight = 5472;
+constexpr int kPanelHeight = 4992;
 constexpr int kPanelTop = kMargin + kTypeFrameHeight + kMargin;
 constexpr int kButtonTop = kPanelTop + kPanelHeight + kMargin;
 constexpr int kButtonWidth = 1320;
@@ -38,9 +36,9 @@ struct PanelRow {
   int labelHeight;
 };
 constexpr std::array<PanelRow, kPanelBoxes> kRows{
-    {{300, 720}, {1080, 720}, {1860, 720}, {2640, 300}, {3000, 300}, {3360, 480}}};
-constexpr int kLongitudeFrameTop = 3960;
-constexpr int kAxisFrameTop = 4680;
+    {{300, 720}, {1050, 660}, {1740, 660}, {2430, 300}, {2760, 300}, {3090, 480}}};
+constexpr int kLongitudeFrameTop = 3600;
+constexpr int kAxisFrameTop = 4290;
 
 // txt1(i) is described by lbl1(kLabelOfBox[i]) with the caption kBoxCaptions[i].
 // The blank runs inside two Lambert captions make the label wrap there.
