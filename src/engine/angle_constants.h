@@ -18,4 +18,10 @@ inline constexpr double kDegreesPerRadian = 180.0 / kPi;
 // π / 180).
 inline constexpr double kRadiansPerDegree = 1.0 / kDegreesPerRadian;
 
+// Multiples of π by powers of two: exact, the same doubles as kPi / 4 and
+// so on written out.
+inline constexpr double kQuarterPi = kPi / 4;
+inline constexpr double kHalfPi = kPi / 2;
+inline constexpr double kTwoPi = 2 * kPi;
+
 }  // namespace vexilor

@@ -1,6 +1,24 @@
 #pragma once
 // Change of coordinate type on one ellipsoid: geodetic (BLH), geocentric
 // (XYZ) and plane projection coordinates with height (xyH).
+//
+//   BLH → BLH, XYZ → XYZ  copied unchanged
+//   BLH ⇄ XYZ             ellipsoid.h
+//   BLH → xyH             projected with side 2 of the projection
+//                         parameters (project_point.h), H copied
+//   XYZ → xyH             to BLH, then projected; H of the BLH step
+//   xyH → BLH             inverse with side 1, H copied
+//   xyH → XYZ             inverse with side 1, H taken as ellipsoidal
+//   xyH → xyH             inverse with side 1, forward with side 2, H copied
+//
+// The projections take degrees: B and L cross with the engine's degree
+// factors. The height of a plane point is always the height above this
+// ellipsoid; no quasi-geoid enters here.
+//
+// Measured (tests/oracle, coord_type_oracle_test, Gauss-Krüger and UTM,
+// |l| ≤ 2.9°, |B| < 80°, H -500 to 9000 m): B L H → x y H 0.036 mm and back
+// 1.4·10⁻⁹°; X Y Z → x y H 0.036 mm, the height to 2.3·10⁻⁹ m; PROJ's x y H
+// → X Y Z 0.14 mm.
 
 #include <array>
 #include <optional>

@@ -7,8 +7,22 @@
 //   source -> source base -> (global link, when the bases differ)
 //          -> target base -> target
 //
-// each leg a seven-parameter transformation, with the change of coordinate
-// type at both ends done on the ellipsoid the route prescribes.
+// each leg a seven-parameter transformation in the coordinate-frame
+// convention (seven_parameter.h): "to the base" with the source's link and
+// with the global link, "from the base" (its first-order inverse) with the
+// target's link. The change of coordinate type at both ends
+// (coord_type.h) runs on the source's own ellipsoid at the start and, at
+// the end, on the target's own ellipsoid - or on the source's base
+// ellipsoid when the target is that base.
+//
+// Units: as ConvertCoordType, per type: B, L radians and H metres; X, Y, Z
+// metres; plane x, y and H metres.
+//
+// Measured (tests/oracle, helmert_oracle_test): B L H through the route
+// against PROJ's cart and helmert steps of the same legs, compared in X Y Z:
+// 1.5·10⁻⁸ m for СК-42 ⇄ WGS-84 and ПЗ-90 ⇄ WGS-84, 5000 points with
+// |B| < 89° and H -500 to 9000 m. The route adds no approximation of its
+// own beyond its legs.
 
 #include <string>
 #include <string_view>

@@ -7,9 +7,17 @@
 namespace vexilor {
 namespace {
 
-// The pi/2 that the arc sine returns at its ends, as the engine has always
-// written it (one unit in the 15th digit short of the double nearest pi/2).
+// The π/2 that the arc sine returns at its ends, written to 15 decimals as
+// the engine has always written it: 1.6·10⁻¹⁵ short of π/2, kept so that no
+// result moves (a longitude difference of 90° carries it into the plane as
+// 10 nm at most).
 constexpr double kArcSinEnd = 1.570796326794895;
+
+// Above this latitude, north or south, the height comes from Z; below it
+// from D = √(X² + Y²). It is π/4 rounded to ten decimals, as the switch has
+// always been made: both formulas are exact, and at 45° they differ by
+// rounding only, so where exactly the switch falls moves no result.
+constexpr double kHeightFromZBeyond = 0.7853981634;
 
 // Points closer than this (metres) to the centre or to the polar axis are
 // taken as lying on it.
@@ -28,8 +36,8 @@ bool AllFinite(double p, double q, double r) {
 // accuracy on every meridian, the 90° and 270° ones included.
 double LongitudeOf(double x, double y) {
   double l = std::atan2(y, x) + 0.0;
-  if (l < 0.0) l += 2.0 * kPi;
-  if (l >= 2.0 * kPi) l = 0.0;  // a tiny negative angle rounded up to 2pi
+  if (l < 0.0) l += kTwoPi;
+  if (l >= kTwoPi) l = 0.0;  // a tiny negative angle rounded up to 2π
   return l;
 }
 
@@ -73,7 +81,7 @@ ResultCode GeocentricToGeodetic(double a, double inverseFlattening, double x, do
   if (std::fabs(z) < kAxisTolerance && d < kAxisTolerance) {
     r = {0.0, 0.0, -a};
   } else if (d < kAxisTolerance) {
-    r.b = z > 0.0 ? kPi / 2.0 : -kPi / 2.0;
+    r.b = z > 0.0 ? kHalfPi : -kHalfPi;
     r.h = z / std::sin(r.b) - (1.0 - e2) * PrimeVerticalRadius(a, e2, r.b);
   } else if (std::fabs(z) < kEquatorTolerance) {
     r = {0.0, LongitudeOf(x, y), d - a};
@@ -93,7 +101,8 @@ ResultCode GeocentricToGeodetic(double a, double inverseFlattening, double x, do
     r.b = b;
     // Beyond 45° of latitude, north or south, the height from Z is the better
     // conditioned one: near either pole D / cos B divides two small numbers.
-    r.h = std::fabs(b) > 0.7853981634 ? z / std::sin(b) - (1.0 - e2) * n : d / std::cos(b) - n;
+    r.h = std::fabs(b) > kHeightFromZBeyond ? z / std::sin(b) - (1.0 - e2) * n
+                                            : d / std::cos(b) - n;
   }
   if (!AllFinite(r.b, r.l, r.h)) return kGeodeticConversionFailed;
   out = r;

@@ -30,8 +30,8 @@ int SectorOf(const GridNode& n) {
   const double x = std::fabs(n.x) < kDirectionFloor ? 0.0 : n.x;
   const double y = std::fabs(n.y) < kDirectionFloor ? 0.0 : n.y;
   double angle = std::atan2(y, x);  // 0 for the zero vector
-  if (angle < 0.0) angle += 2.0 * kPi;
-  return std::min(kSectorCount - 1, static_cast<int>(angle / (2.0 * kPi / kSectorCount)));
+  if (angle < 0.0) angle += kTwoPi;
+  return std::min(kSectorCount - 1, static_cast<int>(angle / (kTwoPi / kSectorCount)));
 }
 
 bool TwoNeighbouringSectorsEmpty(const Sectors& sectors) {

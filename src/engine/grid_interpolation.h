@@ -1,8 +1,12 @@
 #pragma once
 // Interpolation at the centre (0, 0) of the stereographic plane from the
 // nodes of a grid window: the nearest nodes in six sectors around the point,
-// a thin-plate spline through them, or inverse-distance weighting (power 2)
-// when they surround the point too poorly.
+// a thin-plate spline through them (thin_plate_spline.h), or inverse-
+// distance weighting of power 2 (D. Shepard 1968) when they surround the
+// point too poorly: two neighbouring sectors empty, or fewer than two nodes
+// per filled sector, with 29 nodes or fewer kept.
+//
+// Units: node positions in kilometres on the plane, heights in metres.
 
 #include <vector>
 

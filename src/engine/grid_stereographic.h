@@ -1,7 +1,18 @@
 #pragma once
 // Oblique stereographic plane centred at a point, on which the nodes of a
-// grid window are placed for the interpolation. The ellipsoid is carried to
-// the conformal sphere of the geocentric radius at the point.
+// grid window are placed for the interpolation: the ellipsoid is carried to
+// a conformal sphere whose radius R is the geocentric radius at the centre,
+// and that sphere is projected stereographically (the double projection of
+// EPSG method 9809, with R taken differently).
+//
+//   χ = B - (e²/2 + 5e⁴/24) sin 2B + (5e⁴/48) sin 4B   (Adams' series to e⁴)
+//   D = 1 + sin χ₀ sin χ + cos χ₀ cos χ cos ΔL
+//   x = 2R (cos χ₀ sin χ - sin χ₀ cos χ cos ΔL) / D   (north)
+//   y = 2R cos χ sin ΔL / D                            (east)
+//
+// Units: B, L in degrees; x, y in kilometres, since the grid's ellipsoids
+// are given in kilometres. The plane only places nodes for the
+// interpolation.
 
 #include "engine/grid_header.h"
 

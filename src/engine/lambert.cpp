@@ -8,7 +8,10 @@
 namespace vexilor {
 namespace {
 
-// Conformal latitude of geodetic latitude phi (radians), series to e⁶.
+// Conformal latitude of geodetic latitude phi (radians), Adams' series to
+// e⁶ in powers of s = sin²φ: with sin 4φ = 2 sin 2φ (1 - 2s) and
+// sin 6φ = sin 2φ (3 - 16s + 16s²) the multiple-angle form of the header
+// becomes χ = φ - sin 2φ [e²/2 + (5e⁴/12 - e⁶/12) s + (13e⁶/30) s²].
 double ConformalLatitude(double e2, double phi) {
   const double e4 = e2 * e2;
   const double e6 = e4 * e2;
@@ -16,7 +19,9 @@ double ConformalLatitude(double e2, double phi) {
   return phi - std::sin(2 * phi) * (e2 / 2 + (5 * e4 / 12 - e6 / 12) * s + (13 * e6 / 30) * s * s);
 }
 
-// Geodetic latitude of conformal latitude chi (radians), series to e⁶.
+// Geodetic latitude of conformal latitude chi (radians), the reversed
+// series to e⁶ in powers of s = sin²χ, rewritten the same way:
+// φ = χ + sin 2χ [(e² + e⁴ + e⁶)/2 - ((7e⁴ + 17e⁶)/12) s + (14e⁶/15) s²].
 double GeodeticFromConformal(double e2, double chi) {
   const double e4 = e2 * e2;
   const double e6 = e4 * e2;
@@ -30,13 +35,13 @@ struct Cone {
   double e2;
   double n;     // cone constant
   double rho0;  // radius of the standard parallel on the plane, metres
-  double t0;    // tan(pi/4 + chi0/2)
+  double t0;    // tan(π/4 + χ₀/2)
 
   Cone(double a, double inverseFlattening, const LambertZone& zone)
       : e2(EccentricitySquared(inverseFlattening)), n(std::sin(zone.standardParallel)) {
     const double b0 = zone.standardParallel;
     rho0 = zone.scale * PrimeVerticalRadius(a, e2, b0) * std::cos(b0) / std::sin(b0);
-    t0 = std::tan(kPi / 4 + ConformalLatitude(e2, b0) / 2);
+    t0 = std::tan(kQuarterPi + ConformalLatitude(e2, b0) / 2);
   }
 };
 
@@ -46,7 +51,7 @@ PlanePoint LambertForward(const LatLonRadians& geo, double a, double inverseFlat
                           const LambertZone& zone) {
   const Cone cone(a, inverseFlattening, zone);
   const double chi = ConformalLatitude(cone.e2, geo.b);
-  const double r = std::pow(cone.t0 / std::tan(kPi / 4 + chi / 2), cone.n);
+  const double r = std::pow(cone.t0 / std::tan(kQuarterPi + chi / 2), cone.n);
   const double gamma = cone.n * (geo.l - zone.centralMeridian - zone.primeMeridian);
   return {cone.rho0 * (1 - r * std::cos(gamma)) + zone.falseX,
           cone.rho0 * r * std::sin(gamma) + zone.falseY};
@@ -60,7 +65,7 @@ LatLonRadians LambertInverse(const PlanePoint& plane, double a, double inverseFl
   const double u = (x - zone.falseX) / cone.rho0;
   const double v = (y - zone.falseY) / cone.rho0;
   const double r = std::sqrt((1 - u) * (1 - u) + v * v);
-  const double chi = 2 * std::atan(cone.t0 / std::pow(r, 1 / cone.n)) - kPi / 2;
+  const double chi = 2 * std::atan(cone.t0 / std::pow(r, 1 / cone.n)) - kHalfPi;
   const double gamma = std::atan((y - zone.falseY) / (cone.rho0 - (x - zone.falseX)));
   return {GeodeticFromConformal(cone.e2, chi),
           zone.centralMeridian + zone.primeMeridian + gamma / cone.n};

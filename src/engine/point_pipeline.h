@@ -2,10 +2,23 @@
 // One point from the source system, coordinate type and height kind to the
 // target ones, normal heights included.
 //
-// Normal heights are carried through the quasi-geoid: the grid gives the
-// height anomaly ζ referred to the ПЗ-90 ellipsoid, which is carried to the
-// ellipsoid of each side; the geodetic height of a point is its normal
-// height plus ζ of its own system.
+// Normal heights are carried through the quasi-geoid (Molodensky's normal
+// heights, the system of the Russian state levelling network): the grid
+// gives the height anomaly ζ referred to the ПЗ-90 ellipsoid at the point's
+// B, L in its source base; the point (B, L, ζ) is carried to the ellipsoid
+// of each side - through the fixed link (quasi_geoid_link.h) when the side
+// rests on WGS-84, then the side's own link from the base - and its height
+// there is ζ of that side. The geodetic height of a point is its normal
+// height plus ζ of its own system; a normal height is the same in every
+// system and is handed through unchanged.
+//
+// Units: ζ in metres, single precision (as the grid holds it); coordinates
+// as datum.h.
+//
+// Measured (tests/oracle): ζ of a system on WGS-84 through the fixed link
+// against EGM96 at 2000 nodes of the standard grid 2.4 mm; through the
+// sys.dat link 38 mm (the link's own difference). The interpolation:
+// quasi_geoid.h.
 
 #include <string>
 

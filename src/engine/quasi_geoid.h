@@ -11,6 +11,18 @@
 // rows, resampled to roughly even spacing on the ground (polar mode). A
 // grid that does not span the circle never enters polar mode: near its
 // northern or southern edge the window is cut at the edge.
+//
+// Units: B, L in degrees (any turn of L; a regional grid may run past 360°
+// and takes L in whichever turn it holds it); the height in metres, single
+// precision, as the grid stores it.
+//
+// Measured (tests/oracle, standard_grid_oracle_test, on the standard grid
+// wgeoid.mat made from EGM96 15′): at the grid's nodes up to 88.5° the
+// lookup, carried to WGS-84, is within 1.95 mm of EGM96, as the stored node
+// values themselves are (their rounding and the fixed link); at nodes in
+// polar mode within 32 mm. Between nodes it differs from PROJ's bilinear
+// interpolation of EGM96 by 8.9 mm at the median, 0.18 m at the 99th
+// percentile and 0.45 m at most: two interpolations of the same nodes.
 
 #include <string>
 #include <string_view>

@@ -1,6 +1,14 @@
 #pragma once
 // The run of a transformation: one typed point (screen mode) or a whole
 // source file (file mode), with or without a results file.
+//
+// Units: the typed point and every result come and go in engine units
+// (B, L radians; lengths metres); a source file is read in the units of
+// request.units and the results file written in them (source_line.h,
+// results_file.h). Each point goes through TransformOnePoint
+// (point_pipeline.h); the run adds no computation of its own, so its
+// accuracy is that of the pipeline, printed with the decimals of the
+// results file (0.1 mm, 10⁻⁵″, 10⁻¹⁰°).
 
 #include <cstdint>
 #include <functional>

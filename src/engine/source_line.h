@@ -6,6 +6,10 @@
 //   BLH degrees-minutes-seconds       N Bd Bm Bs Ld Lm Ls H
 //   BLH degrees-minutes               N Bd Bm Ld Lm H
 //   BLH degrees or radians            N B L H
+// The latitude takes the sign of its degrees word ("-0 30 0" is south);
+// longitudes are east positive in [0, 360]. Kilometres are multiplied by
+// 1000; degree words and the minute words beside seconds are whole
+// numbers.
 
 #include <cstdint>
 #include <string_view>

@@ -1,6 +1,12 @@
 #pragma once
 // Thin-plate spline through scattered nodes, evaluated at the origin of
 // their plane, and the linear solve it rests on.
+//
+// The spline (J. Duchon 1976; F. L. Bookstein 1989) is the surface of least
+// bending energy through the nodes:
+//   h(x, y) = Σ wᵢ ½ rᵢ² ln rᵢ² + c₀ + c₁ x + c₂ y,
+// with the weights and the affine part from
+//   [K P; Pᵀ 0] (w, c) = (h, 0),  K_ij = ½ r_ij² ln r_ij²,  P_i = (1, x_i, y_i).
 
 #include <optional>
 #include <vector>
