@@ -72,7 +72,12 @@ enum class ResultCode : std::int16_t {
   kSourceFileNotOpened = 1702,
   kValueOutOfRange = 1703,  // in a source line
   kUnreadableLine = 1704,   // wrong word count, or a word that is no number
-  kRunStopped = 1705,       // by the user; the incomplete results file was removed
+  // Stopped by the user; the results name keeps what it held before the run.
+  kRunStopped = 1705,
+  // A write to the results file failed (a full disk); the results name keeps
+  // what it held before the run.
+  kResultsFileNotWritten = 1706,
+  kLineTooLong = 1707,  // a source line beyond kMaxSourceLineBytes
 };
 
 // The causes are named without their type everywhere (kOk, kNoRoute, ...);

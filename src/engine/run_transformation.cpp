@@ -4,8 +4,9 @@
 #include <fstream>
 
 #include "text/angle_text.h"
-#include "text/codepage.h"
 #include "engine/angle_constants.h"
+#include "engine/results_writer.h"
+#include "engine/source_file_reader.h"
 #include "engine/source_line.h"
 
 namespace vexilor {
@@ -21,20 +22,8 @@ ResultsLayout LayoutOf(const RunRequest& r) {
           r.route.geoidColumn};
 }
 
-// Results are written in Windows-1251 with CR LF line ends.
-void WriteLine(std::ofstream& out, const std::string& line) {
-  out << Utf8ToCp1251(line) << "\r\n";
-}
-
-void WriteHeader(std::ofstream& out, const ResultsLayout& layout) {
-  for (const std::string& line : ResultsHeader(layout)) WriteLine(out, line);
-}
-
-// Reads one line, without its CR LF or LF end.
-bool ReadLine(std::ifstream& in, std::string& line) {
-  if (!std::getline(in, line)) return false;
-  if (!line.empty() && line.back() == '\r') line.pop_back();
-  return true;
+void WriteHeader(ResultsWriter& out, const ResultsLayout& layout) {
+  for (const std::string& line : ResultsHeader(layout)) out.WriteLine(line);
 }
 
 // Reports every kProgressLines lines, and passes on a request to stop.
@@ -70,70 +59,88 @@ bool SameFile(const std::string& a, const std::string& b) {
   return std::filesystem::equivalent(a, b, ec);
 }
 
-ResultCode RunFile(const RunRequest& request, RunResult& result, const RunProgress& progress) {
-  std::ifstream in(request.sourceFile, std::ios::binary);
-  if (!in) return kSourceFileNotOpened;
-  if (SameFile(request.sourceFile, request.resultsFile)) return kResultsFileNotOpened;
-  std::ofstream out(request.resultsFile, std::ios::binary | std::ios::trunc);
-  if (!out) return kResultsFileNotOpened;
+// The point lines of the source file, each transformed and written. The
+// first failure ends the loop; its code, with result.line for a line of the
+// file.
+ResultCode TransformLines(const RunRequest& request, std::ifstream& in, ResultsWriter& out,
+                          RunResult& result, const RunProgress& progress) {
   const ResultsLayout layout = LayoutOf(request);
-  WriteHeader(out, layout);
-
   const NumericLocale locale = CurrentNumericLocale();
   ProgressReport report(progress, FileSize(request.sourceFile));
+  SourceLineReader reader(in);
   std::string line;
-  ReadLine(in, line);  // the coordinate type, checked by the caller
+  reader.Next(line);  // the coordinate type, checked by the caller
   std::int32_t counter = 0;
-  while (ReadLine(in, line)) {
+  for (;;) {
+    const LineRead read = reader.Next(line);
+    if (read == LineRead::kEnd) break;
     ++counter;
+    result.line = counter;
+    if (read == LineRead::kFailed) return kUnreadableLine;
+    if (read == LineRead::kTooLong) return kLineTooLong;
     Coords point{};
     ResultCode code = ParseSourceLine(line, request.route.source.type, request.units[0],
                                       request.units[1], locale, point);
     PointResult r;
     if (code == kOk) code = TransformOnePoint(request.route, point, r);
-    if (code != kOk) {
-      result.line = counter;
-      return code;
-    }
-    WriteLine(out, ResultLine(layout, counter, r.coords, r.zeta));
+    if (code != kOk) return code;
+    out.WriteLine(ResultLine(layout, counter, r.coords, r.zeta));
     result.coords = r.coords;
     result.zeta = r.zeta;
     if (!report.Tick(counter, in)) {
-      out.close();
-      std::error_code ignored;
-      std::filesystem::remove(request.resultsFile, ignored);
+      result.line = 0;
       return kRunStopped;
     }
   }
-  if (in.bad()) {
-    result.line = counter + 1;
-    return kUnreadableLine;
-  }
-  out.flush();
-  if (!out) return kResultsFileNotOpened;
+  result.line = 0;
   report.Finish(counter);
   return kOk;
 }
 
+// The results go to a temporary file that takes the results name at the
+// end, also when a line stops the run (the lines before it are kept). A run
+// the user stopped is no result: the temporary file goes and the results
+// name keeps what it held.
+ResultCode RunFile(const RunRequest& request, RunResult& result, const RunProgress& progress) {
+  std::ifstream in(request.sourceFile, std::ios::binary);
+  if (!in) return kSourceFileNotOpened;
+  // Renaming the results over the source file would destroy it.
+  if (SameFile(request.sourceFile, request.resultsFile)) return kResultsFileNotOpened;
+  ResultsWriter out;
+  if (!out.Create(request.resultsFile)) return kResultsFileNotOpened;
+  WriteHeader(out, LayoutOf(request));
+  const ResultCode code = TransformLines(request, in, out, result, progress);
+  if (code == kRunStopped) {
+    out.Discard();
+    return code;
+  }
+  if (!out.Commit()) {
+    result.line = 0;
+    return kResultsFileNotWritten;
+  }
+  return code;
+}
+
 // Writes a typed point to the results file: a new file with its header for
-// the first point, or appended to the file the earlier points started.
+// the first point (put in place as a whole), or one line appended to the
+// file the earlier points started.
 ResultCode WriteTypedPoint(const RunRequest& request, const PointResult& r, RunCounters& counters,
                            std::int16_t& resultHeaderWritten) {
   ++counters.typedPointsWritten;
   const ResultsLayout layout = LayoutOf(request);
-  const bool startNew = counters.typedPointsWritten == 1 || resultHeaderWritten == 0;
-  std::ofstream out(request.resultsFile,
-                    std::ios::binary | (startNew ? std::ios::trunc : std::ios::app));
-  if (!out) return kResultsFileNotOpened;
-  if (startNew) {
-    counters.numberField = 0;
-    WriteHeader(out, layout);
-    resultHeaderWritten = 1;
+  if (counters.typedPointsWritten > 1 && resultHeaderWritten != 0) {
+    ++counters.numberField;
+    const std::string line = ResultLine(layout, counters.numberField, r.coords, r.zeta);
+    return AppendResultLines(request.resultsFile, {line}) ? kOk : kResultsFileNotWritten;
   }
+  ResultsWriter out;
+  if (!out.Create(request.resultsFile)) return kResultsFileNotOpened;
+  counters.numberField = 0;
+  WriteHeader(out, layout);
+  resultHeaderWritten = 1;
   ++counters.numberField;
-  WriteLine(out, ResultLine(layout, counters.numberField, r.coords, r.zeta));
-  out.flush();
-  return out ? kOk : kResultsFileNotOpened;
+  out.WriteLine(ResultLine(layout, counters.numberField, r.coords, r.zeta));
+  return out.Commit() ? kOk : kResultsFileNotWritten;
 }
 
 ResultCode RunScreen(const RunRequest& request, RunCounters& counters,

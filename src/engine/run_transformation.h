@@ -54,16 +54,21 @@ using RunProgress =
 // A file run reports its progress after every this many lines.
 inline constexpr std::int64_t kProgressLines = 256;
 
-// Codes: kResultsFileNotOpened, kSourceFileNotOpened, kValueOutOfRange and
-// kUnreadableLine (the last two with result.line), and every code of the
-// per-point sequence unchanged. The first failure
-// ends the run; lines written before it stay in the results file.
+// Codes: kResultsFileNotOpened, kResultsFileNotWritten, kSourceFileNotOpened,
+// and, with result.line, kValueOutOfRange, kUnreadableLine, kLineTooLong and
+// every code of the per-point sequence unchanged. The first failure ends the
+// run. A file run writes its results into a temporary file beside the
+// results file and puts it in place at the end - also after a failing line,
+// whose predecessors stay in the results - so that a run killed midway leaves
+// the earlier results file whole; after a failed write
+// (kResultsFileNotWritten) the results name keeps what it held. A typed point
+// after the first is appended to the file.
 // `resultHeaderWritten` is set once a typed point has created the results
 // file; the window clears it to make the next typed point start a new one.
 // `progress`, when given, is called every kProgressLines lines of a file run
 // and once at its end. When it answers false the run stops before the next
-// line, removes the results file it was writing (a partial file is no
-// result) and returns 113.
+// line and returns kRunStopped; its results are dropped (a partial file is
+// no result) and the results name keeps what it held.
 ResultCode RunTransformation(const RunRequest& request, RunCounters& counters,
                              std::int16_t& resultHeaderWritten, RunResult& result,
                              const RunProgress& progress = {});

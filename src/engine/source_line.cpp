@@ -25,15 +25,14 @@ int WordCount(CoordType type, std::int16_t coordUnit) {
 
 // A line split into words, each read as a number.
 struct NumberWords {
-  std::vector<std::string> text;
   std::vector<double> value;
 };
 
 std::optional<NumberWords> ReadWords(std::string_view line, int count, const NumericLocale& locale) {
   NumberWords w;
-  w.text = SplitWords(line, count);
-  if (static_cast<int>(w.text.size()) != count) return std::nullopt;
-  for (const std::string& word : w.text) {
+  const std::vector<std::string> words = SplitWords(line, count);
+  if (static_cast<int>(words.size()) != count) return std::nullopt;
+  for (const std::string& word : words) {
     const std::optional<double> v = IsNumberText(word, locale) ? ReadNumber(word) : std::nullopt;
     if (!v) return std::nullopt;
     w.value.push_back(*v);
@@ -49,16 +48,23 @@ std::optional<double> Whole(double v) {
 
 bool Within(double v, double low, double high) { return v >= low && v <= high; }
 
-// The latitude takes the sign of its degrees word, read from the text so
-// that "-0 30 0" stays south of the equator.
-double SignOf(const std::string& degreesWord, double degrees) {
-  return degrees < 0 || degreesWord.find('-') != std::string::npos ? -1.0 : 1.0;
-}
+// The latitude takes the sign of its degrees word as read, before the word
+// is rounded to a whole number: "-0 30 0" (read as minus zero) stays south
+// of the equator, while the "-" of an exponent ("5e-0") is no sign.
+double SignOf(double degreesWord) { return std::signbit(degreesWord) ? -1.0 : 1.0; }
+
 
 struct Angles {
   double b;  // degrees
   double l;
 };
+
+// A longitude of [0, 360] degrees, checked after its minutes and seconds are
+// added: "360 30 0" lies beyond the circle.
+std::optional<Angles> WithinCircle(const Angles& a) {
+  if (!Within(a.l, 0, 360)) return std::nullopt;
+  return a;
+}
 
 std::optional<Angles> DegMinSec(const NumberWords& w) {
   const auto bd = Whole(w.value[1]), bm = Whole(w.value[2]);
@@ -68,8 +74,8 @@ std::optional<Angles> DegMinSec(const NumberWords& w) {
   if (!Within(std::fabs(*bd), 0, 90) || !Within(*bm, 0, 59) || !Within(*lm, 0, 59) ||
       !Within(bs, 0, 60) || !Within(ls, 0, 60) || !Within(*ld, 0, 360))
     return std::nullopt;
-  return Angles{SignOf(w.text[1], *bd) * (std::fabs(*bd) + *bm / 60 + bs / 3600),
-                *ld + *lm / 60 + ls / 3600};
+  return WithinCircle({SignOf(w.value[1]) * (std::fabs(*bd) + *bm / 60 + bs / 3600),
+                       *ld + *lm / 60 + ls / 3600});
 }
 
 std::optional<Angles> DegMin(const NumberWords& w) {
@@ -79,14 +85,12 @@ std::optional<Angles> DegMin(const NumberWords& w) {
   if (!Within(std::fabs(*bd), 0, 90) || !Within(bm, 0, 60) || !Within(lm, 0, 60) ||
       !Within(*ld, 0, 360))
     return std::nullopt;
-  return Angles{SignOf(w.text[1], *bd) * (std::fabs(*bd) + bm / 60), *ld + lm / 60};
+  return WithinCircle({SignOf(w.value[1]) * (std::fabs(*bd) + bm / 60), *ld + lm / 60});
 }
 
 // Decimal degrees or radians: both values are checked as they stand.
 std::optional<Angles> Decimal(const NumberWords& w, double toDegrees) {
-  const Angles a{w.value[1] * toDegrees, w.value[2] * toDegrees};
-  if (!Within(a.l, 0, 360)) return std::nullopt;
-  return a;
+  return WithinCircle({w.value[1] * toDegrees, w.value[2] * toDegrees});
 }
 
 std::optional<Angles> GeodeticAngles(const NumberWords& w, std::int16_t unit) {
@@ -102,6 +106,15 @@ std::optional<Angles> GeodeticAngles(const NumberWords& w, std::int16_t unit) {
   return std::nullopt;
 }
 
+// Every word is a finite number, but kilometres turned into metres may not
+// be: 1e306 km is beyond the doubles.
+ResultCode Finite(const Coords& point, Coords& out) {
+  for (double v : point)
+    if (!std::isfinite(v)) return kValueOutOfRange;
+  out = point;
+  return kOk;
+}
+
 }  // namespace
 
 ResultCode ParseSourceLine(std::string_view line, CoordType type, std::int16_t coordUnit,
@@ -112,14 +125,13 @@ ResultCode ParseSourceLine(std::string_view line, CoordType type, std::int16_t c
   const double height = w->value.back();
   if (type != CoordType::BLH) {
     const double k = coordUnit == kKilometres ? 1000.0 : 1.0;
-    out = {w->value[1] * k, w->value[2] * k, height * k};
-    return kOk;
+    return Finite({w->value[1] * k, w->value[2] * k, height * k}, out);
   }
   const std::optional<Angles> a = GeodeticAngles(*w, coordUnit);
   if (!a) return kValueOutOfRange;
-  out = {a->b * kRadiansPerDegree, a->l * kRadiansPerDegree,
-         heightUnit == kKilometres ? height * 1000.0 : height};
-  return kOk;
+  return Finite({a->b * kRadiansPerDegree, a->l * kRadiansPerDegree,
+                 heightUnit == kKilometres ? height * 1000.0 : height},
+                out);
 }
 
 }  // namespace vexilor

@@ -111,10 +111,12 @@ RunMessage RunMessageOf(ResultCode code) {
     case kGridBadHeader:
     case kGridBadFormat: return RunMessage::kBadGeoidFile;
     case kGridPointOutside: return RunMessage::kOutsideGeoidGrid;
-    case kResultsFileNotOpened: return RunMessage::kResultsFileNotOpened;
+    case kResultsFileNotOpened:
+    case kResultsFileNotWritten: return RunMessage::kResultsFileNotOpened;
     case kSourceFileNotOpened: return RunMessage::kSourceFileNotOpened;
     case kValueOutOfRange: return RunMessage::kValueOutOfRange;
-    case kUnreadableLine: return RunMessage::kUnreadableLine;
+    case kUnreadableLine:
+    case kLineTooLong: return RunMessage::kUnreadableLine;
     case kRunStopped: return RunMessage::kRunStopped;
     // A grid file that is not there cannot be opened either.
     case kGridFileNotFound:
@@ -167,7 +169,9 @@ std::string RunResultMessage(ResultCode code, const RunContext& c) {
       return Join({"Ошибка открытия файла высот квазигеоида:", c.geoidFile + ".",
                    "Откройте другой файл-матрицу высот квазигеоида."});
     case RunMessage::kRunStopped:
-      return Join({"Преобразование прервано.", "Неполный файл результатов", c.resultsFile, "удален."});
+      // The results of a stopped run are dropped; a results file of an
+      // earlier run under that name stays as it was.
+      return Join({"Преобразование прервано.", "Файл результатов", c.resultsFile, "не изменен."});
     default:
       return Join({"Непредвиденная ошибка с кодом " + std::to_string(static_cast<int>(message)) + ".",
                    "Если эта ошибка будет повторяться в дальнейщем,",

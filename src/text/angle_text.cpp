@@ -158,7 +158,9 @@ double ParseAngle(std::string_view text, const NumericLocale& locale) {
   const std::string_view degreesPiece = UpToBlank(text, blank);
   const std::optional<double> degrees = PieceValue(degreesPiece, locale);
   if (!degrees) return kAngleParseError;
-  const double sign = degreesPiece.find('-') != std::string_view::npos ? -1.0 : 1.0;
+  // The sign of the degrees as read, minus zero included ("-0 30" is -0.5);
+  // the "-" of an exponent ("5e-0 30") is no sign.
+  const double sign = std::signbit(*degrees) ? -1.0 : 1.0;
 
   const std::string_view rest = text.substr(blank + 1);
   const std::size_t secondBlank = rest.find(' ');

@@ -19,9 +19,10 @@ inline constexpr double kAngleParseError = 9999.0;
 // Decimal degrees from "D M S", "D M" or "D", the pieces separated by exactly
 // one blank. Each piece must pass IsNumberText; minutes and seconds must lie
 // in [0, 60) and minutes may carry a fraction also when seconds follow;
-// degrees have no range limit. A "-" in the degrees piece makes the whole
-// angle negative ("-0 30 00" is -0.5). Anything else, including a leading or
-// trailing blank, gives kAngleParseError.
+// degrees have no range limit. Degrees that read negative, minus zero
+// included, make the whole angle negative ("-0 30 00" is -0.5, "5e-0 30" is
+// 5.5). Anything else, including a leading or trailing blank, gives
+// kAngleParseError.
 double ParseAngle(std::string_view text, const NumericLocale& locale = CurrentNumericLocale());
 
 // Layout argument of FormatAngle: degrees, minutes and seconds. Any other

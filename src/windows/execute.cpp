@@ -1,7 +1,7 @@
 #include "windows/execute.h"
 
 #include <cmath>
-#include <fstream>
+#include <optional>
 
 #include "windows/main_window.h"
 #include "windows/reset_settings.h"
@@ -16,6 +16,7 @@
 #include "engine/angle_constants.h"
 #include "engine/coord_type.h"
 #include "engine/grid_file.h"
+#include "engine/source_file_reader.h"
 #include "refdata/reference_messages.h"
 #include "refdata/system_choice.h"
 
@@ -186,21 +187,11 @@ CoordType CodeOf(const std::string& typeName) {
   return CoordType::BLH;
 }
 
-std::string FirstLine(const std::string& path, bool& opened) {
-  std::ifstream in(path, std::ios::binary);
-  opened = static_cast<bool>(in);
-  std::string line;
-  std::getline(in, line);
-  if (!line.empty() && line.back() == '\r') line.pop_back();
-  return line;
-}
-
 // Step 11: the source file must name the chosen source type on its first
 // line. A file that cannot be opened is left to the run, which reports it.
 bool SourceFileMatches(Run& run, CoordType source) {
-  bool opened = false;
-  const std::string first = FirstLine(run.s.FileInput, opened);
-  if (!opened || first == CoordTypeName(source)) return true;
+  const std::optional<std::string> first = ReadSourceTypeLine(run.s.FileInput);
+  if (!first || *first == CoordTypeName(source)) return true;
   if (Say(run.platform, SourceTypeMismatchQuestion(), MessageIcon::kQuestion, MessageButtons::kYesNo) !=
       MessageAnswer::kYes) {
     run.w.fraSet.SetEnabled(true);

@@ -2,12 +2,22 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
+#include <algorithm>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sstream>
+#include <string>
+#include <vector>
 
 #include "text/codepage.h"
 #include "engine/angle_constants.h"
+#include "engine/source_file_reader.h"
 #include "engine_test_support.h"
 
 namespace vexilor {
@@ -61,6 +71,16 @@ class RunTransformationTest : public ::testing::Test {
     return r;
   }
 
+  // Names in the test's folder other than `keep`: temporaries left behind.
+  std::vector<std::string> StrayFiles(const std::vector<std::string>& keep) const {
+    std::vector<std::string> stray;
+    for (const auto& entry : fs::directory_iterator(dir_)) {
+      const std::string name = entry.path().filename().string();
+      if (std::find(keep.begin(), keep.end(), name) == keep.end()) stray.push_back(name);
+    }
+    return stray;
+  }
+
   fs::path dir_;
   RunCounters counters_;
   std::int16_t headerWritten_ = 0;
@@ -106,31 +126,53 @@ TEST_F(RunTransformationTest, PointsAreNumberedByLineNotByTheirOwnNumbers) {
   EXPECT_EQ(total, fs::file_size(Path("points.in")));
 }
 
+// In a death test's child: files can grow to `bytes` only, as on a disk
+// that fills up, and the child exits with 0 when `run` reports the failed
+// write.
+[[noreturn]] void ExitWithCodeOnAFullDisk(rlim_t bytes, const std::function<ResultCode()>& run) {
+  std::signal(SIGXFSZ, SIG_IGN);  // a write beyond the limit fails instead
+  const rlimit limit{bytes, bytes};
+  setrlimit(RLIMIT_FSIZE, &limit);
+  const ResultCode code = run();
+  std::fprintf(stderr, "code %d\n", static_cast<int>(code));
+  std::_Exit(code == kResultsFileNotWritten ? 0 : 1);
+}
+
+const std::string kLongLineSource =
+    "BLH\n1 55 39 100\n2 55 39 " + std::string(kMaxSourceLineBytes, '1') + "\n3 55 39 1\n";
+// NUL bytes and no line end after the type line.
+const std::string kNulSource = "BLH\n" + std::string(3 * kMaxSourceLineBytes, '\0');
+
 TEST_F(RunTransformationTest, BadLineStopsTheRunAndKeepsTheLinesBefore) {
-  struct Case { const char* source; ResultCode code; std::int32_t line; int linesWritten; };
+  struct Case { std::string source; ResultCode code; std::int32_t line; int linesWritten; };
   const Case cases[] = {
       {"BLH\n1 55 39 100\n2 55 39 100 7\n3 55 39 1\n", kUnreadableLine, 2, 1},
       {"BLH\n1 55 39 100\n2 55 39 100\n3 95 39 1\n", kValueOutOfRange, 3, 2},
       {"BLH\n1 55 nan 100\n", kUnreadableLine, 1, 0},
       {"BLH\n\n", kUnreadableLine, 1, 0},
       {"BLH\n1 55 39 100\n2 55 30 100\n", kOrdinateOutsideZone, 2, 1},
+      // over-long lines: refused, not read into memory
+      {kLongLineSource, kLineTooLong, 2, 1},
+      {kNulSource, kLineTooLong, 1, 0},
   };
   for (const auto& c : cases) {
-    WriteSource("points.in", c.source);
     RunRequest request = PlaneRequest();
     request.route.projection.Side(2)[10] = 7;  // fixed zone: 33° lies outside it
     RunResult result;
-    EXPECT_EQ(RunTransformation(request, counters_, headerWritten_, result), c.code) << c.source;
-    EXPECT_EQ(result.line, c.line) << c.source;
+    WriteSource("points.in", c.source);
+    const std::string shown = c.source.substr(0, 40);
+    EXPECT_EQ(RunTransformation(request, counters_, headerWritten_, result), c.code) << shown;
+    EXPECT_EQ(result.line, c.line) << shown;
     const std::string out = ReadFile("points.out");
     const auto body = out.substr(Utf8ToCp1251(kPlaneHeader).size());
-    EXPECT_EQ(std::count(body.begin(), body.end(), '\n'), c.linesWritten) << c.source;
+    EXPECT_EQ(std::count(body.begin(), body.end(), '\n'), c.linesWritten) << shown;
   }
 }
 
 // A progress report that answers false stops the run between two lines and
-// leaves no results file; the report after the last line can stop nothing.
-TEST_F(RunTransformationTest, StoppedRunLeavesNoResultsFile) {
+// writes no results file - an earlier one stays as it was; the report after
+// the last line can stop nothing.
+TEST_F(RunTransformationTest, StoppedRunWritesNoResultsFile) {
   struct Case {
     int points;
     int stopAtReport;  // 1 = the first report
@@ -158,6 +200,14 @@ TEST_F(RunTransformationTest, StoppedRunLeavesNoResultsFile) {
     EXPECT_EQ(reports, c.stopAtReport);
     EXPECT_EQ(lastLines, c.linesAtStop);
     EXPECT_EQ(fs::exists(Path("points.out")), code == kOk) << c.stopAtReport;
+    if (code == kOk) continue;
+    WriteSource("points.out", "earlier results\n");
+    reports = 0;
+    RunTransformation(PlaneRequest(), counters_, headerWritten_, result,
+                      [&](std::int64_t, std::uint64_t, std::uint64_t) { return ++reports < c.stopAtReport; });
+    EXPECT_EQ(ReadFile("points.out"), "earlier results\n");
+    EXPECT_EQ(StrayFiles({"points.in", "points.out"}), std::vector<std::string>{});
+    fs::remove(Path("points.out"));
   }
 }
 
@@ -198,6 +248,54 @@ TEST_F(RunTransformationTest, TypedPointsAppendUntilTheHeaderFlagIsCleared) {
   EXPECT_EQ(counters_.typedPointsWritten, 3);
   EXPECT_NEAR(result.coords[1], 7500000.0, 1e-6);
   EXPECT_TRUE(result.latitudeText.empty());
+}
+
+// The results take the results name only when the run has ended, and a
+// results file that cannot be written whole is no result: the earlier one
+// stays.
+TEST_F(RunTransformationTest, ResultsTakeTheirNameOnlyWhenWrittenWhole) {
+  std::string points = "BLH\n";
+  for (int i = 0; i < 2000; ++i) points += std::to_string(i) + " 55 39 100\n";
+  WriteSource("points.in", points);
+  WriteSource("points.out", "earlier results\n");
+  RunResult result;
+  ASSERT_EQ(RunTransformation(PlaneRequest(), counters_, headerWritten_, result), kOk);
+  EXPECT_GT(ReadFile("points.out").size(), 2000u * 40);
+  EXPECT_EQ(StrayFiles({"points.in", "points.out"}), std::vector<std::string>{});
+
+  WriteSource("points.out", "earlier results\n");
+  // A disk that fills up after a few kilobytes: the run must say so.
+  const auto run = [&] {
+    RunResult r;
+    return RunTransformation(PlaneRequest(), counters_, headerWritten_, r);
+  };
+  EXPECT_EXIT(ExitWithCodeOnAFullDisk(8192, run), ::testing::ExitedWithCode(0), "code");
+  EXPECT_EQ(ReadFile("points.out"), "earlier results\n");
+  EXPECT_EQ(StrayFiles({"points.in", "points.out"}), std::vector<std::string>{});
+}
+
+TEST_F(RunTransformationTest, TypedPointsOnAFullDiskAreAWriteError) {
+  RunRequest request = PlaneRequest();
+  request.sourceFile = kNoFile;
+  request.typedPoint = {55 * kRadiansPerDegree, 39 * kRadiansPerDegree, 100};
+  const std::string earlier(300, 'x');
+  WriteSource("points.out", earlier);
+  // The first point starts the file anew (a header and a line, some 220
+  // bytes), a later one is appended (47 bytes more): neither fits.
+  struct Case { std::int32_t written; rlim_t bytes; };
+  for (const auto [written, bytes] : {Case{0, 100}, Case{1, 320}}) {
+    const auto run = [&] {
+      RunCounters counters{written, written};
+      std::int16_t header = static_cast<std::int16_t>(written);
+      RunResult r;
+      return RunTransformation(request, counters, header, r);
+    };
+    EXPECT_EXIT(ExitWithCodeOnAFullDisk(bytes, run), ::testing::ExitedWithCode(0), "code") << written;
+  }
+  // The new file never replaced the earlier one; the append may have put
+  // what fitted at its end, as a failed append does.
+  EXPECT_EQ(ReadFile("points.out").substr(0, earlier.size()), earlier);
+  EXPECT_EQ(StrayFiles({"points.out"}), std::vector<std::string>{});
 }
 
 TEST_F(RunTransformationTest, ScreenModeWithoutResultsFileGivesAngleTexts) {

@@ -41,6 +41,18 @@ TEST(ParseSourceLine, LayoutsUnitsAndChecks) {
       {"2 55 30.5 37 60 9", CoordType::BLH, kDegMin, 0, kOk, 55 + 30.5 / 60, 38, 9},
       {"2 -0 15 10 0 1", CoordType::BLH, kDegMin, 0, kOk, -0.25, 10, 1},
       {"3 0.9 1.5 -20", CoordType::BLH, kRadians, 0, kOk, 0.9 * kDegreesPerRadian, 1.5 * kDegreesPerRadian, -20},
+      // the latitude's sign is its degrees word's own, never an exponent's "-"
+      {"1 5e-0 30 0 37 0 0 0", CoordType::BLH, kDegMinSec, 0, kOk, 5.5, 37, 0},
+      {"1 -0.0 30 0 37 0 0 0", CoordType::BLH, kDegMinSec, 0, kOk, -0.5, 37, 0},
+      {"1 -0e5 30 0 37 0 0 0", CoordType::BLH, kDegMinSec, 0, kOk, -0.5, 37, 0},
+      {"1 -0.4 30 0 37 0 0 0", CoordType::BLH, kDegMinSec, 0, kOk, -0.5, 37, 0},
+      {"2 5E-0 30 37 0 9", CoordType::BLH, kDegMin, 0, kOk, 5.5, 37, 9},
+      {"2 -0e0 30 37 0 9", CoordType::BLH, kDegMin, 0, kOk, -0.5, 37, 9},
+      // a longitude assembled to exactly 360
+      {"1 0 0 0 359 59 60 0", CoordType::BLH, kDegMinSec, 0, kOk, 0, 360, 0},
+      {"2 0 0 359 60 0", CoordType::BLH, kDegMin, 0, kOk, 0, 360, 0},
+      // metres as large as a double holds
+      {"1 1e306 2 3", CoordType::XYZ, kMetres, 0, kOk, 1e306, 2, 3},
       // wrong word counts and words that are not numbers
       {"5 55.5 37.25 150 1", CoordType::BLH, kDegrees, 0, kUnreadableLine, 0, 0, 0},
       {"5 55.5 37.25", CoordType::BLH, kDegrees, 0, kUnreadableLine, 0, 0, 0},
@@ -68,6 +80,16 @@ TEST(ParseSourceLine, LayoutsUnitsAndChecks) {
       {"5 45 360.0001 150", CoordType::BLH, kDegrees, 0, kValueOutOfRange, 0, 0, 0},
       {"3 1.6 1.5 -20", CoordType::BLH, kRadians, 0, kValueOutOfRange, 0, 0, 0},
       {"1e12 1 2 3", CoordType::XYZ, kMetres, 0, kValueOutOfRange, 0, 0, 0},
+      // longitudes beyond the circle once minutes and seconds are added
+      {"1 55 0 0 360 30 0 0", CoordType::BLH, kDegMinSec, 0, kValueOutOfRange, 0, 0, 0},
+      {"1 55 0 0 360 0 0.5 0", CoordType::BLH, kDegMinSec, 0, kValueOutOfRange, 0, 0, 0},
+      {"2 55 0 360 30 9", CoordType::BLH, kDegMin, 0, kValueOutOfRange, 0, 0, 0},
+      // kilometres that overflow the doubles once turned into metres
+      {"1 1e306 2 3", CoordType::XYZ, kKilometres, 0, kValueOutOfRange, 0, 0, 0},
+      {"1 2 -1e306 3", CoordType::xyH, kKilometres, 0, kValueOutOfRange, 0, 0, 0},
+      {"1 2 3 1e306", CoordType::XYZ, kKilometres, 0, kValueOutOfRange, 0, 0, 0},
+      {"5 55.5 37.25 1e306", CoordType::BLH, kDegrees, kKilometres, kValueOutOfRange, 0, 0, 0},
+      {"1 55 0 0 37 0 0 -1e306", CoordType::BLH, kDegMinSec, kKilometres, kValueOutOfRange, 0, 0, 0},
   };
   for (const auto& c : cases) {
     Coords out{-1, -1, -1};

@@ -26,6 +26,13 @@ TEST(ParseAngleTest, ReadsDegreesMinutesAndSeconds) {
       {"+5 59.999", 5 + 59.999 / 60},
       {"0 0 59.9999", 59.9999 / 3600},
       {"-0.000001", -0.000001},
+      // the sign is the degrees' own, never the "-" of an exponent
+      {"5e-0 30", 5.5},
+      {"5E-0 30 0", 5.5},
+      {"-0.0 30", -0.5},
+      {"-0e5 30 0", -0.5},
+      {"+0 30", 0.5},
+      {"-5e-1 30", -1.0},
   };
   for (const NumericLocale& locale : {kDotLocale, kCommaLocale}) {
     for (const ParseCase& c : cases) EXPECT_DOUBLE_EQ(ParseAngle(c.text, locale), c.degrees) << c.text;

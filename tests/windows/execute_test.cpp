@@ -398,7 +398,7 @@ TEST_F(ExecuteCatalogueTest, BasesThatNoLineLinksAreRefused) {
   EXPECT_EQ(state.settings.SourceSystemName, OnWgs84().name);  // the settings stay for another choice
 }
 
-TEST_F(ExecuteFileTest, StoppedRunRemovesTheResultsFileSaysSoAndKeepsTheSettings) {
+TEST_F(ExecuteFileTest, StoppedRunLeavesTheResultsFileAsItWasSaysSoAndKeepsTheSettings) {
   int ends = 0;
   window.SetRunProgress([](std::int64_t, std::uint64_t, std::uint64_t) { return false; }, [&ends] { ++ends; });
   StartGeodetic();
@@ -409,8 +409,8 @@ TEST_F(ExecuteFileTest, StoppedRunRemovesTheResultsFileSaysSoAndKeepsTheSettings
   ChooseFiles(source, results);
   Run();
   ASSERT_EQ(platform.Messages().size(), 1u);
-  EXPECT_EQ(platform.Messages()[0].text, "Преобразование прервано.\r\nНеполный файл результатов\r\n" + results +
-                                             "\r\nудален.");
+  EXPECT_EQ(platform.Messages()[0].text,
+            "Преобразование прервано.\r\nФайл результатов\r\n" + results + "\r\nне изменен.");
   EXPECT_EQ(platform.Messages()[0].icon, MessageIcon::kInformation);
   EXPECT_FALSE(std::filesystem::exists(results));
   EXPECT_EQ(ends, 1);

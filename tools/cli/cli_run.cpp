@@ -1,11 +1,12 @@
 #include "cli_run.h"
 
-#include <fstream>
+#include <optional>
 
 #include "state/result_messages.h"
 #include "text/numeric.h"
 #include "engine/grid_file.h"
 #include "engine/run_transformation.h"
+#include "engine/source_file_reader.h"
 #include "progress_bar.h"
 #include "refdata/reference_file.h"
 #include "refdata/reference_messages.h"
@@ -100,17 +101,14 @@ std::optional<Failure> Projection(const CliOptions& o, ProjectionParams& p) {
 
 // The first line of the source file must name the source type exactly.
 std::optional<Failure> CheckTypeLine(const CliOptions& o) {
-  std::ifstream in(o.input, std::ios::binary);
-  if (!in) {
+  const std::optional<std::string> line = ReadSourceTypeLine(o.input);
+  if (!line) {
     RunContext c;
     c.fileMode = true;
     c.sourceFile = o.input;
     return Failure{RunResultMessage(kSourceFileNotOpened, c), ExitStatusOf(kSourceFileNotOpened)};
   }
-  std::string line;
-  std::getline(in, line);
-  if (!line.empty() && line.back() == '\r') line.pop_back();
-  if (line != CoordTypeName(o.from.type)) return Failure{SourceTypeMismatchQuestion(), kExitUsage};
+  if (*line != CoordTypeName(o.from.type)) return Failure{SourceTypeMismatchQuestion(), kExitUsage};
   return std::nullopt;
 }
 

@@ -1,0 +1,53 @@
+#pragma once
+// Writing a results file so that a run killed midway, or a disk that fills
+// up, never leaves a truncated file under the results name and never
+// destroys the results file of an earlier run.
+//
+// A file run writes into a temporary file beside the results file (same
+// folder, so that the final rename stays on one file system) and renames it
+// over the results name when the run is done. Lines are UTF-8 here and
+// written in Windows-1251 with CR LF ends.
+
+#include <cstdio>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace vexilor {
+
+class ResultsWriter {
+ public:
+  ResultsWriter() = default;
+  ResultsWriter(const ResultsWriter&) = delete;
+  ResultsWriter& operator=(const ResultsWriter&) = delete;
+  // A file neither committed nor discarded is discarded.
+  ~ResultsWriter();
+
+  // Creates the temporary file beside `resultsPath`. False when it cannot be
+  // created (a missing or read-only folder).
+  bool Create(const std::filesystem::path& resultsPath);
+
+  // A failed write is remembered and reported by Commit.
+  void WriteLine(const std::string& line);
+
+  // Flushes and closes the temporary file and renames it over the results
+  // name. False when any write, the close or the rename failed; the
+  // temporary file is then removed and the results name keeps what it held.
+  bool Commit();
+
+  // Closes and removes the temporary file; the results name keeps what it
+  // held.
+  void Discard();
+
+ private:
+  std::FILE* file_ = nullptr;
+  std::filesystem::path temporary_, target_;
+  bool failed_ = false;
+};
+
+// Appends `lines` to the results file at `path` (created when missing), as
+// typed points are added one by one to the file the first of them started.
+// False when the file cannot be opened or a write fails.
+bool AppendResultLines(const std::filesystem::path& path, const std::vector<std::string>& lines);
+
+}  // namespace vexilor
