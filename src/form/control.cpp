@@ -14,8 +14,10 @@ constexpr int kEnter = 13;
 constexpr int kDeleteCode = 127;
 constexpr std::string_view kLineBreak = "\r\n";
 
+bool IsDrawing(ControlKind kind) { return kind == ControlKind::kLine || kind == ControlKind::kShape; }
+
 bool TakesFocus(ControlKind kind) {
-  return kind != ControlKind::kFrame && kind != ControlKind::kLabel && kind != ControlKind::kMenu;
+  return kind != ControlKind::kFrame && kind != ControlKind::kLabel && kind != ControlKind::kMenu && !IsDrawing(kind);
 }
 
 bool IsListKind(ControlKind kind) { return kind == ControlKind::kList || kind == ControlKind::kCombo; }
@@ -74,6 +76,14 @@ std::string Control::SelectedText() const {
 }
 
 bool Control::HasFocus() const { return owner_->Focused() == this; }
+
+int Control::TabIndex() const {
+  const std::vector<Control*>& order = owner_->TabOrder();
+  const auto found = std::find(order.begin(), order.end(), this);
+  return found == order.end() ? -1 : static_cast<int>(found - order.begin());
+}
+
+void Control::SetTabIndex(int index) { owner_->MoveInTabOrder(*this, index); }
 
 Control& Control::OnClick(Handler handler) {
   onClick_ = std::move(handler);
@@ -168,7 +178,7 @@ bool Control::SetFocus() {
 }
 
 bool Control::Click() {
-  if (!Reachable()) return false;
+  if (!Reachable() || IsDrawing(kind_)) return false;
   if (TakesFocus(kind_)) SetFocus();
   switch (kind_) {
     case ControlKind::kCheck:
@@ -187,7 +197,7 @@ bool Control::Click() {
 }
 
 bool Control::DoubleClick() {
-  if (!Reachable()) return false;
+  if (!Reachable() || IsDrawing(kind_)) return false;
   if (TakesFocus(kind_)) SetFocus();
   RunGuarded(running_[kDblClick], onDblClick_);
   return true;

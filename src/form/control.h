@@ -36,7 +36,11 @@ namespace vexilor {
 class Control;
 class Form;
 
-enum class ControlKind { kButton, kTextBox, kCombo, kList, kOption, kCheck, kFrame, kLabel, kMenu };
+// kLine and kShape are drawn only (a sketch in a window): a line runs from
+// the top-left to the bottom-right corner of its position (zero width: a
+// vertical line, zero height: a horizontal one); a shape is the outline of
+// its rectangle. Neither takes the focus nor answers a gesture.
+enum class ControlKind { kButton, kTextBox, kCombo, kList, kOption, kCheck, kFrame, kLabel, kMenu, kLine, kShape };
 
 // Index of a control that is not an element of a control array.
 inline constexpr int kNoIndex = -1;
@@ -113,6 +117,8 @@ class Control {
   bool FixedPitch() const { return fixedPitch_; }
   bool MultiLine() const { return multiLine_; }
   bool HasFocus() const;
+  // Place in the form's tab order, from 0 (see Form::TabOrder); -1 for a menu.
+  int TabIndex() const;
 
   // --- Handlers (named after the window logic's `txtX_Change` etc.) ---
   Control& OnClick(Handler handler);
@@ -149,6 +155,10 @@ class Control {
   void SetMaxLength(int maxLength) { maxLength_ = maxLength < 0 ? 0 : maxLength; }
   void Move(const TwipsRect& position) { position_ = position; }
   void SetBold(bool bold) { bold_ = bold; }
+  // Moves the control to place `index` of the form's tab order, the others
+  // keeping their order around it, as a classic toolkit renumbers them. An
+  // index past the end puts it last. Runs nothing; a menu has no place.
+  void SetTabIndex(int index);
   // Moves the focus here (LostFocus of the old control, then GotFocus here).
   // Refused (false) for frames, labels and menus and for a control the user
   // could not reach. A LostFocus handler that moves the focus elsewhere wins.

@@ -10,7 +10,9 @@ Form::Form(std::string name, std::string caption) : name_(std::move(name)), capt
 
 Control& Form::Add(ControlSpec spec) {
   controls_.push_back(std::unique_ptr<Control>(new Control(*this, std::move(spec))));
-  return *controls_.back();
+  Control& control = *controls_.back();
+  if (control.Kind() != ControlKind::kMenu) tabOrder_.push_back(&control);
+  return control;
 }
 
 Control* Form::Find(std::string_view name, int index) const {
@@ -74,6 +76,26 @@ bool Form::PressEnter() {
 }
 
 bool Form::PressEscape() { return cancelButton_ != nullptr && cancelButton_->Click(); }
+
+bool Form::PressTab(bool backwards) {
+  const auto count = static_cast<int>(tabOrder_.size());
+  const auto current = std::find(tabOrder_.begin(), tabOrder_.end(), focused_);
+  int at = current == tabOrder_.end() ? (backwards ? count : -1) : static_cast<int>(current - tabOrder_.begin());
+  for (int step = 0; step < count; ++step) {
+    at = (at + (backwards ? count - 1 : 1)) % count;
+    Control& next = *tabOrder_[static_cast<std::size_t>(at)];
+    if (&next != focused_ && next.SetFocus()) return true;
+  }
+  return false;
+}
+
+void Form::MoveInTabOrder(Control& control, int index) {
+  const auto current = std::find(tabOrder_.begin(), tabOrder_.end(), &control);
+  if (current == tabOrder_.end()) return;
+  tabOrder_.erase(current);
+  const auto place = static_cast<std::size_t>(std::clamp(index, 0, static_cast<int>(tabOrder_.size())));
+  tabOrder_.insert(tabOrder_.begin() + static_cast<std::ptrdiff_t>(place), &control);
+}
 
 void Form::Activate() { RunGuarded(activating_, onActivate_); }
 

@@ -46,6 +46,10 @@ class Form {
   std::size_t ControlCount() const { return controls_.size(); }
   Control& ControlAt(std::size_t position) const { return *controls_[position]; }
 
+  // Every control but the menus, in tab order: the order in which they were
+  // added until SetTabIndex changes it.
+  const std::vector<Control*>& TabOrder() const { return tabOrder_; }
+
   const std::string& Name() const { return name_; }
   const std::string& Caption() const { return caption_; }
   void SetCaption(std::string caption) { caption_ = std::move(caption); }
@@ -75,6 +79,11 @@ class Form {
   void Load();
   void Hide() { visible_ = false; }
 
+  // User action: the Tab key (Shift+Tab when `backwards`) moves the focus to
+  // the next control in tab order, round the end, that the user could focus.
+  // False when there is none.
+  bool PressTab(bool backwards = false);
+
   // User action: the window's close box. QueryUnload, then Unload, each able
   // to cancel; then the form hides. False when cancelled.
   bool RequestClose();
@@ -93,11 +102,13 @@ class Form {
   void Activate();
   void MoveFocus(Control* target);
   void ClearOtherOptions(const Control& chosen);
+  void MoveInTabOrder(Control& control, int index);
 
   std::string name_;
   std::string caption_;
   TwipsRect position_{};
   std::vector<std::unique_ptr<Control>> controls_;
+  std::vector<Control*> tabOrder_;
   bool visible_ = false;
   bool loaded_ = false;
   bool modal_ = false;

@@ -22,6 +22,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "qt/drawn_control.h"
 #include "qt/qt_text.h"
 #include "qt/twips.h"
 #include "qt/window_memory.h"
@@ -211,6 +212,10 @@ QWidget* FormWindow::CreateWidget(Control& control, QWidget* parent) {
     }
     case ControlKind::kFrame:
       return new QGroupBox(parent);
+    case ControlKind::kLine:
+      return new DrawnControl(DrawnControl::Figure::kLine, parent);
+    case ControlKind::kShape:
+      return new DrawnControl(DrawnControl::Figure::kRectangle, parent);
     case ControlKind::kLabel:
     case ControlKind::kMenu:
       break;
@@ -279,6 +284,7 @@ void FormWindow::Refresh() {
   refreshing_ = true;
   RefreshWindow();
   for (const Binding& binding : bindings_) RefreshControl(binding);
+  RefreshTabOrder();
   if (form_.Visible() != isVisible()) setVisible(form_.Visible());
   RefreshFocus();
   refreshing_ = wasRefreshing;
@@ -442,12 +448,16 @@ void FormWindow::RefreshGeometry(const Control& control, QWidget* widget) {
   if (parent == nullptr || parent->layout() != nullptr) return;  // a view's layout places it
   const TwipsRect& position = control.Position();
   const double dpi = DotsPerInch();
+  const bool drawn = control.Kind() == ControlKind::kLine || control.Kind() == ControlKind::kShape;
   QSize size = position.width > 0 && position.height > 0
                    ? QSize(TwipsToPixels(position.width, dpi), TwipsToPixels(position.height, dpi))
                    : widget->sizeHint();
   // Twips were drawn for another font: a caption measured in the real one
   // takes the room it needs.
-  if (qobject_cast<const QAbstractButton*>(widget) != nullptr) {
+  if (drawn) {
+    // A drawn line of no width or height is still one pixel wide.
+    size = QSize(std::max(1, TwipsToPixels(position.width, dpi)), std::max(1, TwipsToPixels(position.height, dpi)));
+  } else if (qobject_cast<const QAbstractButton*>(widget) != nullptr) {
     size = size.expandedTo(widget->sizeHint());
   } else if (qobject_cast<const QComboBox*>(widget) != nullptr) {
     size.setHeight(std::max(size.height(), widget->sizeHint().height()));
@@ -471,6 +481,18 @@ void FormWindow::RefreshFont(const Control& control, QWidget* widget) {
   }
   font.setBold(control.Bold());
   if (widget->font() != font) widget->setFont(font);
+}
+
+void FormWindow::RefreshTabOrder() {
+  std::vector<QWidget*> order;
+  for (const Control* control : form_.TabOrder()) {
+    const Binding* binding = Find(*control);
+    if (binding != nullptr && binding->widget != nullptr && binding->widget->focusPolicy() != Qt::NoFocus)
+      order.push_back(binding->widget);
+  }
+  if (order == appliedTabOrder_) return;
+  for (std::size_t k = 1; k < order.size(); ++k) QWidget::setTabOrder(order[k - 1], order[k]);
+  appliedTabOrder_ = std::move(order);
 }
 
 void FormWindow::RefreshFocus() {

@@ -3,9 +3,11 @@
 //
 // It creates a widget for every control (QPushButton, QLineEdit or, for a
 // multi-line box, QPlainTextEdit, QComboBox, QListWidget, QRadioButton,
-// QCheckBox, QGroupBox, QLabel; menus become QMenuBar entries: a menu with
-// items is a QMenu, an item is a QAction). A control sits in the widget of
-// its container frame, or in the client area under the menu bar.
+// QCheckBox, QGroupBox, QLabel, a DrawnControl for a line or a shape; menus
+// become QMenuBar entries: a menu with items is a QMenu, an item is a
+// QAction). A control sits in the widget of its container frame, or in the
+// client area under the menu bar. The focus chain (Tab) follows the form's
+// tab order.
 //
 // Layout: by default every widget is placed at its model position, twips
 // scaled to pixels at the screen's logical resolution (a control of width 0
@@ -107,6 +109,8 @@ class FormWindow : public QWidget {
   void RefreshItems(const Control& control, QWidget* widget);
   void RefreshGeometry(const Control& control, QWidget* widget);
   void RefreshFont(const Control& control, QWidget* widget);
+  // The focus chain of the widgets follows the form's tab order.
+  void RefreshTabOrder();
   void RefreshFocus();
   bool CoveredByVisible(const Control& control) const;
   // Where the frame goes when the window shows: remembered, placed by the
@@ -131,6 +135,7 @@ class FormWindow : public QWidget {
   bool shownBefore_ = false;
   WindowMemory* memory_ = nullptr;
   std::vector<std::pair<const Control*, const Control*>> covers_;  // upper, lower
+  std::vector<QWidget*> appliedTabOrder_;
 };
 
 // Lays out the widgets of a form's window; given to QtPlatform::Bind.
