@@ -12,7 +12,8 @@ ProgramWindows::ProgramWindows(QtPlatform& platform, std::string programFolder)
       catalogue_(state_, platform, main_),
       newSystem_(state_, platform, catalogue_),
       projection_(state_, platform, main_),
-      localLink_(state_, platform, main_) {
+      localLink_(state_, platform, main_),
+      service_(platform, main_) {
   InstallRussianTranslation();
   state_.programFolder = std::move(programFolder);
   main_.SetCatalogueLoader(National);
@@ -20,6 +21,7 @@ ProgramWindows::ProgramWindows(QtPlatform& platform, std::string programFolder)
   catalogue_.SetNewSystemWindow(newSystem_);
   main_.SetProjectionWindow(projection_);
   main_.SetLocalLinkDialog(localLink_);
+  main_.SetServiceWindow(service_);
   main_.SetRunProgress(
       [this](std::int64_t lines, std::uint64_t done, std::uint64_t total) {
         return progress_.Update(lines, done, total);

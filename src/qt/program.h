@@ -14,6 +14,7 @@
 #include "windows/projection_window.h"
 #include "windows/catalogue_window.h"
 #include "windows/local_link_dialog.h"
+#include "windows/service_window.h"
 #include "windows/new_system_window.h"
 
 namespace vexilor {
@@ -32,6 +33,7 @@ class ProgramWindows {
   FrmNewSys& NewSystem() { return newSystem_; }
   FrmProection& Projection() { return projection_; }
   FrmDlg& LocalLink() { return localLink_; }
+  FrmService& Service() { return service_; }
   RunProgressDialog& Progress() { return progress_; }
 
  private:
@@ -42,6 +44,7 @@ class ProgramWindows {
   FrmNewSys newSystem_;
   FrmProection projection_;
   FrmDlg localLink_;
+  FrmService service_;
   RunProgressDialog progress_;
 };
 

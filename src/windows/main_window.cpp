@@ -250,8 +250,6 @@ void FrmSettinngs::EnterWorkingFolder() const {
   std::filesystem::current_path(state_.settings.CurPath, ignored);
 }
 
-void FrmSettinngs::Notice(const std::string& text) { Say(platform_, text, MessageIcon::kInformation); }
-
 // --- Systems and types ---
 
 void FrmSettinngs::ChooseSystem(int side) {
@@ -583,12 +581,9 @@ void FrmSettinngs::cmdOK_Click() { Execute(*this); }
 
 void FrmSettinngs::cmdNewSet_Click() { ResetSettings(*this); }
 
+// The service window disables its Execute buttons whenever it is activated.
 void FrmSettinngs::mnuServis_Click() {
-  if (service_ != nullptr) {
-    platform_.ShowModal(*service_);
-  } else {
-    Notice("Окно сервисных функций будет доступно в следующей версии.");
-  }
+  if (service_ != nullptr) platform_.ShowModal(*service_);
 }
 
 }  // namespace vexilor

@@ -48,9 +48,9 @@ class FrmSettinngs : public Form, public MainWindowHooks {
 
   FrmSettinngs(AppState& state, Platform& platform);
 
-  // Windows shown from this one. Until the catalogue or the projection
-  // windows are set their buttons do nothing beyond the settings; until the
-  // service window is set its menu shows a notice.
+  // Windows shown from this one. Until the catalogue, the projection or the
+  // service windows are set their buttons and menu do nothing beyond the
+  // settings.
   void SetCatalogueWindow(Form& form) { catalogue_ = &form; }
   void SetProjectionWindow(FrmProection& form) { projection_ = &form; }
   void SetLocalLinkDialog(FrmDlg& form) { localLink_ = &form; }
@@ -210,7 +210,6 @@ class FrmSettinngs : public Form, public MainWindowHooks {
   void SetProjection(ProjectionSide side);
   void PresetProjection(int side);
   void HeightTypeChosen(std::int16_t typeH);
-  void Notice(const std::string& text);
 
   AppState& state_;
   Platform& platform_;

@@ -180,10 +180,14 @@ TEST_F(FrmSettinngsTest, ProjectionButtonsOpenTheDialogOrTheLocalLinkStep) {
   EXPECT_EQ(platform.Messages().size(), 1u);  // the file question only
 }
 
-TEST_F(FrmSettinngsTest, ServiceShowsANoticeAndHelpOpensTheGuide) {
+TEST_F(FrmSettinngsTest, ServiceOpensItsWindowModallyAndHelpOpensTheGuide) {
   Start();
+  Form service{"frmService"};
+  window.SetServiceWindow(service);
+  platform.ExpectModal(service, [](Form& shown) { shown.Hide(); });
   ASSERT_TRUE(window.mnuServis.Click());
-  ASSERT_EQ(platform.Messages().size(), 1u);
+  EXPECT_EQ(platform.ModalForms(), std::vector<const Form*>{&service});
+  EXPECT_TRUE(platform.Messages().empty());
   ASSERT_TRUE(window.mnuHelp.Click());
   EXPECT_EQ(platform.HelpFiles(), std::vector<std::string>{state.programFolder + "/vexilor.hlp"});
   ASSERT_TRUE(window.cmdCancel.Click());

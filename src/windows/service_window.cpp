@@ -1,0 +1,361 @@
+#include "windows/service_window.h"
+
+#include <climits>
+#include <optional>
+
+#include "service/angle_conversion.h"
+#include "service/english_length.h"
+#include "service/sheet_corners.h"
+#include "service/sheet_nomenclature.h"
+#include "service/sheet_point.h"
+#include "text/angle_text.h"
+#include "text/key_filter.h"
+#include "text/text_edit.h"
+#include "windows/service_window_layout.h"
+
+namespace vexilor {
+namespace {
+
+using namespace service_layout;
+
+// The window opens this far below the main window's top edge, twips.
+constexpr int kBelowMainWindow = 640;
+
+constexpr std::array<std::int32_t, 6> kScales{1000000, 500000, 200000, 100000, 50000, 25000};
+constexpr int kFirstFrameScale = 6;  // optScale(6..11) belong to the frame panel
+
+// The scale buttons' reminder that the sheet tools work in СК-42.
+constexpr std::string_view kNomenclatureWarning =
+    "Внимание! При определении номенклатуры полагается,\r\nчто координаты точки задаются в СК-42.";
+constexpr std::string_view kFrameWarning =
+    "Внимание! Определение координат рамки номенклатурного\r\nлиста выполняется в СК-42.";
+
+constexpr std::string_view kDmsTip = "Градусы, минуты и секунды должны разделяться пробелами";
+constexpr std::string_view kDegreesSourceTip = "Значния градусов, минут и секунд должны разделяться пробелами";
+constexpr std::string_view kGradsSourceTip = "Значния град, сантиград и сантисантиград должны разделяться пробелами";
+
+// The tool tip of an English length box for combination `index`: the source
+// box of panel 4 asks for blanks, the result box of panel 5 has them.
+std::string LengthTip(int index, bool source) {
+  const std::string_view tail = source ? "должны разделяться пробелами" : "разделены пробелами";
+  switch (index) {
+    case 0: return "Значния ярдов, футов и дюймов " + std::string(tail);
+    case 1: return "Значния ярдов и футов " + std::string(tail);
+    case 3: return "Значния футов и дюймов " + std::string(tail);
+    default: return "";
+  }
+}
+
+// An edge of a sheet in degrees and minutes, as the edge boxes show it.
+std::string EdgeText(double degrees) { return std::string(TrimBlanks(FormatAngle(degrees, 2, 2, kAngleWithSymbols))); }
+
+bool IsAnglePanel(int panel) {
+  return panel == FrmService::kDegreesToGradsPanel || panel == FrmService::kGradsToDegreesPanel;
+}
+
+}  // namespace
+
+int FrmService::ShownPanel() const {
+  for (int panel = 0; panel < kPanels; ++panel) {
+    if (fraExecute(panel).Visible()) return panel;
+  }
+  return -1;
+}
+
+// --- Loading and activation ---
+
+void FrmService::Form_Load() {
+  const TwipsRect main = mainWindow_.WindowPosition();
+  Move({main.left, main.top + kBelowMainWindow, Position().width, Position().height});
+}
+
+void FrmService::Form_Activate() {
+  for (int k = 0; k < kExecuteButtons; ++k) cmdOK(k).SetEnabled(false);
+}
+
+// --- Opening a panel ---
+
+void FrmService::OpenPanel(int panel) {
+  ShowPanel(-1);
+  platform_.DoEvents();
+  ShowPanel(panel);
+  EmptyPanel(panel);
+  const PanelBoxes boxes = BoxesOf(panel);
+  if (boxes.units >= 0) cboRazmAngle(boxes.units).SetListIndex(0);
+  if (panel == kDegreesToGradsPanel) txtAngle(boxes.source).SetToolTip(std::string(kDegreesSourceTip));
+  if (panel == kGradsToDegreesPanel) txtAngle(boxes.source).SetToolTip(std::string(kGradsSourceTip));
+  SetPanelTabOrder(panel);
+  if (panel == kNomenclaturePanel || panel == kFramePanel) {
+    Control& firstScale = optScale(panel == kNomenclaturePanel ? 0 : kFirstFrameScale);
+    firstScale.SetChecked(true);
+    firstScale.SetFocus();
+    if (!WarnSk42(panel)) {
+      ShowPanel(-1);
+      Hide();
+      EmptyPanel(panel);
+    }
+  } else {
+    (panel == kEnglishToMetricPanel ? cboRazmAngle(boxes.units) : txtAngle(boxes.source)).SetFocus();
+  }
+}
+
+// Shows `panel` (-1: none) with its Execute button, disabled, and fits the
+// window and the buttons under it.
+void FrmService::ShowPanel(int panel) {
+  for (int p = 0; p < kPanels; ++p) fraExecute(p).SetVisible(p == panel);
+  for (int k = 0; k < kExecuteButtons; ++k) cmdOK(k).SetVisible(false);
+  const int top = ButtonRowTop(panel);
+  for (int k = 0; k < kExecuteButtons; ++k) cmdOK(k).Move({kExecuteLeft, top, kButtonWidth, kButtonHeight});
+  cmdClose.Move({kCloseLeft, top, kButtonWidth, kButtonHeight});
+  const TwipsRect& at = Position();
+  Move({at.left, at.top, kFormWidth, top + kButtonHeight + kMargin});
+  if (panel < 0) return;
+  Control& execute = cmdOK(BoxesOf(panel).execute);
+  execute.SetVisible(true);
+  execute.SetEnabled(false);
+  SetDefaultButton(execute);  // Enter runs the tool shown once it may run
+}
+
+void FrmService::SetPanelTabOrder(int panel) {
+  const PanelBoxes boxes = BoxesOf(panel);
+  Control& execute = cmdOK(boxes.execute);
+  std::vector<Control*> first;
+  std::vector<Control*> last;
+  switch (panel) {
+    case kNomenclaturePanel:
+      first = {&txtCoord(0), &txtCoord(1)};
+      last = {&execute, &cmdClose};
+      break;
+    case kFramePanel:
+      first = {&txtNom1()};
+      last = {&execute, &cmdClose};
+      break;
+    case kEnglishToMetricPanel:
+      first = {&cboRazmAngle(boxes.units), &txtAngle(boxes.source), &execute, &cmdClose};
+      break;
+    default:
+      first = {&txtAngle(boxes.source), &cboRazmAngle(boxes.units), &execute, &cmdClose};
+      break;
+  }
+  for (std::size_t k = 0; k < first.size(); ++k) first[k]->SetTabIndex(static_cast<int>(k));
+  for (Control* control : last) control->SetTabIndex(INT_MAX);
+}
+
+// Asks to remember that the sheet tools work in СК-42; false on Cancel.
+bool FrmService::WarnSk42(int panel) {
+  const bool nomenclature = panel == kNomenclaturePanel;
+  if (nomenclature) {
+    for (Control* box : {txtNom_, txtNom1_}) box->SetText("");
+    for (int k = 0; k < kCoordBoxes; ++k) txtCoord(k).SetText("");
+  } else {
+    txtRmkXY().SetText("");
+  }
+  const MessageAnswer answer = platform_.ShowMessage(
+      {.text = std::string(nomenclature ? kNomenclatureWarning : kFrameWarning),
+       .title = std::string(nomenclature ? kNomenclatureTitle : kFrameTitle),
+       .buttons = MessageButtons::kOkCancel,
+       .icon = MessageIcon::kNone});
+  return answer == MessageAnswer::kOkPressed;
+}
+
+void FrmService::EmptyPanel(int panel) {
+  switch (panel) {
+    case kNomenclaturePanel:
+      for (Control* box : {&txtCoord(0), &txtCoord(1), txtNom_}) box->SetText("");
+      return;
+    case kFramePanel:
+      txtNom1().SetText("");
+      for (int k = 2; k < kCoordBoxes; ++k) txtCoord(k).SetText("");
+      txtRmkXY().SetText("");
+      return;
+    default:
+      txtAngle(BoxesOf(panel).source).SetText("");
+      txtAngle(BoxesOf(panel).output).SetText("");
+  }
+}
+
+// --- Enabling Execute, the option buttons and the lists ---
+
+void FrmService::txtCoord_Change(int index) {
+  if (index > 1) return;
+  txtNom().SetText("");
+  cmdOK(0).SetEnabled(!txtCoord(0).Text().empty() && !txtCoord(1).Text().empty());
+}
+
+void FrmService::txtNom1_Change() {
+  // The edges of another name would be stale.
+  for (int k = 2; k < kCoordBoxes; ++k) txtCoord(k).SetText("");
+  txtRmkXY().SetText("");
+  cmdOK(1).SetEnabled(!txtNom1().Text().empty());
+}
+
+void FrmService::txtAngle_Change(int index) {
+  for (int panel = kDegreesToGradsPanel; panel < kPanels; ++panel) {
+    const PanelBoxes boxes = BoxesOf(panel);
+    if (boxes.source != index) continue;
+    txtAngle(boxes.output).SetText("");
+    cmdOK(boxes.execute).SetEnabled(!txtAngle(index).Text().empty());
+  }
+}
+
+void FrmService::optCoord_Click(int index) {
+  switch (index) {
+    case 0:
+      lblCoord(0).SetText("Широта  B,\u00B0...'...\"");
+      lblCoord(1).SetText("Долгота L,\u00B0...'...\"");
+      break;
+    case 1:
+      lblCoord(0).SetText("Абсцисса x, м");
+      lblCoord(1).SetText("Ордината y, м");
+      break;
+    default: {
+      // The corner block and its sketch stand where the edge boxes are.
+      const bool corners = index == 3;
+      for (Control* c : {txtRmkXY_, shpRamka_, linAxis_[0], linAxis_[1], lblX_, lblY_, lblName_})
+        c->SetVisible(corners);
+      for (int k = 2; k < kCoordBoxes; ++k) {
+        lblCoord(k).SetVisible(!corners);
+        txtCoord(k).SetVisible(!corners);
+      }
+    }
+  }
+  UpdateCoordTips();
+}
+
+void FrmService::UpdateCoordTips() {
+  const std::string tip = optCoord(0).Checked() ? std::string(kDmsTip) : "";
+  for (int k = 0; k < 2; ++k) txtCoord(k).SetToolTip(tip);
+}
+
+void FrmService::optScale_Click(int index) {
+  if (index < kFirstFrameScale) {
+    txtNom().SetText("");
+    return;
+  }
+  txtRmkXY().SetText("");
+  for (int k = 2; k < kCoordBoxes; ++k) txtCoord(k).SetText("");
+}
+
+void FrmService::cboRazmAngle_Click(int /*index*/) {
+  for (int panel = kDegreesToGradsPanel; panel < kPanels; ++panel) txtAngle(BoxesOf(panel).output).SetText("");
+  txtAngle(BoxesOf(kEnglishToMetricPanel).source).SetText("");
+  txtAngle(BoxesOf(kEnglishToMetricPanel).source)
+      .SetToolTip(LengthTip(cboRazmAngle(BoxesOf(kEnglishToMetricPanel).units).ListIndex(), true));
+  txtAngle(BoxesOf(kMetricToEnglishPanel).output)
+      .SetToolTip(LengthTip(cboRazmAngle(BoxesOf(kMetricToEnglishPanel).units).ListIndex(), false));
+}
+
+// --- Focus and keys ---
+
+void FrmService::SelectAllOf(Control& box) {
+  if (!box.Text().empty()) box.SelectAll();
+}
+
+void FrmService::txtAngle_KeyPress(int& key) { key = FilterNumericKey(key, platform_.Beeper()); }
+
+void FrmService::txtCoord_KeyPress(int& key) { key = FilterNumericKey(key, platform_.Beeper()); }
+
+// --- Execute and close ---
+
+void FrmService::cmdOK_Click(int index) {
+  for (int panel = 0; panel < kPanels; ++panel) {
+    if (BoxesOf(panel).execute != index) continue;
+    if (panel == kNomenclaturePanel) {
+      RunNomenclature();
+    } else if (panel == kFramePanel) {
+      RunFrame();
+    } else {
+      RunConversion(panel);
+    }
+  }
+}
+
+void FrmService::RunNomenclature() {
+  const SheetPoint point = optCoord(0).Checked() ? ReadGeodeticPoint(txtCoord(0).Text(), txtCoord(1).Text())
+                                                 : ReadPlanePoint(txtCoord(0).Text(), txtCoord(1).Text());
+  if (point.refused != PointField::kNone) {
+    txtNom().SetText("");
+    Say(point.message, kNomenclatureTitle);
+    txtCoord(point.refused == PointField::kFirst ? 0 : 1).SetFocus();
+    return;
+  }
+  const SheetNomenclature sheet = ComputeSheetNomenclature(SelectedScale(0), point.geo.b, point.geo.l);
+  txtNom().SetText(sheet.name);
+  if (sheet.code == NomenclatureCode::kSuccess) return;
+  Say(sheet.message, kNomenclatureTitle);
+  txtCoord(sheet.code == NomenclatureCode::kLongitudeOutOfRange ? 1 : 0).SetFocus();
+}
+
+void FrmService::RunFrame() {
+  const SheetFrameResult result = ComputeSheetFrame(SelectedScale(kFirstFrameScale), txtNom1().Text());
+  if (result.code != FrameCode::kSuccess) {
+    Say(result.message, kFrameTitle);
+    // Nothing of an earlier sheet stays on show.
+    for (int k = 2; k < kCoordBoxes; ++k) txtCoord(k).SetText("");
+    txtRmkXY().SetText("");
+    txtNom1().SetFocus();
+    return;
+  }
+  ShowFrame(result.frame);
+}
+
+void FrmService::ShowFrame(const SheetFrame& f) {
+  if (optCoord(2).Checked()) {
+    const std::array<double, 4> edges{f.north, f.south, f.west, f.east};
+    for (int k = 2; k < kCoordBoxes; ++k) txtCoord(k).SetText(EdgeText(edges[static_cast<std::size_t>(k - 2)]));
+    return;
+  }
+  // Empty when a corner cannot be projected: no stale numbers.
+  txtRmkXY().SetText(Sk42SheetCornerText(f, "\r\n"));
+}
+
+void FrmService::RunConversion(int panel) {
+  const PanelBoxes boxes = BoxesOf(panel);
+  Control& source = txtAngle(boxes.source);
+  const int unit = cboRazmAngle(boxes.units).ListIndex();
+  std::optional<std::string> text;
+  switch (panel) {
+    case kDegreesToGradsPanel: text = ConvertDegreesToGrads(source.Text(), unit); break;
+    case kGradsToDegreesPanel: text = ConvertGradsToDegrees(source.Text(), unit); break;
+    case kEnglishToMetricPanel: text = ConvertEnglishToMetres(source.Text(), unit); break;
+    default: text = ConvertMetresToEnglish(source.Text(), unit); break;
+  }
+  if (text) {
+    txtAngle(boxes.output).SetText(*text);
+    return;
+  }
+  if (IsAnglePanel(panel)) {
+    Say(kBadAngleMessage, panel == kDegreesToGradsPanel ? kDegreesToGradsTitle : kGradsToDegreesTitle);
+  } else {
+    Say(kBadLengthMessage, panel == kEnglishToMetricPanel ? kEnglishToMetricTitle : kMetricToEnglishTitle,
+        MessageIcon::kExclamation);
+    source.SetText("");
+  }
+  source.SetFocus();
+}
+
+void FrmService::cmdClose_Click() {
+  ShowPanel(-1);
+  txtNom().SetText("");
+  for (int k = 0; k < kCoordBoxes; ++k) txtCoord(k).SetText("");
+  for (int k = 0; k < kAngleBoxes; ++k) txtAngle(k).SetText("");
+  Hide();
+}
+
+// --- Helpers ---
+
+std::int32_t FrmService::SelectedScale(int first) const {
+  for (std::size_t k = 0; k < kScales.size(); ++k) {
+    if (optScale(first + static_cast<int>(k)).Checked()) return kScales[k];
+  }
+  return kScales[0];
+}
+
+void FrmService::Say(std::string_view text, std::string_view title, MessageIcon icon) {
+  platform_.ShowMessage({.text = std::string(text),
+                         .title = std::string(title),
+                         .buttons = MessageButtons::kOkOnly,
+                         .icon = icon});
+}
+
+}  // namespace vexilor

@@ -1,0 +1,263 @@
+// The controls of frmService: menus, the six panels with their frames,
+// boxes, lists and labels, the sketch of a sheet frame, and the binding of
+// the handlers.
+
+#include <span>
+#include <utility>
+#include <vector>
+
+#include "service/angle_conversion.h"
+#include "service/english_length.h"
+#include "windows/service_window.h"
+#include "windows/service_window_layout.h"
+
+namespace vexilor {
+namespace {
+
+using namespace service_layout;
+
+constexpr std::array<std::string_view, FrmService::kPanels> kPanelCaptions{
+    " Определить номенклатуру по координатам точки ",
+    " Определить координаты рамки номенклатурного листа ",
+    " Перевод углов из градусов в грады ",
+    " Перевод углов из град в градусы ",
+    " Перевод расстояний из английской меры длин в метрическую ",
+    " Перевод расстояний из метрической меры длин в английскую ",
+};
+
+constexpr std::array<std::string_view, 6> kScaleCaptions{"1 : 1 000 000", "1 : 500 000", "1 : 200 000",
+                                                         "1 : 100 000",   "1 : 50 000",  "1 : 25 000"};
+
+// Captions of the source and result frames of panels 2 to 5; the trailing
+// blanks differ as they always have.
+constexpr std::array<std::string_view, FrmService::kPanels> kSourceFrameCaptions{
+    "", "", " Исходный угол ", " Исходный угол ", " Исходное расстояние", " Исходное расстояние"};
+constexpr std::array<std::string_view, FrmService::kPanels> kResultFrameCaptions{
+    "", "", " Преобразованный угол ", " Преобразованный угол ", " Преобразованное расстояние ",
+    " Преобразованное расстояние"};
+
+// The label of txtAngle(index).
+constexpr std::array<std::string_view, FrmService::kAngleBoxes> kAngleLabels{
+    "Значение угла   \u00B0 ...' ...\"",
+    "Значение угла ",
+    "Значение угла   g ... c ... cc",
+    "Значение угла ",
+    "Значение исходного расстояния",
+    "Значение преобразованного расстояния, м",
+    "Значение преобразованного расстояния",
+    "Значение исходного расстояния, м",
+};
+
+// The label of cboRazmAngle(index) and its entries.
+constexpr std::array<std::string_view, FrmService::kUnitLists> kUnitLabels{
+    "Выбор размерности преобразованного угла", "Выбор размерности преобразованного угла",
+    "Выбор размерности исходного расстояния", "Выбор размерности преобразованного расстояния"};
+
+std::vector<std::string> Items(std::span<const std::string_view> names) { return {names.begin(), names.end()}; }
+
+std::vector<std::string> UnitItems(int list) {
+  switch (list) {
+    case 0: return Items(kDegreesUnitNames);
+    case 1: return Items(kGradsUnitNames);
+    default: return Items(kEnglishUnitNames);
+  }
+}
+
+}  // namespace
+
+FrmService::FrmService(Platform& platform, MainWindowHooks& mainWindow)
+    : Form("frmService", std::string(kServiceCaption)),
+      mnuAngle(MakeMenu("mnuAngle", "&Углы", nullptr)),
+      mnuGradGradus(MakeMenu("mnuGradGradus", "Грады --> градусы", &mnuAngle)),
+      mnuGradusGrad(MakeMenu("mnuGradusGrad", "Градусы --> грады", &mnuAngle)),
+      mnuLines(MakeMenu("mnuLines", "&Расстояния", nullptr)),
+      mnuAnglMetric(MakeMenu("mnuAnglMetric", "Из английской меры длин в метрическую", &mnuLines)),
+      mnuMetricAngl(MakeMenu("mnuMetricAngl", "Из метрической меры длин в английскую", &mnuLines)),
+      mnuNomencl(MakeMenu("mnuNomencl", "&Номенклатуры", nullptr)),
+      mnuNameNom(MakeMenu("mnuNameNom", "Определить номенклатуру", &mnuNomencl)),
+      mnuRamka(MakeMenu("mnuRamka", "Определить координаты рамки", &mnuNomencl)),
+      cmdClose(Make(ControlKind::kButton, "cmdClose", "Закрыть", nullptr,
+                    {kCloseLeft, kMargin, kButtonWidth, kButtonHeight})),
+      platform_(platform),
+      mainWindow_(mainWindow) {
+  Move({0, 0, kFormWidth, ButtonRowTop(-1) + kButtonHeight + kMargin});
+  AddPanels();
+  SetCancelButton(cmdClose);  // Escape closes as «Закрыть» does
+  BindHandlers();
+}
+
+Control& FrmService::Make(ControlKind kind, std::string name, std::string_view text, Control* container,
+                          TwipsRect position, int index, std::string group) {
+  return Add({.kind = kind,
+              .name = std::move(name),
+              .index = index,
+              .text = std::string(text),
+              .container = container,
+              .group = std::move(group),
+              .position = position});
+}
+
+Control& FrmService::MakeMenu(std::string name, std::string_view caption, Control* parent) {
+  return Add({.kind = ControlKind::kMenu, .name = std::move(name), .text = std::string(caption), .container = parent});
+}
+
+void FrmService::AddPanels() {
+  for (int panel = 0; panel < kPanels; ++panel) {
+    fraExecute_[static_cast<std::size_t>(panel)] =
+        &Make(ControlKind::kFrame, "fraExecute", kPanelCaptions[static_cast<std::size_t>(panel)], nullptr,
+              {kMargin, kMargin, kPanelWidth, PanelHeight(panel)}, panel);
+    fraExecute(panel).SetVisible(false);
+  }
+  for (int k = 0; k < kExecuteButtons; ++k) {
+    cmdOK_[static_cast<std::size_t>(k)] = &Make(ControlKind::kButton, "cmdOK", "Выполнить", nullptr,
+                                                {kExecuteLeft, kMargin, kButtonWidth, kButtonHeight}, k);
+    cmdOK(k).SetVisible(false);
+  }
+  AddNomenclaturePanel();
+  AddFramePanel();
+  for (int panel = kDegreesToGradsPanel; panel < kPanels; ++panel) AddConversionPanel(panel);
+}
+
+void FrmService::AddNomenclaturePanel() {
+  Control& panel = fraExecute(kNomenclaturePanel);
+  fraCoord_ = &Make(ControlKind::kFrame, "fraCoord", " Координаты точки ", &panel, kPointFrame);
+  optCoord_[0] = &Make(ControlKind::kOption, "optCoord", "Геодезические B, L", fraCoord_, kFirstOption, 0, "fraCoord");
+  optCoord_[1] = &Make(ControlKind::kOption, "optCoord", "Плоские x, y", fraCoord_, kSecondOption, 1, "fraCoord");
+  optCoord(0).SetChecked(true);
+  // The design-time captions, until a coordinate button is clicked.
+  constexpr std::array<std::string_view, 2> kDesignLabels{"Широта,  \u00B0...'...\"", "Долгота, \u00B0...'...\""};
+  for (int k = 0; k < 2; ++k) {
+    const std::size_t i = static_cast<std::size_t>(k);
+    lblCoord_[i] = &Make(ControlKind::kLabel, "lblCoord", kDesignLabels[i], fraCoord_, PointLabel(k), k);
+    txtCoord_[i] = &Make(ControlKind::kTextBox, "txtCoord", "", fraCoord_, PointBox(k), k);
+  }
+  UpdateCoordTips();
+  fraScale_ = &Make(ControlKind::kFrame, "fraScale", " Масштаб ", &panel, kScaleColumn);
+  AddScaleButtons(*fraScale_, 0);
+  fraRes_ = &Make(ControlKind::kFrame, "fraRes", " Номенклатура ", &panel, kNameFrame);
+  txtNom_ = &Add({.kind = ControlKind::kTextBox, .name = "txtNom", .container = fraRes_, .position = kNameBox,
+                  .fixedPitch = true});
+  txtNom().SetReadOnly(true);
+}
+
+void FrmService::AddFramePanel() {
+  Control& panel = fraExecute(kFramePanel);
+  frame2_ = &Make(ControlKind::kFrame, "Frame2", " Номенклатура ", &panel, kSheetNameFrame);
+  txtNom1_ = &Add({.kind = ControlKind::kTextBox,
+                   .name = "txtNom1",
+                   .container = frame2_,
+                   .position = kSheetNameBox,
+                   .toolTip = "Номенклатура должна содержать признак полушария (N) или (S)",
+                   .fixedPitch = true});
+  frame1_ = &Make(ControlKind::kFrame, "Frame1", " Масштаб ", &panel, kScaleRows);
+  AddScaleButtons(*frame1_, 6);
+  fraBound_ = &Make(ControlKind::kFrame, "fraBound", " Координаты границ ", &panel, kBoundFrame);
+  optCoord_[2] = &Make(ControlKind::kOption, "optCoord", "Геодезические B, L", fraBound_, kFirstOption, 2, "fraBound");
+  optCoord_[3] = &Make(ControlKind::kOption, "optCoord", "Плоские x, y", fraBound_, kSecondOption, 3, "fraBound");
+  optCoord(2).SetChecked(true);
+  constexpr std::array<std::string_view, 4> kEdgeLabels{"Север", "Юг", "Запад", "Восток"};
+  for (int k = 2; k < kCoordBoxes; ++k) {
+    const std::size_t i = static_cast<std::size_t>(k);
+    lblCoord_[i] = &Make(ControlKind::kLabel, "lblCoord", kEdgeLabels[i - 2], fraBound_, EdgeLabel(k - 2), k);
+    txtCoord_[i] = &Make(ControlKind::kTextBox, "txtCoord", "", fraBound_, EdgeBox(k - 2), k);
+    txtCoord(k).SetReadOnly(true);
+  }
+  txtRmkXY_ = &Add({.kind = ControlKind::kTextBox,
+                    .name = "txtRmkXY",
+                    .container = fraBound_,
+                    .position = kCornerBlock,
+                    .multiLine = true,
+                    .fixedPitch = true});
+  txtRmkXY().SetReadOnly(true);
+  AddSketch(*fraBound_);
+  // Geodetic edges at first: the corner block and the sketch wait hidden.
+  for (Control* c : {txtRmkXY_, shpRamka_, linAxis_[0], linAxis_[1], lblX_, lblY_, lblName_}) c->SetVisible(false);
+}
+
+void FrmService::AddSketch(Control& frame) {
+  lblName_ = &Make(ControlKind::kLabel, "lblName", "Углы рамки", &frame, kSketchName);
+  shpRamka_ = &Make(ControlKind::kShape, "shpRamka", "", &frame, kSketchFrame);
+  linAxis_[0] = &Make(ControlKind::kLine, "linAxis", "", &frame, kSketchXAxis, 0);
+  linAxis_[1] = &Make(ControlKind::kLine, "linAxis", "", &frame, kSketchYAxis, 1);
+  lblX_ = &Make(ControlKind::kLabel, "lblX", "X", &frame, kSketchXLabel);
+  lblY_ = &Make(ControlKind::kLabel, "lblY", "Y", &frame, kSketchYLabel);
+}
+
+void FrmService::AddScaleButtons(Control& frame, int first) {
+  for (std::size_t k = 0; k < kScaleCaptions.size(); ++k) {
+    const int index = first + static_cast<int>(k);
+    optScale_[static_cast<std::size_t>(index)] =
+        &Make(ControlKind::kOption, "optScale", kScaleCaptions[k], &frame,
+              first == 0 ? ScaleInColumn(static_cast<int>(k)) : ScaleInRows(static_cast<int>(k)), index, frame.Name());
+  }
+}
+
+void FrmService::AddConversionPanel(int panel) {
+  const PanelBoxes boxes = BoxesOf(panel);
+  Control& frame = fraExecute(panel);
+  const auto p = static_cast<std::size_t>(panel);
+  // Panel 4 chooses the units of its source; the others, of their result.
+  const bool unitsInSource = panel == kEnglishToMetricPanel;
+  fraIsx_[p] = &Make(ControlKind::kFrame, "fraIsx", kSourceFrameCaptions[p], &frame,
+                     ConversionFrame(0, unitsInSource ? 2 : 1), panel);
+  fraPreob_[p] = &Make(ControlKind::kFrame, "fraPreob", kResultFrameCaptions[p], &frame,
+                       ConversionFrame(unitsInSource ? 2 : 1, unitsInSource ? 1 : 2), panel);
+  if (unitsInSource) {
+    AddUnitRow(fraIsx(panel), boxes.units, 0);
+    AddAngleRow(fraIsx(panel), boxes.source, 1, false);
+    AddAngleRow(fraPreob(panel), boxes.output, 0, true);
+  } else {
+    AddAngleRow(fraIsx(panel), boxes.source, 0, false);
+    AddUnitRow(fraPreob(panel), boxes.units, 0);
+    AddAngleRow(fraPreob(panel), boxes.output, 1, true);
+  }
+}
+
+void FrmService::AddUnitRow(Control& frame, int list, int row) {
+  const auto i = static_cast<std::size_t>(list);
+  lblRazm_[i] = &Make(ControlKind::kLabel, "lblRazm", kUnitLabels[i], &frame, RowLabel(row), list);
+  cboRazmAngle_[i] = &Make(ControlKind::kCombo, "cboRazmAngle", "", &frame, RowBox(row), list);
+  cboRazmAngle(list).SetItems(UnitItems(list));
+}
+
+void FrmService::AddAngleRow(Control& frame, int box, int row, bool output) {
+  const auto i = static_cast<std::size_t>(box);
+  lblAngle_[i] = &Make(ControlKind::kLabel, "lblAngle", kAngleLabels[i], &frame, RowLabel(row), box);
+  txtAngle_[i] = &Make(ControlKind::kTextBox, "txtAngle", "", &frame, RowBox(row), box);
+  txtAngle(box).SetReadOnly(output);
+}
+
+void FrmService::BindHandlers() {
+  OnLoad([this] { Form_Load(); });
+  OnActivate([this] { Form_Activate(); });
+  // The close box closes as "Закрыть" does: the window hides, never unloads.
+  OnQueryUnload([this](bool& cancel) {
+    cancel = true;
+    cmdClose_Click();
+  });
+  mnuNameNom.OnClick([this] { mnuNameNom_Click(); });
+  mnuRamka.OnClick([this] { mnuRamka_Click(); });
+  mnuGradusGrad.OnClick([this] { mnuGradusGrad_Click(); });
+  mnuGradGradus.OnClick([this] { mnuGradGradus_Click(); });
+  mnuAnglMetric.OnClick([this] { mnuAnglMetric_Click(); });
+  mnuMetricAngl.OnClick([this] { mnuMetricAngl_Click(); });
+  for (int k = 0; k < kExecuteButtons; ++k) cmdOK(k).OnClick([this, k] { cmdOK_Click(k); });
+  cmdClose.OnClick([this] { cmdClose_Click(); });
+  for (int k = 0; k < kCoordOptions; ++k) optCoord(k).OnClick([this, k] { optCoord_Click(k); });
+  for (int k = 0; k < kScaleButtons; ++k) optScale(k).OnClick([this, k] { optScale_Click(k); });
+  for (int k = 0; k < kUnitLists; ++k) cboRazmAngle(k).OnClick([this, k] { cboRazmAngle_Click(k); });
+  for (int k = 0; k < kAngleBoxes; ++k) {
+    txtAngle(k).OnChange([this, k] { txtAngle_Change(k); });
+    txtAngle(k).OnGotFocus([this, k] { txtAngle_GotFocus(k); });
+    txtAngle(k).OnKeyPress([this](int& key) { txtAngle_KeyPress(key); });
+  }
+  for (int k = 0; k < kCoordBoxes; ++k) {
+    txtCoord(k).OnChange([this, k] { txtCoord_Change(k); });
+    txtCoord(k).OnGotFocus([this, k] { txtCoord_GotFocus(k); });
+    txtCoord(k).OnKeyPress([this](int& key) { txtCoord_KeyPress(key); });
+  }
+  txtNom1().OnChange([this] { txtNom1_Change(); });
+  txtNom1().OnGotFocus([this] { txtNom1_GotFocus(); });
+}
+
+}  // namespace vexilor
