@@ -232,6 +232,30 @@ class DesktopMannersTest : public QObject {
     QVERIFY(!run->platform.Help()->isVisible());
   }
 
+  void serviceWindowIsADialogWithRoomForEveryTool() {
+    FrmService& service = run->program.Service();
+    run->PickIntoModal(run->main->ActionFor(run->program.MainWindow().mnuServis), service, [&](FormWindow& window) {
+      QCOMPARE(window.parentWidget(), run->main);
+      QVERIFY(window.windowType() == Qt::Dialog);
+      QVERIFY(!(window.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+      ExpectRoomForEverything(window);  // no tool chosen yet
+      for (Control* item : {&service.mnuNameNom, &service.mnuRamka, &service.mnuGradusGrad, &service.mnuGradGradus,
+                            &service.mnuAnglMetric, &service.mnuMetricAngl}) {
+        window.ActionFor(*item)->trigger();  // the СК-42 warnings are answered OK
+        QVERIFY2(service.ShownPanel() >= 0, item->Id().c_str());
+        ExpectRoomForEverything(window);
+      }
+      // The frame's corners with the sketch instead of the four edges.
+      window.ActionFor(service.mnuRamka)->trigger();
+      QTest::mouseClick(window.findChild<QRadioButton*>(QStringLiteral("optCoord(3)")), Qt::LeftButton, {},
+                        QPoint(5, 5));
+      ExpectRoomForEverything(window);
+      QTest::keyClick(&window, Qt::Key_Escape);  // closes as «Закрыть» does
+      QVERIFY(!window.isVisible());
+    });
+    QVERIFY(!service.Visible());
+  }
+
   void stopInTheProgressWindowLeavesNoResultsFile() {
     run->ChooseSystem("cmdIsx", kCk42Name);
     run->ChooseSystem("cmdOut", kWgs84Name);

@@ -3,6 +3,7 @@
 // shipped reference files, grid and help), ready to be driven through its
 // widgets; and the helpers the program's GUI tests share.
 
+#include <QAction>
 #include <QComboBox>
 #include <QListWidget>
 #include <QPushButton>
@@ -78,10 +79,21 @@ class RunningProgram {
   // The same for a button of any window, e.g. of a modal window over the
   // main window.
   void ClickIntoModal(QPushButton* button, const Form& form, const std::function<void(FormWindow&)>& user) {
+    IntoModal([button] { QTest::mouseClick(button, Qt::LeftButton); }, form, user);
+  }
+
+  // The same for a menu item the user picks.
+  void PickIntoModal(QAction* item, const Form& form, const std::function<void(FormWindow&)>& user) {
+    QVERIFY(item != nullptr);
+    IntoModal([item] { item->trigger(); }, form, user);
+  }
+
+  // `act` shows `form` modally; `user` acts in it once it is up.
+  void IntoModal(const std::function<void()>& act, const Form& form, const std::function<void(FormWindow&)>& user) {
     bool shown = false;
-    // The main window is the timer's context: should the click not open
-    // the form, the pending act dies with the program instead of running
-    // in the next test.
+    // The main window is the timer's context: should the act not open the
+    // form, the pending user dies with the program instead of running in
+    // the next test.
     QTimer poll(main);
     poll.setInterval(10);
     QObject::connect(&poll, &QTimer::timeout, main, [&] {
@@ -92,7 +104,7 @@ class RunningProgram {
       user(*window);
     });
     poll.start();
-    QTest::mouseClick(button, Qt::LeftButton);
+    act();
     QVERIFY(shown);
   }
 
