@@ -8,7 +8,7 @@
 namespace vexilor::service_layout {
 
 inline constexpr int kMargin = 120;
-inline constexpr int kPanelWidth = 8160;  // the window as wide as its caption
+inline constexpr int kPanelWidth = 8880;  // the window as wide as its caption needs
 inline constexpr int kFormWidth = kPanelWidth + 2 * kMargin;
 inline constexpr int kInnerWidth = kPanelWidth - 2 * kMargin;  // a full-width frame in a panel
 inline constexpr int kButtonWidth = 1320;
@@ -44,12 +44,12 @@ constexpr TwipsRect EdgeLabel(int k) { return {kMargin + (k / 2) * 2760, 720 + (
 constexpr TwipsRect EdgeBox(int k) { return {960 + (k / 2) * 2760, 802 + (k % 2) * kRowPitch, 1800, kBoxHeight}; }
 inline constexpr TwipsRect kCornerBlock{kMargin, 700, 4560, 1200};
 // The sketch: the frame between the x axis (up) and the y axis (right).
-inline constexpr TwipsRect kSketchName{5580, 630, 1440, 240};
-inline constexpr TwipsRect kSketchFrame{5580, 900, 1440, 720};
-inline constexpr TwipsRect kSketchXAxis{5340, 780, 0, 1080};
-inline constexpr TwipsRect kSketchYAxis{5340, 1860, 1920, 0};
-inline constexpr TwipsRect kSketchXLabel{5100, 660, 200, 240};
-inline constexpr TwipsRect kSketchYLabel{7260, 1740, 200, 240};
+inline constexpr TwipsRect kSketchName{5940, 630, 1440, 240};
+inline constexpr TwipsRect kSketchFrame{5940, 900, 1440, 720};
+inline constexpr TwipsRect kSketchXAxis{5700, 780, 0, 1080};
+inline constexpr TwipsRect kSketchYAxis{5700, 1860, 1920, 0};
+inline constexpr TwipsRect kSketchXLabel{5460, 660, 200, 240};
+inline constexpr TwipsRect kSketchYLabel{7620, 1740, 200, 240};
 inline constexpr int kFrameHeight = 4500;
 
 // Panels 2 to 5: two frames of label-and-box rows.
