@@ -25,8 +25,9 @@ struct Eccentricity {
 // (1 - e² sin²B)^(-3/2) = Σ cₖ e²ᵏ sin²ᵏB with cₖ = (2k + 1)!! / (2ᵏ k!);
 // written in the multiples of 2B and integrated, its constant part gives A
 // and the parts in cos 2B, cos 4B, cos 6B give B, C, D (Helmert's series,
-// here to e⁸, the part in cos 8B left out). The fractions are exact: their denominators are powers of
-// two, so each is the double it has always been written as.
+// here to e⁸, the part in cos 8B left out). The fractions are exact: their
+// denominators are powers of two, so each is the double it has always been
+// written as.
 struct MeridianArc {
   double A, B, C, D;  // series in e² of the arc expansion
   double m0, m1, m2, m3;

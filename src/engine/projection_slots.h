@@ -6,11 +6,13 @@
 //  2 longitude of the national prime meridian, degrees
 //  3 Gauss-Krüger/UTM: axial meridian of zone 1; Lambert: standard parallel, degrees
 //  4 Gauss-Krüger/UTM: zone width; Lambert: central meridian, degrees
-//  5 false origin along x, metres
-//  6 false origin along y, metres
+//  5 false origin along x, metres (Lambert: along the meridian)
+//  6 false origin along y, metres (Lambert: across it)
 //  7 scale on the axial meridian (Lambert: on the standard parallel)
 //  8 longitudes count positive to the west when above 0
-//  9 axes exchanged (y along the meridian) when 1 or more
+//  9 Gauss-Krüger/UTM: axes exchanged (x across the meridian, y along it)
+//    when 1 or more; Lambert: the other way round - x along the meridian
+//    when 1 or more, across it at 0 (project_point.h)
 // 10 fixed zone number when 1 or more (target side), else the zone follows L
 
 #include <array>

@@ -17,7 +17,16 @@ inline constexpr int kProjectionTypes = 3;  // Gauss-Krüger, Lambert, UTM
 // them: false origins (slots 5, 6) in kilometres, angles in degrees.
 using ProjectionSets = std::array<std::array<ProjectionSlots, 2>, kProjectionTypes>;
 
-// The built-in sets, equal on both sides.
+// The built-in sets, equal on both sides:
+//   Gauss-Krüger  zone 1 on 3° E, zones 6° wide, y₀ 500 km, k₀ 1 - the
+//                 six-degree zones of СК-42 and СК-95
+//   UTM           zone 1 on 183° E (177° W), zones 6° wide, k₀ 0.9996, axes
+//                 exchanged, so that slot 5 is the false easting of 500 km;
+//                 no false northing (the northern hemisphere's zones)
+//   Lambert       B₀ 10°, L₀ 0°, k₀ 1, x₀ 500 km along the meridian (for
+//                 Lambert slot 5 always is); slot 9 set, so the point is
+//                 written as lambert.h gives it, x (north) first
+// Longitudes count east from Greenwich in all three.
 const ProjectionSets& DefaultProjectionSets();
 
 // Per side, the name of the system the side's parameters were confirmed for.

@@ -145,14 +145,18 @@ const std::map<std::string, Tool>& Tools() {
         "  The nomenclature of the map sheet of scale 1:S that holds the point (СК-42).\n"
         "  S: 1000000, 500000, 200000, 100000, 50000, 25000 or 10000.\n"
         "  B, L: angle texts, \"55 45 20.5\" (d m s), \"55 45.3\" (d m) or \"55.755\" (degrees).\n"
-        "  X, Y: Gauss-Krüger metres, the zone number in the millions of Y.\n",
+        "  X, Y: Gauss-Krüger metres, the zone number in the millions of Y.\n"
+        "exit status: 0 done; 64 a command line that cannot be run; 1 a refused point or\n"
+        "  an unsupported scale; 2 a latitude beyond 84°; 3 a longitude outside -180..360.\n",
         {{"--scale", true}, {"--xy", false}},
         RunSheet}},
       {"frame",
        {"usage: vexilor-cli frame --scale S NOMENCLATURE\n"
         "  The edges of the sheet (СК-42): north, south, west, east in degrees, then its\n"
         "  corners in Gauss-Krüger metres, all in the zone of the north-west corner.\n"
-        "  NOMENCLATURE with its hemisphere mark, e.g. \"(N) N-37-4\".\n",
+        "  NOMENCLATURE with its hemisphere mark, e.g. \"(N) N-37-4\".\n"
+        "exit status: 0 done; 64 a command line that cannot be run; 1 an unsupported scale;\n"
+        "  2 a name that does not fit the scale; 3 an invalid name; 4 no hemisphere mark.\n",
         {{"--scale", true}},
         RunFrame}},
       {"grads",
@@ -160,14 +164,16 @@ const std::map<std::string, Tool>& Tools() {
         "  --to-grads: TEXT in degrees (\"55 30 00\", \"55 30\", \"55.5\"); U 0 grads, centigrads and\n"
         "    centicentigrads, 1 grads and centigrads, 2 grads, 3 radians.\n"
         "  --to-degrees: TEXT in grads (\"100 00 00\", \"100 00\", \"100\"); U 0 degrees, minutes and\n"
-        "    seconds, 1 degrees and minutes, 2 degrees, 3 radians.\n",
+        "    seconds, 1 degrees and minutes, 2 degrees, 3 radians.\n"
+        "exit status: 0 done; 64 a command line that cannot be run; 1 a refused angle.\n",
         {{"--to-grads", false}, {"--to-degrees", false}, {"--units", true}},
         RunGrads}},
       {"length",
        {"usage: vexilor-cli length --to-metres|--to-english [--combination K] TEXT\n"
         "  K: 0 yards, feet, inches; 1 yards, feet; 2 yards; 3 feet, inches; 4 feet.\n"
         "  --to-metres: TEXT in the units of K, blank-separated (\"1 2 6\").\n"
-        "  --to-english: TEXT in metres.\n",
+        "  --to-english: TEXT in metres.\n"
+        "exit status: 0 done; 64 a command line that cannot be run; 1 a refused length.\n",
         {{"--to-metres", false}, {"--to-english", false}, {"--combination", true}},
         RunLength}},
   };
