@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <fstream>
 #include <limits>
 
 #include "text/numeric.h"
@@ -43,30 +44,22 @@ std::int32_t StoredValueAt(const unsigned char* p, int size) {
   return static_cast<std::int32_t>(u);
 }
 
-}  // namespace
-
-ResultCode GridFile::Open(const std::string& path, std::string_view signature) {
-  in_.open(path, std::ios::binary);
-  if (!in_.is_open()) return kGridFileNotOpened;
-  in_.seekg(0, std::ios::end);
-  const std::streamoff fileBytes = in_.tellg();
-  in_.seekg(0, std::ios::beg);
-  std::array<unsigned char, kGridHeaderBytes> bytes{};
-  in_.read(reinterpret_cast<char*>(bytes.data()), kGridHeaderBytes);
-  if (fileBytes < 0 || in_.gcount() != kGridHeaderBytes) return kGridBadHeader;
-  const GridHeader header = DecodeGridHeader(bytes);
-  if (header.signature != signature) return kGridBadHeader;
-  GridGeometry geometry;
-  const ResultCode code = DescribeGrid(header, fileBytes, geometry);
-  if (code != kOk) return code;
-  header_ = header;
-  geometry_ = geometry;
-  return kOk;
+// Heights in metres of `count` stored values; a value above the no-data
+// limit less one metre, or beyond the float range, is no height.
+void DecodeHeights(const unsigned char* values, int count, const GridGeometry& g, float* heights) {
+  for (int i = 0; i < count; ++i) {
+    const double height =
+        StoredValueAt(values + static_cast<std::size_t>(i) * g.valueSize, g.valueSize) * g.scale;
+    const bool noData =
+        height > g.noDataLimit - 1.0 || std::fabs(height) > std::numeric_limits<float>::max();
+    heights[i] = noData ? kGridNoDataHeight : static_cast<float>(height);
+  }
 }
 
-ResultCode GridFile::ReadWindow(const GridWindowBounds& bounds, GridWindow& window) {
-  const GridGeometry& g = geometry_;
-  if (g.totalRows < 1) return kGridWindowUnreadable;  // no grid opened
+}  // namespace
+
+ResultCode PlaceGridWindow(const GridWindowBounds& bounds, const GridGeometry& g,
+                           GridWindowPlace& place) {
   if (!WithinGrid(bounds, g)) return kGridPointOutside;
   const int withEnd = g.valuesAtCentres ? 0 : 1;
   const double firstRow = Int((g.north - bounds.north) / g.latitudeStep + 1.1);
@@ -81,44 +74,98 @@ ResultCode GridFile::ReadWindow(const GridWindowBounds& bounds, GridWindow& wind
   if (g.wholeCircle ? std::fabs(firstColumn) > 4.0 * g.totalColumns
                     : firstColumn < 1 || firstColumn + columns - 1 > g.totalColumns)
     return kGridPointOutside;
-
-  GridWindow w;
-  w.rows = static_cast<int>(rows);
-  w.columns = static_cast<int>(columns);
-  w.firstRow = static_cast<int>(firstRow);
-  w.firstColumn = static_cast<int>(firstColumn);
-  w.heights.resize(static_cast<std::size_t>(w.rows) * static_cast<std::size_t>(w.columns));
-  for (int r = 0; r < w.rows; ++r) {
-    for (int j = 0; j < w.columns;) {
-      const std::int64_t c = WrappedColumn(w.firstColumn + j, g.totalColumns);
-      const int run =
-          static_cast<int>(std::min<std::int64_t>(w.columns - j, g.totalColumns - c + 1));
-      float* out = &w.heights[static_cast<std::size_t>(r) * w.columns + j];
-      const ResultCode code = ReadRowRun(w.firstRow + r, c, run, out);
-      if (code != kOk) return code;
-      j += run;
-    }
-  }
-  window = std::move(w);
+  place.rows = static_cast<int>(rows);
+  place.columns = static_cast<int>(columns);
+  place.firstRow = static_cast<int>(firstRow);
+  place.firstColumn = static_cast<int>(firstColumn);
   return kOk;
 }
 
-ResultCode GridFile::ReadRowRun(std::int64_t row, std::int64_t column, int count, float* heights) {
+ResultCode FillGridWindow(const GridWindowPlace& place, const GridGeometry& g,
+                          const GridValueSource& source, GridWindow& window) {
+  static_cast<GridWindowPlace&>(window) = place;
+  window.heights.resize(static_cast<std::size_t>(place.rows) *
+                        static_cast<std::size_t>(place.columns));
+  for (int r = 0; r < place.rows; ++r) {
+    for (int j = 0; j < place.columns;) {
+      const std::int64_t c = WrappedColumn(place.firstColumn + j, g.totalColumns);
+      const int run =
+          static_cast<int>(std::min<std::int64_t>(place.columns - j, g.totalColumns - c + 1));
+      const unsigned char* values = source(place.firstRow + r, c, run);
+      if (values == nullptr) return kGridWindowUnreadable;
+      DecodeHeights(values, run, g,
+                    &window.heights[static_cast<std::size_t>(r) * place.columns + j]);
+      j += run;
+    }
+  }
+  return kOk;
+}
+
+std::unique_ptr<std::istream> OpenGridStream(const std::string& path) {
+  auto in = std::make_unique<std::ifstream>(path, std::ios::binary);
+  if (!in->is_open()) return nullptr;
+  return in;
+}
+
+ResultCode GridFile::Open(const std::string& path, std::string_view signature,
+                          const GridStreamOpener& open) {
+  std::unique_ptr<std::istream> in = open(path);
+  if (!in || !*in) return kGridFileNotOpened;
+  in->seekg(0, std::ios::end);
+  const std::streamoff fileBytes = in->tellg();
+  in->seekg(0, std::ios::beg);
+  std::array<unsigned char, kGridHeaderBytes> bytes{};
+  in->read(reinterpret_cast<char*>(bytes.data()), kGridHeaderBytes);
+  if (fileBytes < 0 || in->gcount() != kGridHeaderBytes) return kGridBadHeader;
+  const GridHeader header = DecodeGridHeader(bytes);
+  if (header.signature != signature) return kGridBadHeader;
+  GridGeometry geometry;
+  const ResultCode code = DescribeGrid(header, fileBytes, geometry);
+  if (code != kOk) return code;
+  in_ = std::move(in);
+  header_ = header;
+  geometry_ = geometry;
+  return kOk;
+}
+
+bool GridFile::ReadBody(std::vector<unsigned char>& bytes) {
   const GridGeometry& g = geometry_;
+  if (!in_) return false;
+  bytes.resize(static_cast<std::size_t>(g.totalRows) * static_cast<std::size_t>(g.totalColumns) *
+               static_cast<std::size_t>(g.valueSize));
+  in_->clear();
+  in_->seekg(kGridBodyOffset, std::ios::beg);
+  in_->read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+  return in_->gcount() == static_cast<std::streamsize>(bytes.size());
+}
+
+const unsigned char* GridFile::ReadValues(std::int64_t row, std::int64_t column, int count) {
+  const GridGeometry& g = geometry_;
+  if (!in_) return nullptr;
   const std::int64_t offset =
       kGridBodyOffset + ((row - 1) * g.totalColumns + (column - 1)) * g.valueSize;
-  std::vector<unsigned char> bytes(static_cast<std::size_t>(count) * g.valueSize);
-  in_.seekg(offset, std::ios::beg);
-  in_.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  if (in_.gcount() != static_cast<std::streamsize>(bytes.size())) return kGridWindowUnreadable;
-  for (int i = 0; i < count; ++i) {
-    const double height =
-        StoredValueAt(&bytes[static_cast<std::size_t>(i) * g.valueSize], g.valueSize) * g.scale;
-    // A height beyond the float range is no height either.
-    const bool noData =
-        height > g.noDataLimit - 1.0 || std::fabs(height) > std::numeric_limits<float>::max();
-    heights[i] = noData ? kGridNoDataHeight : static_cast<float>(height);
-  }
+  values_.resize(static_cast<std::size_t>(count) * static_cast<std::size_t>(g.valueSize));
+  in_->clear();
+  in_->seekg(offset, std::ios::beg);
+  in_->read(reinterpret_cast<char*>(values_.data()), static_cast<std::streamsize>(values_.size()));
+  if (in_->gcount() != static_cast<std::streamsize>(values_.size())) return nullptr;
+  return values_.data();
+}
+
+ResultCode GridFile::ReadWindow(const GridWindowBounds& bounds, GridWindow& window) {
+  if (!in_) return kGridWindowUnreadable;  // no grid opened
+  GridWindowPlace place;
+  ResultCode code = PlaceGridWindow(bounds, geometry_, place);
+  if (code != kOk) return code;
+  GridWindow w;
+  code = FillGridWindow(
+      place, geometry_,
+      [this](std::int64_t row, std::int64_t column, int count) {
+        return ReadValues(row, column, count);
+      },
+      w);
+  if (code != kOk) return code;
+  window = std::move(w);
   return kOk;
 }
 

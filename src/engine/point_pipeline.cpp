@@ -9,8 +9,6 @@
 namespace vexilor {
 namespace {
 
-constexpr const char* kGridSignature = "GEOID";
-
 // Latitude and longitude of the point in its source base, radians.
 ResultCode PositionInSourceBase(const SystemSide& source, const GlobalLinkParams& global,
                                 const Coords& in, const ProjectionParams& params, Coords& blh) {
@@ -59,14 +57,13 @@ HeightMode HeightModeOf(HeightType heights, bool geoidColumn) {
 
 ResultCode QuasiGeoidHeights(const SystemSide& source, const SystemSide& target,
                              const GlobalLinkParams& global, const Coords& in,
-                             const ProjectionParams& params, const std::string& gridFile,
+                             const ProjectionParams& params, QuasiGeoidLookup& grid,
                              HeightMode mode, float& zetaSource, float& zetaTarget) {
   Coords blh{};
   ResultCode code = PositionInSourceBase(source, global, in, params, blh);
   if (code != kOk) return code;
   float zeta = 0;
-  code = QuasiGeoidHeight(gridFile, blh[0] * kDegreesPerRadian, blh[1] * kDegreesPerRadian,
-                          kGridSignature, zeta);
+  code = grid.Height(blh[0] * kDegreesPerRadian, blh[1] * kDegreesPerRadian, zeta);
   if (code != kOk) return code;
   float toTarget = zetaTarget;
   float toSource = zetaSource;
@@ -87,14 +84,15 @@ ResultCode QuasiGeoidHeights(const SystemSide& source, const SystemSide& target,
   return kOk;
 }
 
-ResultCode TransformOnePoint(const PointRoute& route, const Coords& in, PointResult& out) {
+ResultCode TransformOnePoint(const PointRoute& route, QuasiGeoidLookup& grid, const Coords& in,
+                             PointResult& out) {
   const HeightMode mode = HeightModeOf(route.heights, route.geoidColumn);
   float zetaSource = 0;
   float zetaTarget = 0;
   if (mode != HeightMode::kNone) {
     const ResultCode code =
         QuasiGeoidHeights(route.source, route.target, route.global, in, route.projection,
-                          route.gridFile, mode, zetaSource, zetaTarget);
+                          grid, mode, zetaSource, zetaTarget);
     if (code != kOk) return code;
   }
   Coords point = in;
@@ -107,6 +105,12 @@ ResultCode TransformOnePoint(const PointRoute& route, const Coords& in, PointRes
   if (route.target.type != CoordType::XYZ && route.heights == HeightType::Normal) r[2] = in[2];
   out = {r, zetaTarget};
   return kOk;
+}
+
+ResultCode TransformOnePoint(const PointRoute& route, const Coords& in, PointResult& out) {
+  GridSession session(route.gridFile, kQuasiGeoidSignature, GridAccess::WindowByWindow());
+  QuasiGeoidLookup grid(session);
+  return TransformOnePoint(route, grid, in, out);
 }
 
 }  // namespace vexilor

@@ -23,6 +23,7 @@
 #include <string>
 
 #include "engine/datum.h"
+#include "engine/quasi_geoid.h"
 
 namespace vexilor {
 
@@ -39,12 +40,16 @@ enum class HeightMode {
 
 HeightMode HeightModeOf(HeightType heights, bool geoidColumn);
 
-// Quasi-geoid heights of a point on the source and target sides, metres.
-// `mode` as HeightModeOf gives it; a side the mode leaves out keeps its value.
-// Codes of the route and of the grid lookup pass unchanged.
+// The signature a quasi-geoid grid must carry.
+inline constexpr const char* kQuasiGeoidSignature = "GEOID";
+
+// Quasi-geoid heights of a point on the source and target sides, metres,
+// from the grid of `grid`. `mode` as HeightModeOf gives it; a side the mode
+// leaves out keeps its value. Codes of the route and of the grid lookup pass
+// unchanged.
 ResultCode QuasiGeoidHeights(const SystemSide& source, const SystemSide& target,
                              const GlobalLinkParams& global, const Coords& in,
-                             const ProjectionParams& params, const std::string& gridFile,
+                             const ProjectionParams& params, QuasiGeoidLookup& grid,
                              HeightMode mode, float& zetaSource, float& zetaTarget);
 
 // Everything that stays the same for every point of a run.
@@ -63,9 +68,15 @@ struct PointResult {
   float zeta = 0;   // target quasi-geoid height, when the column is asked for
 };
 
-// The per-point sequence: quasi-geoid heights when needed, the route, and
-// the height of the result (transformed for geodetic heights, the input
-// normal height unchanged for normal ones). `out` is untouched on failure.
+// The per-point sequence: quasi-geoid heights when needed, looked up in
+// `grid` (a lookup in the session of route.gridFile), the route, and the
+// height of the result (transformed for geodetic heights, the input normal
+// height unchanged for normal ones). `out` is untouched on failure.
+ResultCode TransformOnePoint(const PointRoute& route, QuasiGeoidLookup& grid, const Coords& in,
+                             PointResult& out);
+
+// The same for a point on its own: route.gridFile is opened, read and
+// closed within the call, when the point needs it.
 ResultCode TransformOnePoint(const PointRoute& route, const Coords& in, PointResult& out);
 
 }  // namespace vexilor

@@ -2,14 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
 #include <limits>
-#include <vector>
 
 #include "text/numeric.h"
-#include "text/search_path.h"
 #include "engine/angle_constants.h"
-#include "engine/grid_file.h"
 #include "engine/grid_interpolation.h"
 #include "engine/grid_stereographic.h"
 #include "engine/grid_window_nodes.h"
@@ -81,27 +77,22 @@ GridWindowBounds WindowAround(double b, double l, const GridGeometry& g, bool& p
 
 }  // namespace
 
-ResultCode QuasiGeoidHeight(const std::string& gridFile, double bDegrees, double lDegrees,
-                            std::string_view signature, float& height) {
-  const std::string path = FindOnSearchPath(gridFile, std::filesystem::path());
-  if (path.empty()) return kGridFileNotFound;
-  GridFile file;
-  ResultCode code = file.Open(path, signature);
+ResultCode QuasiGeoidLookup::Height(double bDegrees, double lDegrees, float& height) {
+  ResultCode code = grid_.Open();
   if (code != kOk) return code;
-  const GridGeometry& g = file.Geometry();
+  const GridGeometry& g = grid_.Geometry();
   if (!std::isfinite(bDegrees) || !std::isfinite(lDegrees)) return kGridPointOutside;
   const double l = LongitudeForGrid(lDegrees, g);
   if (!InsideGrid(bDegrees, l, g)) return kGridPointOutside;
   const double b = std::clamp(bDegrees, -90.0, 90.0);
 
   bool polar = false;
-  GridWindow window;
-  code = file.ReadWindow(WindowAround(b, l, g, polar), window);
+  code = grid_.ReadWindow(WindowAround(b, l, g, polar), window_);
   if (code != kOk) return code;
 
-  const GridEllipsoid ellipsoid = GridEllipsoidOf(file.Header().ellipsoid);
+  const GridEllipsoid ellipsoid = GridEllipsoidOf(grid_.Header().ellipsoid);
   const GridStereographic plane(ellipsoid, b, l);
-  const std::vector<GridNode> nodes = PlaceWindowNodes(window, g, polar, plane);
+  const std::vector<GridNode> nodes = PlaceWindowNodes(window_, g, polar, plane);
   const double unitKm = kUnitSteps * ellipsoid.aKm * g.latitudeStep * kRadiansPerDegree;
   double result = 0.0;
   code = InterpolateAtOrigin(nodes, unitKm, result);
@@ -109,6 +100,12 @@ ResultCode QuasiGeoidHeight(const std::string& gridFile, double bDegrees, double
   if (std::fabs(result) > std::numeric_limits<float>::max()) return kGridInterpolationFailed;
   height = static_cast<float>(result);
   return kOk;
+}
+
+ResultCode QuasiGeoidHeight(const std::string& gridFile, double bDegrees, double lDegrees,
+                            std::string_view signature, float& height) {
+  GridSession grid(gridFile, std::string(signature), GridAccess::WindowByWindow());
+  return QuasiGeoidLookup(grid).Height(bDegrees, lDegrees, height);
 }
 
 }  // namespace vexilor

@@ -5,7 +5,7 @@
 // nodes are placed on an oblique stereographic plane centred at the point,
 // the nearest ones in six sectors around it are kept, and a thin-plate
 // spline through them gives the height - or inverse-distance weighting when
-// they surround the point too poorly. Nothing is kept between calls.
+// they surround the point too poorly.
 //
 // Near a pole of a grid that spans the whole circle the window takes whole
 // rows, resampled to roughly even spacing on the ground (polar mode). A
@@ -27,18 +27,36 @@
 #include <string>
 #include <string_view>
 
+#include "engine/grid_session.h"
 #include "engine/result_codes.h"
 
 namespace vexilor {
 
-// Height in metres at latitude and longitude in degrees. The file is found
-// by the standard search order (a full path is taken as it stands) and must
-// carry `signature` and a binary body.
-//
-// Codes: kGridFileNotFound, kGridFileNotOpened, kGridBadHeader,
-// kGridBadFormat (text-layout grids included), kGridPointOutside (also when
-// a node without a height would enter the result), kGridWindowUnreadable,
-// kGridInterpolationFailed. `height` is untouched on failure.
+// Heights from the grid of a session, one lookup after another; the window
+// of a lookup serves the next. One per thread: several lookups may share a
+// session.
+class QuasiGeoidLookup {
+ public:
+  explicit QuasiGeoidLookup(GridSession& grid) : grid_(grid) {}
+
+  // Height in metres at latitude and longitude in degrees. The grid must
+  // have a binary body.
+  //
+  // Codes: those of GridSession::Open (kGridFileNotFound,
+  // kGridFileNotOpened, kGridBadHeader, kGridBadFormat - text-layout grids
+  // included), kGridPointOutside (also when a node without a height would
+  // enter the result), kGridWindowUnreadable, kGridInterpolationFailed.
+  // `height` is untouched on failure.
+  ResultCode Height(double bDegrees, double lDegrees, float& height);
+
+ private:
+  GridSession& grid_;
+  GridWindow window_;
+};
+
+// One lookup in the grid file `gridFile` (found by the standard search
+// order), which must carry `signature`: the file is opened, its window read
+// and the file closed again. Codes as QuasiGeoidLookup::Height.
 ResultCode QuasiGeoidHeight(const std::string& gridFile, double bDegrees, double lDegrees,
                             std::string_view signature, float& height);
 

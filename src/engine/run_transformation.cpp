@@ -62,10 +62,11 @@ bool SameFile(const std::string& a, const std::string& b) {
 // The point lines of the source file, each transformed and written. The
 // first failure ends the loop; its code, with result.line for a line of the
 // file.
-ResultCode TransformLines(const RunRequest& request, std::ifstream& in, ResultsWriter& out,
-                          RunResult& result, const RunProgress& progress) {
+ResultCode TransformLines(const RunRequest& request, GridSession& grid, std::ifstream& in,
+                          ResultsWriter& out, RunResult& result, const RunProgress& progress) {
   const ResultsLayout layout = LayoutOf(request);
   const NumericLocale locale = CurrentNumericLocale();
+  QuasiGeoidLookup lookup(grid);
   ProgressReport report(progress, FileSize(request.sourceFile));
   SourceLineReader reader(in);
   std::string line;
@@ -82,7 +83,7 @@ ResultCode TransformLines(const RunRequest& request, std::ifstream& in, ResultsW
     ResultCode code = ParseSourceLine(line, request.route.source.type, request.units[0],
                                       request.units[1], locale, point);
     PointResult r;
-    if (code == kOk) code = TransformOnePoint(request.route, point, r);
+    if (code == kOk) code = TransformOnePoint(request.route, lookup, point, r);
     if (code != kOk) return code;
     out.WriteLine(ResultLine(layout, counter, r.coords, r.zeta));
     result.coords = r.coords;
@@ -101,7 +102,8 @@ ResultCode TransformLines(const RunRequest& request, std::ifstream& in, ResultsW
 // end, also when a line stops the run (the lines before it are kept). A run
 // the user stopped is no result: the temporary file goes and the results
 // name keeps what it held.
-ResultCode RunFile(const RunRequest& request, RunResult& result, const RunProgress& progress) {
+ResultCode RunFile(const RunRequest& request, GridSession& grid, RunResult& result,
+                   const RunProgress& progress) {
   std::ifstream in(request.sourceFile, std::ios::binary);
   if (!in) return kSourceFileNotOpened;
   // Renaming the results over the source file would destroy it.
@@ -109,7 +111,7 @@ ResultCode RunFile(const RunRequest& request, RunResult& result, const RunProgre
   ResultsWriter out;
   if (!out.Create(request.resultsFile)) return kResultsFileNotOpened;
   WriteHeader(out, LayoutOf(request));
-  const ResultCode code = TransformLines(request, in, out, result, progress);
+  const ResultCode code = TransformLines(request, grid, in, out, result, progress);
   if (code == kRunStopped) {
     out.Discard();
     return code;
@@ -143,10 +145,11 @@ ResultCode WriteTypedPoint(const RunRequest& request, const PointResult& r, RunC
   return out.Commit() ? kOk : kResultsFileNotWritten;
 }
 
-ResultCode RunScreen(const RunRequest& request, RunCounters& counters,
+ResultCode RunScreen(const RunRequest& request, GridSession& grid, RunCounters& counters,
                      std::int16_t& resultHeaderWritten, RunResult& result) {
+  QuasiGeoidLookup lookup(grid);
   PointResult r;
-  const ResultCode code = TransformOnePoint(request.route, request.typedPoint, r);
+  const ResultCode code = TransformOnePoint(request.route, lookup, request.typedPoint, r);
   if (code != kOk) return code;
   result.coords = r.coords;
   result.zeta = r.zeta;
@@ -163,9 +166,10 @@ ResultCode RunScreen(const RunRequest& request, RunCounters& counters,
 ResultCode RunTransformation(const RunRequest& request, RunCounters& counters,
                              std::int16_t& resultHeaderWritten, RunResult& result,
                              const RunProgress& progress) {
+  GridSession grid(request.route.gridFile, kQuasiGeoidSignature, request.gridAccess);
   if (request.sourceFile == kNoFile)
-    return RunScreen(request, counters, resultHeaderWritten, result);
-  return RunFile(request, result, progress);
+    return RunScreen(request, grid, counters, resultHeaderWritten, result);
+  return RunFile(request, grid, result, progress);
 }
 
 }  // namespace vexilor

@@ -14,6 +14,7 @@
 #include <functional>
 #include <string>
 
+#include "engine/grid_session.h"
 #include "engine/point_pipeline.h"
 #include "engine/results_file.h"
 #include "engine/units.h"
@@ -29,6 +30,7 @@ struct RunRequest {
   std::string resultsFile = kNoFile;  // kNoFile: no results file
   UnitCodes units{};
   Coords typedPoint{};  // screen mode, engine units
+  GridAccess gridAccess;  // how the run's grid session reads the grid
 };
 
 // Kept between runs for the whole session: typed points appended to a
@@ -63,6 +65,9 @@ inline constexpr std::int64_t kProgressLines = 256;
 // the earlier results file whole; after a failed write
 // (kResultsFileNotWritten) the results name keeps what it held. A typed point
 // after the first is appended to the file.
+//
+// The quasi-geoid grid is found, opened and read once, when the first point
+// needs it (GridSession); a run with geodetic heights never opens it.
 // `resultHeaderWritten` is set once a typed point has created the results
 // file; the window clears it to make the next typed point start a new one.
 // `progress`, when given, is called every kProgressLines lines of a file run

@@ -55,6 +55,17 @@ struct TestGrid {
   }
 };
 
+// A grid over the whole globe, the circle closing on itself.
+inline TestGrid GlobalGrid(float stepMinutes) {
+  TestGrid g;
+  g.north = 90;
+  g.south = -90;
+  g.west = 0;
+  g.east = 360;
+  g.latitudeStep = g.longitudeStep = stepMinutes;
+  return g;
+}
+
 using HeightFunction = std::function<double(double b, double l)>;
 
 inline void PutBytes(std::vector<unsigned char>& out, std::size_t at, std::uint32_t v, int n) {

@@ -84,7 +84,9 @@ TEST_F(PointPipelineTest, NormalHeightsAreTheSameInEverySystem) {
 // of the source system.
 TEST_F(PointPipelineTest, GeocentricTargetCarriesNormalHeightPlusZeta) {
   float zetaSource = -1, zetaTarget = -1;
-  ASSERT_EQ(QuasiGeoidHeights(Ck42(CoordType::BLH), Ck42(CoordType::XYZ), {}, point_, {}, grid_,
+  GridSession session(grid_, kQuasiGeoidSignature);
+  QuasiGeoidLookup grid(session);
+  ASSERT_EQ(QuasiGeoidHeights(Ck42(CoordType::BLH), Ck42(CoordType::XYZ), {}, point_, {}, grid,
                               HeightMode::kSourceOnly, zetaSource, zetaTarget),
             kOk);
   EXPECT_EQ(zetaTarget, -1);  // the source-only mode leaves the target alone

@@ -13,6 +13,7 @@
 namespace vexilor {
 namespace {
 
+using testing::GlobalGrid;
 using testing::GridBytes;
 using testing::HeightFunction;
 using testing::StoredHeight;
@@ -29,16 +30,6 @@ double OverThePoles(double b, double l) {
   const double br = b * kRadiansPerDegree, lr = l * kRadiansPerDegree;
   return 10.0 + 3.0 * std::cos(br) * std::cos(lr) + 2.0 * std::cos(br) * std::sin(lr) +
          4.0 * std::sin(br);
-}
-
-TestGrid GlobalGrid(float stepMinutes) {
-  TestGrid g;
-  g.north = 90;
-  g.south = -90;
-  g.west = 0;
-  g.east = 360;
-  g.latitudeStep = g.longitudeStep = stepMinutes;
-  return g;
 }
 
 float Lookup(const std::string& path, double b, double l) {

@@ -36,7 +36,8 @@ SystemSide ShippedSide(const std::string& code) {
 TEST(QuasiGeoidHeightsOracle, WgsTargetsReportEgm96AtTheNodes) {
   ProjOperation egm96("+proj=vgridshift +grids=egm96_15.gtx +multiplier=1");
   ASSERT_TRUE(egm96.Valid()) << egm96.Error();
-  const std::string grid = (kProgramFolder / "wgeoid.mat").string();
+  GridSession session((kProgramFolder / "wgeoid.mat").string(), kQuasiGeoidSignature);
+  QuasiGeoidLookup grid(session);
   const SystemSide pz90 = ShippedSide("PZ90");
   const SystemSide wgs84 = ShippedSide("WGS84");
   // A system resting on WGS-84 with a null link: only the fixed link acts.
