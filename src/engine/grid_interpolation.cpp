@@ -70,63 +70,60 @@ ResultCode InverseDistance(const Sectors& sectors, double& height) {
   return kOk;
 }
 
-ResultCode Spline(const Sectors& sectors, double& height) {
-  std::vector<GridNode> kept;
-  for (const auto& sector : sectors) kept.insert(kept.end(), sector.begin(), sector.end());
-  if (std::any_of(kept.begin(), kept.end(), HoldsNoData)) return kGridPointOutside;
-  const std::optional<double> result = ThinPlateSplineAtOrigin(kept);
-  if (!result) return kGridInterpolationFailed;
-  height = *result;
-  return kOk;
-}
-
 }  // namespace
 
-std::vector<GridNode> SelectCandidates(const std::vector<GridNode>& nodes, double unitKm) {
-  // Reach of a node: the least k for which it is a candidate.
-  std::vector<double> reach(nodes.size());
-  std::transform(nodes.begin(), nodes.end(), reach.begin(), [unitKm](const GridNode& n) {
+void SelectCandidates(const std::vector<GridNode>& nodes, double unitKm,
+                      std::vector<double>& reach, std::vector<GridNode>& candidates) {
+  candidates.clear();
+  // Reach of a node: the least k for which it is a candidate; the second
+  // half of the buffer holds the reaches sorted.
+  reach.resize(nodes.size() * 2);
+  const auto own = reach.begin();
+  const auto sorted = reach.begin() + static_cast<std::ptrdiff_t>(nodes.size());
+  std::transform(nodes.begin(), nodes.end(), own, [unitKm](const GridNode& n) {
     return std::max(std::fabs(n.x), std::fabs(n.y)) / unitKm;
   });
-  std::vector<double> sorted = reach;
-  std::sort(sorted.begin(), sorted.end());
-  const auto count = [&sorted](double k) {
-    return static_cast<std::size_t>(std::upper_bound(sorted.begin(), sorted.end(), k) -
-                                    sorted.begin());
+  std::copy(own, sorted, sorted);
+  std::sort(sorted, reach.end());
+  const auto count = [&](double k) {
+    return static_cast<std::size_t>(std::upper_bound(sorted, reach.end(), k) - sorted);
   };
   const std::size_t wanted = std::min(nodes.size(), kWantedCandidates);
   double k = kStartReach;
   if (count(k) > kMaxCandidates) {
     do {
       k -= 1.0;
-      if (k < 1.0) return {};
+      if (k < 1.0) return;
     } while (count(k) > kMaxCandidates);
-    if (count(k) < wanted) return {};
+    if (count(k) < wanted) return;
   } else if (count(k) < wanted) {
     // Raising k one by one stops at the first k that admits enough nodes;
     // lowering it again from there would fall short.
-    k = std::max(k + 1.0, std::ceil(sorted[wanted - 1]));
-    if (count(k) > kMaxCandidates) return {};
+    k = std::max(k + 1.0, std::ceil(sorted[static_cast<std::ptrdiff_t>(wanted) - 1]));
+    if (count(k) > kMaxCandidates) return;
   }
-  std::vector<GridNode> candidates;
   for (std::size_t i = 0; i < nodes.size(); ++i)
-    if (reach[i] <= k) candidates.push_back(nodes[i]);
-  return candidates;
+    if (own[static_cast<std::ptrdiff_t>(i)] <= k) candidates.push_back(nodes[i]);
 }
 
-Sectors NearestBySector(const std::vector<GridNode>& candidates) {
-  Sectors sectors(kSectorCount);
+void NearestBySector(const std::vector<GridNode>& candidates, Sectors& sectors) {
+  for (auto& sector : sectors) sector.clear();
   for (const GridNode& n : candidates) sectors[static_cast<std::size_t>(SectorOf(n))].push_back(n);
   for (auto& sector : sectors) {
-    std::stable_sort(sector.begin(), sector.end(), [](const GridNode& p, const GridNode& q) {
-      return DistanceSquared(p) < DistanceSquared(q);
-    });
+    // Insertion by distance: nodes at equal distances keep their order.
+    for (std::size_t i = 1; i < sector.size(); ++i) {
+      const GridNode n = sector[i];
+      std::size_t j = i;
+      for (; j > 0 && DistanceSquared(n) < DistanceSquared(sector[j - 1]); --j)
+        sector[j] = sector[j - 1];
+      sector[j] = n;
+    }
     if (sector.size() > kPerSector) sector.resize(kPerSector);
   }
-  return sectors;
 }
 
-ResultCode InterpolateAtOrigin(const std::vector<GridNode>& nodes, double unitKm, double& height) {
+ResultCode GridInterpolation::AtOrigin(const std::vector<GridNode>& nodes, double unitKm,
+                                       double& height) {
   if (nodes.size() < kMinNodes || !(unitKm > 0.0) || !std::isfinite(unitKm))
     return kGridInterpolationFailed;
   // A node antipodal to the point has no finite place on the plane.
@@ -134,19 +131,29 @@ ResultCode InterpolateAtOrigin(const std::vector<GridNode>& nodes, double unitKm
         return std::isfinite(n.x) && std::isfinite(n.y) && std::isfinite(n.height);
       }))
     return kGridInterpolationFailed;
-  const std::vector<GridNode> candidates = SelectCandidates(nodes, unitKm);
-  if (candidates.empty()) return kGridInterpolationFailed;
-  const Sectors sectors = NearestBySector(candidates);
+  SelectCandidates(nodes, unitKm, reach_, candidates_);
+  if (candidates_.empty()) return kGridInterpolationFailed;
+  NearestBySector(candidates_, sectors_);
   std::size_t kept = 0;
   int filled = 0;
-  for (const auto& sector : sectors) {
+  for (const auto& sector : sectors_) {
     kept += sector.size();
     filled += sector.empty() ? 0 : 1;
   }
-  const bool poorSurround = TwoNeighbouringSectorsEmpty(sectors) ||
+  const bool poorSurround = TwoNeighbouringSectorsEmpty(sectors_) ||
                             static_cast<double>(kept) / filled < kMinKeptPerSector;
-  if (kept <= kSparseKept && poorSurround) return InverseDistance(sectors, height);
-  return Spline(sectors, height);
+  if (kept <= kSparseKept && poorSurround) return InverseDistance(sectors_, height);
+  return Spline(height);
+}
+
+ResultCode GridInterpolation::Spline(double& height) {
+  kept_.clear();
+  for (const auto& sector : sectors_) kept_.insert(kept_.end(), sector.begin(), sector.end());
+  if (std::any_of(kept_.begin(), kept_.end(), HoldsNoData)) return kGridPointOutside;
+  const std::optional<double> result = spline_.AtOrigin(kept_);
+  if (!result) return kGridInterpolationFailed;
+  height = *result;
+  return kOk;
 }
 
 }  // namespace vexilor

@@ -8,30 +8,48 @@
 //
 // Units: node positions in kilometres on the plane, heights in metres.
 
+#include <array>
 #include <vector>
 
 #include "engine/grid_node.h"
 #include "engine/result_codes.h"
+#include "engine/thin_plate_spline.h"
 
 namespace vexilor {
+
+// The candidates of each 60° sector (the first from north, x, turning
+// towards east, y), nearest first, at most six per sector.
+using Sectors = std::array<std::vector<GridNode>, 6>;
 
 // Nodes whose |x| and |y| are at most k·unit are the candidates, k starting
 // at 7; k is lowered while there are more than 500 candidates and raised
 // while there are fewer than min(nodes, 30), and once lowered it may not be
-// raised again. The nodes' coordinates must be finite. Returns the
-// candidates in their original order, or nothing when no k gives an
-// acceptable number.
-std::vector<GridNode> SelectCandidates(const std::vector<GridNode>& nodes, double unitKm);
+// raised again. The nodes' coordinates must be finite. `candidates` gets
+// them in their original order, or nothing when no k gives an acceptable
+// number; `reach` is a work buffer.
+void SelectCandidates(const std::vector<GridNode>& nodes, double unitKm,
+                      std::vector<double>& reach, std::vector<GridNode>& candidates);
 
-// The candidates of each 60° sector (the first from north, x, turning
-// towards east, y), nearest first, at most six per sector.
-using Sectors = std::vector<std::vector<GridNode>>;
-Sectors NearestBySector(const std::vector<GridNode>& candidates);
+// Sorts the candidates into their sectors.
+void NearestBySector(const std::vector<GridNode>& candidates, Sectors& sectors);
 
-// Codes: kGridInterpolationFailed (fewer than three nodes, a node off the
-// finite plane, no acceptable candidates, a singular spline, a non-finite
-// result); kGridPointOutside when a node holding no height would enter the
-// result. `height` (metres) is untouched on failure.
-ResultCode InterpolateAtOrigin(const std::vector<GridNode>& nodes, double unitKm, double& height);
+// Interpolates one point after another; its buffers serve the next.
+class GridInterpolation {
+ public:
+  // Codes: kGridInterpolationFailed (fewer than three nodes, a node off the
+  // finite plane, no acceptable candidates, a singular spline, a non-finite
+  // result); kGridPointOutside when a node holding no height would enter the
+  // result. `height` (metres) is untouched on failure.
+  ResultCode AtOrigin(const std::vector<GridNode>& nodes, double unitKm, double& height);
+
+ private:
+  ResultCode Spline(double& height);
+
+  std::vector<double> reach_;
+  std::vector<GridNode> candidates_;
+  Sectors sectors_;
+  std::vector<GridNode> kept_;
+  ThinPlateSpline spline_;
+};
 
 }  // namespace vexilor

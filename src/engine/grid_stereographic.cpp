@@ -28,13 +28,21 @@ double GridStereographic::ConformalLatitude(double b) const {
          5.0 * e4 / 48.0 * std::sin(4.0 * b);
 }
 
-StereographicPosition GridStereographic::Place(double bDegrees, double lDegrees) const {
+StereographicRow GridStereographic::Row(double bDegrees) const {
   const double chi = ConformalLatitude(bDegrees * kRadiansPerDegree);
+  return {std::sin(chi), std::cos(chi)};
+}
+
+StereographicColumn GridStereographic::Column(double lDegrees) const {
   const double dl = lDegrees * kRadiansPerDegree - l0_;
-  const double sinChi = std::sin(chi), cosChi = std::cos(chi);
-  const double d = 1.0 + sinChi0_ * sinChi + cosChi0_ * cosChi * std::cos(dl);
-  return {twoR_ * (cosChi0_ * sinChi - sinChi0_ * cosChi * std::cos(dl)) / d,
-          twoR_ * cosChi * std::sin(dl) / d};
+  return {std::sin(dl), std::cos(dl)};
+}
+
+StereographicPosition GridStereographic::Place(const StereographicRow& row,
+                                               const StereographicColumn& column) const {
+  const double d = 1.0 + sinChi0_ * row.sinChi + cosChi0_ * row.cosChi * column.cosDl;
+  return {twoR_ * (cosChi0_ * row.sinChi - sinChi0_ * row.cosChi * column.cosDl) / d,
+          twoR_ * row.cosChi * column.sinDl / d};
 }
 
 }  // namespace vexilor

@@ -23,6 +23,15 @@ struct StereographicPosition {
   double y = 0;  // towards east, kilometres
 };
 
+// What the placing of a node takes from its latitude, and from its
+// longitude: the nodes of a window share their row's and their column's.
+struct StereographicRow {
+  double sinChi = 0, cosChi = 1;  // of the conformal latitude
+};
+struct StereographicColumn {
+  double sinDl = 0, cosDl = 1;  // of the longitude difference from the centre
+};
+
 class GridStereographic {
  public:
   // Centre at latitude and longitude in degrees.
@@ -30,7 +39,13 @@ class GridStereographic {
 
   // The centre maps to (0, 0). A node antipodal to the centre has no finite
   // position.
-  StereographicPosition Place(double bDegrees, double lDegrees) const;
+  StereographicPosition Place(double bDegrees, double lDegrees) const {
+    return Place(Row(bDegrees), Column(lDegrees));
+  }
+  StereographicPosition Place(const StereographicRow& row, const StereographicColumn& column) const;
+
+  StereographicRow Row(double bDegrees) const;
+  StereographicColumn Column(double lDegrees) const;
 
  private:
   double ConformalLatitude(double b) const;

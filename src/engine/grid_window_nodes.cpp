@@ -12,10 +12,7 @@ namespace {
 constexpr double kCircleDegrees = 360.0;
 constexpr double kPoleTolerance = 1e-6;
 
-GridNode NodeAt(const GridStereographic& plane, double b, double l, double height) {
-  const StereographicPosition p = plane.Place(b, l);
-  return {p.x, p.y, height};
-}
+GridNode NodeAt(const StereographicPosition& p, double height) { return {p.x, p.y, height}; }
 
 int SpansOfRow(double b, double step) {
   if (std::fabs(b) > 90.0 - kPoleTolerance) return 1;
@@ -33,10 +30,41 @@ double MeanHeight(const float* row, int first, int last) {
   return sum / (last - first + 1);
 }
 
-void AppendPolarRow(const GridWindow& window, const GridGeometry& grid, int r,
-                    const GridStereographic& plane, std::vector<GridNode>& nodes) {
+}  // namespace
+
+const std::vector<GridNode>& WindowNodes::Place(const GridWindow& window,
+                                                const GridGeometry& grid, bool polar,
+                                                const GridStereographic& plane) {
+  nodes_.clear();
+  if (!polar) {
+    PlaceRows(window, grid, plane);
+    return nodes_;
+  }
+  for (int r = 0; r < window.rows; ++r) PlacePolarRow(window, grid, r, plane);
+  return nodes_;
+}
+
+// The trigonometry of a node is that of its row and of its column: each is
+// worked out once.
+void WindowNodes::PlaceRows(const GridWindow& window, const GridGeometry& grid,
+                            const GridStereographic& plane) {
+  columns_.resize(static_cast<std::size_t>(window.columns));
+  for (int j = 0; j < window.columns; ++j)
+    columns_[static_cast<std::size_t>(j)] =
+        plane.Column(grid.ColumnLongitude(window.firstColumn + j));
+  const float* height = window.heights.data();
+  for (int r = 0; r < window.rows; ++r) {
+    const StereographicRow row = plane.Row(grid.RowLatitude(window.firstRow + r));
+    for (const StereographicColumn& column : columns_)
+      nodes_.push_back(NodeAt(plane.Place(row, column), *height++));
+  }
+}
+
+void WindowNodes::PlacePolarRow(const GridWindow& window, const GridGeometry& grid, int r,
+                                const GridStereographic& plane) {
   const double b = grid.RowLatitude(window.firstRow + r);
-  const float* row = &window.heights[static_cast<std::size_t>(r) * window.columns];
+  const StereographicRow row = plane.Row(b);
+  const float* heights = &window.heights[static_cast<std::size_t>(r) * window.columns];
   const double step = grid.longitudeStep;
   const int spans = SpansOfRow(b, step);
   for (int k = 0; k < spans; ++k) {
@@ -48,28 +76,8 @@ void AppendPolarRow(const GridWindow& window, const GridGeometry& grid, int r,
     const double l = (grid.ColumnLongitude(window.firstColumn + first - 1) +
                       grid.ColumnLongitude(window.firstColumn + last - 1)) /
                      2.0;
-    nodes.push_back(NodeAt(plane, b, l, MeanHeight(row, first, last)));
+    nodes_.push_back(NodeAt(plane.Place(row, plane.Column(l)), MeanHeight(heights, first, last)));
   }
-}
-
-}  // namespace
-
-std::vector<GridNode> PlaceWindowNodes(const GridWindow& window, const GridGeometry& grid,
-                                       bool polar, const GridStereographic& plane) {
-  std::vector<GridNode> nodes;
-  for (int r = 0; r < window.rows; ++r) {
-    if (polar) {
-      AppendPolarRow(window, grid, r, plane, nodes);
-      continue;
-    }
-    const double b = grid.RowLatitude(window.firstRow + r);
-    for (int j = 0; j < window.columns; ++j) {
-      const double l = grid.ColumnLongitude(window.firstColumn + j);
-      const float h = window.heights[static_cast<std::size_t>(r) * window.columns + j];
-      nodes.push_back(NodeAt(plane, b, l, h));
-    }
-  }
-  return nodes;
 }
 
 }  // namespace vexilor

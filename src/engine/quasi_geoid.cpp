@@ -6,9 +6,7 @@
 
 #include "text/numeric.h"
 #include "engine/angle_constants.h"
-#include "engine/grid_interpolation.h"
 #include "engine/grid_stereographic.h"
-#include "engine/grid_window_nodes.h"
 
 namespace vexilor {
 namespace {
@@ -92,10 +90,10 @@ ResultCode QuasiGeoidLookup::Height(double bDegrees, double lDegrees, float& hei
 
   const GridEllipsoid ellipsoid = GridEllipsoidOf(grid_.Header().ellipsoid);
   const GridStereographic plane(ellipsoid, b, l);
-  const std::vector<GridNode> nodes = PlaceWindowNodes(window_, g, polar, plane);
+  const std::vector<GridNode>& nodes = nodes_.Place(window_, g, polar, plane);
   const double unitKm = kUnitSteps * ellipsoid.aKm * g.latitudeStep * kRadiansPerDegree;
   double result = 0.0;
-  code = InterpolateAtOrigin(nodes, unitKm, result);
+  code = interpolation_.AtOrigin(nodes, unitKm, result);
   if (code != kOk) return code;
   if (std::fabs(result) > std::numeric_limits<float>::max()) return kGridInterpolationFailed;
   height = static_cast<float>(result);

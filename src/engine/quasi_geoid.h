@@ -27,14 +27,16 @@
 #include <string>
 #include <string_view>
 
+#include "engine/grid_interpolation.h"
 #include "engine/grid_session.h"
+#include "engine/grid_window_nodes.h"
 #include "engine/result_codes.h"
 
 namespace vexilor {
 
-// Heights from the grid of a session, one lookup after another; the window
-// of a lookup serves the next. One per thread: several lookups may share a
-// session.
+// Heights from the grid of a session, one lookup after another; the
+// buffers of a lookup serve the next. One per thread: several lookups may
+// share a session.
 class QuasiGeoidLookup {
  public:
   explicit QuasiGeoidLookup(GridSession& grid) : grid_(grid) {}
@@ -52,6 +54,8 @@ class QuasiGeoidLookup {
  private:
   GridSession& grid_;
   GridWindow window_;
+  WindowNodes nodes_;
+  GridInterpolation interpolation_;
 };
 
 // One lookup in the grid file `gridFile` (found by the standard search

@@ -13,6 +13,31 @@
 namespace vexilor {
 namespace {
 
+bool SolveByGaussJordan(std::vector<double>& a, std::vector<double>& rhs) {
+  return GaussJordan().Solve(a, rhs);
+}
+
+std::optional<double> ThinPlateSplineAtOrigin(const std::vector<GridNode>& nodes) {
+  return ThinPlateSpline().AtOrigin(nodes);
+}
+
+std::vector<GridNode> SelectCandidates(const std::vector<GridNode>& nodes, double unitKm) {
+  std::vector<double> reach;
+  std::vector<GridNode> candidates;
+  vexilor::SelectCandidates(nodes, unitKm, reach, candidates);
+  return candidates;
+}
+
+Sectors NearestBySector(const std::vector<GridNode>& candidates) {
+  Sectors sectors;
+  vexilor::NearestBySector(candidates, sectors);
+  return sectors;
+}
+
+ResultCode InterpolateAtOrigin(const std::vector<GridNode>& nodes, double unitKm, double& height) {
+  return GridInterpolation().AtOrigin(nodes, unitKm, height);
+}
+
 TEST(SolveByGaussJordan, SolvesSystemsThatNeedPivoting) {
   // The first pivot on the diagonal is zero.
   std::vector<double> a = {0, 2, 1, 1, 0, 0, 3, 1, 4};
@@ -35,6 +60,66 @@ TEST(SolveByGaussJordan, RandomSystemsLeaveTinyResiduals) {
     std::vector<double> work = a;
     ASSERT_TRUE(SolveByGaussJordan(work, rhs)) << n;
     for (std::size_t i = 0; i < n; ++i) EXPECT_NEAR(rhs[i], x[i], 1e-9) << n << " " << i;
+  }
+}
+
+// Complete pivoting as the textbook moves it: the largest remaining
+// element, the first of equals row by row and column by column, brought to
+// the diagonal by exchanging whole rows.
+bool SolveByMovingRows(std::vector<double> a, std::vector<double>& rhs) {
+  const std::size_t n = rhs.size();
+  double largest = 0.0;
+  for (const double v : a) largest = std::max(largest, std::fabs(v));
+  std::vector<bool> done(n, false);
+  for (std::size_t step = 0; step < n; ++step) {
+    double pivot = 0.0;
+    std::size_t row = 0, col = 0;
+    for (std::size_t j = 0; j < n; ++j) {
+      if (done[j]) continue;  // the row of an eliminated column
+      for (std::size_t i = 0; i < n; ++i)
+        if (!done[i] && std::fabs(a[j * n + i]) > pivot) {
+          pivot = std::fabs(a[j * n + i]);
+          row = j;
+          col = i;
+        }
+    }
+    if (!(pivot > 1e-15 * largest)) return false;
+    done[col] = true;
+    for (std::size_t k = 0; k < n && row != col; ++k) std::swap(a[row * n + k], a[col * n + k]);
+    std::swap(rhs[row], rhs[col]);
+    const double inverse = 1.0 / a[col * n + col];
+    for (std::size_t k = 0; k < n; ++k)
+      if (!done[k]) a[col * n + k] *= inverse;
+    rhs[col] *= inverse;
+    for (std::size_t r = 0; r < n; ++r) {
+      const double factor = a[r * n + col];
+      if (r == col || factor == 0.0) continue;
+      for (std::size_t k = 0; k < n; ++k)
+        if (!done[k]) a[r * n + k] -= factor * a[col * n + k];
+      rhs[r] -= factor * rhs[col];
+    }
+  }
+  return true;
+}
+
+// The solver keeps rows in place and packs the open columns, yet gives the
+// bits of the textbook elimination - on systems full of equal magnitudes,
+// where the order of the pivot search decides, one solver serving them all.
+TEST(SolveByGaussJordan, SameBitsAsTheEliminationThatMovesRows) {
+  std::mt19937 random(15);
+  GaussJordan solver;
+  for (int system = 0; system < 400; ++system) {
+    const std::size_t n = 1 + random() % 24;
+    std::uniform_int_distribution<int> small(-3, 3);
+    std::uniform_real_distribution<double> any(-1.0, 1.0);
+    std::vector<double> a(n * n), rhs(n);
+    for (double& v : a) v = system % 2 == 0 ? small(random) : any(random);
+    for (double& v : rhs) v = any(random);
+    std::vector<double> expected = rhs;
+    const bool solvable = SolveByMovingRows(a, expected);
+    ASSERT_EQ(solver.Solve(a, rhs), solvable) << system;
+    if (!solvable) continue;
+    for (std::size_t k = 0; k < n; ++k) ASSERT_EQ(rhs[k], expected[k]) << system << " " << k;
   }
 }
 
@@ -253,6 +338,23 @@ TEST(InterpolateAtOrigin, TooFewOrUnplaceableNodesFail) {
   EXPECT_EQ(InterpolateAtOrigin({{1, 1, 1}, {2, -2, 2}, {-1, 0, 1}}, 0.0, h),
             kGridInterpolationFailed);
   EXPECT_EQ(h, 5);
+}
+
+// What one point leaves in the buffers changes nothing for the next: one
+// interpolation carried through nodes of every size gives the bits of a
+// fresh one for each.
+TEST(InterpolateAtOrigin, BuffersCarriedFromPointToPointChangeNothing) {
+  std::mt19937 random(1507);
+  std::uniform_real_distribution<double> at(-40.0, 40.0), height(-30.0, 60.0);
+  GridInterpolation carried;
+  for (int point = 0; point < 200; ++point) {
+    std::vector<GridNode> nodes(3 + random() % 120);
+    for (GridNode& n : nodes) n = {at(random), at(random), height(random)};
+    double fresh = 0.0, reused = 0.0;
+    const ResultCode code = GridInterpolation().AtOrigin(nodes, 10.0, fresh);
+    ASSERT_EQ(carried.AtOrigin(nodes, 10.0, reused), code) << point;
+    EXPECT_EQ(reused, fresh) << point;
+  }
 }
 
 }  // namespace

@@ -36,6 +36,11 @@ GridWindow WholeRows(int firstRow, int rows) {
   return w;
 }
 
+std::vector<GridNode> PlaceWindowNodes(const GridWindow& window, const GridGeometry& grid,
+                                       bool polar, const GridStereographic& plane) {
+  return WindowNodes().Place(window, grid, polar, plane);
+}
+
 void ExpectNodeAt(const GridNode& n, const GridStereographic& plane, double b, double l, double h) {
   const StereographicPosition p = plane.Place(b, l);
   EXPECT_NEAR(n.x, p.x, 1e-9) << b << " " << l;
