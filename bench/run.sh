@@ -1,12 +1,17 @@
 #!/usr/bin/env bash
-# Throughput and memory of vexilor-cli against PROJ on the same seeded points:
-# СК-42 B L H (degrees) -> WGS-84 x y H in UTM zone 37, through ПЗ-90.
+# Throughput and memory of vexilor-cli against PROJ on the same seeded points,
+# СК-42 B L H (degrees) through ПЗ-90 to WGS-84:
+#   - geodetic heights, to UTM zone 37, against PROJ's cct with the same two
+#     Helmert legs and UTM (and cs2cs with one combined +towgs84 leg);
+#   - normal heights, on a clustered survey file (to UTM) and on points spread
+#     over the globe (to B L H), against cct with the same pipeline and a
+#     vgridshift on egm96_15.gtx. PROJ interpolates the grid bilinearly, the
+#     program by a thin-plate spline through up to 36 nodes: the ratio is for
+#     orientation only.
+# Each vexilor-cli run goes once on one thread (--jobs 1) and once on every
+# core of the machine.
 #
 #   bash bench/run.sh [POINTS]        (default 1 000 000; needs a built build/)
-#
-# PROJ's cs2cs takes coordinate reference systems, so it can carry one
-# Helmert leg (+towgs84, position-vector rotations); the exact two-leg
-# pipeline runs in PROJ's cct.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 points=${1:-1000000}
@@ -14,34 +19,62 @@ bin=${BUILD:-build}/bin
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-awk -v n="$points" -v vin="$work/points.in" -v pin="$work/points.lonlat" 'BEGIN {
-  srand(20261207); print "BLH" > vin
+# A survey: Moscow and its region. The globe: every latitude to 80°.
+awk -v n="$points" -v w="$work" 'BEGIN {
+  srand(20261207); print "BLH" > (w "/survey.in")
   for (i = 1; i <= n; i++) {
-    b = 42 + 28 * rand(); l = 36 + 6 * rand(); h = -50 + 2000 * rand()
-    printf "%d %.9f %.9f %.3f\n", i, b, l, h > vin
-    printf "%.9f %.9f %.3f\n", l, b, h > pin
+    b = 55.2 + 0.8 * rand(); l = 36.8 + 1.6 * rand(); h = 100 + 200 * rand()
+    printf "%d %.9f %.9f %.3f\n", i, b, l, h > (w "/survey.in")
+    printf "%.9f %.9f %.3f\n", l, b, h > (w "/survey.lonlat")
+  }
+  print "BLH" > (w "/globe.in")
+  for (i = 1; i <= n; i++) {
+    b = -80 + 160 * rand(); l = 360 * rand(); h = -50 + 2000 * rand()
+    printf "%d %.9f %.9f %.3f\n", i, b, l, h > (w "/globe.in")
+    printf "%.9f %.9f %.3f\n", l, b, h > (w "/globe.lonlat")
   } }'
 
 ck42="+x=25 +y=-141 +z=-80 +rx=0 +ry=-0.35 +rz=-0.66 +s=0"
 pz90="+x=-1.08 +y=-0.27 +z=-0.90 +rx=0 +ry=0 +rz=-0.16 +s=-0.12"
-pipeline="+proj=pipeline +step +proj=unitconvert +xy_in=deg +xy_out=rad
-  +step +proj=cart +ellps=krass +step +proj=helmert $ck42 +convention=coordinate_frame
-  +step +proj=helmert $pz90 +convention=coordinate_frame
-  +step +inv +proj=cart +ellps=WGS84 +step +proj=utm +zone=37 +ellps=WGS84"
+legs="+step +proj=cart +ellps=krass +step +proj=helmert $ck42 +convention=coordinate_frame
+  +step +proj=helmert $pz90 +convention=coordinate_frame +step +inv +proj=cart +ellps=WGS84"
+degrees="+step +proj=unitconvert +xy_in=deg +xy_out=rad"
+geoid="+step +proj=vgridshift +grids=egm96_15.gtx +multiplier=1"
+to_utm="+step +proj=utm +zone=37 +ellps=WGS84"
+to_degrees="+step +proj=unitconvert +xy_in=rad +xy_out=deg"
 
 measure() {  # label, command...
   local label=$1; shift
-  /usr/bin/time -f "%e %M" -o "$work/time" "$@"
-  read -r seconds kb < "$work/time"
-  awk -v l="$label" -v s="$seconds" -v kb="$kb" -v n="$points" \
-    'BEGIN { printf "| %-42s | %8.2f s | %10.0f points/s | %6.1f MB |\n", l, s, (s > 0 ? n / s : 0), kb / 1024 }'
+  local status=0
+  /usr/bin/time -f "%e %M" -o "$work/time" "$@" || status=$?
+  read -r seconds kb < <(tail -n 1 "$work/time")
+  awk -v l="$label" -v s="$seconds" -v kb="$kb" -v n="$points" -v status="$status" \
+    'BEGIN { if (status != 0) { printf "| %-50s | failed with status %d |||\n", l, status; exit }
+             printf "| %-50s | %8.2f s | %10.0f points/s | %6.1f MB |\n", l, s, (s > 0 ? n / s : 0), kb / 1024 }'
+}
+cct_run() {  # label, input, pipeline steps
+  measure "$1" sh -c "cct -d 4 +proj=pipeline $(echo $3) < '$work/$2' > '$work/cct.out'"
 }
 
-cli=("$bin/vexilor-cli" --from CK42 --from-type BLH --from-units 2 --to WGS84 --to-type xyH
-     --to-proj utm)
-echo "| run ($points points) | time | throughput | peak memory |"
+cli=("$bin/vexilor-cli" --from CK42 --from-type BLH --from-units 2 --to WGS84)
+utm=(--to-type xyH --to-proj utm)
+blh=(--to-type BLH --to-units 2)
+cores=$(nproc)
+echo "| run ($points points, $cores cores) | time | throughput | peak memory |"
 echo "|---|---|---|---|"
-measure "vexilor-cli, geodetic heights" "${cli[@]}" --heights geodetic "$work/points.in" "$work/geodetic.out"
-measure "PROJ cct, the same two-leg pipeline" sh -c "cct -d 4 $(echo $pipeline) < '$work/points.lonlat' > '$work/cct.out'"
-measure "PROJ cs2cs, one combined +towgs84 leg" sh -c "cs2cs -f %.4f +proj=longlat +ellps=krass +towgs84=23.92,-141.27,-80.9,0,0.35,0.82,-0.12 +to +proj=utm +zone=37 +datum=WGS84 < '$work/points.lonlat' > '$work/cs2cs.out'"
-measure "vexilor-cli, normal heights (wgeoid.mat)" "${cli[@]}" --heights normal "$work/points.in" "$work/normal.out"
+for jobs in 1 "$cores"; do
+  measure "vexilor-cli, geodetic heights, --jobs $jobs" \
+    "${cli[@]}" "${utm[@]}" --heights geodetic --jobs "$jobs" "$work/survey.in" "$work/v.out"
+done
+cct_run "PROJ cct, the same two-leg pipeline" survey.lonlat "$degrees $legs $to_utm"
+measure "PROJ cs2cs, one combined +towgs84 leg" sh -c "cs2cs -f %.4f +proj=longlat +ellps=krass +towgs84=23.92,-141.27,-80.9,0,0.35,0.82,-0.12 +to +proj=utm +zone=37 +datum=WGS84 < '$work/survey.lonlat' > '$work/cs2cs.out'"
+for jobs in 1 "$cores"; do
+  measure "vexilor-cli, normal heights, survey, --jobs $jobs" \
+    "${cli[@]}" "${utm[@]}" --heights normal --jobs "$jobs" "$work/survey.in" "$work/v.out"
+done
+cct_run "PROJ cct, pipeline + vgridshift, survey" survey.lonlat "$degrees $geoid $legs $to_utm"
+for jobs in 1 "$cores"; do
+  measure "vexilor-cli, normal heights, globe, --jobs $jobs" \
+    "${cli[@]}" "${blh[@]}" --heights normal --jobs "$jobs" "$work/globe.in" "$work/v.out"
+done
+cct_run "PROJ cct, pipeline + vgridshift, globe" globe.lonlat "$degrees $geoid $legs $to_degrees"

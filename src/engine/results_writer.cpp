@@ -43,6 +43,12 @@ void ResultsWriter::WriteLine(const std::string& line) {
   if (file_ != nullptr && !failed_ && !Put(file_, line)) failed_ = true;
 }
 
+void ResultsWriter::WriteEncoded(std::string_view bytes) {
+  if (file_ != nullptr && !failed_ &&
+      std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size())
+    failed_ = true;
+}
+
 bool ResultsWriter::Commit() {
   if (file_ == nullptr) return false;
   const bool flushed = std::fflush(file_) == 0 && std::ferror(file_) == 0;

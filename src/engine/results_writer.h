@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vexilor {
@@ -29,6 +30,8 @@ class ResultsWriter {
 
   // A failed write is remembered and reported by Commit.
   void WriteLine(const std::string& line);
+  // Lines already in Windows-1251, each with its CR LF end; as WriteLine.
+  void WriteEncoded(std::string_view bytes);
 
   // Flushes and closes the temporary file and renames it over the results
   // name. False when any write, the close or the rename failed; the

@@ -1,13 +1,15 @@
 #include "engine/run_transformation.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 
 #include "text/angle_text.h"
 #include "engine/angle_constants.h"
+#include "engine/batch_transform.h"
 #include "engine/results_writer.h"
+#include "engine/source_batch.h"
 #include "engine/source_file_reader.h"
-#include "engine/source_line.h"
 
 namespace vexilor {
 namespace {
@@ -26,15 +28,23 @@ void WriteHeader(ResultsWriter& out, const ResultsLayout& layout) {
   for (const std::string& line : ResultsHeader(layout)) out.WriteLine(line);
 }
 
+// A batch of lines: as many as a crew works through in a moment, and a
+// megabyte of them at most unless the lines are long. Every batch holds a
+// whole number of progress reports' lines, each of them a whole number of
+// slices, so that every report falls at the end of a slice.
+constexpr std::size_t kBatchLines = 16 * kProgressLines;
+static_assert(kProgressLines % BatchTransform::kSliceLines == 0);
+constexpr std::size_t kBatchBytes = std::size_t{1} << 20;
+
 // Reports every kProgressLines lines, and passes on a request to stop.
 class ProgressReport {
  public:
   ProgressReport(const RunProgress& progress, std::uint64_t total) : progress_(progress), total_(total) {}
 
-  // False when the run is to stop.
-  bool Tick(std::int64_t lines, std::ifstream& in) {
+  // False when the run is to stop. `linesInBatch` of `batch` are done.
+  bool Tick(std::int64_t lines, const SourceBatch& batch, std::size_t linesInBatch) {
     if (!progress_ || lines % kProgressLines != 0) return true;
-    return progress_(lines, static_cast<std::uint64_t>(in.tellg()), total_);
+    return progress_(lines, std::min(batch.PositionAfter(linesInBatch), total_), total_);
   }
 
   void Finish(std::int64_t lines) {
@@ -59,38 +69,37 @@ bool SameFile(const std::string& a, const std::string& b) {
   return std::filesystem::equivalent(a, b, ec);
 }
 
-// The point lines of the source file, each transformed and written. The
-// first failure ends the loop; its code, with result.line for a line of the
-// file.
+// The point lines of the source file, transformed a batch at a time on
+// request.jobs threads and written in their order. The first failure in the
+// order of the file ends the loop; its code, with result.line for a line of
+// the file.
 ResultCode TransformLines(const RunRequest& request, GridSession& grid, std::ifstream& in,
                           ResultsWriter& out, RunResult& result, const RunProgress& progress) {
   const ResultsLayout layout = LayoutOf(request);
-  const NumericLocale locale = CurrentNumericLocale();
-  QuasiGeoidLookup lookup(grid);
   ProgressReport report(progress, FileSize(request.sourceFile));
   SourceLineReader reader(in);
   std::string line;
   reader.Next(line);  // the coordinate type, checked by the caller
+  BatchTransform batches(request.route, request.units, layout, grid, CrewSize(request.jobs));
+  SourceBatch batch;
   std::int32_t counter = 0;
-  for (;;) {
-    const LineRead read = reader.Next(line);
-    if (read == LineRead::kEnd) break;
-    ++counter;
-    result.line = counter;
-    if (read == LineRead::kFailed) return kUnreadableLine;
-    if (read == LineRead::kTooLong) return kLineTooLong;
-    Coords point{};
-    ResultCode code = ParseSourceLine(line, request.route.source.type, request.units[0],
-                                      request.units[1], locale, point);
-    PointResult r;
-    if (code == kOk) code = TransformOnePoint(request.route, lookup, point, r);
-    if (code != kOk) return code;
-    out.WriteLine(ResultLine(layout, counter, r.coords, r.zeta));
-    result.coords = r.coords;
-    result.zeta = r.zeta;
-    if (!report.Tick(counter, in)) {
+  while (batch.Read(reader, in, kBatchLines, kBatchBytes, kProgressLines)) {
+    const std::int32_t before = counter;
+    const BatchOutcome outcome = batches.Run(batch, before + 1, out, [&](std::size_t written) {
+      return report.Tick(before + static_cast<std::int64_t>(written), batch, written);
+    });
+    counter = before + static_cast<std::int32_t>(outcome.written);
+    if (outcome.written > 0) {
+      result.coords = outcome.last.coords;
+      result.zeta = outcome.last.zeta;
+    }
+    if (outcome.stopped) {
       result.line = 0;
       return kRunStopped;
+    }
+    if (outcome.code != kOk) {
+      result.line = counter + 1;
+      return outcome.code;
     }
   }
   result.line = 0;

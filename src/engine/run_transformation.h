@@ -31,6 +31,7 @@ struct RunRequest {
   UnitCodes units{};
   Coords typedPoint{};  // screen mode, engine units
   GridAccess gridAccess;  // how the run's grid session reads the grid
+  int jobs = 0;  // threads of a file run; 0: every core of the machine
 };
 
 // Kept between runs for the whole session: typed points appended to a
@@ -68,6 +69,9 @@ inline constexpr std::int64_t kProgressLines = 256;
 //
 // The quasi-geoid grid is found, opened and read once, when the first point
 // needs it (GridSession); a run with geodetic heights never opens it.
+// A file run transforms its lines on request.jobs threads, a batch of lines
+// at a time, and writes them in their order: every number of jobs gives the
+// same results file to the byte, and the same failing line.
 // `resultHeaderWritten` is set once a typed point has created the results
 // file; the window clears it to make the next typed point start a new one.
 // `progress`, when given, is called every kProgressLines lines of a file run

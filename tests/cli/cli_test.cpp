@@ -23,7 +23,8 @@ std::vector<std::string> Words(const std::string& line) {
 TEST(ParseCliOptions, AcceptsWhatTheUsageDescribes) {
   const CliParse p = ParseCliOptions(Words(
       "--from CK42 --from-type BLH --from-units 2,1 --to WGS84 --to-type xyH --to-proj utm "
-      "--zone 37 --heights geodetic --geoid-column --geoid g.mat --data d --progress a.in b.out"));
+      "--zone 37 --heights geodetic --geoid-column --geoid g.mat --data d --progress --jobs 3 "
+      "a.in b.out"));
   ASSERT_TRUE(p.options) << p.error;
   const CliOptions& o = *p.options;
   EXPECT_EQ(o.from.system, "CK42");
@@ -39,12 +40,14 @@ TEST(ParseCliOptions, AcceptsWhatTheUsageDescribes) {
   EXPECT_EQ(o.geoidFile, "g.mat");
   EXPECT_EQ(o.input, "a.in");
   EXPECT_EQ(o.output, "b.out");
+  EXPECT_EQ(o.jobs, 3);
 
   const CliParse defaults = ParseCliOptions(Words("--from a --from-type XYZ --to b --to-type BLH i o"));
   ASSERT_TRUE(defaults.options) << defaults.error;
   EXPECT_EQ(defaults.options->heights, HeightType::Normal);
   EXPECT_EQ(defaults.options->to.unit, 0);
   EXPECT_FALSE(defaults.options->zone);
+  EXPECT_EQ(defaults.options->jobs, 0);  // every core
 }
 
 TEST(ParseCliOptions, RefusesWhatItCannotRun) {
@@ -65,6 +68,9 @@ TEST(ParseCliOptions, RefusesWhatItCannotRun) {
       "--from a --from-type BLH --to b --to-type BLH --colour i o",
       "--from a --from a --from-type BLH --to b --to-type BLH i o",
       "--from a --from-type BLH --to b --to-type BLH i o --data",
+      "--from a --from-type BLH --to b --to-type BLH --jobs 0 i o",
+      "--from a --from-type BLH --to b --to-type BLH --jobs -2 i o",
+      "--from a --from-type BLH --to b --to-type BLH --jobs two i o",
   };
   for (const char* line : bad) {
     const CliParse p = ParseCliOptions(Words(line));

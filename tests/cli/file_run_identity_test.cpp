@@ -101,7 +101,9 @@ TEST_F(FileRunIdentity, ResultsAreThoseOfThePointByPointProgram) {
   for (const Case& c : kRuns) {
     const std::string expected = Bytes(kCases / (std::string(c.name) + ".expected"));
     ASSERT_FALSE(expected.empty()) << c.name;
-    EXPECT_TRUE(Run(c, "") == expected) << c.name;
+    // One thread, more threads than the machine has cores, every core.
+    for (const char* jobs : {"--jobs 1", "--jobs 3", ""})
+      EXPECT_TRUE(Run(c, jobs) == expected) << c.name << " " << jobs;
   }
 }
 

@@ -64,7 +64,7 @@ CommandLine Collect(const std::vector<std::string>& args) {
       {"--from", true},      {"--from-type", true}, {"--from-units", true}, {"--from-proj", true},
       {"--to", true},        {"--to-type", true},   {"--to-units", true},   {"--to-proj", true},
       {"--zone", true},      {"--heights", true},   {"--geoid", true},      {"--data", true},
-      {"--geoid-column", false}, {"--progress", false}};
+      {"--jobs", true},      {"--geoid-column", false}, {"--progress", false}};
   return CollectCommandLine(args, 0, kTakesValue);
 }
 
@@ -99,6 +99,11 @@ std::string OptionsError(const CommandLine& raw, CliOptions& o) {
     const std::string& h = v.at("--heights");
     if (h != "normal" && h != "geodetic") return "heights must be normal or geodetic";
     o.heights = h == "normal" ? HeightType::Normal : HeightType::Geodetic;
+  }
+  if (v.count("--jobs")) {
+    const auto jobs = WholeNumber(v.at("--jobs"));
+    if (!jobs || *jobs < 1) return "bad number of jobs: " + v.at("--jobs");
+    o.jobs = *jobs;
   }
   o.geoidColumn = v.count("--geoid-column") > 0;
   o.progress = v.count("--progress") > 0;
@@ -144,9 +149,11 @@ std::string CliUsage() {
          "[--to-proj P] [--zone N]\n"
          "                   [--heights normal|geodetic] [--geoid-column] [--geoid FILE] "
          "[--data DIR] [--progress]\n"
+         "                   [--jobs N]\n"
          "                   INPUT.in OUTPUT.out\n"
          "  A: angles 0 DMS, 1 DM, 2 degrees, 3 radians (BLH); lengths 0 metres, 1 kilometres\n"
          "  H: heights 0 metres, 1 kilometres (BLH)\n"
+         "  N: threads of the run (default: every core); every N gives the same results file\n"
          "  P: gk, utm, lambert, or nine comma-separated values of slots 1..9 (false origins "
          "in metres)\n"
          "       vexilor-cli sheet|frame|grads|length ...   the service tools (--help for each)\n"

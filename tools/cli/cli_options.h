@@ -32,6 +32,7 @@ struct CliOptions {
   std::string geoidFile;  // empty: wgeoid.mat of the data folder
   std::string dataDir;    // empty: the program's folder
   bool progress = false;
+  int jobs = 0;  // threads of the run; 0: every core
   std::string input, output;
 };
 

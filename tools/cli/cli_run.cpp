@@ -136,6 +136,7 @@ std::optional<Failure> BuildRequest(const CliOptions& o, const fs::path& program
   r.sourceFile = o.input;
   r.resultsFile = o.output;
   r.units = {o.from.unit, o.from.heightUnit, o.to.unit, o.to.heightUnit};
+  r.jobs = o.jobs;
   return std::nullopt;
 }
 
