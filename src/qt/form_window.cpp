@@ -66,8 +66,8 @@ constexpr double kTwipsFontPoints = 8.0;
 
 }  // namespace
 
-FormWindow::FormWindow(Form& form, std::function<void()> afterEvent)
-    : QWidget(nullptr, Qt::Window),
+FormWindow::FormWindow(Form& form, QWidget* owner, std::function<void()> afterEvent)
+    : QWidget(owner, WindowFlagsOwnedBy(owner)),
       form_(form),
       afterEvent_(std::move(afterEvent)),
       layout_(new QVBoxLayout(this)),
@@ -86,6 +86,7 @@ FormWindow::FormWindow(Form& form, std::function<void()> afterEvent)
   font.setPointSizeF(kTwipsFontPoints);
   client_->setFont(font);
   CreateWidgets();
+  FollowModality();
   Refresh();
 }
 
@@ -369,12 +370,14 @@ bool FormWindow::CoveredByVisible(const Control& control) const {
 }
 
 void FormWindow::SetOwner(QWidget* owner) {
-  if (parentWidget() == owner) return;
-  // A dialog: a title with the close box, no minimise or maximise buttons.
-  const Qt::WindowFlags flags = owner == nullptr ? Qt::Window
-                                                 : Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                                                       Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-  setParent(owner, flags);
+  if (parentWidget() != owner) setParent(owner, WindowFlagsOwnedBy(owner));
+}
+
+void FormWindow::FollowModality() {
+  const Qt::WindowModality modality = form_.Modal() ? Qt::ApplicationModal : Qt::NonModal;
+  if (windowModality() == modality) return;
+  hide();  // modality changes only while the window is hidden; Refresh shows it again
+  setWindowModality(modality);
 }
 
 void FormWindow::RefreshText(const Control& control, QWidget* widget) {
@@ -529,6 +532,7 @@ void FormWindow::showEvent(QShowEvent* event) {
 }
 
 void FormWindow::PlaceOnShow() {
+  layout_->activate();  // the size the window shows with, which centres it
   std::optional<QPoint> target;
   if (!shownBefore_ && memory_ != nullptr) {
     if (const auto size = memory_->Size(objectName()); size && client_->layout() != nullptr) {
@@ -540,7 +544,7 @@ void FormWindow::PlaceOnShow() {
   if (!target && !shownBefore_ && parentWidget() != nullptr) {
     target = CentredOver(*this, parentWidget()->window()->frameGeometry());
   }
-  placer_.Place(target.value_or(frameGeometry().topLeft()));
+  placer_.Place(target.value_or(FrameTopLeft(*this)));
   shownBefore_ = true;
   WritePositionToForm();
 }

@@ -53,7 +53,9 @@ class WindowMemory;
 
 class FormWindow : public QWidget {
  public:
-  FormWindow(Form& form, std::function<void()> afterEvent);
+  // A form shown over another gets that one's window as `owner` before it
+  // first shows, so that it is placed as a dialog from the start.
+  FormWindow(Form& form, QWidget* owner, std::function<void()> afterEvent);
   ~FormWindow() override;
 
   Form& Model() const { return form_; }
@@ -71,6 +73,8 @@ class FormWindow : public QWidget {
   void Cover(const Control& upper, const Control& lower);
   // Makes the window a dialog owned by `owner` (nullptr: a window of its own).
   void SetOwner(QWidget* owner);
+  // Application-modal while the form is shown modally.
+  void FollowModality();
   void SetMemory(WindowMemory* memory) { memory_ = memory; }
 
   // Re-reads the whole model into the widgets with their signals blocked:

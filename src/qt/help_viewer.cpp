@@ -20,9 +20,7 @@ constexpr int kGap = 8;                // between the owner and the viewer besid
 }  // namespace
 
 HelpViewer::HelpViewer(QWidget* owner, WindowMemory& memory)
-    : QWidget(owner, owner == nullptr ? Qt::Window
-                                      : Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
+    : QWidget(owner, WindowFlagsOwnedBy(owner)),
       browser_(new QTextBrowser(this)),
       memory_(memory),
       placer_(*this) {
@@ -43,9 +41,10 @@ void HelpViewer::Open(const std::string& path) {
   } else {
     browser_->setPlainText(QStringLiteral("Файл справки не найден: ") + file);
   }
-  show();
+  // Placed before it shows, so that the window system keeps the place.
   if (!shownBefore_) placer_.Place(FirstPlace());
   shownBefore_ = true;
+  show();
   raise();
   activateWindow();
 }

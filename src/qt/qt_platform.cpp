@@ -25,7 +25,7 @@ QtPlatform::~QtPlatform() {
 
 FormWindow& QtPlatform::Bind(Form& form, const FormView& view) {
   if (FormWindow* window = WindowOf(form)) return *window;
-  windows_.push_back(std::make_unique<FormWindow>(form, [this] { RefreshAll(); }));
+  windows_.push_back(std::make_unique<FormWindow>(form, OwnerWindow(form), [this] { RefreshAll(); }));
   FormWindow& window = *windows_.back();
   window.SetMemory(&memory_);
   if (view) {
@@ -114,13 +114,8 @@ void QtPlatform::DoEvents() {
 
 void QtPlatform::OnShown(Form& form) {
   FormWindow& window = Bind(form);
-  const Form* owner = OwnerOf(form);
-  window.SetOwner(owner != nullptr ? WindowOf(*owner) : nullptr);
-  const Qt::WindowModality modality = form.Modal() ? Qt::ApplicationModal : Qt::NonModal;
-  if (window.windowModality() != modality) {
-    window.hide();  // modality changes only while the window is hidden
-    window.setWindowModality(modality);
-  }
+  window.SetOwner(OwnerWindow(form));
+  window.FollowModality();
   RefreshAll();
 }
 
@@ -136,6 +131,11 @@ void QtPlatform::EndProgram() {
   for (const auto& window : windows_) window->hide();
   if (help_) help_->hide();
   QCoreApplication::exit(0);
+}
+
+FormWindow* QtPlatform::OwnerWindow(const Form& form) const {
+  const Form* owner = OwnerOf(form);
+  return owner != nullptr ? WindowOf(*owner) : nullptr;
 }
 
 QWidget* QtPlatform::DialogParent() const {

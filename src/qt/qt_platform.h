@@ -64,6 +64,8 @@ class QtPlatform : public Platform {
     QEventLoop* loop;
   };
 
+  // The window of the form `form` is shown over; nullptr for none.
+  FormWindow* OwnerWindow(const Form& form) const;
   // The window of the active form, parent of the standard dialogs.
   QWidget* DialogParent() const;
   QFont FontOf(const Form& form, bool bold) const;

@@ -32,15 +32,42 @@ QRect AvailableArea(const QWidget& window) {
   return screen == nullptr ? QRect() : screen->availableGeometry();
 }
 
+Qt::WindowFlags WindowFlagsOwnedBy(const QWidget* owner) {
+  if (owner == nullptr) return Qt::Window;
+  return Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+         Qt::WindowCloseButtonHint;
+}
+
+QMargins ExpectedFrameMargins(const QWidget& window) {
+  const auto margins = [](const QWidget& framed) {
+    const QRect frame = framed.frameGeometry();
+    const QRect client = framed.geometry();
+    return QMargins(client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+                    frame.bottom() - client.bottom());
+  };
+  if (HasFrame(window)) return margins(window);
+  const QWidget* owner = window.parentWidget() != nullptr ? window.parentWidget()->window() : nullptr;
+  return owner != nullptr && HasFrame(*owner) ? margins(*owner) : QMargins();
+}
+
+QPoint FrameTopLeft(const QWidget& window) {
+  const QMargins margins = ExpectedFrameMargins(window);
+  return window.geometry().topLeft() - QPoint(margins.left(), margins.top());
+}
+
+// The client area is moved rather than the frame: before the window is
+// framed, Qt takes a move of the frame for one of the client area.
 void PlaceFrame(QWidget& window, QPoint frameTopLeft) {
-  QRect frame = window.frameGeometry();
+  const QMargins margins = ExpectedFrameMargins(window);
+  QRect frame = window.geometry().marginsAdded(margins);
   frame.moveTopLeft(frameTopLeft);
   frame = KeptInside(frame, AvailableArea(window));
-  if (window.frameGeometry().topLeft() != frame.topLeft()) window.move(frame.topLeft());
+  const QRect client = frame.marginsRemoved(margins);
+  if (window.geometry() != client) window.setGeometry(client);
 }
 
 QPoint CentredOver(const QWidget& window, const QRect& over) {
-  const QSize size = window.frameGeometry().size();
+  const QSize size = window.geometry().marginsAdded(ExpectedFrameMargins(window)).size();
   return over.center() - QPoint(size.width() / 2, size.height() / 2);
 }
 

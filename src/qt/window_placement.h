@@ -2,9 +2,11 @@
 // Placing top-level windows by their frame (title bar included) and keeping
 // them on the screen.
 
+#include <QMargins>
 #include <QPoint>
 #include <QRect>
 #include <QString>
+#include <Qt>
 
 class QTimer;
 class QWidget;
@@ -18,16 +20,30 @@ QRect KeptInside(QRect frame, const QRect& area);
 // The area windows may take on the screen of `window` (or the primary one).
 QRect AvailableArea(const QWidget& window);
 
-// Moves the frame of the top-level `window` so that its top-left corner is
-// at `frameTopLeft`, then keeps it inside the available area.
-void PlaceFrame(QWidget& window, QPoint frameTopLeft);
-
-// The frame's top-left corner that centres `window` over the frame `over`.
-QPoint CentredOver(const QWidget& window, const QRect& over);
+// The flags of a top-level window owned by `owner`: a dialog with a title
+// and the close box, no minimise or maximise buttons; a window of its own
+// when `owner` is nullptr.
+Qt::WindowFlags WindowFlagsOwnedBy(const QWidget* owner);
 
 // Whether the window system has framed `window` yet (before that its frame
 // and its client area coincide).
 bool HasFrame(const QWidget& window);
+
+// The frame around the client area of `window`; before the window system
+// framed it, the frame its owner got from the same window system.
+QMargins ExpectedFrameMargins(const QWidget& window);
+
+// Where the frame of `window` stands, or will once it is framed.
+QPoint FrameTopLeft(const QWidget& window);
+
+// Moves the frame of the top-level `window` so that its top-left corner is
+// at `frameTopLeft`, then keeps it inside the available area. Done before
+// the window is first shown, the position goes with the window to the
+// window system, which then does not place the window by its own rules.
+void PlaceFrame(QWidget& window, QPoint frameTopLeft);
+
+// The frame's top-left corner that centres `window` over the frame `over`.
+QPoint CentredOver(const QWidget& window, const QRect& over);
 
 // Places a top-level window by its frame and keeps it on the screen. A
 // window placed before the window system framed it gets its client area

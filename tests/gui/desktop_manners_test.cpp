@@ -7,6 +7,7 @@
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QGroupBox>
+#include <QHash>
 #include <QLabel>
 #include <QListWidget>
 #include <QLayout>
@@ -71,6 +72,32 @@ void ExpectRoomForEverything(QWidget& window) {
   }
   QVERIFY2(window.width() >= TitleBarWidth(window.windowTitle()), qPrintable(window.windowTitle()));
 }
+
+// What each top-level window took to the window system when it was mapped:
+// its owner and the place of its frame. A window system keeps a place it
+// is given with the window; a move made after the mapping may lose to its
+// own placement.
+class Mappings : public QObject {
+ public:
+  struct Mapping {
+    QWidget* owner;
+    QPoint frame;
+  };
+  Mappings() { qApp->installEventFilter(this); }
+  QList<Mapping> Of(const QWidget* window) const { return mappings_.value(window); }
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() != QEvent::Show || !watched->isWindowType()) return false;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+      if (window->windowHandle() == watched) mappings_[window] << Mapping{window->parentWidget(), FrameTopLeft(*window)};
+    }
+    return false;
+  }
+
+ private:
+  QHash<const QWidget*, QList<Mapping>> mappings_;
+};
 
 }  // namespace
 
@@ -230,6 +257,29 @@ class DesktopMannersTest : public QObject {
     }
     QTest::keyClick(run->platform.Help(), Qt::Key_Escape);
     QVERIFY(!run->platform.Help()->isVisible());
+  }
+
+  void dialogsAreMappedWherePlaced() {
+    const Mappings mappings;
+    QWidget* catalogue = nullptr;
+    QPoint centred;
+    QPoint placed;
+    run->ClickIntoModal("cmdIsx", run->program.Catalogue(), [&](FormWindow& window) {
+      catalogue = &window;
+      centred = CentredOver(window, run->main->frameGeometry());
+      placed = FrameTopLeft(window);
+      QTest::keyClick(&window, Qt::Key_Escape);
+    });
+    // Mapped once, already a dialog of the main window, centred over it.
+    QCOMPARE(mappings.Of(catalogue).size(), 1);
+    QCOMPARE(mappings.Of(catalogue).first().owner, run->main);
+    QCOMPARE(mappings.Of(catalogue).first().frame, centred);
+    QCOMPARE(placed, centred);
+    run->main->ActionFor(run->program.MainWindow().mnuHelp)->trigger();
+    QWidget* help = run->platform.Help();
+    QCOMPARE(mappings.Of(help).size(), 1);
+    QCOMPARE(mappings.Of(help).first().owner, run->main);
+    QCOMPARE(mappings.Of(help).first().frame, FrameTopLeft(*help));
   }
 
   void serviceWindowIsADialogWithRoomForEveryTool() {
