@@ -107,9 +107,12 @@ inline std::vector<unsigned char> GridBytes(const TestGrid& g, const HeightFunct
   for (int r = 1; r <= rows; ++r) {
     for (int c = 1; c <= columns; ++c) {
       const double v = std::nearbyint(height(g.RowLatitude(r), g.ColumnLongitude(c)) / g.scale);
+      // A damaged header (a scale of zero, a NaN edge) gives nodes no
+      // stored value: they hold 0, as converting NaN to an integer is
+      // undefined.
+      const std::int32_t stored = std::fabs(v) < 2e9 ? static_cast<std::int32_t>(v) : 0;
       const std::size_t at = 100 + ((static_cast<std::size_t>(r) - 1) * columns + (c - 1)) * size;
-      PutBytes(out, at, static_cast<std::uint32_t>(static_cast<std::int32_t>(v)),
-               static_cast<int>(size));
+      PutBytes(out, at, static_cast<std::uint32_t>(stored), static_cast<int>(size));
     }
   }
   return out;

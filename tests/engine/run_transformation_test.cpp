@@ -283,14 +283,14 @@ TEST_F(RunTransformationTest, TypedPointsOnAFullDiskAreAWriteError) {
   // The first point starts the file anew (a header and a line, some 220
   // bytes), a later one is appended (47 bytes more): neither fits.
   struct Case { std::int32_t written; rlim_t bytes; };
-  for (const auto [written, bytes] : {Case{0, 100}, Case{1, 320}}) {
+  for (const Case& c : {Case{0, 100}, Case{1, 320}}) {
     const auto run = [&] {
-      RunCounters counters{written, written};
-      std::int16_t header = static_cast<std::int16_t>(written);
+      RunCounters counters{c.written, c.written};
+      std::int16_t header = static_cast<std::int16_t>(c.written);
       RunResult r;
       return RunTransformation(request, counters, header, r);
     };
-    EXPECT_EXIT(ExitWithCodeOnAFullDisk(bytes, run), ::testing::ExitedWithCode(0), "code") << written;
+    EXPECT_EXIT(ExitWithCodeOnAFullDisk(c.bytes, run), ::testing::ExitedWithCode(0), "code") << c.written;
   }
   // The new file never replaced the earlier one; the append may have put
   // what fitted at its end, as a failed append does.
