@@ -3,7 +3,9 @@
 BUILD ?= build
 JOBS ?= 2
 
-.PHONY: all deps configure build test run clean
+FUZZ_SECONDS ?= 60
+
+.PHONY: all deps configure build test run fuzz clean
 
 all: build
 
@@ -25,6 +27,11 @@ run: build
 	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then $(BUILD)/bin/vexilor; \
 	else echo "No display: starting vexilor on a virtual screen (xvfb-run)"; \
 	xvfb-run -a -s "-screen 0 1280x1024x24" $(BUILD)/bin/vexilor; fi
+
+# Every fuzz target for FUZZ_SECONDS each, built with clang in build-fuzz/
+# (make fuzz FUZZ_SECONDS=600).
+fuzz: deps
+	@bash scripts/fuzz.sh $(FUZZ_SECONDS)
 
 clean:
 	rm -rf $(BUILD)

@@ -5,6 +5,7 @@ set -euo pipefail
 
 packages=(
   g++ cmake make pkg-config
+  clang libclang-rt-dev   # the sanitizer build and the fuzz targets (libFuzzer)
   libgtest-dev googletest
   qt6-base-dev qt6-base-dev-tools libgl-dev
   qt6-translations-l10n   # Qt's standard dialogs in Russian

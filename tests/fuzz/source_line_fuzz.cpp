@@ -1,0 +1,51 @@
+// One point line of a source file, in every coordinate type and layout.
+// The first byte chooses the type and units, the rest is the line.
+
+#include <cmath>
+#include <numbers>
+
+#include "engine/source_line.h"
+#include "engine/units.h"
+#include "fuzz_support.h"
+
+using namespace vexilor;
+
+namespace {
+
+struct Layout {
+  CoordType type;
+  std::int16_t coordUnit, heightUnit;
+};
+
+constexpr Layout kLayouts[] = {
+    {CoordType::BLH, kDegMinSec, kMetres}, {CoordType::BLH, kDegMin, kKilometres},
+    {CoordType::BLH, kDegrees, kMetres},   {CoordType::BLH, kRadians, kKilometres},
+    {CoordType::XYZ, kMetres, kMetres},    {CoordType::XYZ, kKilometres, kMetres},
+    {CoordType::xyH, kMetres, kMetres},    {CoordType::xyH, kKilometres, kMetres},
+};
+
+const NumericLocale kLocales[] = {{"."}, {","}};
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  if (size == 0) return 0;
+  const Layout& layout = kLayouts[data[0] % std::size(kLayouts)];
+  const std::string_view line = fuzz::Text(data + 1, size - 1);
+  for (const NumericLocale& locale : kLocales) {
+    const Coords untouched{-7, -7, -7};
+    Coords out = untouched;
+    const ResultCode code = ParseSourceLine(line, layout.type, layout.coordUnit, layout.heightUnit, locale, out);
+    fuzz::Check(code == kOk || code == kValueOutOfRange || code == kUnreadableLine, "a source-line code");
+    if (code != kOk) {
+      fuzz::Check(out == untouched, "a refused line leaves the point untouched");
+      continue;
+    }
+    for (double v : out) fuzz::Check(std::isfinite(v), "an accepted point is finite");
+    if (layout.type == CoordType::BLH) {
+      fuzz::Check(std::fabs(out[0]) <= std::numbers::pi / 2 + 1e-12, "a latitude within the poles");
+      fuzz::Check(out[1] >= 0 && out[1] <= 2 * std::numbers::pi + 1e-12, "a longitude within the circle");
+    }
+  }
+  return 0;
+}
