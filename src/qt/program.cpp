@@ -6,7 +6,7 @@
 
 namespace vexilor {
 
-ProgramWindows::ProgramWindows(QtPlatform& platform, std::string programFolder)
+ProgramWindows::ProgramWindows(QtPlatform& platform, const DataFolders& folders)
     : platform_(platform),
       main_(state_, platform),
       catalogue_(state_, platform, main_),
@@ -15,7 +15,8 @@ ProgramWindows::ProgramWindows(QtPlatform& platform, std::string programFolder)
       localLink_(state_, platform, main_),
       service_(platform, main_) {
   InstallRussianTranslation();
-  state_.programFolder = std::move(programFolder);
+  state_.programFolder = folders.program.string();
+  state_.catalogueFolder = folders.catalogue.string();
   main_.SetCatalogueLoader(National);
   main_.SetCatalogueWindow(catalogue_);
   catalogue_.SetNewSystemWindow(newSystem_);

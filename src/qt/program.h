@@ -1,12 +1,14 @@
 #pragma once
 // The whole program on Qt: the shared state, every window, their views and
-// the wiring between them. main() builds one over the executable's folder;
-// the GUI tests build one over a temporary folder.
+// the wiring between them. main() builds one over the folders of the
+// executable (refdata/data_folders.h); the GUI tests build one over a
+// temporary folder.
 
 #include <string>
 
 #include "form/form.h"
 #include "form/platform.h"
+#include "refdata/data_folders.h"
 #include "state/app_state.h"
 #include "windows/main_window.h"
 #include "qt/qt_platform.h"
@@ -21,7 +23,7 @@ namespace vexilor {
 
 class ProgramWindows {
  public:
-  ProgramWindows(QtPlatform& platform, std::string programFolder);
+  ProgramWindows(QtPlatform& platform, const DataFolders& folders);
 
   // Shows the main window: its start-up runs the checks, which may end the
   // program (platform.QuitRequested()).

@@ -38,12 +38,12 @@ ReferenceFileError LoadLines(std::string_view path, ReferenceLines& lines, Take 
   return ReferenceFileError::kNone;
 }
 
-ReferenceFileError CopyToBackup(ReferenceKind kind, std::string_view programFolder) {
+ReferenceFileError CopyToBackup(ReferenceKind kind, std::string_view catalogueFolder) {
   std::string bytes;
-  if (ReadFileBytes(PathFromUtf8(ReferenceFilePath(programFolder, ReferenceFileName(kind))), bytes) != FileRead::kOk) {
+  if (ReadFileBytes(PathFromUtf8(ReferenceFilePath(catalogueFolder, ReferenceFileName(kind))), bytes) != FileRead::kOk) {
     return ReferenceFileError::kBackupFailed;
   }
-  if (!ReplaceFileBytes(PathFromUtf8(ReferenceFilePath(programFolder, BackupFileName(kind))), bytes)) {
+  if (!ReplaceFileBytes(PathFromUtf8(ReferenceFilePath(catalogueFolder, BackupFileName(kind))), bytes)) {
     return ReferenceFileError::kBackupFailed;
   }
   return ReferenceFileError::kNone;
@@ -81,10 +81,10 @@ std::string_view BackupFileName(ReferenceKind kind) {
   return kind == ReferenceKind::kSystems ? kSystemsBackupName : kEllipsoidsBackupName;
 }
 
-ReferenceFileError ReplaceReferenceFile(ReferenceKind kind, std::string_view programFolder,
+ReferenceFileError ReplaceReferenceFile(ReferenceKind kind, std::string_view catalogueFolder,
                                         const ReferenceLines& lines, BackupChoice backup) {
   if (backup == BackupChoice::kMakeBackup) {
-    const ReferenceFileError error = CopyToBackup(kind, programFolder);
+    const ReferenceFileError error = CopyToBackup(kind, catalogueFolder);
     if (error != ReferenceFileError::kNone) return error;
   }
   std::string bytes;
@@ -92,7 +92,7 @@ ReferenceFileError ReplaceReferenceFile(ReferenceKind kind, std::string_view pro
     bytes += Utf8ToCp1251(line);
     bytes += kLineBreak;
   }
-  if (!ReplaceFileBytes(PathFromUtf8(ReferenceFilePath(programFolder, ReferenceFileName(kind))), bytes)) {
+  if (!ReplaceFileBytes(PathFromUtf8(ReferenceFilePath(catalogueFolder, ReferenceFileName(kind))), bytes)) {
     return ReferenceFileError::kWriteFailed;
   }
   return ReferenceFileError::kNone;

@@ -49,7 +49,7 @@ enum class BackupChoice : bool { kNoBackup = false, kMakeBackup = true };
 // safely (see ReplaceFileBytes): a failure leaves the file as it was. A
 // failed backup (the current file cannot be read, or the copy cannot be
 // written) stops before the file is touched.
-ReferenceFileError ReplaceReferenceFile(ReferenceKind kind, std::string_view programFolder,
+ReferenceFileError ReplaceReferenceFile(ReferenceKind kind, std::string_view catalogueFolder,
                                         const ReferenceLines& lines, BackupChoice backup);
 
 }  // namespace vexilor

@@ -22,7 +22,11 @@ struct CatalogueState {
 };
 
 struct AppState {
+  // The files that came with the program: the help, the standard grid.
   std::string programFolder;
+  // sys.dat, ellips.dat, keys.dat and the backups: the program's folder, or
+  // the user's own copy of the catalogue (refdata/data_folders.h).
+  std::string catalogueFolder;
   TransformSettings settings;
   ProjectionRecord projection;
   CatalogueState catalogue;

@@ -268,10 +268,10 @@ void FrmNational::ShowAddedEntry(std::int16_t position) {
 
 std::string_view FrmNational::Title() const { return CatalogueTitle(state_.catalogue.side); }
 
-std::string FrmNational::SystemsPath() const { return ReferenceFilePath(state_.programFolder, kSystemsFileName); }
+std::string FrmNational::SystemsPath() const { return ReferenceFilePath(state_.catalogueFolder, kSystemsFileName); }
 
 std::string FrmNational::EllipsoidsPath() const {
-  return ReferenceFilePath(state_.programFolder, kEllipsoidsFileName);
+  return ReferenceFilePath(state_.catalogueFolder, kEllipsoidsFileName);
 }
 
 void FrmNational::Warn(std::string text, std::string_view title) {
@@ -380,7 +380,7 @@ void FrmNational::ReportChoiceError(const ChoiceOutcome& outcome) {
 }
 
 void FrmNational::RewriteSystems(std::string_view title) {
-  if (!RewriteReferenceFile(ReferenceKind::kSystems, state_.catalogue.systems, title, state_.programFolder,
+  if (!RewriteReferenceFile(ReferenceKind::kSystems, state_.catalogue.systems, title, state_.catalogueFolder,
                             platform_)) {
     state_.catalogue.resetOnActivation = false;
   }

@@ -75,8 +75,8 @@ class LocalLinkStep {
   Next KeyboardOrReset(const std::string& question) { return Ask(question) ? Next::kKeyboard : Next::kReset; }
 
   Next FromFile() {
-    const std::string path = ReferenceFilePath(state_.programFolder, kKeysFileName);
-    if (!IsOnSearchPath(path, PathFromUtf8(state_.programFolder))) {
+    const std::string path = ReferenceFilePath(state_.catalogueFolder, kKeysFileName);
+    if (!IsOnSearchPath(path, PathFromUtf8(state_.catalogueFolder))) {
       return KeyboardOrReset(Join({"Отсутствует файл параметров связи", path, kKeyboardQuestion}));
     }
     std::string name;

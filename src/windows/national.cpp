@@ -32,7 +32,7 @@ bool National(AppState& state, Platform& platform) {
   if (!catalogue.reloadNeeded) return true;
   WaitCursor wait(platform);
 
-  const std::string systemsPath = ReferenceFilePath(state.programFolder, kSystemsFileName);
+  const std::string systemsPath = ReferenceFilePath(state.catalogueFolder, kSystemsFileName);
   ReferenceFileError error = LoadSystemLines(systemsPath, catalogue.systems);
   if (error != ReferenceFileError::kNone) {
     ShowFailure(platform, catalogue.side, ReferenceFileErrorMessage(error, systemsPath));
@@ -43,7 +43,7 @@ bool National(AppState& state, Platform& platform) {
     return false;
   }
 
-  const std::string ellipsoidsPath = ReferenceFilePath(state.programFolder, kEllipsoidsFileName);
+  const std::string ellipsoidsPath = ReferenceFilePath(state.catalogueFolder, kEllipsoidsFileName);
   error = LoadEllipsoidLines(ellipsoidsPath, catalogue.ellipsoids);
   if (error != ReferenceFileError::kNone) {
     ShowFailure(platform, catalogue.side, ReferenceFileErrorMessage(error, ellipsoidsPath));

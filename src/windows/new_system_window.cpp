@@ -351,7 +351,7 @@ std::optional<FrmNewSys::EllipsoidUse> FrmNewSys::ChooseEllipsoid(const Definiti
     case EllipsoidNumbering::kNumbered:
       return EllipsoidUse{number, true};
     case EllipsoidNumbering::kBadFile:
-      Warn(EllipsoidFileErrorMessage(ReferenceFilePath(state_.programFolder, kEllipsoidsFileName)));
+      Warn(EllipsoidFileErrorMessage(ReferenceFilePath(state_.catalogueFolder, kEllipsoidsFileName)));
       return std::nullopt;
     case EllipsoidNumbering::kFull:
       break;
@@ -375,7 +375,7 @@ std::int16_t FrmNewSys::AddLines(const Definition& d, const EllipsoidUse& ellips
 // new line is in ellips.dat, so that the file never names a missing one.
 void FrmNewSys::RewriteFiles(std::int16_t ellipsoidNumber) {
   CatalogueState& catalogue = state_.catalogue;
-  const std::string& folder = state_.programFolder;
+  const std::string& folder = state_.catalogueFolder;
   if (!RewriteReferenceFile(ReferenceKind::kEllipsoids, catalogue.ellipsoids, kNewSystemCaption, folder, platform_)) {
     catalogue.resetOnActivation = false;
   }

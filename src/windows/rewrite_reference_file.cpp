@@ -19,13 +19,13 @@ bool UserAgrees(Platform& platform, std::string text, std::string_view title, De
 }  // namespace
 
 bool RewriteReferenceFile(ReferenceKind kind, const ReferenceLines& lines, std::string_view title,
-                          std::string_view programFolder, Platform& platform) {
-  const std::string path = ReferenceFilePath(programFolder, ReferenceFileName(kind));
+                          std::string_view catalogueFolder, Platform& platform) {
+  const std::string path = ReferenceFilePath(catalogueFolder, ReferenceFileName(kind));
   if (!UserAgrees(platform, RewriteQuestion(kind, path), title, DefaultButton::kSecond)) return false;
   const BackupChoice backup = UserAgrees(platform, BackupQuestion(path), title, DefaultButton::kFirst)
                                   ? BackupChoice::kMakeBackup
                                   : BackupChoice::kNoBackup;
-  const ReferenceFileError error = ReplaceReferenceFile(kind, programFolder, lines, backup);
+  const ReferenceFileError error = ReplaceReferenceFile(kind, catalogueFolder, lines, backup);
   if (error == ReferenceFileError::kNone) return true;
   platform.ShowMessage({.text = ReferenceFileErrorMessage(error, path),
                         .title = std::string(title),

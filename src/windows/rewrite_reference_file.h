@@ -9,12 +9,12 @@
 
 namespace vexilor {
 
-// Asks whether to change the file of `kind` in `program_folder` (No is the
+// Asks whether to change the file of `kind` in `catalogueFolder` (No is the
 // default answer), then whether to keep a backup copy (.bac) first, and
 // replaces the file safely with `lines`. Questions and a failure message are
 // titled `title`. True when the file was written; false when the user
 // declined or writing failed (the file is then as it was).
 bool RewriteReferenceFile(ReferenceKind kind, const ReferenceLines& lines, std::string_view title,
-                          std::string_view programFolder, Platform& platform);
+                          std::string_view catalogueFolder, Platform& platform);
 
 }  // namespace vexilor

@@ -89,8 +89,8 @@ void FrmSettinngs::Form_Load() {
 
   // Every check is made, so that the user learns all that is missing at once.
   const std::filesystem::path programFolder = folder;
-  const std::string systems = ReferenceFilePath(folder, kSystemsFileName);
-  const std::string ellipsoids = ReferenceFilePath(folder, kEllipsoidsFileName);
+  const std::string systems = ReferenceFilePath(state.catalogueFolder, kSystemsFileName);
+  const std::string ellipsoids = ReferenceFilePath(state.catalogueFolder, kEllipsoidsFileName);
   bool ready = Check(*this, RuntimeFinder()(kRuntimeLibrary, programFolder), "Отсутствует необходимая библиотека",
                      kRuntimeLibrary);
   ready &= Check(*this, RuntimeFinder()(kFileDialogComponent, programFolder), "Отсутствует необходимый компонент",

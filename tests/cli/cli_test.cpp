@@ -4,6 +4,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "engine/grid_test_files.h"
 #include "text/codepage.h"
 #include "cli_options.h"
 #include "cli_run.h"
@@ -89,6 +90,28 @@ TEST(ParseCliOptions, HelpAsksForTheUsageAndNegativeWordsAreFiles) {
   EXPECT_EQ(p.options->output, "--o.out");
 }
 
+TEST(ParseCliOptions, VersionAndTheStandardStreams) {
+  EXPECT_TRUE(ParseCliOptions({"--version"}).version);
+  EXPECT_FALSE(ParseCliOptions({"--version"}).options);
+  EXPECT_FALSE(ParseCliOptions({"--version", "--colour"}).version);  // a usage error first
+  const CliParse p = ParseCliOptions(Words("--from a --from-type BLH --to b --to-type BLH - -"));
+  ASSERT_TRUE(p.options) << p.error;
+  EXPECT_EQ(p.options->input, "-");
+  EXPECT_EQ(p.options->output, "-");
+}
+
+TEST(CliUsage, NamesEveryExitStatusAndShowsTheExamples) {
+  const std::string help = CliUsage();
+  EXPECT_EQ(help.rfind("usage: vexilor-cli --from SYSTEM", 0), 0u);
+  for (const char* status : {" 0 done", "64 ", "65 ", "101 ", "102", "103 ", "104", "105 ", "106 ", "107 ", "108 ",
+                             "109 ", "110 ", "111 ", "112 "})
+    EXPECT_NE(help.find(status), std::string::npos) << status;
+  EXPECT_NE(help.find("\nexamples:\n  # "), std::string::npos);
+  EXPECT_EQ(CliVersion(), "vexilor-cli " + std::string(VEXILOR_VERSION) + "\n");
+  EXPECT_EQ(UsageErrorLine("unknown option --colour"),
+            "vexilor-cli: unknown option --colour (vexilor-cli --help shows the usage)");
+}
+
 TEST(ParseProjectionArgument, NineSlotValues) {
   const auto p = ParseProjectionArgument("0,0,3,6,0,500000,1,0,0");
   ASSERT_TRUE(p);
@@ -101,6 +124,12 @@ TEST(ParseProjectionArgument, NineSlotValues) {
   EXPECT_FALSE(ParseProjectionArgument("0,0,3,6,0,500000,1,0,0,"));
   EXPECT_FALSE(ParseProjectionArgument("0,0,3,6,0,5e5x,1,0,0"));
 }
+
+// What a run printed and returned.
+struct CliRun {
+  int status = -1;
+  std::string out, err;
+};
 
 class RunCliTest : public ::testing::Test {
  protected:
@@ -120,23 +149,39 @@ class RunCliTest : public ::testing::Test {
     std::ofstream(Path(name), std::ios::binary) << text;
   }
 
-  std::string Read(const std::string& name) const {
+  std::string Bytes(const std::string& name) const {
     std::ifstream in(Path(name), std::ios::binary);
     std::stringstream s;
     s << in.rdbuf();
-    return Cp1251ToUtf8(s.str());
+    return s.str();
   }
 
+  std::string Read(const std::string& name) const { return Cp1251ToUtf8(Bytes(name)); }
+
+  // The whole command line, with `input` on standard input; the catalogue
+  // and the grid are those of the test's folder.
+  CliRun RunLine(const std::vector<std::string>& words, const std::string& input = "", bool terminal = false) const {
+    CliRun run;
+    const CliParse p = ParseCliOptions(words);
+    EXPECT_TRUE(p.options) << p.error;
+    if (!p.options) return run;
+    std::istringstream in(input);
+    std::ostringstream out, err;
+    CliStreams io{in, out, err, terminal};
+    run.status = RunCli(*p.options, {dir_, dir_}, io);
+    run.out = out.str();
+    run.err = err.str();
+    return run;
+  }
+
+  // `args`, then points.in and points.out of the test's folder.
   int Run(const std::string& args, std::string& err) const {
     std::vector<std::string> words = Words(args);
     words.push_back(Path("points.in"));
     words.push_back(Path("points.out"));
-    const CliParse p = ParseCliOptions(words);
-    EXPECT_TRUE(p.options) << p.error;
-    std::ostringstream out;
-    const int status = p.options ? RunCli(*p.options, dir_, out) : -1;
-    err = out.str();
-    return status;
+    const CliRun run = RunLine(words);
+    err = run.err;
+    return run.status;
   }
 
   fs::path dir_;
@@ -185,43 +230,206 @@ TEST_F(RunCliTest, TransformsAFileWithTheShippedCatalogue) {
   }
 }
 
-TEST_F(RunCliTest, RefusalsAndEngineFailuresGiveTheirStatus) {
-  std::string err;
-  Write("points.in", "XYZ\r\n1 55.75 37.62 150\r\n");
-  EXPECT_EQ(Run("--from CK42 --from-type BLH --from-units 2 --to CK95 --to-type BLH "
-                "--heights geodetic", err),
-            kExitUsage);
-  EXPECT_EQ(err.rfind("Тип  координат  в  исходном  файле\r\nне совпадает с их типом, выбранным", 0), 0u);
+// The catalogue of a message case.
+enum class Catalogue { kShipped, kNoSystems, kEllipsoidMissing, kNoGlobalLink };
 
-  Write("points.in", "BLH\r\n1 55.75 37.62 150\r\n2 95 37 1\r\n");
-  EXPECT_EQ(Run("--from CK42 --from-type BLH --from-units 2 --to CK95 --to-type BLH "
-                "--heights geodetic", err),
-            110);
-  EXPECT_NE(err.find("Ошибка данных в строке 2 файла:"), std::string::npos) << err;
+struct MessageCase {
+  const char* what;
+  const char* source;  // points.in; nullptr: none
+  const char* args;    // the whole command line; "%/" stands for the test's folder
+  int status;
+  const char* message;  // after "vexilor-cli: ", "%/" as above
+  Catalogue catalogue = Catalogue::kShipped;
+};
 
-  EXPECT_EQ(Run("--from CK42 --from-type BLH --from-units 2 --to CK95 --to-type xyH", err), kExitUsage);
-  EXPECT_EQ(err, "Не установлены параметры проекции\r\nдля  преобразованных  координат.\n");
-
-  EXPECT_EQ(Run("--from CK99 --from-type BLH --to CK95 --to-type BLH", err), kExitUsage);
-
-  // Normal heights need the grid; a missing one is a file that cannot be opened.
-  EXPECT_EQ(Run("--from CK42 --from-type BLH --from-units 2 --to CK95 --to-type BLH --geoid " +
-                    Path("none.mat"), err),
-            112);
-  EXPECT_NE(err.find("Ошибка открытия файла высот квазигеоида:"), std::string::npos) << err;
-
-  fs::remove(Path("points.in"));
-  EXPECT_EQ(Run("--from CK42 --from-type BLH --to CK95 --to-type BLH", err), 109);
+std::string InFolder(std::string text, const fs::path& folder) {
+  for (std::size_t at = text.find("%/"); at != std::string::npos; at = text.find("%/", at))
+    text.replace(at, 2, folder.string() + "/");
+  return text;
 }
+
+class TerminalMessage : public RunCliTest, public ::testing::WithParamInterface<MessageCase> {};
+
+// Every failure is one line on standard error that names its file (and the
+// line of the source file), with the exit status the usage lists.
+TEST_P(TerminalMessage, NamesTheFileAndTheLine) {
+  const MessageCase& c = GetParam();
+  if (c.source != nullptr) Write("points.in", c.source);
+  fs::create_directory(dir_ / "sub");
+  Write("junk.mat", std::string(200, 'x'));
+  testing::TestGrid small;  // 50..60 N, 30..40 E
+  std::ofstream(Path("small.mat"), std::ios::binary) << std::string(
+      [&] {
+        const auto bytes = testing::GridBytes(small, [](double, double) { return 14.0; });
+        return std::string(bytes.begin(), bytes.end());
+      }());
+  if (c.catalogue == Catalogue::kNoSystems) fs::remove(dir_ / "sys.dat");
+  if (c.catalogue == Catalogue::kEllipsoidMissing)
+    Write("sys.dat", Utf8ToCp1251("Test (TE) 99 0 0 0 0 0 0 0 PZ90 27\r\n"));
+  if (c.catalogue == Catalogue::kNoGlobalLink)
+    Write("sys.dat", "On PZ90 (TP) 20 0 0 0 0 0 0 0 PZ90 27\r\nOn WGS84 (TW) 21 0 0 0 0 0 0 0 WGS84 21\r\n");
+
+  const CliRun run = RunLine(Words(InFolder(c.args, dir_)));
+  EXPECT_EQ(run.status, c.status);
+  EXPECT_EQ(run.err, "vexilor-cli: " + InFolder(c.message, dir_) + "\n");
+  EXPECT_EQ(run.out, "");
+}
+
+constexpr const char* kOneDegreePoint = "BLH\r\n1 55.75 37.62 150\r\n";
+const std::string kLongLine = "BLH\r\n1 55.75 37.62 150\r\n2 " + std::string(70000, '5') + " 37 150\r\n";
+
+INSTANTIATE_TEST_SUITE_P(
+    Failures, TerminalMessage,
+    ::testing::Values(
+        MessageCase{"type line", "XYZ\r\n1 55.75 37.62 150\r\n",
+                    "--from CK42 --from-type BLH --to CK95 --to-type BLH %/points.in %/points.out", kExitUsage,
+                    "%/points.in: line 1 names XYZ, but --from-type is BLH"},
+        MessageCase{"empty type line", "\r\n1 55.75 37.62 150\r\n",
+                    "--from CK42 --from-type BLH --to CK95 --to-type BLH %/points.in %/points.out", kExitUsage,
+                    "%/points.in: line 1 is empty, but must name the type BLH"},
+        MessageCase{"long type line, control characters", "BLH\tdegrees of the survey of 1963, in the old format\n",
+                    "--from CK42 --from-type BLH --to CK95 --to-type BLH %/points.in %/points.out", kExitUsage,
+                    "%/points.in: line 1 names BLH?degrees of the survey of 1963, in th..., but --from-type is BLH"},
+        MessageCase{"latitude beyond a pole", "BLH\r\n1 55.75 37.62 150\r\n2 95 37 1\r\n",
+                    "--from CK42 --from-type BLH --from-units 2 --to CK95 --to-type BLH --heights geodetic "
+                    "%/points.in %/points.out",
+                    110, "%/points.in: line 3: a value out of range (|B| <= 90, 0 <= L <= 360)"},
+        MessageCase{"sixty minutes", "BLH\r\n1 55 60 0 37 0 0 150\r\n",
+                    "--from CK42 --from-type BLH --to CK95 --to-type BLH --heights geodetic %/points.in %/points.out",
+                    110,
+                    "%/points.in: line 2: a value out of range (|Bd| <= 90, 0 <= Bm, Lm <= 59, 0 <= Bs, Ls <= 60, "
+                    "0 <= Ld <= 360)"},
+        MessageCase{"a word too many", "BLH\r\n1 55.75 37.62 150 7\r\n",
+                    "--from CK42 --from-type BLH --from-units 2 --to CK95 --to-type BLH --heights geodetic "
+                    "%/points.in %/points.out",
+                    111, "%/points.in: line 2: expected 4 numbers: N B L H, B and L in degrees, separated by blanks"},
+        MessageCase{"a line beyond 64 KiB", kLongLine.c_str(),
+                    "--from CK42 --from-type BLH --from-units 2 --to CK95 --to-type BLH --heights geodetic "
+                    "%/points.in %/points.out",
+                    111, "%/points.in: line 3: longer than 64 KiB, not a point line"},
+        MessageCase{"a word that is no number", "XYZ\r\n1 2849946.4 2195842.1 5249094.x\r\n",
+                    "--from WGS84 --from-type XYZ --to CK42 --to-type XYZ %/points.in %/points.out", 111,
+                    "%/points.in: line 2: expected 4 numbers: N X Y Z, separated by blanks"},
+        MessageCase{"a point far outside the forced zone", "BLH\r\n1 55 50 100\r\n",
+                    "--from CK42 --from-type BLH --from-units 2 --to CK42 --to-type xyH --to-proj gk --zone 7 "
+                    "--heights geodetic %/points.in %/points.out",
+                    101,
+                    "%/points.in: line 2: the plane y falls outside its zone (0 <= y < 1 000 000 m): check the "
+                    "longitude, the projection's false origin and zone width, or --zone"},
+        MessageCase{"no zone in the millions", "xyH\r\n1 6000000 500000 0\r\n",
+                    "--from CK42 --from-type xyH --from-proj gk --to CK42 --to-type BLH --heights geodetic "
+                    "%/points.in %/points.out",
+                    105,
+                    "%/points.in: line 2: no valid zone number in the millions of a plane coordinate "
+                    "(zone * 1 000 000 + the value in the zone)"},
+        MessageCase{"grid missing", kOneDegreePoint,
+                    "--from CK42 --from-type BLH --from-units 2 --to CK95 --to-type BLH --geoid %/none.mat "
+                    "%/points.in %/points.out",
+                    112, "%/none.mat: no such quasi-geoid grid"},
+        MessageCase{"not a grid", kOneDegreePoint,
+                    "--from CK42 --from-type BLH --from-units 2 --to CK95 --to-type BLH --geoid %/junk.mat "
+                    "%/points.in %/points.out",
+                    106, "%/junk.mat: not a quasi-geoid grid (no GEOID header)"},
+        MessageCase{"outside the grid", "BLH\r\n1 55.75 37.62 150\r\n2 43.1 131.9 25\r\n",
+                    "--from CK42 --from-type BLH --from-units 2 --to CK95 --to-type BLH --geoid %/small.mat "
+                    "%/points.in %/points.out",
+                    107,
+                    "%/points.in: line 3: the point lies outside the quasi-geoid grid %/small.mat "
+                    "(B 50...60, L 30...40 degrees)"},
+        MessageCase{"input missing", nullptr,
+                    "--from CK42 --from-type BLH --to CK95 --to-type BLH %/absent.in %/points.out", 109,
+                    "%/absent.in: no such file"},
+        MessageCase{"input a folder", nullptr, "--from CK42 --from-type BLH --to CK95 --to-type BLH %/sub %/points.out",
+                    109, "%/sub: is a folder, not a source file"},
+        MessageCase{"output folder missing", kOneDegreePoint,
+                    "--from CK42 --from-type BLH --to CK95 --to-type BLH %/points.in %/nowhere/points.out", 108,
+                    "%/nowhere/points.out: the folder %/nowhere does not exist"},
+        MessageCase{"output a folder", kOneDegreePoint,
+                    "--from CK42 --from-type BLH --to CK95 --to-type BLH %/points.in %/sub", 108,
+                    "%/sub: is a folder, not a results file"},
+        MessageCase{"output the input", kOneDegreePoint,
+                    "--from CK42 --from-type BLH --to CK95 --to-type BLH %/points.in %/./points.in", kExitUsage,
+                    "%/./points.in: is the input file; the results would overwrite the points"},
+        MessageCase{"unknown system", kOneDegreePoint,
+                    "--from CK99 --from-type BLH --to CK95 --to-type BLH %/points.in %/points.out", kExitUsage,
+                    "--from CK99: no such system in %/sys.dat"},
+        MessageCase{"projection missing", kOneDegreePoint,
+                    "--from CK42 --from-type BLH --to CK95 --to-type xyH %/points.in %/points.out", kExitUsage,
+                    "--to-type xyH needs --to-proj"},
+        MessageCase{"zone beyond the projection's", kOneDegreePoint,
+                    "--from CK42 --from-type BLH --to CK95 --to-type xyH --to-proj gk --zone 61 %/points.in "
+                    "%/points.out",
+                    kExitUsage, "--zone 61: the target projection has zones 1 to 60 (0: each point's own)"},
+        MessageCase{"no sys.dat", kOneDegreePoint,
+                    "--from CK42 --from-type BLH --to CK95 --to-type BLH %/points.in %/points.out", kExitDataError,
+                    "%/sys.dat: no such file, or it cannot be opened", Catalogue::kNoSystems},
+        MessageCase{"ellipsoid missing", kOneDegreePoint,
+                    "--from TE --from-type BLH --to TE --to-type BLH %/points.in %/points.out", kExitDataError,
+                    "%/ellips.dat: no ellipsoid number 99, which TE names", Catalogue::kEllipsoidMissing},
+        MessageCase{"no link between the bases", kOneDegreePoint,
+                    "--from TP --from-type BLH --to TW --to-type BLH --heights geodetic %/points.in %/points.out",
+                    kExitDataError,
+                    "%/sys.dat: no entry links Russia 1990 Global Coordinate System (ПЗ-90) to WGS 1984 Global "
+                    "Definition (WGS84)",
+                    Catalogue::kNoGlobalLink}),
+    [](const ::testing::TestParamInfo<MessageCase>& param) { return "case" + std::to_string(param.index); });
 
 TEST_F(RunCliTest, TheSourceFileIsNeverTheResultsFile) {
   Write("points.in", "BLH\r\n1 55.75 37.62 150\r\n");
-  const CliParse p = ParseCliOptions(Words("--from CK42 --from-type BLH --to CK95 --to-type BLH " +
-                                           Path("points.in") + " " + Path("./points.in")));
-  ASSERT_TRUE(p.options);
-  std::ostringstream err;
-  EXPECT_EQ(RunCli(*p.options, dir_, err), kExitUsage);
+  const CliRun run = RunLine(Words("--from CK42 --from-type BLH --to CK95 --to-type BLH " + Path("points.in") + " " +
+                                   Path("./points.in")));
+  EXPECT_EQ(run.status, kExitUsage);
   EXPECT_EQ(Read("points.in"), "BLH\r\n1 55.75 37.62 150\r\n");
+}
+
+// "-" for INPUT reads standard input, for OUTPUT writes standard output: the
+// same bytes as the files, or UTF-8 with LF for a terminal.
+TEST_F(RunCliTest, StandardInputAndOutputStandForTheFiles) {
+  const std::string points = "BLH\r\n1 55.75 37.62 150\r\n2 59.94 30.31 10\r\n";
+  Write("points.in", points);
+  const std::string options = "--from CK42 --from-type BLH --from-units 2 --to WGS84 --to-type xyH --to-proj utm "
+                              "--heights geodetic ";
+  ASSERT_EQ(RunLine(Words(options + Path("points.in") + " " + Path("points.out"))).status, 0);
+  const std::string results = Bytes("points.out");
+  ASSERT_NE(results.find("\r\n     2  36"), std::string::npos) << results;
+
+  const CliRun fromInput = RunLine(Words(options + "- " + Path("piped.out")), points);
+  EXPECT_EQ(fromInput.status, 0) << fromInput.err;
+  EXPECT_EQ(Bytes("piped.out"), results);
+  EXPECT_EQ(fromInput.out, "");
+
+  const CliRun toOutput = RunLine(Words(options + Path("points.in") + " -"));
+  EXPECT_EQ(toOutput.status, 0) << toOutput.err;
+  EXPECT_EQ(toOutput.out, results);
+  EXPECT_EQ(toOutput.err, "");
+
+  const CliRun both = RunLine(Words(options + "- -"), points);
+  EXPECT_EQ(both.out, results);
+
+  std::string shown = Cp1251ToUtf8(results);
+  for (std::size_t at = shown.find("\r\n"); at != std::string::npos; at = shown.find("\r\n", at)) shown.erase(at, 1);
+  const CliRun terminal = RunLine(Words(options + "- -"), points, true);
+  EXPECT_EQ(terminal.out, shown);
+  EXPECT_NE(terminal.out.find("Проекция: UTM\n\n"), std::string::npos) << terminal.out;
+}
+
+TEST_F(RunCliTest, AFailedRunOnStandardStreamsHandsOnItsLinesAndNamesTheInput) {
+  const std::string options = "--from CK42 --from-type BLH --from-units 2 --to CK95 --to-type BLH --heights geodetic ";
+  const std::string points = "BLH\n1 55.75 37.62 150\n2 55.75 37.62\n3 55 37 1\n";
+  const CliRun run = RunLine(Words(options + "- -"), points);
+  EXPECT_EQ(run.status, 111);
+  EXPECT_EQ(run.err, "vexilor-cli: (standard input): line 3: expected 4 numbers: N B L H, B and L in degrees, "
+                     "separated by blanks\n");
+  // The header and the first point, as a results file keeps them.
+  Write("points.in", points);
+  ASSERT_EQ(RunLine(Words(options + Path("points.in") + " " + Path("points.out"))).status, 111);
+  EXPECT_EQ(run.out, Bytes("points.out"));
+  EXPECT_NE(run.out.find("\r\n     1 "), std::string::npos) << run.out;
+
+  const CliRun empty = RunLine(Words(options + "- -"), "");
+  EXPECT_EQ(empty.status, kExitUsage);
+  EXPECT_EQ(empty.err, "vexilor-cli: (standard input): line 1 is empty, but must name the type BLH\n");
+  EXPECT_EQ(empty.out, "");
 }
 
 }  // namespace

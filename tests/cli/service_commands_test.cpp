@@ -40,32 +40,32 @@ TEST(ServiceCommandsTest, AnswerOnStandardOutputAndRefuseOnStandardError) {
       {{"sheet", "--scale", "1000000", "--xy", "6200000", "7500000"}, 0, "(N) N-37\n", ""},
       {{"sheet", "--xy", "--scale", "1000000", "6200000", "60700000"}, 0, "(N) N-31\n", ""},
       {{"sheet", "--scale", "300000", "55", "37"}, 1, "",
-       "Масштаб 1 : 300 000 не предусмотрен\nдля обработки в этой программе.\n"},
-      {{"sheet", "--scale", "100000", "85", "37"}, 2, "", "Недопустимое значение широты.\n"},
-      {{"sheet", "--scale", "100000", "55", "-181"}, 3, "", "Недопустимое значение долготы.\n"},
-      {{"sheet", "--scale", "100000", "91", "37"}, 1, "", "Неверное значение широты\n"},
-      {{"sheet", "--scale", "100000", "55 60", "37"}, 1, "", "Неверное значение широты\n"},
-      {{"sheet", "--scale", "100000", "--xy", "6200000", "999999"}, 1, "", "Неверное значение ординаты\n"},
-      {{"sheet", "--scale", "100000", "--xy", "x", "7500000"}, 1, "", "Неверное значение абсциссы\n"},
-      {{"frame", "--scale", "100000", "N-37-4"}, 4, "", "В номенклатуре не указано полушарие: (N) или (S).\n"},
+       "vexilor-cli sheet: Масштаб 1 : 300 000 не предусмотрен для обработки в этой программе.\n"},
+      {{"sheet", "--scale", "100000", "85", "37"}, 2, "", "vexilor-cli sheet: Недопустимое значение широты.\n"},
+      {{"sheet", "--scale", "100000", "55", "-181"}, 3, "", "vexilor-cli sheet: Недопустимое значение долготы.\n"},
+      {{"sheet", "--scale", "100000", "91", "37"}, 1, "", "vexilor-cli sheet: Неверное значение широты\n"},
+      {{"sheet", "--scale", "100000", "55 60", "37"}, 1, "", "vexilor-cli sheet: Неверное значение широты\n"},
+      {{"sheet", "--scale", "100000", "--xy", "6200000", "999999"}, 1, "", "vexilor-cli sheet: Неверное значение ординаты\n"},
+      {{"sheet", "--scale", "100000", "--xy", "x", "7500000"}, 1, "", "vexilor-cli sheet: Неверное значение абсциссы\n"},
+      {{"frame", "--scale", "100000", "N-37-4"}, 4, "", "vexilor-cli frame: В номенклатуре не указано полушарие: (N) или (S).\n"},
       {{"frame", "--scale", "100000", "(N) N-37"}, 2, "",
-       "Номенклатура (N) N-37 не соответствует\nмасштабу 1 : 100 000.\n"},
-      {{"frame", "--scale", "100000", "(N) N-37-145"}, 3, "", "Неверная номенклатура (N) N-37-145.\n"},
-      {{"frame", "--scale", "5", "(N) N-37"}, 1, "", "Масштаб 1 : 5 не предусмотрен\nдля обработки в этой программе.\n"},
+       "vexilor-cli frame: Номенклатура (N) N-37 не соответствует масштабу 1 : 100 000.\n"},
+      {{"frame", "--scale", "100000", "(N) N-37-145"}, 3, "", "vexilor-cli frame: Неверная номенклатура (N) N-37-145.\n"},
+      {{"frame", "--scale", "5", "(N) N-37"}, 1, "", "vexilor-cli frame: Масштаб 1 : 5 не предусмотрен для обработки в этой программе.\n"},
       {{"grads", "--to-grads", "--units", "0", "90"}, 0, "  100 00 00.0000\n", ""},
       {{"grads", "--to-grads", "55 30 00"}, 0, "   61 66 66.6667\n", ""},
       {{"grads", "--to-grads", "--units", "2", "-90"}, 0, "-100.00000000\n", ""},
       {{"grads", "--to-degrees", "--units", "2", "100"}, 0, "90.000000000\n", ""},
       {{"grads", "--to-degrees", "-0 50"}, 0, "  -0 27 00.00000\n", ""},
-      {{"grads", "--to-grads", "1000"}, 1, "", "Неверное значение угла. Повторите ввод!\n"},
-      {{"grads", "--to-degrees", "1e999"}, 1, "", "Неверное значение угла. Повторите ввод!\n"},
+      {{"grads", "--to-grads", "1000"}, 1, "", "vexilor-cli grads: Неверное значение угла. Повторите ввод!\n"},
+      {{"grads", "--to-degrees", "1e999"}, 1, "", "vexilor-cli grads: Неверное значение угла. Повторите ввод!\n"},
       {{"length", "--to-metres", "--combination", "0", "1 2 6"}, 0, "1.6764\n", ""},
       {{"length", "--to-metres", "--combination", "1", "-1 2"}, 0, "-1.5240\n", ""},
       {{"length", "--to-english", "1"}, 0, " 1    0   3.37\n", ""},
       {{"length", "--to-english", "--combination", "4", "-0.3048"}, 0, "-1.000\n", ""},
-      {{"length", "--to-english", "abc"}, 1, "", "Ошибка ввода исходного расстояния. Повторите ввод!\n"},
+      {{"length", "--to-english", "abc"}, 1, "", "vexilor-cli length: Ошибка ввода исходного расстояния. Повторите ввод!\n"},
       {{"length", "--to-metres", "--combination", "1", "1 3"}, 1, "",
-       "Ошибка ввода исходного расстояния. Повторите ввод!\n"},
+       "vexilor-cli length: Ошибка ввода исходного расстояния. Повторите ввод!\n"},
   };
   for (const ToolCase& c : cases) {
     const ToolRun r = RunTool(c.args);
@@ -116,7 +116,10 @@ TEST(ServiceCommandsTest, UsageErrorsAndHelp) {
     const ToolRun r = RunTool(args);
     EXPECT_EQ(r.status, kExitUsage) << args.back();
     EXPECT_EQ(r.out, "");
-    EXPECT_NE(r.err.find("usage: vexilor-cli " + args[0]), std::string::npos) << r.err;
+    // One line: what is wrong, and where the usage is.
+    EXPECT_EQ(r.err.rfind("vexilor-cli " + args[0] + ": ", 0), 0u) << r.err;
+    EXPECT_TRUE(r.err.ends_with(" (vexilor-cli " + args[0] + " --help shows the usage)\n")) << r.err;
+    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
   }
   for (const char* tool : {"sheet", "frame", "grads", "length"}) {
     const ToolRun r = RunTool({tool, "--help"});

@@ -5,9 +5,11 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QStandardPaths>
 #include <QTextBrowser>
 
 #include "qt/help_viewer.h"
+#include "refdata/data_folders.h"
 #include "running_program.h"
 
 namespace vexilor {
@@ -91,6 +93,16 @@ class ProgramTest : public QObject {
     help->trigger();
     QVERIFY(run->platform.Help() != nullptr && run->platform.Help()->isVisible());
     QVERIFY(run->platform.Help()->Browser()->toPlainText().contains(QStringLiteral("Главное окно")));
+  }
+
+  // The installed program keeps the user's catalogue where Qt keeps the
+  // data of an application named vexilor, and vexilor-cli finds it there.
+  void userCatalogueIsQtsApplicationDataFolder() {
+    const QString testName = QCoreApplication::applicationName();
+    QCoreApplication::setApplicationName(QStringLiteral("vexilor"));
+    const QString qtFolder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    QCoreApplication::setApplicationName(testName);
+    QCOMPARE(ToQt(UserCatalogueFolder().string()), qtFolder);
   }
 
  private:

@@ -140,7 +140,7 @@ class RunningProgram {
   std::unique_ptr<FileAnsweringPlatform> host = std::make_unique<FileAnsweringPlatform>(
       std::make_unique<QSettings>(ToQt(folder.PathOf("vexilor.ini")), QSettings::IniFormat));
   FileAnsweringPlatform& platform = *host;
-  ProgramWindows program{platform, folder.text()};
+  ProgramWindows program{platform, {folder.path(), folder.path()}};
   DialogWatcher dialogs;
   FormWindow* main = nullptr;
 };

@@ -38,9 +38,10 @@ class CatalogueWindow : public ::testing::Test {
   CatalogueWindow() {
     for (const char* name : {"sys.dat", "ellips.dat"}) std::filesystem::copy_file(ShippedFile(name), folder / name);
     state.programFolder = folder.text();
+    state.catalogueFolder = folder.text();
   }
 
-  std::string PathOf(std::string_view name) const { return ReferenceFilePath(state.programFolder, name); }
+  std::string PathOf(std::string_view name) const { return ReferenceFilePath(state.catalogueFolder, name); }
 
   // Loads the catalogue for `side` and shows the window while `user` acts;
   // the user must leave it hidden.

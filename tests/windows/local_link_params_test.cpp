@@ -32,6 +32,7 @@ class LocalLink : public ::testing::Test {
  protected:
   LocalLink() {
     state.programFolder = folder.text();
+    state.catalogueFolder = folder.text();
     for (int slot = 1; slot <= 10; ++slot) {  // both sides already set, so that any write shows
       state.projection.params.Side(1)[slot] = 100 + slot;
       state.projection.params.Side(2)[slot] = 200 + slot;
@@ -39,7 +40,7 @@ class LocalLink : public ::testing::Test {
     before = state.projection.params;
   }
 
-  std::string KeysPath() const { return ReferenceFilePath(state.programFolder, kKeysFileName); }
+  std::string KeysPath() const { return ReferenceFilePath(state.catalogueFolder, kKeysFileName); }
   void WriteKeys(const std::string& bytes) { testing::WriteBytes(folder / "keys.dat", bytes); }
   void Run(ProjectionSide side, const std::string& systemName) {
     SetLocalLinkParams(state, platform, mainWindow, dialog, side, systemName);

@@ -42,6 +42,7 @@ class MainWindowTest : public ::testing::Test {
     std::filesystem::remove_all(folder_);
     std::filesystem::create_directories(folder_);
     state.programFolder = folder_.string();
+    state.catalogueFolder = folder_.string();
     window.SetCatalogueLoader([](AppState&, Platform&) { return true; });
     window.SetRuntimeFinder([](std::string_view, const std::filesystem::path&) { return true; });
     window.SetDataFinder([](std::string_view, const std::filesystem::path&) { return true; });

@@ -22,6 +22,7 @@
 #include "support/raw_files.h"
 #include "support/recording_main_window.h"
 #include "support/scripted_platform.h"
+#include "text/codepage.h"
 #include "windows/catalogue_window.h"
 #include "windows/national.h"
 
@@ -51,10 +52,11 @@ class NewSystemWindow : public ::testing::Test {
   NewSystemWindow() {
     for (const char* name : {"sys.dat", "ellips.dat"}) std::filesystem::copy_file(ShippedFile(name), folder / name);
     state.programFolder = folder.text();
+    state.catalogueFolder = folder.text();
     catalogue.SetNewSystemWindow(window);
   }
 
-  std::string PathOf(std::string_view name) const { return ReferenceFilePath(state.programFolder, name); }
+  std::string PathOf(std::string_view name) const { return ReferenceFilePath(state.catalogueFolder, name); }
   std::string Bytes(std::string_view name) const { return testing::ReadBytes(folder / name); }
 
   // Opens the catalogue for the source side, presses "Добавить" and lets
@@ -488,6 +490,27 @@ INSTANTIATE_TEST_SUITE_P(
         RewriteCase{"KnownEllipsoidSystemsOnly", false, {A::kNo, A::kYes, A::kNo}, false, true, false, false},
         RewriteCase{"KnownEllipsoidBothDeclined", false, {A::kNo, A::kNo}, false, false, false, false}),
     testing::CaseLabel());
+
+// An installed program reads and rewrites the user's copy of the catalogue;
+// the installed files, beside the grid and the help, are never touched.
+TEST_F(NewSystemWindow, AnInstalledProgramWritesTheUsersCatalogueAndItsBackups) {
+  const std::filesystem::path installed = folder / "share";
+  std::filesystem::create_directory(installed);
+  for (const char* name : {"sys.dat", "ellips.dat"}) std::filesystem::copy_file(ShippedFile(name), installed / name);
+  state.programFolder = installed.string();
+  Entry entry;
+  entry.name = "Участок 7";
+  const MessageAnswer yes = MessageAnswer::kYes;
+  AddEntry(entry, {yes, yes, yes, yes});  // both files, each with a backup
+
+  EXPECT_NE(Cp1251ToUtf8(Bytes("sys.dat")).find("Участок 7"), std::string::npos);
+  EXPECT_EQ(Bytes("sys.bac"), testing::ReadBytes(ShippedFile("sys.dat")));
+  EXPECT_EQ(Bytes("ellips.bac"), testing::ReadBytes(ShippedFile("ellips.dat")));
+  for (const char* name : {"sys.dat", "ellips.dat"})
+    EXPECT_EQ(testing::ReadBytes(installed / name), testing::ReadBytes(ShippedFile(name))) << name;
+  EXPECT_FALSE(std::filesystem::exists(installed / "sys.bac"));
+  EXPECT_FALSE(std::filesystem::exists(installed / "ellips.bac"));
+}
 
 TEST_F(NewSystemWindow, ANewEllipsoidIsNumberedAfterTheLargestNumber) {
   struct Case {

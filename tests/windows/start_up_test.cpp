@@ -42,6 +42,38 @@ TEST_F(StartUpTest, MissingReferenceFilesAreAllReportedThenTheProgramEnds) {
   EXPECT_TRUE(platform.QuitRequested());
 }
 
+// An installed program: the catalogue in the user's folder, the grid and
+// the help where the program's files were installed.
+TEST_F(StartUpTest, TheCatalogueIsLookedForInItsOwnFolder) {
+  state.catalogueFolder = state.programFolder + "/user";
+  std::vector<std::string> looked;
+  window.SetDataFinder([&](std::string_view name, const std::filesystem::path&) {
+    looked.emplace_back(name);
+    return !name.starts_with(state.catalogueFolder);
+  });
+  Start();
+  EXPECT_EQ(looked, (std::vector<std::string>{state.catalogueFolder + "/sys.dat", state.catalogueFolder + "/ellips.dat"}));
+  EXPECT_EQ(MessageTexts(),
+            (std::vector<std::string>{"Отсутствует файл связей систем координат\r\n" + state.catalogueFolder +
+                                          "/sys.dat. Выполнение будет прекращено.",
+                                      "Отсутствует файл параметров эллипсоидов\r\n" + state.catalogueFolder +
+                                          "/ellips.dat. Выполнение будет прекращено."}));
+}
+
+TEST_F(StartUpTest, TheGridAndTheHelpStayWithTheProgramsFiles) {
+  state.catalogueFolder = state.programFolder + "/user";
+  std::vector<std::string> looked;
+  window.SetDataFinder([&](std::string_view name, const std::filesystem::path&) {
+    looked.emplace_back(name);
+    return true;
+  });
+  Start();
+  EXPECT_EQ(looked, (std::vector<std::string>{state.catalogueFolder + "/sys.dat", state.catalogueFolder + "/ellips.dat",
+                                              state.programFolder + "/wgeoid.mat"}));
+  EXPECT_EQ(state.settings.FileGeoid, state.programFolder + "/wgeoid.mat");
+  EXPECT_EQ(window.HelpFile(), state.programFolder + "/vexilor.hlp");
+}
+
 TEST_F(StartUpTest, MissingRuntimePiecesAreNamed) {
   window.SetRuntimeFinder([](std::string_view, const std::filesystem::path&) { return false; });
   Start();

@@ -3,6 +3,7 @@
 #include <map>
 #include <sstream>
 
+#include "cli_examples.h"
 #include "command_line.h"
 #include "text/number_reader.h"
 #include "text/number_text.h"
@@ -64,7 +65,8 @@ CommandLine Collect(const std::vector<std::string>& args) {
       {"--from", true},      {"--from-type", true}, {"--from-units", true}, {"--from-proj", true},
       {"--to", true},        {"--to-type", true},   {"--to-units", true},   {"--to-proj", true},
       {"--zone", true},      {"--heights", true},   {"--geoid", true},      {"--data", true},
-      {"--jobs", true},      {"--geoid-column", false}, {"--progress", false}};
+      {"--jobs", true},      {"--geoid-column", false}, {"--progress", false},
+      {"--version", false}};
   return CollectCommandLine(args, 0, kTakesValue);
 }
 
@@ -136,6 +138,7 @@ std::optional<ProjectionSlots> ParseProjectionArgument(const std::string& text) 
 CliParse ParseCliOptions(const std::vector<std::string>& args) {
   const CommandLine line = Collect(args);
   if (line.help && line.error.empty()) return {std::nullopt, "", true};
+  if (line.Has("--version") && line.error.empty()) return {std::nullopt, "", false, true};
   CliOptions o;
   const std::string error = OptionsError(line, o);
   if (!error.empty()) return {std::nullopt, error};
@@ -143,28 +146,46 @@ CliParse ParseCliOptions(const std::vector<std::string>& args) {
 }
 
 std::string CliUsage() {
-  return "usage: vexilor-cli --from SYSTEM --from-type BLH|XYZ|xyH [--from-units A[,H]] "
-         "[--from-proj P]\n"
-         "                   --to SYSTEM   --to-type BLH|XYZ|xyH   [--to-units A[,H]]   "
-         "[--to-proj P] [--zone N]\n"
-         "                   [--heights normal|geodetic] [--geoid-column] [--geoid FILE] "
-         "[--data DIR] [--progress]\n"
-         "                   [--jobs N]\n"
-         "                   INPUT.in OUTPUT.out\n"
-         "  A: angles 0 DMS, 1 DM, 2 degrees, 3 radians (BLH); lengths 0 metres, 1 kilometres\n"
-         "  H: heights 0 metres, 1 kilometres (BLH)\n"
-         "  N: threads of the run (default: every core); every N gives the same results file\n"
-         "  P: gk, utm, lambert, or nine comma-separated values of slots 1..9 (false origins "
-         "in metres)\n"
-         "       vexilor-cli sheet|frame|grads|length ...   the service tools (--help for each)\n"
+  return "usage: vexilor-cli --from SYSTEM --from-type BLH|XYZ|xyH [--from-units A[,H]] [--from-proj P]\n"
+         "                   --to SYSTEM   --to-type BLH|XYZ|xyH   [--to-units A[,H]]   [--to-proj P] [--zone N]\n"
+         "                   [--heights normal|geodetic] [--geoid-column] [--geoid FILE] [--data DIR]\n"
+         "                   [--progress] [--jobs J] INPUT OUTPUT\n"
+         "       vexilor-cli sheet|frame|grads|length ...   the service tools (--help after each)\n"
+         "       vexilor-cli --help | --version\n"
+         "\n"
+         "Transforms the points of a source file (.in) into a results file (.out) as the\n"
+         "program Vexilor does.\n"
+         "  SYSTEM  a name from sys.dat or the code in its closing brackets: CK42, CK95, CK63,\n"
+         "          MCK42, MCK95, WGS84, PZ90\n"
+         "  A       angles 0 d m s, 1 d m, 2 degrees, 3 radians (BLH); lengths 0 metres,\n"
+         "          1 kilometres (XYZ, xyH)\n"
+         "  H       heights 0 metres, 1 kilometres (BLH)\n"
+         "  P       gk, utm, lambert, or nine comma-separated values of slots 1..9 (false\n"
+         "          origins in metres)\n"
+         "  N       the target zone of every point (0: each point's own)\n"
+         "  J       threads of the run (default: every core); every J gives the same results file\n"
+         "  INPUT   line 1 names the type, then one point a line; - reads standard input\n"
+         "  OUTPUT  - writes standard output (UTF-8 on a terminal, else the file's own bytes)\n"
+         "  --data  the folder of sys.dat, ellips.dat and wgeoid.mat; by default the folder of\n"
+         "          the program or, for an installed one, $XDG_DATA_HOME/vexilor\n"
+         "\n"
          "exit status:\n"
          "  0 done; 64 a request that cannot be run as given; 65 damaged reference files;\n"
          "  the number of the program's message for a failed run:\n"
          "  101 (102) the plane y (x, axes exchanged) outside its zone; 103 (104) a negative\n"
          "  Lambert y (x); 105 no valid zone number; 106 a bad quasi-geoid grid; 107 a point\n"
-         "  outside the grid; 108 results file not opened; 109 source file not opened;\n"
+         "  outside the grid; 108 results file not written; 109 source file not read;\n"
          "  110 a value out of range; 111 an unreadable line; 112 grid file not opened;\n"
-         "  any other number: an unexpected failure inside the engine\n";
+         "  any other number: an unexpected failure inside the engine\n"
+         "\n"
+         "examples:\n" +
+         CliExamples();
 }
+
+std::string UsageErrorLine(const std::string& error) {
+  return "vexilor-cli: " + error + " (vexilor-cli --help shows the usage)";
+}
+
+std::string CliVersion() { return std::string("vexilor-cli ") + VEXILOR_VERSION + "\n"; }
 
 }  // namespace vexilor

@@ -30,22 +30,30 @@ struct CliOptions {
   HeightType heights = HeightType::Normal;
   bool geoidColumn = false;
   std::string geoidFile;  // empty: wgeoid.mat of the data folder
-  std::string dataDir;    // empty: the program's folder
+  std::string dataDir;    // empty: the catalogue and grid the program finds itself
   bool progress = false;
-  int jobs = 0;  // threads of the run; 0: every core
-  std::string input, output;
+  int jobs = 0;                // threads of the run; 0: every core
+  std::string input, output;  // "-": standard input, standard output
 };
 
 struct CliParse {
-  std::optional<CliOptions> options;  // empty on a usage error or --help
+  std::optional<CliOptions> options;  // empty on a usage error, --help or --version
   std::string error;                  // what is wrong, for the usage error
   bool help = false;                  // --help: print the usage and stop
+  bool version = false;               // --version: print the version and stop
 };
 
 CliParse ParseCliOptions(const std::vector<std::string>& args);
 
-// The usage lines printed with every usage error.
+// The text of --help: the usage, the options, the exit statuses and the
+// examples of the README.
 std::string CliUsage();
+
+// The line a usage error is reported with: what is wrong and where to look.
+std::string UsageErrorLine(const std::string& error);
+
+// The text of --version.
+std::string CliVersion();
 
 // A projection argument: "gk", "utm", "lambert" for the built-in sets, or
 // nine comma-separated values of slots 1 to 9 with false origins in metres.

@@ -2,6 +2,8 @@
 // file (.out) with the engine and the reference files of the program; its
 // subcommands sheet, frame, grads and length run the service tools.
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <iostream>
 #include <string>
@@ -9,16 +11,24 @@
 
 #include "cli_options.h"
 #include "cli_run.h"
+#include "refdata/data_folders.h"
 #include "service_commands.h"
 
 namespace {
 
-// The folder of the running executable, where the reference files live.
-std::filesystem::path ProgramFolder(const char* argv0) {
+// The folder of the running executable.
+std::filesystem::path ExecutableFolder(const char* argv0) {
   std::error_code ec;
   const auto self = std::filesystem::read_symlink("/proc/self/exe", ec);
   if (!ec) return self.parent_path();
   return std::filesystem::absolute(argv0, ec).parent_path();
+}
+
+// The catalogue and the grid: those of --data, else those the program finds
+// beside itself or installed, with the user's own catalogue.
+vexilor::DataFolders FoldersOf(const vexilor::CliOptions& options, const char* argv0) {
+  if (!options.dataDir.empty()) return {options.dataDir, options.dataDir};
+  return vexilor::ResolveDataFolders(ExecutableFolder(argv0), vexilor::UserCatalogueFolder());
 }
 
 }  // namespace
@@ -32,9 +42,14 @@ int main(int argc, char** argv) {
     std::cout << vexilor::CliUsage();
     return 0;
   }
+  if (parse.version) {
+    std::cout << vexilor::CliVersion();
+    return 0;
+  }
   if (!parse.options) {
-    std::cerr << "vexilor-cli: " << parse.error << "\n" << vexilor::CliUsage();
+    std::cerr << vexilor::UsageErrorLine(parse.error) << "\n";
     return vexilor::kExitUsage;
   }
-  return vexilor::RunCli(*parse.options, ProgramFolder(argv[0]), std::cerr);
+  vexilor::CliStreams io{std::cin, std::cout, std::cerr, ::isatty(STDOUT_FILENO) == 1};
+  return vexilor::RunCli(*parse.options, FoldersOf(*parse.options, argv[0]), io);
 }

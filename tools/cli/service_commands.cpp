@@ -5,6 +5,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <sstream>
 
 #include "cli_options.h"
 #include "command_line.h"
@@ -21,9 +22,10 @@ namespace {
 // A refused angle, length or point.
 constexpr int kExitRefused = 1;
 
-// Messages break lines with CR LF for the windows; a terminal wants LF.
+// Messages break lines with CR LF for the windows; a terminal message is
+// one line.
 std::string TerminalText(std::string text) {
-  for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at)) text.erase(at, 1);
+  for (std::size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at)) text.replace(at, 2, " ");
   return text;
 }
 
@@ -191,12 +193,17 @@ int RunServiceCommand(const std::vector<std::string>& args, std::ostream& out, s
     out << tool.usage;
     return 0;
   }
+  const std::string prefix = "vexilor-cli " + args[0] + ": ";
   std::string usageError = arguments.error;
   if (usageError.empty()) {
-    const int status = tool.run(arguments, out, err, usageError);
-    if (usageError.empty()) return status;
+    std::ostringstream refusal;
+    const int status = tool.run(arguments, out, refusal, usageError);
+    if (usageError.empty()) {
+      if (!refusal.str().empty()) err << prefix << refusal.str();
+      return status;
+    }
   }
-  err << "vexilor-cli " << args[0] << ": " << usageError << "\n" << tool.usage;
+  err << prefix << usageError << " (vexilor-cli " << args[0] << " --help shows the usage)\n";
   return kExitUsage;
 }
 

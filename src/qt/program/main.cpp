@@ -1,5 +1,7 @@
-// vexilor: the desktop program. Its reference files, the standard
-// quasi-geoid grid and the help file sit beside the executable.
+// vexilor: the desktop program. Run from its own folder it finds its
+// reference files, the standard quasi-geoid grid and the help beside the
+// executable; installed, in share/vexilor, with the catalogue in the user's
+// own folder (refdata/data_folders.h).
 
 #include <QApplication>
 #include <QSettings>
@@ -7,13 +9,16 @@
 
 #include "qt/program.h"
 #include "qt/qt_text.h"
+#include "refdata/reference_path.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
   // Where the windows stood and the folders last chosen, kept for the next run.
   vexilor::QtPlatform platform(
       std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, "Vexilor", "vexilor"));
-  vexilor::ProgramWindows program(platform, vexilor::FromQt(QCoreApplication::applicationDirPath()));
+  const vexilor::DataFolders folders = vexilor::ResolveDataFolders(
+      vexilor::PathFromUtf8(vexilor::FromQt(QCoreApplication::applicationDirPath())), vexilor::UserCatalogueFolder());
+  vexilor::ProgramWindows program(platform, folders);
   program.Start();
   return platform.QuitRequested() ? 0 : QApplication::exec();
 }

@@ -1,0 +1,43 @@
+#pragma once
+// What vexilor-cli says on the terminal: one line per failure, naming the
+// file (and the line of a source file) it is about. The caller puts
+// "vexilor-cli: " before it. The main window words the same failures as
+// dialog texts (state/result_messages.h); a terminal wants a line that a
+// script can log and a person can act on.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "engine/coord_type.h"
+#include "engine/result_codes.h"
+#include "refdata/reference_file.h"
+#include "refdata/system_choice.h"
+#include "state/result_messages.h"
+
+namespace vexilor {
+
+// Where a run failed. Files are named as the user named them.
+struct RunPlace {
+  std::string source, results, grid;
+  std::int32_t dataLine = 0;  // the engine's count: 1 is the first point, line 2 of the file
+  CoordType sourceType = CoordType::BLH;
+  std::int16_t sourceUnit = 0;
+  std::optional<GridBounds> bounds;  // of the grid, for a point outside it
+};
+
+// A run that stopped with `code` (not kOk).
+std::string RunFailureText(ResultCode code, const RunPlace& place);
+
+// Line 1 of `source`, `firstLine`, does not name the source type `expected`.
+std::string TypeLineText(std::string_view source, std::string_view firstLine, CoordType expected);
+
+// A reference file at `path` that could not be read.
+std::string ReferenceFileText(ReferenceFileError error, std::string_view path);
+
+// A system of the catalogue, `system`, that cannot be used.
+std::string ChoiceText(const ChoiceOutcome& outcome, std::string_view system, std::string_view systemsPath,
+                       std::string_view ellipsoidsPath);
+
+}  // namespace vexilor
