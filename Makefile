@@ -1,11 +1,12 @@
 # Two commands: `make run` sets up, builds and starts Vexilor; `make test`
 # sets up, builds and runs every test. Both build incrementally in build/.
+# `make package` builds the Debian package build/vexilor_VERSION_ARCH.deb.
 BUILD ?= build
 JOBS ?= 2
 
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps configure build test run fuzz clean
+.PHONY: all deps configure build test run fuzz package clean
 
 all: build
 
@@ -32,6 +33,9 @@ run: build
 # (make fuzz FUZZ_SECONDS=600).
 fuzz: deps
 	@bash scripts/fuzz.sh $(FUZZ_SECONDS)
+
+package: build
+	@cd $(BUILD) && cpack
 
 clean:
 	rm -rf $(BUILD)

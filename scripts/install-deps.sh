@@ -11,6 +11,7 @@ packages=(
   qt6-translations-l10n   # Qt's standard dialogs in Russian
   libproj-dev proj-data proj-bin
   xvfb xauth
+  dpkg-dev file lintian   # the Debian package: CPack, its dependencies, its check
   locales
 )
 
