@@ -89,8 +89,10 @@ class FileRunIdentity : public ::testing::Test {
     const CliParse p = ParseCliOptions(words);
     EXPECT_TRUE(p.options) << p.error;
     if (!p.options) return {};
-    std::ostringstream err;
-    EXPECT_EQ(RunCli(*p.options, dir_, err), c.status) << c.name << " " << extra << err.str();
+    std::istringstream in;
+    std::ostringstream out, err;
+    CliStreams io{in, out, err};
+    EXPECT_EQ(RunCli(*p.options, {dir_, dir_}, io), c.status) << c.name << " " << extra << err.str();
     return Bytes(dir_ / "points.out");
   }
 
