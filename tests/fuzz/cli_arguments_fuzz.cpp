@@ -1,6 +1,6 @@
 // vexilor-cli's command line: the input split at NUL bytes into arguments.
-// A transformation's arguments either parse, ask for help, or say what is
-// wrong; a service tool's command line runs or is refused.
+// A transformation's arguments either parse, ask for help or the version,
+// or say what is wrong; a service tool's command line runs or is refused.
 
 #include <sstream>
 #include <string>
@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     return 0;
   }
   const CliParse parse = ParseCliOptions(args);
-  fuzz::Check(parse.options.has_value() || parse.help || !parse.error.empty(), "a refused command line says why");
+  fuzz::Check(parse.options.has_value() || parse.help || parse.version || !parse.error.empty(), "a refused command line says why");
   for (const std::string& arg : args) ParseProjectionArgument(arg);
   return 0;
 }
