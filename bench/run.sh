@@ -9,9 +9,13 @@
 #     program by a thin-plate spline through up to 36 nodes: the ratio is for
 #     orientation only.
 # Each vexilor-cli run goes once on one thread (--jobs 1) and once on every
-# core of the machine.
+# core of the machine. Last, a typed point with normal heights as the main
+# window runs it (bench/typed_point.cpp): the first of a process, which finds
+# and reads the grid, and the median and worst of 199 more runs, each with a
+# grid read of its own. With DROP_CACHES=1 (root only) the kernel's page
+# cache is emptied first, so that the first run reads the grid from the disk.
 #
-#   bash bench/run.sh [POINTS]        (default 1 000 000; needs a built build/)
+#   [DROP_CACHES=1] bash bench/run.sh [POINTS]   (default 1 000 000; needs a built build/)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 points=${1:-1000000}
@@ -78,3 +82,13 @@ for jobs in 1 "$cores"; do
     "${cli[@]}" "${blh[@]}" --heights normal --jobs "$jobs" "$work/globe.in" "$work/v.out"
 done
 cct_run "PROJ cct, pipeline + vgridshift, globe" globe.lonlat "$degrees $geoid $legs $to_degrees"
+
+cache="grid in the page cache"
+if [ "${DROP_CACHES:-0}" = 1 ]; then
+  sync && echo 3 > /proc/sys/vm/drop_caches && cache="page cache emptied first"
+fi
+read -r first median worst < <("$bin/typed_point" "$bin" 200)
+echo
+echo "| typed point, normal heights ($cache) | first of the process | median | worst |"
+echo "|---|---|---|---|"
+echo "| СК-42 → WGS-84, B L H | $first ms | $median ms | $worst ms |"
