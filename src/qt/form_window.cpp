@@ -309,7 +309,7 @@ void FormWindow::RefreshWindow() {
     // The size the form had before its view laid it out no longer holds.
     client_->setMinimumSize(0, 0);
     client_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    const QSize outer = isVisible() ? frameGeometry().size() : sizeHint();
+    const QSize outer = isVisible() ? FrameGeometry(*this).size() : sizeHint();
     position.width = PixelsToTwips(outer.width(), dpi);
     position.height = PixelsToTwips(outer.height(), dpi);
     if (!(position == form_.Position())) form_.Move(position);
@@ -542,7 +542,7 @@ void FormWindow::PlaceOnShow() {
   }
   if (!target && placedByForm_) target = placer_.Target();
   if (!target && !shownBefore_ && parentWidget() != nullptr) {
-    target = CentredOver(*this, parentWidget()->window()->frameGeometry());
+    target = CentredOver(*this, FrameGeometry(*parentWidget()->window()));
   }
   placer_.Place(target.value_or(FrameTopLeft(*this)));
   shownBefore_ = true;
@@ -552,7 +552,7 @@ void FormWindow::PlaceOnShow() {
 void FormWindow::hideEvent(QHideEvent* event) {
   QWidget::hideEvent(event);
   if (memory_ != nullptr && shownBefore_ && !event->spontaneous()) {
-    memory_->Remember(objectName(), frameGeometry().topLeft() - FrameOrigin(), size());
+    memory_->Remember(objectName(), FrameGeometry(*this).topLeft() - FrameOrigin(), size());
   }
 }
 
@@ -562,7 +562,7 @@ void FormWindow::moveEvent(QMoveEvent* event) {
 }
 
 QPoint FormWindow::FrameOrigin() const {
-  return parentWidget() != nullptr ? parentWidget()->window()->frameGeometry().topLeft() : QPoint();
+  return parentWidget() != nullptr ? FrameGeometry(*parentWidget()->window()).topLeft() : QPoint();
 }
 
 // The user's moves reach the form, so that windows placed from this one's
@@ -570,8 +570,8 @@ QPoint FormWindow::FrameOrigin() const {
 void FormWindow::WritePositionToForm() {
   const double dpi = DotsPerInch();
   TwipsRect position = form_.Position();
-  position.left = PixelsToTwips(frameGeometry().left(), dpi);
-  position.top = PixelsToTwips(frameGeometry().top(), dpi);
+  position.left = PixelsToTwips(FrameGeometry(*this).left(), dpi);
+  position.top = PixelsToTwips(FrameGeometry(*this).top(), dpi);
   form_.Move(position);
   appliedPosition_ = position;
 }

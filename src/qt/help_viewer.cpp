@@ -52,15 +52,15 @@ void HelpViewer::Open(const std::string& path) {
 QPoint HelpViewer::FirstPlace() {
   if (const auto position = memory_.Position(kName)) return OwnerCorner() + *position;
   const QWidget* owner = parentWidget();
-  if (owner == nullptr) return frameGeometry().topLeft();
-  const QRect ownerFrame = owner->window()->frameGeometry();
+  if (owner == nullptr) return FrameGeometry(*this).topLeft();
+  const QRect ownerFrame = FrameGeometry(*owner->window());
   const QPoint beside(ownerFrame.right() + 1 + kGap, ownerFrame.top());
-  if (beside.x() + frameGeometry().width() <= AvailableArea(*this).right() + 1) return beside;
+  if (beside.x() + FrameGeometry(*this).width() <= AvailableArea(*this).right() + 1) return beside;
   return CentredOver(*this, ownerFrame);
 }
 
 QPoint HelpViewer::OwnerCorner() const {
-  return parentWidget() != nullptr ? parentWidget()->window()->frameGeometry().topLeft() : QPoint();
+  return parentWidget() != nullptr ? FrameGeometry(*parentWidget()->window()).topLeft() : QPoint();
 }
 
 void HelpViewer::keyPressEvent(QKeyEvent* event) {
@@ -73,7 +73,7 @@ void HelpViewer::keyPressEvent(QKeyEvent* event) {
 
 void HelpViewer::hideEvent(QHideEvent* event) {
   QWidget::hideEvent(event);
-  if (!event->spontaneous()) memory_.Remember(kName, frameGeometry().topLeft() - OwnerCorner(), size());
+  if (!event->spontaneous()) memory_.Remember(kName, FrameGeometry(*this).topLeft() - OwnerCorner(), size());
 }
 
 

@@ -29,6 +29,11 @@ Qt::WindowFlags WindowFlagsOwnedBy(const QWidget* owner);
 // and its client area coincide).
 bool HasFrame(const QWidget& window);
 
+// The frame the window system has put around the client area of `window`
+// (none before it framed it), and the frame's rectangle on the screen.
+QMargins FrameMargins(const QWidget& window);
+QRect FrameGeometry(const QWidget& window);
+
 // The frame around the client area of `window`; before the window system
 // framed it, the frame its owner got from the same window system.
 QMargins ExpectedFrameMargins(const QWidget& window);
@@ -37,32 +42,38 @@ QMargins ExpectedFrameMargins(const QWidget& window);
 QPoint FrameTopLeft(const QWidget& window);
 
 // Moves the frame of the top-level `window` so that its top-left corner is
-// at `frameTopLeft`, then keeps it inside the available area. Done before
-// the window is first shown, the position goes with the window to the
-// window system, which then does not place the window by its own rules.
-void PlaceFrame(QWidget& window, QPoint frameTopLeft);
+// at `frameTopLeft`, then keeps it inside the available area; answers where
+// the corner was sent. Done before the window is first shown, the position
+// goes with the window to the window system, which then does not place the
+// window by its own rules.
+QPoint PlaceFrame(QWidget& window, QPoint frameTopLeft);
 
 // The frame's top-left corner that centres `window` over the frame `over`.
 QPoint CentredOver(const QWidget& window, const QRect& over);
 
 // Places a top-level window by its frame and keeps it on the screen. A
 // window placed before the window system framed it gets its client area
-// where the frame should be; the placer looks again a few times a second
-// for a while, and places it again once the frame is known.
+// where the frame should be; the placer looks again many times a second for
+// up to half a minute, and places it again once the frame is known, until
+// the frame stands where it was sent.
 class FramePlacer {
  public:
   explicit FramePlacer(QWidget& window);
   void Place(QPoint frameTopLeft);
   // Where the frame was last sent.
   QPoint Target() const { return target_; }
+  // One look, as the placer's timer takes them; whether it looks on.
+  void Look();
+  bool Looking() const;
 
  private:
-  void Look();
 
   QWidget& window_;
   QTimer* timer_;
   QPoint target_;
+  QPoint aimed_;  // target_ kept on the screen
   int looksLeft_ = 0;
+  int settledLooks_ = 0;
 };
 
 // The least width of a window whose title bar shows `title` whole: the

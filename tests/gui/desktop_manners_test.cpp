@@ -282,6 +282,42 @@ class DesktopMannersTest : public QObject {
     QCOMPARE(mappings.Of(help).first().frame, FrameTopLeft(*help));
   }
 
+  // A window placed before it has a native window goes to the window system
+  // with its frame's place (north-west gravity): the frame lands there at
+  // the mapping, with no correction to wait for from a window manager that
+  // frames it late. The offscreen platform frames every window with a
+  // margin, so a client area placed there instead would put the frame off.
+  void aWindowPlacedBeforeCreationIsMappedByItsFrame() {
+    QWidget window;
+    window.resize(300, 200);
+    const QPoint place = AvailableArea(window).topLeft() + QPoint(40, 30);
+    PlaceFrame(window, place);
+    const Mappings mappings;
+    window.show();
+    QVERIFY(HasFrame(window));
+    QCOMPARE(mappings.Of(&window).size(), 1);
+    QCOMPARE(mappings.Of(&window).first().frame, place);
+    QCOMPARE(window.frameGeometry().topLeft(), place);
+  }
+
+  // A busy window manager may report a window it frames at a passing place
+  // or drop a move asked for meanwhile: the placer looks on after it saw the
+  // frame, and places the window again until it stands where it was sent.
+  void aWindowMovedWhileBeingFramedIsPlacedAgain() {
+    QWidget window;
+    window.resize(300, 200);
+    FramePlacer placer(window);
+    const QPoint place = AvailableArea(window).topLeft() + QPoint(40, 30);
+    placer.Place(place);
+    window.show();
+    placer.Look();
+    QCOMPARE(FrameTopLeft(window), place);
+    QVERIFY(placer.Looking());
+    window.move(place + QPoint(200, 150));
+    QTRY_VERIFY_WITH_TIMEOUT(!placer.Looking(), 10000);
+    QCOMPARE(FrameTopLeft(window), place);
+  }
+
   void serviceWindowIsADialogWithRoomForEveryTool() {
     FrmService& service = run->program.Service();
     run->PickIntoModal(run->main->ActionFor(run->program.MainWindow().mnuServis), service, [&](FormWindow& window) {
