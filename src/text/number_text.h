@@ -28,9 +28,10 @@ NumericLocale CurrentNumericLocale();
 bool IsLocaleNumber(std::string_view text, const NumericLocale& locale);
 
 // True when `text` is a number written with "." as the decimal separator.
-// Under a locale whose separator is not ".", the first "." of the text is
-// replaced by the locale's separator before the locale test; the caller's
-// text is never changed. Read the value with ReadNumber.
+// Under a locale whose separator is not ".", a text holding that separator
+// is no number (ReadNumber would stop at it), and the first "." of the text
+// is replaced by the locale's separator before the locale test; the
+// caller's text is never changed. Read the value with ReadNumber.
 bool IsNumberText(std::string_view text, const NumericLocale& locale = CurrentNumericLocale());
 
 }  // namespace vexilor

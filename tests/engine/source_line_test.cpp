@@ -111,5 +111,16 @@ TEST(ParseSourceLine, ReadsTheDotUnderACommaLocale) {
   EXPECT_NEAR(out[0] * kDegreesPerRadian, 55.5, 1e-12);
 }
 
+// A comma would end each value (55,5 read as 55°): the line is refused, as
+// it is under a "." locale, and nothing is written to the point.
+TEST(ParseSourceLine, RefusesACommaUnderACommaLocale) {
+  const Coords untouched{1, 2, 3};
+  for (const char* line : {"5 55,5 37.25 150", "5 55.5 37,25 150", "5 55.5 37.25 150,5"}) {
+    Coords out = untouched;
+    EXPECT_NE(ParseSourceLine(line, CoordType::BLH, kDegrees, 0, kComma, out), kOk) << line;
+    EXPECT_EQ(out, untouched) << line;
+  }
+}
+
 }  // namespace
 }  // namespace vexilor

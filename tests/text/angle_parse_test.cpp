@@ -59,10 +59,13 @@ TEST(ParseAngleTest, BadTextGivesTheErrorValue) {
   for (const std::string& text : texts) EXPECT_EQ(ParseAngle(text, kDotLocale), kAngleParseError) << text;
 }
 
-TEST(ParseAngleTest, UnderACommaLocaleACommaEndsTheValue) {
-  EXPECT_EQ(ParseAngle("55,5", kDotLocale), kAngleParseError);
-  EXPECT_EQ(ParseAngle("55,5", kCommaLocale), 55.0);
-  EXPECT_EQ(ParseAngle("55.5", kCommaLocale), 55.5);
+// A comma would end the value ("55,5" read as 55°): refused under any locale.
+TEST(ParseAngleTest, UnderACommaLocaleACommaIsRefused) {
+  for (const NumericLocale& locale : {kDotLocale, kCommaLocale}) {
+    EXPECT_EQ(ParseAngle("55,5", locale), kAngleParseError);
+    EXPECT_EQ(ParseAngle("55 30 0,5", locale), kAngleParseError);
+    EXPECT_EQ(ParseAngle("55.5", locale), 55.5);
+  }
 }
 
 }  // namespace

@@ -50,9 +50,13 @@ TEST(NumberTextTest, UnderACommaLocaleDottedTextIsANumberAndReadsWithItsFraction
   EXPECT_EQ(ReadNumber("55.5"), 55.5);
 }
 
-TEST(NumberTextTest, UnderACommaLocaleACommaPassesButEndsTheValue) {
-  EXPECT_TRUE(IsNumberText("12,5", kCommaLocale));
-  EXPECT_EQ(ReadNumber("12,5"), 12.0);
+// The reader would stop at the comma and take 12 for 12.5: such a text is
+// refused, as it is under a "." locale, whatever the locale says.
+TEST(NumberTextTest, UnderACommaLocaleACommaIsNoNumber) {
+  for (const char* text : {"12,5", "-0,000001", "1,5e3", " 55,5 ", "1,5.2"}) {
+    EXPECT_FALSE(IsNumberText(text, kCommaLocale)) << text;
+    EXPECT_FALSE(IsNumberText(text, kDotLocale)) << text;
+  }
 }
 
 TEST(NumberTextTest, CurrentLocaleFollowsTheCLibrary) {

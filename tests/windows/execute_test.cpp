@@ -8,6 +8,7 @@
 #include "state/result_messages.h"
 #include "support/form_access.h"
 #include "text/angle_text.h"
+#include "text/comma_locale.h"
 #include "text/text_edit.h"
 #include "engine/angle_constants.h"
 #include "refdata/coord_system_record.h"
@@ -78,6 +79,30 @@ TEST_F(ExecuteTest, TypedGeodeticPointRanges) {
       EXPECT_TRUE(box.HasFocus());
       EXPECT_EQ(window.txtLat_Out.Text(), "");
     }
+  }
+}
+
+// On a Russian desktop the C library separates decimals with a comma; a
+// pasted "55,5" (the key filter stops only typed commas) would read as 55.
+TEST_F(ExecuteTest, PastedCommaNumbersAreRefusedUnderACommaLocale) {
+  const ScopedCommaLocale comma;
+  if (!comma.active()) GTEST_SKIP() << "no comma locale installed";
+  StartGeodetic();
+  const TypedCase cases[] = {
+      {"55,5", "37", "0", "Ошибочное значение широты. Повторите ввод!", "txtLat_In"},
+      {"55", "37,5", "0", "Ошибочное значение долготы. Повторите ввод!", "txtLon_In"},
+      {"55", "37", "150,5", "Ошибочное значение высоты. Повторите ввод!", "txtHei_In"},
+  };
+  for (const TypedCase& c : cases) {
+    SCOPED_TRACE(std::string(c.lat) + " / " + c.lon + " / " + c.height);
+    window.cmdSbros.Click();
+    for (auto [box, text] : {std::pair{&window.txtLat_In, c.lat}, {&window.txtLon_In, c.lon}, {&window.txtHei_In, c.height}})
+      ASSERT_TRUE(box->ReplaceText(text));
+    Run();
+    ASSERT_FALSE(platform.Messages().empty());
+    EXPECT_EQ(platform.Messages().back().text, c.message);
+    EXPECT_EQ(ControlOf(window, c.refusedBox).Text(), "");
+    EXPECT_EQ(window.txtLat_Out.Text(), "");
   }
 }
 
