@@ -7,25 +7,16 @@
 #include "engine/angle_constants.h"
 #include "engine/ellipsoid.h"
 #include "grid_test_files.h"
+#include "support/standard_sides.h"
 
 namespace vexilor {
 namespace {
 
+using testing::Ck42Side;
 using testing::GridBytes;
+using testing::Pz90Side;
 using testing::TempFolder;
 using testing::TestGrid;
-
-SystemSide Ck42(CoordType type) {
-  SystemSide s{"Russia 1942 Coordinate Reference System (CK42)", kPz90Name, type, {}};
-  s.vector.values = {6378245, 298.3, 6378136, 298.25784, 25, -141, -80, 0, -0.35, -0.66, 0};
-  return s;
-}
-
-SystemSide Pz90(CoordType type) {
-  SystemSide s{kPz90Name, kWgs84Name, type, {}};
-  s.vector.values = {6378136, 298.25784, 6378137, 298.257223563, -1.08, -0.27, -0.9, 0, 0, -0.16, -0.12e-6};
-  return s;
-}
 
 // A smooth quasi-geoid over 50..60°N, 30..40°E, metres.
 double Zeta(double b, double l) { return 15.0 + 0.4 * (b - 50) + 0.25 * (l - 30); }
@@ -59,7 +50,7 @@ TEST(HeightMode, FromHeightTypeAndColumn) {
 TEST_F(PointPipelineTest, TargetPz90ReportsTheGridValue) {
   PointResult r;
   const Coords inPz90{55.25 * kRadiansPerDegree, 35.5 * kRadiansPerDegree, 180.0};
-  ASSERT_EQ(TransformOnePoint(Route(Pz90(CoordType::BLH), Pz90(CoordType::BLH), HeightType::Geodetic, true),
+  ASSERT_EQ(TransformOnePoint(Route(Pz90Side(CoordType::BLH), Pz90Side(CoordType::BLH), HeightType::Geodetic, true),
                               inPz90, r),
             kOk);
   EXPECT_NEAR(r.zeta, Zeta(55.25, 35.5), 0.002);
@@ -68,11 +59,11 @@ TEST_F(PointPipelineTest, TargetPz90ReportsTheGridValue) {
 
 TEST_F(PointPipelineTest, NormalHeightsAreTheSameInEverySystem) {
   PointResult same, other;
-  ASSERT_EQ(TransformOnePoint(Route(Ck42(CoordType::BLH), Ck42(CoordType::BLH), HeightType::Normal, true),
+  ASSERT_EQ(TransformOnePoint(Route(Ck42Side(CoordType::BLH), Ck42Side(CoordType::BLH), HeightType::Normal, true),
                               point_, same),
             kOk);
   EXPECT_EQ(same.coords, point_);
-  ASSERT_EQ(TransformOnePoint(Route(Ck42(CoordType::BLH), Pz90(CoordType::BLH), HeightType::Normal, true),
+  ASSERT_EQ(TransformOnePoint(Route(Ck42Side(CoordType::BLH), Pz90Side(CoordType::BLH), HeightType::Normal, true),
                               point_, other),
             kOk);
   EXPECT_EQ(other.coords[2], 180.0);
@@ -86,12 +77,12 @@ TEST_F(PointPipelineTest, GeocentricTargetCarriesNormalHeightPlusZeta) {
   float zetaSource = -1, zetaTarget = -1;
   GridSession session(grid_, kQuasiGeoidSignature);
   QuasiGeoidLookup grid(session);
-  ASSERT_EQ(QuasiGeoidHeights(Ck42(CoordType::BLH), Ck42(CoordType::XYZ), {}, point_, {}, grid,
+  ASSERT_EQ(QuasiGeoidHeights(Ck42Side(CoordType::BLH), Ck42Side(CoordType::XYZ), {}, point_, {}, grid,
                               HeightMode::kSourceOnly, zetaSource, zetaTarget),
             kOk);
   EXPECT_EQ(zetaTarget, -1);  // the source-only mode leaves the target alone
   PointResult r;
-  ASSERT_EQ(TransformOnePoint(Route(Ck42(CoordType::BLH), Ck42(CoordType::XYZ), HeightType::Normal, false),
+  ASSERT_EQ(TransformOnePoint(Route(Ck42Side(CoordType::BLH), Ck42Side(CoordType::XYZ), HeightType::Normal, false),
                               point_, r),
             kOk);
   const Geocentric expected =
@@ -106,11 +97,11 @@ TEST_F(PointPipelineTest, GridFailuresStopThePoint) {
   PointResult r;
   r.zeta = 7;
   const Coords outside{20 * kRadiansPerDegree, 35.5 * kRadiansPerDegree, 0};
-  EXPECT_EQ(TransformOnePoint(Route(Ck42(CoordType::BLH), Pz90(CoordType::BLH), HeightType::Normal, false),
+  EXPECT_EQ(TransformOnePoint(Route(Ck42Side(CoordType::BLH), Pz90Side(CoordType::BLH), HeightType::Normal, false),
                               outside, r),
             kGridPointOutside);
   EXPECT_EQ(r.zeta, 7);
-  PointRoute missing = Route(Ck42(CoordType::BLH), Pz90(CoordType::BLH), HeightType::Normal, false);
+  PointRoute missing = Route(Ck42Side(CoordType::BLH), Pz90Side(CoordType::BLH), HeightType::Normal, false);
   missing.gridFile = folder_.PathOf("none.mat");
   EXPECT_EQ(TransformOnePoint(missing, point_, r), kGridFileNotFound);
   missing.gridFile = folder_.Write("bad.mat", {'G', 'E', 'O', 'I', 'X'});

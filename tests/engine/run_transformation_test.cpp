@@ -19,19 +19,13 @@
 #include "engine/angle_constants.h"
 #include "engine/source_file_reader.h"
 #include "engine_test_support.h"
+#include "support/standard_sides.h"
 
 namespace vexilor {
 namespace {
 
 namespace fs = std::filesystem;
-
-const std::string kCk42 = "Pulkovo 1942 (CK42)";
-
-SystemSide Ck42(CoordType type) {
-  SystemSide s{kCk42, kPz90Name, type, {}};
-  s.vector.values = {6378245, 298.3, 6378136, 298.25784, 25, -141, -80, 0, -0.35, -0.66, 0};
-  return s;
-}
+using testing::Ck42Side;
 
 class RunTransformationTest : public ::testing::Test {
  protected:
@@ -60,8 +54,8 @@ class RunTransformationTest : public ::testing::Test {
   // datum shift and no grid.
   RunRequest PlaneRequest() const {
     RunRequest r;
-    r.route.source = Ck42(CoordType::BLH);
-    r.route.target = Ck42(CoordType::xyH);
+    r.route.source = Ck42Side(CoordType::BLH);
+    r.route.target = Ck42Side(CoordType::xyH);
     r.route.projection.Side(2) = testing::GaussKrugerSlots();
     r.route.heights = HeightType::Geodetic;
     r.route.gridFile = Path("missing.mat");
@@ -300,8 +294,8 @@ TEST_F(RunTransformationTest, TypedPointsOnAFullDiskAreAWriteError) {
 
 TEST_F(RunTransformationTest, ScreenModeWithoutResultsFileGivesAngleTexts) {
   RunRequest request = PlaneRequest();
-  request.route.source = Ck42(CoordType::xyH);
-  request.route.target = Ck42(CoordType::BLH);
+  request.route.source = Ck42Side(CoordType::xyH);
+  request.route.target = Ck42Side(CoordType::BLH);
   request.route.projection.Side(1) = testing::GaussKrugerSlots();
   request.sourceFile = kNoFile;
   request.resultsFile = kNoFile;

@@ -9,22 +9,13 @@
 #include "engine/datum.h"
 #include "engine/run_transformation.h"
 #include "fuzz_support.h"
+#include "support/standard_sides.h"
 
 using namespace vexilor;
+using testing::Ck42Side;
+using testing::Wgs84Side;
 
 namespace {
-
-SystemSide Ck42(CoordType type) {
-  SystemSide s{"Pulkovo 1942 (CK42)", kPz90Name, type, {}};
-  s.vector.values = {6378245, 298.3, 6378136, 298.25784, 25, -141, -80, 0, -0.35, -0.66, 0};
-  return s;
-}
-
-SystemSide Wgs84(CoordType type) {
-  SystemSide s{kWgs84Name, kWgs84Name, type, {}};
-  s.vector.values = {6378137, 298.257223563, 6378137, 298.257223563, 0, 0, 0, 0, 0, 0, 0};
-  return s;
-}
 
 constexpr CoordType kTypes[] = {CoordType::BLH, CoordType::XYZ, CoordType::xyH};
 
@@ -40,8 +31,8 @@ RunRequest RequestFor(std::uint8_t choice) {
   const CoordType from = kTypes[choice % 3];
   const CoordType to = kTypes[(choice / 3) % 3];
   const bool toWgs = (choice / 9) % 2 == 1;
-  r.route.source = Ck42(from);
-  r.route.target = toWgs ? Wgs84(to) : Ck42(to);
+  r.route.source = Ck42Side(from);
+  r.route.target = toWgs ? Wgs84Side(to) : Ck42Side(to);
   r.route.global = {-1.1, -0.3, -0.9, 0, 0, -0.16, -1.2e-7};
   r.route.projection.Side(1) = GaussKruger();
   r.route.projection.Side(2) = GaussKruger();
