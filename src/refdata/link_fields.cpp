@@ -6,10 +6,7 @@
 namespace vexilor {
 
 std::optional<double> ReadBoundedNumber(std::string_view text, double lo, double hi) {
-  // Tested as written with ".", whatever the locale: under a locale whose
-  // separator is a comma the locale's test would pass "0,5", which reads as
-  // 0, a wrong value taken silently.
-  if (!IsNumberText(text, NumericLocale{})) return std::nullopt;
+  if (!IsNumberText(text)) return std::nullopt;
   const std::optional<double> value = ReadNumber(text);
   if (!value || *value < lo || *value > hi) return std::nullopt;
   return value;
