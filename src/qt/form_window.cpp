@@ -15,9 +15,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QResizeEvent>
 #include <QShowEvent>
 #include <QSpacerItem>
 #include <QTextCursor>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <optional>
@@ -524,6 +526,24 @@ void FormWindow::keyPressEvent(QKeyEvent* event) {
   } else {
     QWidget::keyPressEvent(event);
   }
+}
+
+// Checked once the resize has settled, so that the frame read is the new one.
+// While the placer still looks, the window system may report the window at a
+// passing place; the placer keeps it on the screen then.
+void FormWindow::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  const QSize before = event->oldSize();
+  const bool grew = before.isValid() && (event->size().width() > before.width() || event->size().height() > before.height());
+  if (!grew || !shownBefore_) return;
+  QTimer::singleShot(0, this, [this] {
+    if (isVisible() && !placer_.Looking()) KeepOnScreen();
+  });
+}
+
+void FormWindow::KeepOnScreen() {
+  const QRect frame = FrameGeometry(*this);
+  if (KeptInside(frame, AvailableArea(*this)) != frame) placer_.Place(frame.topLeft());
 }
 
 void FormWindow::showEvent(QShowEvent* event) {

@@ -92,6 +92,7 @@ class FormWindow : public QWidget {
   void showEvent(QShowEvent* event) override;
   void hideEvent(QHideEvent* event) override;
   void moveEvent(QMoveEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   struct Binding {
@@ -120,6 +121,9 @@ class FormWindow : public QWidget {
   // Where the frame goes when the window shows: remembered, placed by the
   // form, or centred over the owner; kept on the screen.
   void PlaceOnShow();
+  // A window that grew (the file frames shown) is moved back onto the
+  // screen where it now runs past an edge.
+  void KeepOnScreen();
   QPoint FrameOrigin() const;  // the owner's frame corner, or the screen's
   void WritePositionToForm();
   const Binding* Find(const Control& control) const;

@@ -104,7 +104,11 @@ void FramePlacer::Place(QPoint frameTopLeft) {
   aimed_ = PlaceFrame(window_, target_);
   settledLooks_ = 0;
   looksLeft_ = HasFrame(window_) ? 0 : kLooks;
-  if (looksLeft_ > 0) timer_->start();
+  if (looksLeft_ > 0) {
+    timer_->start();
+  } else {
+    timer_->stop();
+  }
 }
 
 // A window manager busy framing the window may report it in passing at

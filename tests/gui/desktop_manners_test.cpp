@@ -17,6 +17,7 @@
 
 #include "qt/help_viewer.h"
 #include "qt/qt_dialogs.h"
+#include "qt/twips.h"
 #include "qt/window_placement.h"
 #include "running_program.h"
 
@@ -161,6 +162,27 @@ class DesktopMannersTest : public QObject {
     QVERIFY(!run->Widget<QGroupBox>("fraResult")->isVisible());
     ExpectRoomForEverything(*run->main);
     testing::RunningProgram::SaveScreenshot(*run->main, "main_window_file_mode.png");
+  }
+
+  // Set against the screen's right edge, the main window grows to the right
+  // with the file frames; it comes back onto the screen.
+  void theMainWindowGrownForFilesStaysOnTheScreen() {
+    const QRect area = AvailableArea(*run->main);
+    FrmSettinngs& form = run->program.MainWindow();
+    TwipsRect position = form.Position();
+    const double dpi = run->main->DotsPerInch();
+    position.left = PixelsToTwips(area.right() + 1 - FrameGeometry(*run->main).width(), dpi);
+    position.top = PixelsToTwips(area.top(), dpi);
+    form.Move(position);  // the program places it there
+    run->main->Refresh();
+    QVERIFY(FrameGeometry(*run->main).right() >= area.right() - 2);
+    const int narrow = FrameGeometry(*run->main).width();
+    run->platform.openFiles.push_back(run->folder.PathOf("points.in"));
+    run->platform.saveFiles.push_back(run->folder.PathOf("points.out"));
+    std::ofstream(run->platform.openFiles.back(), std::ios::binary) << "BLH\r\n1 55 45 20 37 37 0 150\r\n";
+    QTest::mouseClick(run->Widget<QRadioButton>("optInFile"), Qt::LeftButton, {}, QPoint(5, 5));
+    QTRY_VERIFY(FrameGeometry(*run->main).width() > narrow);
+    QTRY_COMPARE(KeptInside(FrameGeometry(*run->main), area), FrameGeometry(*run->main));
   }
 
   void everyOptionOfTheMainWindowHasRoom() {
