@@ -12,27 +12,21 @@
 #include <unistd.h>
 
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "cli_options.h"
 #include "cli_run.h"
+#include "support/raw_files.h"
 
 namespace vexilor {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::ReadBytes;
 
 const fs::path kCases = fs::path(VEXILOR_SOURCE_DIR) / "tests/cli/identity";
-
-std::string Bytes(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
 
 struct Case {
   const char* name;  // NAME.in gives NAME.expected
@@ -93,7 +87,7 @@ class FileRunIdentity : public ::testing::Test {
     std::ostringstream out, err;
     CliStreams io{in, out, err};
     EXPECT_EQ(RunCli(*p.options, {dir_, dir_}, io), c.status) << c.name << " " << extra << err.str();
-    return Bytes(dir_ / "points.out");
+    return ReadBytes(dir_ / "points.out");
   }
 
   fs::path dir_;
@@ -101,7 +95,7 @@ class FileRunIdentity : public ::testing::Test {
 
 TEST_F(FileRunIdentity, ResultsAreThoseOfThePointByPointProgram) {
   for (const Case& c : kRuns) {
-    const std::string expected = Bytes(kCases / (std::string(c.name) + ".expected"));
+    const std::string expected = ReadBytes(kCases / (std::string(c.name) + ".expected"));
     ASSERT_FALSE(expected.empty()) << c.name;
     // One thread, more threads than the machine has cores, every core.
     for (const char* jobs : {"--jobs 1", "--jobs 3", ""})

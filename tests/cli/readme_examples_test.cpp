@@ -18,24 +18,19 @@
 #include <vector>
 
 #include "support/temp_folder.h"
+#include "support/raw_files.h"
 
 namespace vexilor {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::ReadBytes;
 
 struct Example {
   std::string command;   // continuation lines joined
   std::string expected;  // the lines shown under it, each ending in LF
   int readmeLine = 0;
 };
-
-std::string ReadText(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;
@@ -129,7 +124,7 @@ class ReadmeExample : public ::testing::Test {
     const int status = std::system(shell.c_str());
     Shown shown;
     shown.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    shown.text = ReadText(folder / "shown");
+    shown.text = ReadBytes(folder / "shown");
     std::erase(shown.text, '\r');
     DropTrailingEmptyLines(shown.text);
     return shown;
@@ -139,7 +134,7 @@ class ReadmeExample : public ::testing::Test {
 };
 
 TEST_F(ReadmeExample, EveryCommandShowsWhatTheReadmeShows) {
-  const std::vector<Example> examples = ReadmeExamples(ReadText(fs::path(VEXILOR_SOURCE_DIR) / "README.md"));
+  const std::vector<Example> examples = ReadmeExamples(ReadBytes(fs::path(VEXILOR_SOURCE_DIR) / "README.md"));
   ASSERT_GE(examples.size(), 20u) << "the README's examples were not found";
   for (const Example& e : examples) {
     const Shown shown = Run(e.command);
@@ -154,7 +149,7 @@ TEST_F(ReadmeExample, EveryCommandShowsWhatTheReadmeShows) {
 
 // The examples of --help are those that the README introduces as such.
 TEST_F(ReadmeExample, HelpShowsTheReadmesExamples) {
-  const std::string readme = ReadText(fs::path(VEXILOR_SOURCE_DIR) / "README.md");
+  const std::string readme = ReadBytes(fs::path(VEXILOR_SOURCE_DIR) / "README.md");
   const std::string marker = "`vexilor-cli --help` shows them too";
   const std::size_t at = readme.find(marker);
   ASSERT_NE(at, std::string::npos);

@@ -15,20 +15,15 @@
 #include "engine/run_transformation.h"
 #include "engine/source_line.h"
 #include "engine/grid_test_files.h"
+#include "support/raw_files.h"
 
 namespace vexilor {
 namespace {
 
 using testing::GridBytes;
+using testing::ReadBytes;
 using testing::TempFolder;
 using testing::TestGrid;
-
-std::string Bytes(const std::string& file) {
-  std::ifstream in(file, std::ios::binary);
-  std::stringstream s;
-  s << in.rdbuf();
-  return s.str();
-}
 
 struct PointByPoint {
   std::string results;  // the file's bytes
@@ -124,7 +119,7 @@ TEST(FileRunOnThreads, ResultsAreThoseOfThePointByPointRun) {
         EXPECT_EQ(RunTransformation(request, counters, headerWritten, result), expected.code)
             << source.what << ", jobs " << jobs;
         EXPECT_EQ(result.line, expected.line) << source.what << ", jobs " << jobs;
-        EXPECT_TRUE(Bytes(request.resultsFile) == expected.results)
+        EXPECT_TRUE(ReadBytes(request.resultsFile) == expected.results)
             << source.what << ", jobs " << jobs << ", cache " << reading.cacheBytes;
       }
     }

@@ -7,15 +7,16 @@
 #include <filesystem>
 #include <fstream>
 #include <map>
-#include <sstream>
 #include <string>
 
 #include "support/temp_folder.h"
+#include "support/raw_files.h"
 
 namespace vexilor {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::ReadBytes;
 
 enum class Shipped { kBeside, kInstalled, kBoth, kNowhere };
 enum class User { kAbsent, kHoldsOwnSystems, kUnmakeable, kNone };
@@ -28,13 +29,6 @@ struct FolderCase {
   User user;
   Expect program, catalogue;
 };
-
-std::string Read(const fs::path& file) {
-  std::ifstream in(file, std::ios::binary);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
 
 void Write(const fs::path& file, const std::string& bytes) {
   fs::create_directories(file.parent_path());
@@ -82,10 +76,11 @@ TEST_P(DataFoldersCase, FindsTheProgramsFilesAndTheCatalogue) {
   }
   // Seeded from the program's files; the user's own file is kept.
   const std::string mark = c.program == Expect::kExecutable ? "beside" : "installed";
-  EXPECT_EQ(Read(user / "sys.dat"), c.user == User::kHoldsOwnSystems ? "the user's own systems" : mark + " sys.dat");
-  EXPECT_EQ(Read(user / "ellips.dat"), mark + " ellips.dat");
-  EXPECT_EQ(Read(user / "keys.dat"), mark + " keys.dat");
-  EXPECT_EQ(Read(folders.program / "sys.dat"), mark + " sys.dat") << "the program's files changed";
+  const std::string ownSystems = c.user == User::kHoldsOwnSystems ? "the user's own systems" : mark + " sys.dat";
+  EXPECT_EQ(ReadBytes(user / "sys.dat"), ownSystems);
+  EXPECT_EQ(ReadBytes(user / "ellips.dat"), mark + " ellips.dat");
+  EXPECT_EQ(ReadBytes(user / "keys.dat"), mark + " keys.dat");
+  EXPECT_EQ(ReadBytes(folders.program / "sys.dat"), mark + " sys.dat") << "the program's files changed";
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -117,7 +112,7 @@ TEST(DataFolders, AnInstalledFileMissingIsNotAskedOfTheUserFolder) {
   Write(share / "ellips.dat", "e");  // no keys.dat shipped
   const DataFolders folders = ResolveDataFolders(root / "bin", root / "user", [](const fs::path&) { return false; });
   EXPECT_EQ(folders.catalogue, root / "user");
-  EXPECT_EQ(Read(root / "user" / "ellips.dat"), "e");
+  EXPECT_EQ(ReadBytes(root / "user" / "ellips.dat"), "e");
   EXPECT_FALSE(fs::exists(root / "user" / "keys.dat"));
 }
 
