@@ -534,7 +534,8 @@ void FormWindow::keyPressEvent(QKeyEvent* event) {
 void FormWindow::resizeEvent(QResizeEvent* event) {
   QWidget::resizeEvent(event);
   const QSize before = event->oldSize();
-  const bool grew = before.isValid() && (event->size().width() > before.width() || event->size().height() > before.height());
+  const QSize after = event->size();
+  const bool grew = before.isValid() && (after.width() > before.width() || after.height() > before.height());
   if (!grew || !shownBefore_) return;
   QTimer::singleShot(0, this, [this] {
     if (isVisible() && !placer_.Looking()) KeepOnScreen();
@@ -558,7 +559,7 @@ void FormWindow::PlaceOnShow() {
     if (const auto size = memory_->Size(objectName()); size && client_->layout() != nullptr) {
       resize(size->expandedTo(minimumSizeHint()));
     }
-    if (const auto position = memory_->Position(objectName())) target = FrameOrigin() + *position;
+    if (const auto position = memory_->Position(objectName())) target = OwnerFrameCorner(*this) + *position;
   }
   if (!target && placedByForm_) target = placer_.Target();
   if (!target && !shownBefore_ && parentWidget() != nullptr) {
@@ -572,17 +573,13 @@ void FormWindow::PlaceOnShow() {
 void FormWindow::hideEvent(QHideEvent* event) {
   QWidget::hideEvent(event);
   if (memory_ != nullptr && shownBefore_ && !event->spontaneous()) {
-    memory_->Remember(objectName(), FrameGeometry(*this).topLeft() - FrameOrigin(), size());
+    memory_->Remember(objectName(), FrameGeometry(*this).topLeft() - OwnerFrameCorner(*this), size());
   }
 }
 
 void FormWindow::moveEvent(QMoveEvent* event) {
   QWidget::moveEvent(event);
   if (isVisible() && !refreshing_) WritePositionToForm();
-}
-
-QPoint FormWindow::FrameOrigin() const {
-  return parentWidget() != nullptr ? FrameGeometry(*parentWidget()->window()).topLeft() : QPoint();
 }
 
 // The user's moves reach the form, so that windows placed from this one's

@@ -124,7 +124,6 @@ class FormWindow : public QWidget {
   // A window that grew (the file frames shown) is moved back onto the
   // screen where it now runs past an edge.
   void KeepOnScreen();
-  QPoint FrameOrigin() const;  // the owner's frame corner, or the screen's
   void WritePositionToForm();
   const Binding* Find(const Control& control) const;
   Binding* FindByObject(const QObject* object);

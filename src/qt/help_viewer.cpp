@@ -50,17 +50,13 @@ void HelpViewer::Open(const std::string& path) {
 }
 
 QPoint HelpViewer::FirstPlace() {
-  if (const auto position = memory_.Position(kName)) return OwnerCorner() + *position;
+  if (const auto position = memory_.Position(kName)) return OwnerFrameCorner(*this) + *position;
   const QWidget* owner = parentWidget();
   if (owner == nullptr) return FrameGeometry(*this).topLeft();
   const QRect ownerFrame = FrameGeometry(*owner->window());
   const QPoint beside(ownerFrame.right() + 1 + kGap, ownerFrame.top());
   if (beside.x() + FrameGeometry(*this).width() <= AvailableArea(*this).right() + 1) return beside;
   return CentredOver(*this, ownerFrame);
-}
-
-QPoint HelpViewer::OwnerCorner() const {
-  return parentWidget() != nullptr ? FrameGeometry(*parentWidget()->window()).topLeft() : QPoint();
 }
 
 void HelpViewer::keyPressEvent(QKeyEvent* event) {
@@ -73,7 +69,7 @@ void HelpViewer::keyPressEvent(QKeyEvent* event) {
 
 void HelpViewer::hideEvent(QHideEvent* event) {
   QWidget::hideEvent(event);
-  if (!event->spontaneous()) memory_.Remember(kName, FrameGeometry(*this).topLeft() - OwnerCorner(), size());
+  if (!event->spontaneous()) memory_.Remember(kName, FrameGeometry(*this).topLeft() - OwnerFrameCorner(*this), size());
 }
 
 

@@ -29,7 +29,6 @@ class HelpViewer : public QWidget {
  private:
   // Remembered, or beside the owner where the screen has room, else over it.
   QPoint FirstPlace();
-  QPoint OwnerCorner() const;
 
   QTextBrowser* browser_;
   WindowMemory& memory_;

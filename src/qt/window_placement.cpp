@@ -89,6 +89,11 @@ QPoint PlaceFrame(QWidget& window, QPoint frameTopLeft) {
   return frame.topLeft();
 }
 
+QPoint OwnerFrameCorner(const QWidget& window) {
+  const QWidget* owner = window.parentWidget();
+  return owner != nullptr ? FrameGeometry(*owner->window()).topLeft() : QPoint();
+}
+
 QPoint CentredOver(const QWidget& window, const QRect& over) {
   const QSize size = window.geometry().marginsAdded(ExpectedFrameMargins(window)).size();
   return over.center() - QPoint(size.width() / 2, size.height() / 2);

@@ -48,6 +48,10 @@ QPoint FrameTopLeft(const QWidget& window);
 // window by its own rules.
 QPoint PlaceFrame(QWidget& window, QPoint frameTopLeft);
 
+// The frame corner of the window that owns `window`, or the screen's origin
+// for a window of its own: remembered places are kept relative to it.
+QPoint OwnerFrameCorner(const QWidget& window);
+
 // The frame's top-left corner that centres `window` over the frame `over`.
 QPoint CentredOver(const QWidget& window, const QRect& over);
 
