@@ -23,6 +23,7 @@
 #include "qt/help_viewer.h"
 #include "qt/qt_dialogs.h"
 #include "qt/qt_platform.h"
+#include "gui_support.h"
 
 namespace vexilor {
 namespace {
@@ -366,6 +367,7 @@ class FormBinderTest : public QObject {
   }
 
   std::unique_ptr<QtPlatform> platform;
+  testing::LeftOpenCloser closer;
   std::unique_ptr<DemoForm> demo;
   std::unique_ptr<DialogForm> dialog;
   FormWindow* window = nullptr;

@@ -7,6 +7,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QTimer>
+#include <QtTest>
 #include <deque>
 #include <optional>
 #include <string>
@@ -88,6 +89,33 @@ class DialogWatcher {
   QTimer timer_;
   std::deque<QMessageBox::StandardButton> answers_;
   std::deque<QString> inputs_;
+};
+
+// A check that fails while a window of the program is shown modally leaves
+// that window open, and the step that showed it would wait for ever: once a
+// check of the running test has failed, every modal window that comes up is
+// closed, so that the test ends, failed.
+class LeftOpenCloser {
+ public:
+  LeftOpenCloser() {
+    timer_.setInterval(50);
+    QObject::connect(&timer_, &QTimer::timeout, [] {
+      QWidget* modal = QApplication::activeModalWidget();
+      if (modal == nullptr || !modal->isVisible() || !QTest::currentTestFailed()) return;
+      if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+        QAbstractButton* button = box->defaultButton() != nullptr ? box->defaultButton() : box->buttons().value(0);
+        if (button != nullptr) button->click();
+      } else if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+        dialog->reject();
+      } else {
+        modal->close();
+      }
+    });
+    timer_.start();
+  }
+
+ private:
+  QTimer timer_;
 };
 
 }  // namespace vexilor::testing

@@ -142,6 +142,7 @@ class RunningProgram {
   FileAnsweringPlatform& platform = *host;
   ProgramWindows program{platform, {folder.path(), folder.path()}};
   DialogWatcher dialogs;
+  LeftOpenCloser closer;
   FormWindow* main = nullptr;
 };
 
