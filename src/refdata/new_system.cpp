@@ -65,9 +65,10 @@ bool HasGeometry(const Ellipsoid& ellipsoid, double a, double invf) {
          FormatWithMask(ellipsoid.invf, kInverseFlatteningMask) == FormatWithMask(invf, kInverseFlatteningMask);
 }
 
-EllipsoidNumbering NextEllipsoidNumber(const EllipsoidLines& ellipsoids, std::int16_t& number) {
+EllipsoidNumbering NextEllipsoidNumber(const EllipsoidLines& ellipsoids, std::int16_t largestInUse,
+                                       std::int16_t& number) {
   if (ellipsoids.Count() == ReferenceLines::kMaxCount) return EllipsoidNumbering::kFull;
-  std::int16_t largest = 0;
+  std::int16_t largest = std::max<std::int16_t>(largestInUse, 0);
   for (const std::string& line : ellipsoids) {
     Ellipsoid ellipsoid;
     if (ParseEllipsoidLine(line, ellipsoid) != RecordError::kNone) return EllipsoidNumbering::kBadFile;

@@ -76,8 +76,11 @@ enum class EllipsoidNumbering : std::int16_t {
 };
 
 // The number of a new ellipsoid: one above the largest number of
-// `ellipsoids` (1 for an empty list), so that it collides with none even
-// when the numbers have gaps. `number` is written only with kNumbered.
-EllipsoidNumbering NextEllipsoidNumber(const EllipsoidLines& ellipsoids, std::int16_t& number);
+// `ellipsoids` and above `largestInUse`, the largest number that any
+// sys.dat line refers to (1 for empty lists), so that it collides with none
+// even when the numbers have gaps, and no system whose ellipsoid is missing
+// silently takes the new one. `number` is written only with kNumbered.
+EllipsoidNumbering NextEllipsoidNumber(const EllipsoidLines& ellipsoids, std::int16_t largestInUse,
+                                       std::int16_t& number);
 
 }  // namespace vexilor

@@ -5,6 +5,14 @@ namespace {
 
 const std::string kBreak(kMessageLineBreak);
 
+std::string OrphanList(const std::vector<OrphanedSystem>& orphans) {
+  std::string list;
+  for (const OrphanedSystem& orphan : orphans) {
+    list += kBreak + orphan.name + " (эллипсоид с номером " + std::to_string(orphan.ellipsoidNumber) + ")";
+  }
+  return list;
+}
+
 }  // namespace
 
 std::string ReferenceFileErrorMessage(ReferenceFileError error, std::string_view path) {
@@ -35,6 +43,17 @@ std::string EllipsoidFileErrorMessage(std::string_view path) {
 std::string EllipsoidNotFoundMessage(std::int16_t number, std::string_view path) {
   return "Эллипсоид с номером " + std::to_string(number) + " не найден" + kBreak + "в файле " + std::string(path) +
          "." + kBreak + "Видимо файл испорчен.";
+}
+
+std::string OrphanedSystemsMessage(const std::vector<OrphanedSystem>& orphans, std::string_view ellipsoidsPath) {
+  return "В файле " + std::string(ellipsoidsPath) + " нет эллипсоидов систем координат:" + OrphanList(orphans) +
+         kBreak + "Эти системы координат не могут быть выбраны.";
+}
+
+std::string OrphansNotWrittenMessage(const std::vector<OrphanedSystem>& orphans, std::string_view systemsPath,
+                                     std::string_view ellipsoidsPath) {
+  return "Не записаны в файл " + std::string(systemsPath) + "," + kBreak + "так как их эллипсоидов нет в файле " +
+         std::string(ellipsoidsPath) + ":" + OrphanList(orphans);
 }
 
 std::string UnknownParentMessage(std::string_view parentCode) {

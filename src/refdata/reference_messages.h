@@ -6,7 +6,9 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
+#include "refdata/ellipsoid_references.h"
 #include "refdata/reference_file.h"
 
 namespace vexilor {
@@ -26,6 +28,13 @@ std::string EllipsoidFileErrorMessage(std::string_view path);
 
 // The system's ellipsoid number is not in ellips.dat at `path`.
 std::string EllipsoidNotFoundMessage(std::int16_t number, std::string_view path);
+
+// Systems of sys.dat whose ellipsoids ellips.dat at `ellipsoidsPath` lacks:
+// found when the catalogue is loaded (they cannot be chosen), or left out of
+// a rewrite of sys.dat at `systemsPath`. One line per system.
+std::string OrphanedSystemsMessage(const std::vector<OrphanedSystem>& orphans, std::string_view ellipsoidsPath);
+std::string OrphansNotWrittenMessage(const std::vector<OrphanedSystem>& orphans, std::string_view systemsPath,
+                                     std::string_view ellipsoidsPath);
 
 // A parent code that names neither global system.
 std::string UnknownParentMessage(std::string_view parentCode);

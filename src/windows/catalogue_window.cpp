@@ -23,16 +23,11 @@ namespace {
 // Shifts and rotations are shown right-aligned in boxes of this many characters.
 constexpr int kLinkTextWidth = 9;
 
-// txtEll(index): label, and the row of the ellipsoid frame it stands in.
-struct EllipsoidBox {
-  std::string_view label;
-  int row;
-};
-constexpr std::array<EllipsoidBox, FrmNational::kEllipsoidBoxes> kEllipsoidLayout{{
-    {"Большая полуось", 1},
-    {"Знаменатель сжатия", 2},
-    {"Имя", 0},
-}};
+// The label of txtEll(index), and the index of the box in each row of the
+// ellipsoid frame: the name first, then a and 1/f.
+constexpr std::array<std::string_view, FrmNational::kEllipsoidBoxes> kEllipsoidLabels{
+    "Большая полуось", "Знаменатель сжатия", "Имя"};
+constexpr std::array<int, FrmNational::kEllipsoidBoxes> kEllipsoidBoxOfRow{2, 0, 1};
 
 constexpr int kRowHeight = 360;
 constexpr int kBoxHeight = 315;
@@ -68,6 +63,10 @@ FrmNational::FrmNational(AppState& state, Platform& platform, MainWindowHooks& m
   Move({0, 0, 9960, 6240});
   AddEllipsoidBoxes();
   AddLinkBoxes();
+  // The buttons were made with the frames; Tab reaches them after the boxes.
+  for (Control* button : {&cmdChange, &cmdSave, &cmdRemove, &cmdAdd, &cmdCancel, &cmdOK}) {
+    button->SetTabIndex(static_cast<int>(ControlCount()));
+  }
   SetDefaultButton(cmdOK);
   SetCancelButton(cmdCancel);
   BindHandlers();
@@ -84,16 +83,19 @@ Control& FrmNational::Make(ControlKind kind, std::string name, std::string text,
               .toolTip = std::move(toolTip)});
 }
 
+// Row by row, so that Tab goes down the frame; the parent's box below them.
 void FrmNational::AddEllipsoidBoxes() {
-  for (int i = 0; i < kEllipsoidBoxes; ++i) {
-    const EllipsoidBox& box = kEllipsoidLayout[static_cast<std::size_t>(i)];
-    const int top = 270 + box.row * kRowHeight;
-    Make(ControlKind::kLabel, "lblEll", std::string(box.label), &fraEllipso, {120, top + 30, 2040, 285}, {}, i);
+  for (int row = 0; row < kEllipsoidBoxes; ++row) {
+    const int i = kEllipsoidBoxOfRow[static_cast<std::size_t>(row)];
+    const int top = 270 + row * kRowHeight;
+    Make(ControlKind::kLabel, "lblEll", std::string(kEllipsoidLabels[static_cast<std::size_t>(i)]), &fraEllipso,
+         {120, top + 30, 2040, 285}, {}, i);
     txtEll_[static_cast<std::size_t>(i)] =
         &Make(ControlKind::kTextBox, "txtEll", "", &fraEllipso, {2220, top, 1860, kBoxHeight}, {}, i);
     txtEll(i).SetReadOnly(true);
   }
   txtSystem.SetReadOnly(true);
+  txtSystem.SetTabIndex(static_cast<int>(ControlCount()));
 }
 
 void FrmNational::AddLinkBoxes() {
@@ -119,6 +121,8 @@ void FrmNational::BindHandlers() {
     cmdCancel_Click();
   });
   lstSys.OnClick([this] { lstSys_Click(); });
+  // A double click on an entry chooses it, as OK does.
+  lstSys.OnDblClick([this] { cmdOK_Click(); });
   cmdChange.OnClick([this] { cmdChange_Click(); });
   cmdSave.OnClick([this] { cmdSave_Click(); });
   cmdRemove.OnClick([this] { cmdRemove_Click(); });
@@ -211,6 +215,13 @@ void FrmNational::cmdSave_Click() {
 void FrmNational::cmdRemove_Click() {
   const std::int16_t position = SelectedPosition();
   if (position == 0) return;
+  if (platform_.ShowMessage({.text = "Удалить систему координат " + lstSys.Text() + " из каталога?",
+                             .title = std::string(Title()),
+                             .buttons = MessageButtons::kYesNo,
+                             .icon = MessageIcon::kQuestion,
+                             .defaultButton = DefaultButton::kSecond}) != MessageAnswer::kYes) {
+    return;
+  }
   {
     WaitCursor wait(platform_);
     for (Control* button : {&cmdRemove, &cmdChange, &cmdSave}) button->SetEnabled(false);

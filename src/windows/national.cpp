@@ -5,6 +5,7 @@
 #include <string>
 
 #include "refdata/catalogue_listing.h"
+#include "refdata/ellipsoid_references.h"
 #include "refdata/reference_file.h"
 #include "refdata/reference_messages.h"
 #include "refdata/reference_path.h"
@@ -51,6 +52,9 @@ bool National(AppState& state, Platform& platform) {
   }
   catalogue.resetOnActivation = true;
   catalogue.reloadNeeded = false;
+  if (const auto orphans = FindOrphanedSystems(catalogue.systems, catalogue.ellipsoids); !orphans.empty()) {
+    ShowFailure(platform, catalogue.side, OrphanedSystemsMessage(orphans, ellipsoidsPath));
+  }
   return true;
 }
 

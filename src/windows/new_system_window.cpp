@@ -10,6 +10,7 @@
 #include "text/utf8.h"
 #include "refdata/coord_system_record.h"
 #include "refdata/ellipsoid_record.h"
+#include "refdata/ellipsoid_references.h"
 #include "refdata/link_fields.h"
 #include "refdata/reference_file.h"
 #include "refdata/reference_messages.h"
@@ -39,11 +40,11 @@ constexpr double kMaxInverseFlattening = 305.0;
 
 constexpr int kEllipsoidNameBox = 2;
 
-// The label of txtEll(index), and the row of the ellipsoid frame it stands
-// in: the name first, then a and 1/f.
+// The label of txtEll(index), and the index of the box in each row of the
+// ellipsoid frame: the name first, then a and 1/f.
 constexpr std::array<std::string_view, FrmNewSys::kEllipsoidBoxes> kEllipsoidLabels{
     "Большая полуось, м", "Знаменатель сжатия", "Имя"};
-constexpr std::array<int, FrmNewSys::kEllipsoidBoxes> kEllipsoidRows{1, 2, 0};
+constexpr std::array<int, FrmNewSys::kEllipsoidBoxes> kEllipsoidBoxOfRow{2, 0, 1};
 
 // Layout, twips.
 constexpr int kMargin = 120;
@@ -129,6 +130,8 @@ FrmNewSys::FrmNewSys(AppState& state, Platform& platform, CatalogueHooks& catalo
   cboSystem.SetListIndex(0);
   AddEllipsoidBoxes();
   AddLinkBoxes();
+  // The buttons were made with the frames; Tab reaches them after the boxes.
+  for (Control* button : {&cmdOK, &cmdCancel}) button->SetTabIndex(static_cast<int>(ControlCount()));
   cmdOK.SetEnabled(false);
   SetDefaultButton(cmdOK);
   SetCancelButton(cmdCancel);
@@ -146,9 +149,11 @@ Control& FrmNewSys::Make(ControlKind kind, std::string name, std::string text, C
 }
 
 void FrmNewSys::AddEllipsoidBoxes() {
-  for (int i = 0; i < kEllipsoidBoxes; ++i) {
+  // Row by row, so that Tab goes down the frame.
+  for (int row = 0; row < kEllipsoidBoxes; ++row) {
+    const int i = kEllipsoidBoxOfRow[static_cast<std::size_t>(row)];
     const auto k = static_cast<std::size_t>(i);
-    const int top = 300 + kEllipsoidRows[k] * kRowHeight;
+    const int top = 300 + row * kRowHeight;
     Make(ControlKind::kLabel, "lblEll", std::string(kEllipsoidLabels[k]), &fraEllipso, {kMargin, top + 30, 2400, 285},
          i);
     txtEll_[static_cast<std::size_t>(i)] =
@@ -230,9 +235,7 @@ void FrmNewSys::cmdOK_Click() {
   if (!definition) return;
   CatalogueState& catalogue = state_.catalogue;
   if (HasSystemNamed(catalogue.systems, definition->name)) {
-    Warn(DuplicateMessage(definition->name));
-    ClearBoxes();
-    txtNewName.SetFocus();
+    Refuse(txtNewName, DuplicateMessage(definition->name));
     return;
   }
   if (catalogue.systems.Count() == ReferenceLines::kMaxCount) {
@@ -263,9 +266,11 @@ void FrmNewSys::Warn(const std::string& text) {
                          .icon = MessageIcon::kExclamation});
 }
 
+// What was typed stays, selected, for the user to correct or type over.
 bool FrmNewSys::Refuse(Control& box, std::string_view text) {
   Warn(std::string(text));
   box.SetFocus();
+  box.SelectAll();
   return false;
 }
 
@@ -347,7 +352,7 @@ std::optional<FrmNewSys::EllipsoidUse> FrmNewSys::ChooseEllipsoid(const Definiti
     return EllipsoidUse{known->number, false};
   }
   std::int16_t number = 0;
-  switch (NextEllipsoidNumber(ellipsoids, number)) {
+  switch (NextEllipsoidNumber(ellipsoids, LargestEllipsoidNumberInSystems(), number)) {
     case EllipsoidNumbering::kNumbered:
       return EllipsoidUse{number, true};
     case EllipsoidNumbering::kBadFile:
@@ -358,6 +363,14 @@ std::optional<FrmNewSys::EllipsoidUse> FrmNewSys::ChooseEllipsoid(const Definiti
   }
   Warn(EllipsoidsFullMessage());
   return std::nullopt;
+}
+
+// The lines in memory and those still on disk (a removal the user did not
+// write keeps its line there): a number either refers to is taken.
+std::int16_t FrmNewSys::LargestEllipsoidNumberInSystems() const {
+  SystemLines onDisk;
+  LoadSystemLines(ReferenceFilePath(state_.catalogueFolder, kSystemsFileName), onDisk);
+  return std::max(LargestEllipsoidNumberUsed(state_.catalogue.systems), LargestEllipsoidNumberUsed(onDisk));
 }
 
 std::int16_t FrmNewSys::AddLines(const Definition& d, const EllipsoidUse& ellipsoid) {

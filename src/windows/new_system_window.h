@@ -82,7 +82,7 @@ class FrmNewSys : public Form {
 
   void UpdateOK();
   void Warn(const std::string& text);
-  // Shows `text` and puts the focus into `box`; always false.
+  // Shows `text` and puts the focus into `box`, its text selected; always false.
   bool Refuse(Control& box, std::string_view text);
   void ClearBoxes();
 
@@ -95,6 +95,7 @@ class FrmNewSys : public Form {
                  Control& box);
   // Empty after a message or the user's choice to type other values.
   std::optional<EllipsoidUse> ChooseEllipsoid(const Definition& definition);
+  std::int16_t LargestEllipsoidNumberInSystems() const;
   // Adds the lines to the catalogue lists; the position of the system line.
   std::int16_t AddLines(const Definition& definition, const EllipsoidUse& ellipsoid);
   void RewriteFiles(std::int16_t ellipsoidNumber);

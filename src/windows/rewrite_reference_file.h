@@ -13,7 +13,10 @@ namespace vexilor {
 // default answer), then whether to keep a backup copy (.bac) first, and
 // replaces the file safely with `lines`. Questions and a failure message are
 // titled `title`. True when the file was written; false when the user
-// declined or writing failed (the file is then as it was).
+// declined or writing failed (the file is then as it was). sys.dat is
+// written without the lines whose ellipsoids ellips.dat on disk lacks; they
+// are named to the user afterwards, and nothing is written when ellips.dat
+// cannot be read.
 bool RewriteReferenceFile(ReferenceKind kind, const ReferenceLines& lines, std::string_view title,
                           std::string_view catalogueFolder, Platform& platform);
 

@@ -85,31 +85,35 @@ TEST(HasGeometry, ComparesAtThePrecisionTheWindowsShow) {
   EXPECT_FALSE(HasGeometry(grs80, 6378137.0, 298.3));
 }
 
-TEST(NextEllipsoidNumber, FollowsTheLargestNumber) {
+TEST(NextEllipsoidNumber, FollowsTheLargestNumberOfEitherFile) {
   struct Case {
     std::vector<std::string> lines;
+    std::int16_t largestInUse;  // by sys.dat lines
     EllipsoidNumbering result;
     std::int16_t number;
   };
   const Case cases[] = {
-      {{}, EllipsoidNumbering::kNumbered, 1},
-      {{"A 1 6378245 298.3", "B 2 6378245 298.3", "C 3 6378245 298.3"}, EllipsoidNumbering::kNumbered, 4},
+      {{}, 0, EllipsoidNumbering::kNumbered, 1},
+      {{"A 1 6378245 298.3", "B 2 6378245 298.3", "C 3 6378245 298.3"}, 3, EllipsoidNumbering::kNumbered, 4},
       // Not dense: Count + 1 = 3 would name C's ellipsoid.
-      {{"A 1 6378245 298.3", "C 3 6378245 298.3"}, EllipsoidNumbering::kNumbered, 4},
-      {{"A 7 6378245 298.3", "B 2 6378245 298.3"}, EllipsoidNumbering::kNumbered, 8},
-      {{"A 1 6378245 298.3", "", "C 3 6378245 298.3"}, EllipsoidNumbering::kBadFile, 0},
-      {{"A 32767 6378245 298.3"}, EllipsoidNumbering::kFull, 0},
-      {{"A 32766 6378245 298.3"}, EllipsoidNumbering::kNumbered, 32767},
+      {{"A 1 6378245 298.3", "C 3 6378245 298.3"}, 1, EllipsoidNumbering::kNumbered, 4},
+      {{"A 7 6378245 298.3", "B 2 6378245 298.3"}, 0, EllipsoidNumbering::kNumbered, 8},
+      // A system still names ellipsoid 5, which ellips.dat lost: 5 is not free.
+      {{"A 1 6378245 298.3", "B 2 6378245 298.3"}, 5, EllipsoidNumbering::kNumbered, 6},
+      {{"A 1 6378245 298.3", "", "C 3 6378245 298.3"}, 0, EllipsoidNumbering::kBadFile, 0},
+      {{"A 32767 6378245 298.3"}, 0, EllipsoidNumbering::kFull, 0},
+      {{"A 1 6378245 298.3"}, 32767, EllipsoidNumbering::kFull, 0},
+      {{"A 32766 6378245 298.3"}, 0, EllipsoidNumbering::kNumbered, 32767},
   };
   for (const Case& c : cases) {
     std::int16_t number = 0;
-    EXPECT_EQ(NextEllipsoidNumber(Ellipsoids(c.lines), number), c.result) << c.lines.size();
+    EXPECT_EQ(NextEllipsoidNumber(Ellipsoids(c.lines), c.largestInUse, number), c.result) << c.lines.size();
     EXPECT_EQ(number, c.number) << c.lines.size();
   }
   EllipsoidLines full;
   for (int i = 1; i <= ReferenceLines::kMaxCount; ++i) full.Append("E 1 6378245 298.3");
   std::int16_t number = 0;
-  EXPECT_EQ(NextEllipsoidNumber(full, number), EllipsoidNumbering::kFull);
+  EXPECT_EQ(NextEllipsoidNumber(full, 0, number), EllipsoidNumbering::kFull);
 }
 
 TEST(SystemNameWords, ANameOfTheMostWordsStillMakesARecord) {

@@ -148,7 +148,12 @@ TEST_F(CatalogueWindow, AMissingEllipsoidIsReportedAndNothingStaleStays) {
     Select(frm, "Broken entry");
     frm.cmdCancel.Click();
   });
-  ASSERT_EQ(platform.Messages().size(), 1U);
+  // Once when the catalogue is read, again when the entry is picked.
+  ASSERT_EQ(platform.Messages().size(), 2U);
+  EXPECT_EQ(platform.Messages()[0].text, "В файле " + PathOf("ellips.dat") +
+                                             " нет эллипсоидов систем координат:\r\n"
+                                             "Broken entry (эллипсоид с номером 99)\r\n"
+                                             "Эти системы координат не могут быть выбраны.");
   EXPECT_EQ(LastMessage().text, "Эллипсоид с номером 99 не найден\r\nв файле " + PathOf("ellips.dat") +
                                     ".\r\nВидимо файл испорчен.");
   EXPECT_EQ(LastMessage().title, "Выбор системы для исходных координат");
@@ -288,8 +293,9 @@ TEST_F(CatalogueWindow, ASavedLineThatSortsElsewhereStaysSelected) {
 
 TEST_F(CatalogueWindow, RemovingTheLastEntryWritesAnEmptyFileWithoutBackup) {
   testing::WriteBytes(folder / "sys.dat", "Only entry 20 1 2 3 0 0 0 0 PZ90 27\r\n");
-  platform.AnswerMessage(MessageAnswer::kYes);
-  platform.AnswerMessage(MessageAnswer::kNo);
+  for (const MessageAnswer answer : {MessageAnswer::kYes, MessageAnswer::kYes, MessageAnswer::kNo}) {
+    platform.AnswerMessage(answer);
+  }
   Open(0, [](FrmNational& frm) {
     Select(frm, "Only entry");
     frm.cmdRemove.Click();
@@ -307,8 +313,24 @@ TEST_F(CatalogueWindow, RemovingTheLastEntryWritesAnEmptyFileWithoutBackup) {
   EXPECT_EQ(state.catalogue.systems.Count(), 0);
 }
 
+TEST_F(CatalogueWindow, RemovalIsAskedForWithNoAsTheDefault) {
+  platform.AnswerMessage(MessageAnswer::kNo);
+  Open(0, [](FrmNational& frm) {
+    Select(frm, kPz90Entry);
+    frm.cmdRemove.Click();
+    EXPECT_EQ(frm.lstSys.Text(), kPz90Entry);
+    frm.cmdCancel.Click();
+  });
+  ASSERT_EQ(platform.Messages().size(), 1U);
+  EXPECT_EQ(LastMessage().text, "Удалить систему координат " + std::string(kPz90Entry) + " из каталога?");
+  EXPECT_EQ(LastMessage().buttons, MessageButtons::kYesNo);
+  EXPECT_EQ(LastMessage().defaultButton, DefaultButton::kSecond);
+  EXPECT_EQ(state.catalogue.systems.Count(), 7);
+}
+
 TEST_F(CatalogueWindow, DeclinedRemovalKeepsTheFileAndTheWindowAsLeft) {
   const std::string before = testing::ReadBytes(folder / "sys.dat");
+  platform.AnswerMessage(MessageAnswer::kYes);
   platform.AnswerMessage(MessageAnswer::kNo);
   Open(0, [](FrmNational& frm) {
     Select(frm, kCk63Name);
@@ -472,14 +494,19 @@ TEST_F(CatalogueWindow, AnEmptySystemsFileGivesAnEmptyListWithoutMessage) {
 
 TEST_F(CatalogueWindow, AFailedRewriteIsReportedAndLeavesNoFile) {
   const std::string missingFolder = (folder / "missing").string();
-  SystemLines lines;
-  lines.Append("A 20 1 2 3 0 0 0 0 PZ90 27");
+  EllipsoidLines lines;
+  lines.Append("A 20 6378245 298.3");
   platform.AnswerMessage(MessageAnswer::kYes);
   platform.AnswerMessage(MessageAnswer::kNo);
-  EXPECT_FALSE(RewriteReferenceFile(ReferenceKind::kSystems, lines, "T", missingFolder, platform));
+  EXPECT_FALSE(RewriteReferenceFile(ReferenceKind::kEllipsoids, lines, "T", missingFolder, platform));
   ASSERT_EQ(platform.Messages().size(), 3U);
-  EXPECT_EQ(LastMessage().text.rfind("Ошибка записи файла " + ReferenceFilePath(missingFolder, "sys.dat"), 0), 0U);
+  EXPECT_EQ(LastMessage().text.rfind("Ошибка записи файла " + ReferenceFilePath(missingFolder, "ellips.dat"), 0),
+            0U);
   EXPECT_EQ(LastMessage().title, "T");
+  // sys.dat is not even offered while its ellipsoids cannot be checked.
+  EXPECT_FALSE(RewriteReferenceFile(ReferenceKind::kSystems, lines, "T", missingFolder, platform));
+  ASSERT_EQ(platform.Messages().size(), 4U);
+  EXPECT_EQ(LastMessage().text, "Ошибка открытия файла " + ReferenceFilePath(missingFolder, "ellips.dat"));
   EXPECT_FALSE(std::filesystem::exists(missingFolder));
 }
 

@@ -275,11 +275,14 @@ TEST_F(NewSystemWindow, ADuplicateNameIsRefusedWhateverItsBlanks) {
     Fill(frm, entry);
     ASSERT_TRUE(frm.cmdOK.Click());
     EXPECT_TRUE(frm.Visible());
-    EXPECT_EQ(frm.txtNewName.Text(), "");
-    for (int i = 0; i < FrmNewSys::kEllipsoidBoxes; ++i) EXPECT_EQ(frm.txtEll(i).Text(), "");
-    for (int i = 0; i < FrmNewSys::kLinkBoxes; ++i) EXPECT_EQ(frm.txt1(i).Text(), "");
-    EXPECT_EQ(frm.cboSystem.Text(), "WGS-84");
-    EXPECT_FALSE(frm.cmdOK.Enabled());
+    // Everything typed stays; the name is selected for correction.
+    EXPECT_EQ(frm.txtNewName.Text(), entry.name);
+    EXPECT_TRUE(frm.txtNewName.HasFocus());
+    EXPECT_EQ(frm.txtNewName.SelectedText(), entry.name);
+    EXPECT_EQ(frm.txtEll(2).Text(), entry.ellipsoid);
+    EXPECT_EQ(frm.txt1(6).Text(), entry.link[6]);
+    EXPECT_EQ(frm.cboSystem.Text(), "ПЗ-90");
+    EXPECT_TRUE(frm.cmdOK.Enabled());
     ASSERT_TRUE(frm.cmdCancel.Click());
   });
   EXPECT_EQ(MessageTexts(),
@@ -491,6 +494,31 @@ INSTANTIATE_TEST_SUITE_P(
         RewriteCase{"KnownEllipsoidBothDeclined", false, {A::kNo, A::kNo}, false, false, false, false}),
     testing::CaseLabel());
 
+// A system on a new ellipsoid whose ellips.dat rewrite the user declined
+// lives in memory only: removing another system rewrites sys.dat without it,
+// and an ellipsoid number that any sys.dat line names is never given again.
+TEST_F(NewSystemWindow, ASystemOnAnUnwrittenEllipsoidNeverReachesTheSystemsFile) {
+  AddEntry(Entry{}, {A::kNo, A::kYes, A::kYes, A::kNo}, [](FrmNational& frm) {
+    const std::vector<std::string>& names = frm.lstSys.Items();
+    const auto ck63 = std::find_if(names.begin(), names.end(),
+                                   [](const std::string& name) { return name.find("(CK63)") != std::string::npos; });
+    ASSERT_TRUE(frm.lstSys.Choose(static_cast<int>(ck63 - names.begin())));
+    ASSERT_TRUE(frm.cmdRemove.Click());
+  });
+  const std::string written = Cp1251ToUtf8(Bytes("sys.dat"));
+  EXPECT_EQ(written.find("(CK63)"), std::string::npos);
+  EXPECT_EQ(written.find("Опытная система"), std::string::npos);
+  EXPECT_EQ(MessageTexts().back(),
+            OrphansNotWrittenMessage({{"Опытная система", 29}}, PathOf("sys.dat"), PathOf("ellips.dat")));
+
+  testing::WriteBytes(folder / "sys.dat", "Осиротевшая 40 0 0 0 0 0 0 0 PZ90 27\r\n" + Bytes("sys.dat"));
+  state.catalogue.reloadNeeded = true;
+  Entry next;
+  next.name = "Следующая";
+  AddEntry(next, {A::kNo});
+  EXPECT_EQ(SystemNamed("Следующая")->ellipsoidNumber, 41);
+}
+
 // An installed program reads and rewrites the user's copy of the catalogue;
 // the installed files, beside the grid and the help, are never touched.
 TEST_F(NewSystemWindow, AnInstalledProgramWritesTheUsersCatalogueAndItsBackups) {
@@ -548,7 +576,8 @@ TEST_F(NewSystemWindow, AFullListOrADamagedEllipsoidFileAddsNothing) {
        EllipsoidFileErrorMessage(PathOf("ellips.dat"))},
       {"LargestEllipsoidNumber",
        [&] {
-         testing::WriteBytes(folder / "ellips.dat", "A 32767 6378245 298.3\r\n");
+         testing::WriteBytes(folder / "ellips.dat",
+                             testing::ReadBytes(ShippedFile("ellips.dat")) + "A 32767 6378245 298.3\r\n");
          state.catalogue.reloadNeeded = true;
        },
        "Список эллипсоидов заполнен:\r\nновый эллипсоид не может быть добавлен."},
