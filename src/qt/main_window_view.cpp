@@ -67,6 +67,16 @@ void LayOutFile(FormWindow& w, const char* frame, const char* path, const char* 
   Put(w, grid, second, {2, 1});
 }
 
+// The longest value a point box holds: a longitude to 0.00001" with its
+// marks. A narrow window must not clip it.
+void FitLongestValue(FormWindow& w, std::initializer_list<const char*> boxes) {
+  for (const char* name : boxes) {
+    auto* box = static_cast<QLineEdit*>(w.WidgetFor(name));
+    const int text = box->fontMetrics().horizontalAdvance(QStringLiteral("-179° 59' 59.99999\""));
+    box->setMinimumWidth(box->minimumSizeHint().width() + text);
+  }
+}
+
 }  // namespace
 
 void LayOutMainWindow(FormWindow& w) {
@@ -78,6 +88,7 @@ void LayOutMainWindow(FormWindow& w) {
   Put(w, GridOf(w, "fr03"), "cmdSbros", {3, 1});
   LayOutPoint(w, "fraResult",
               {{"lbl9", "txtLat_Out"}, {"lbl10", "txtLon_Out"}, {"lbl11", "txtHei_Out"}, {"lbl12", "txtGeoid"}});
+  FitLongestValue(w, {"txtLat_In", "txtLon_In", "txtHei_In", "txtLat_Out", "txtLon_Out", "txtHei_Out", "txtGeoid"});
   LayOutFile(w, "fraFile", "txtFile", "lblRazm1", "cboInFl", "lblRazm2", "cboInFl2");
   LayOutFile(w, "fraOutFl", "txtOutFl", "lblRazm3", "cboOutFl1", "lblRazm4", "cboOutFl2");
 

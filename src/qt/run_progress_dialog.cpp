@@ -27,6 +27,8 @@ void RunProgressDialog::Attach(QWidget* owner) {
   dialog_->setWindowModality(Qt::ApplicationModal);
   dialog_->setMinimumWidth(TitleBarWidth(kTitle));
   QObject::connect(dialog_, &QProgressDialog::canceled, [this] { stopRequested_ = true; });
+  // Escape rejects a dialog, which only hides this one: it asks to stop too.
+  QObject::connect(dialog_, &QDialog::rejected, [this] { stopRequested_ = true; });
   dialog_->reset();
   dialog_->hide();
 }

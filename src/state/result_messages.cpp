@@ -171,7 +171,8 @@ std::string RunResultMessage(ResultCode code, const RunContext& c) {
     case RunMessage::kRunStopped:
       // The results of a stopped run are dropped; a results file of an
       // earlier run under that name stays as it was.
-      return Join({"Преобразование прервано.", "Файл результатов", c.resultsFile, "не изменен."});
+      return Join({"Преобразование прервано.", "Файл результатов", c.resultsFile,
+                   c.resultsFileExisted ? "не изменен." : "не создан."});
     default:
       return Join({"Непредвиденная ошибка с кодом " + std::to_string(static_cast<int>(message)) + ".",
                    "Если эта ошибка будет повторяться в дальнейщем,",

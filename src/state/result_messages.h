@@ -50,6 +50,7 @@ struct RunContext {
   std::string sourceFile;         // F
   std::string resultsFile;
   std::string geoidFile;
+  bool resultsFileExisted = true;    // before the run: a stopped run leaves it, or leaves none
   std::optional<GridBounds> bounds;  // of the grid, for a point outside it
 };
 

@@ -1,6 +1,7 @@
 #include "windows/execute.h"
 
 #include <cmath>
+#include <filesystem>
 #include <optional>
 
 #include "windows/main_window.h"
@@ -46,6 +47,7 @@ struct Run {
   TransformSettings& s;
   Platform& platform;
   MessageIcon style = MessageIcon::kCritical;
+  bool resultsFileExisted = false;  // before the run began
 
   void Warn(const std::string& text) const { Say(platform, text, style); }
 };
@@ -262,6 +264,7 @@ void FollowUp(Run& run, ResultCode code, const RunResult& result) {
                      .sourceFile = run.s.FileInput,
                      .resultsFile = run.s.FileResult,
                      .geoidFile = run.s.FileGeoid,
+                     .resultsFileExisted = run.resultsFileExisted,
                      .bounds = std::nullopt};
   const RunMessage message = RunMessageOf(code);
   if (message == RunMessage::kOutsideGeoidGrid) context.bounds = BoundsOf(run.s.FileGeoid);
@@ -350,6 +353,8 @@ void Execute(FrmSettinngs& w) {
   {
     WaitCursor wait(run.platform);
     w.EnterWorkingFolder();
+    std::error_code ignored;
+    run.resultsFileExisted = !s.FileResult.empty() && std::filesystem::exists(s.FileResult, ignored);
     code = RunTransformation(BuildRequest(run, source, target, point), w.State().runCounters,
                              s.ResultHeaderWritten, result, w.Progress());
     w.RunEnded();

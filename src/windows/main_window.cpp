@@ -126,14 +126,14 @@ FrmSettinngs::FrmSettinngs(AppState& state, Platform& platform)
       optNormal(Make(ControlKind::kOption, "optNormal", "Нормальные", &fraHei)),
       optGeodesy(Make(ControlKind::kOption, "optGeodesy", "Геодезические", &fraHei)),
       lblWar(Make(ControlKind::kLabel, "lblWar", "", &fraHei)),
+      fraRes(Make(ControlKind::kFrame, "fraRes", " Вывод данных ", &fraSet)),
+      chkScreen(Make(ControlKind::kCheck, "chkScreen", "На экран", &fraRes)),
+      chkFile(Make(ControlKind::kCheck, "chkFile", "В файл", &fraRes)),
       fraGeoid(Make(ControlKind::kFrame, "fraGeoid", " Файл высот квазигеоида ", &fraSet)),
       txtFlGeoid(Make(ControlKind::kTextBox, "txtFlGeoid", "", &fraGeoid)),
       cmdNewGeoid(Make(ControlKind::kButton, "cmdNewGeoid", "...", &fraGeoid,
                        "Открыть другой файл высот квазигеоида")),
       chkGeoid(Make(ControlKind::kCheck, "chkGeoid", "Вычислять высоты квазигеоида", &fraGeoid)),
-      fraRes(Make(ControlKind::kFrame, "fraRes", " Вывод данных ", &fraSet)),
-      chkScreen(Make(ControlKind::kCheck, "chkScreen", "На экран", &fraRes)),
-      chkFile(Make(ControlKind::kCheck, "chkFile", "В файл", &fraRes)),
       fr03(Make(ControlKind::kFrame, "fr03", " Ввод исходных координат ", nullptr)),
       lbl5(Make(ControlKind::kLabel, "lbl5", "", &fr03)),
       txtLat_In(Make(ControlKind::kTextBox, "txtLat_In", "", &fr03)),
@@ -468,10 +468,12 @@ void FrmSettinngs::chkFile_Click() {
     fraOutFl.SetVisible(false);
     return;
   }
+  // Results usually go beside their source file.
+  const std::string sourceFolder = std::filesystem::path(s.FileInput).parent_path().string();
   const FileDialogRequest request{.title = "Выбрать файл для сохранения результатов",
                                   .filter = "Файлы результатов(*.out)|*.out|Все файлы (*.*)|*.*",
                                   .defaultExtension = "out",
-                                  .initialFolder = s.CurPath};
+                                  .initialFolder = sourceFolder.empty() ? s.CurPath : sourceFolder};
   for (;;) {
     const std::string name = platform_.ChooseSaveFile(request);
     if (name.empty()) {

@@ -124,13 +124,13 @@ class FrmSettinngs : public Form, public MainWindowHooks {
   Control& optNormal;
   Control& optGeodesy;
   Control& lblWar;
+  Control& fraRes;
+  Control& chkScreen;
+  Control& chkFile;
   Control& fraGeoid;
   Control& txtFlGeoid;
   Control& cmdNewGeoid;
   Control& chkGeoid;
-  Control& fraRes;
-  Control& chkScreen;
-  Control& chkFile;
   Control& fr03;
   Control& lbl5;
   Control& txtLat_In;

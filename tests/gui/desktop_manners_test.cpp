@@ -190,6 +190,18 @@ class DesktopMannersTest : public QObject {
     QTest::mouseClick(run->Widget<QCheckBox>("chkGeoid"), Qt::LeftButton, {}, QPoint(5, 5));
     QVERIFY(run->Widget<QLineEdit>("txtGeoid")->isVisible());
     ExpectRoomForEverything(*run->main);
+    // At its narrowest the window still shows the longest value whole.
+    run->main->resize(1, 1);
+    QCoreApplication::processEvents();
+    for (const char* name : {"txtLat_In", "txtLon_In", "txtLat_Out", "txtLon_Out", "txtHei_Out", "txtGeoid"}) {
+      auto* box = run->Widget<QLineEdit>(name);
+      box->setText(QStringLiteral("-179° 59' 59.99999\""));
+      // A line edit's size hint is the room for 17 "x" with its frame and margins.
+      const QFontMetrics metrics = box->fontMetrics();
+      const int needed =
+          box->sizeHint().width() - 17 * metrics.horizontalAdvance(QLatin1Char('x')) + metrics.horizontalAdvance(box->text());
+      QVERIFY2(box->width() >= needed, qPrintable(QStringLiteral("%1: %2 < %3").arg(name).arg(box->width()).arg(needed)));
+    }
     run->ChooseType("cboTypeIsx", 1);  // X Y Z: the warning instead of the height options
     QVERIFY(run->Widget<QLabel>("lblWar")->isVisible());
     ExpectRoomForEverything(*run->main);
@@ -364,7 +376,14 @@ class DesktopMannersTest : public QObject {
     QVERIFY(!service.Visible());
   }
 
+  void stopInTheProgressWindowLeavesNoResultsFile_data() {
+    QTest::addColumn<bool>("escape");
+    QTest::newRow("«Прервать»") << false;
+    QTest::newRow("Escape") << true;
+  }
+
   void stopInTheProgressWindowLeavesNoResultsFile() {
+    QFETCH(bool, escape);
     run->ChooseSystem("cmdIsx", kCk42Name);
     run->ChooseSystem("cmdOut", kWgs84Name);
     const std::string source = run->folder.PathOf("many.in");
@@ -387,7 +406,13 @@ class DesktopMannersTest : public QObject {
       QVERIFY(dialog->width() >= TitleBarWidth(title));
       QPushButton* stop = dialog->findChild<QPushButton*>();
       QCOMPARE(stop->text(), QStringLiteral("Прервать"));
-      QTimer::singleShot(0, stop, [stop] { QTest::mouseClick(stop, Qt::LeftButton); });
+      QTimer::singleShot(0, stop, [stop, dialog, escape] {
+        if (escape) {
+          QTest::keyClick(dialog, Qt::Key_Escape);
+        } else {
+          QTest::mouseClick(stop, Qt::LeftButton);
+        }
+      });
     });
     QTest::mouseClick(run->Widget<QPushButton>("cmdOK"), Qt::LeftButton);
     QCOMPARE(title, QStringLiteral("Преобразование координат"));

@@ -7,6 +7,7 @@
 
 #include "state/result_messages.h"
 #include "support/form_access.h"
+#include "support/raw_files.h"
 #include "text/angle_text.h"
 #include "text/comma_locale.h"
 #include "text/text_edit.h"
@@ -435,10 +436,16 @@ TEST_F(ExecuteFileTest, StoppedRunLeavesTheResultsFileAsItWasSaysSoAndKeepsTheSe
   Run();
   ASSERT_EQ(platform.Messages().size(), 1u);
   EXPECT_EQ(platform.Messages()[0].text,
-            "Преобразование прервано.\r\nФайл результатов\r\n" + results + "\r\nне изменен.");
+            "Преобразование прервано.\r\nФайл результатов\r\n" + results + "\r\nне создан.");
   EXPECT_EQ(platform.Messages()[0].icon, MessageIcon::kInformation);
   EXPECT_FALSE(std::filesystem::exists(results));
   EXPECT_EQ(ends, 1);
+  WriteFile("points.out", "earlier results");
+  Run();
+  ASSERT_EQ(platform.Messages().size(), 2u);
+  EXPECT_EQ(platform.Messages()[1].text,
+            "Преобразование прервано.\r\nФайл результатов\r\n" + results + "\r\nне изменен.");
+  EXPECT_EQ(testing::ReadBytes(results), "earlier results");
   // Ready to run again: the files and the systems stay, the settings open.
   EXPECT_EQ(state.settings.FileInput, source);
   EXPECT_EQ(state.settings.FileResult, results);

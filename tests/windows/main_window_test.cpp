@@ -78,7 +78,8 @@ TEST_F(FrmSettinngsTest, ScreenOutputFollowsKeyboardInput) {
 TEST_F(FrmSettinngsTest, ResultsFileEqualToSourceFileIsRefusedAndNoResets) {
   Start();
   ChooseCk42Both();
-  const std::string source = WriteFile("points.in", "BLH\r\n");
+  std::filesystem::create_directory(PathIn("survey"));  // not the program's folder
+  const std::string source = WriteFile("survey/points.in", "BLH\r\n");
   platform.AnswerOpenFile(source);
   platform.AnswerSaveFile(source);
   platform.AnswerMessage(MessageAnswer::kNo);
@@ -93,6 +94,9 @@ TEST_F(FrmSettinngsTest, ResultsFileEqualToSourceFileIsRefusedAndNoResets) {
   EXPECT_TRUE(window.optInScreen.Checked());
   EXPECT_TRUE(window.chkScreen.Checked());
   EXPECT_FALSE(window.fraFile.Visible());
+  // The results file was looked for beside the source file.
+  ASSERT_EQ(platform.FileDialogs().size(), 2u);
+  EXPECT_EQ(platform.FileDialogs()[1].request.initialFolder, std::filesystem::path(source).parent_path().string());
 }
 
 TEST_F(FrmSettinngsTest, ExistingResultsFileIsReplacedOnlyWhenConfirmed) {
