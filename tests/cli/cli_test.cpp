@@ -230,6 +230,26 @@ TEST_F(RunCliTest, TransformsAFileWithTheShippedCatalogue) {
   }
 }
 
+// --zone 0 leaves every point in its own zone; 60 is the last of 6° zones
+// (61 is refused, a message case).
+TEST_F(RunCliTest, ZoneZeroAndTheLastZoneAreAccepted) {
+  const struct {
+    const char* zone;
+    const char* longitude;
+    int zoneOfY;
+  } cases[] = {{"0", "37.62", 7}, {"60", "357.5", 60}};
+  for (const auto& c : cases) {
+    Write("points.in", "BLH\r\n1 55.75 " + std::string(c.longitude) + " 150\r\n");
+    std::string err;
+    ASSERT_EQ(Run("--from CK42 --from-type BLH --from-units 2 --to CK42 --to-type xyH --to-proj gk "
+                  "--heights geodetic --zone " + std::string(c.zone), err), 0) << c.zone << ": " << err;
+    const std::string out = Read("points.out");
+    const std::vector<std::string> w = Words(out.substr(out.rfind("\r\n", out.size() - 3)));
+    ASSERT_EQ(w.size(), 4u) << out;
+    EXPECT_EQ(static_cast<int>(std::stod(w[2]) / 1e6), c.zoneOfY) << c.zone;
+  }
+}
+
 // The catalogue of a message case.
 enum class Catalogue { kShipped, kNoSystems, kEllipsoidMissing, kNoGlobalLink };
 
