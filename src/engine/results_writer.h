@@ -5,14 +5,20 @@
 //
 // A file run writes into a temporary file beside the results file (same
 // folder, so that the final rename stays on one file system) and renames it
-// over the results name when the run is done. Lines are UTF-8 here and
-// written in Windows-1251 with CR LF ends.
+// over the results name when the run is done; the file it replaces keeps
+// its permissions (and its owner, where the user may give it). A name that
+// is a symbolic link has its final target replaced; a FIFO, a device or a
+// descriptor is written straight (results_target.h). Lines are UTF-8 here
+// and written in Windows-1251 with CR LF ends.
 
 #include <cstdio>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "engine/removed_on_signal.h"
 
 namespace vexilor {
 
@@ -24,8 +30,10 @@ class ResultsWriter {
   // A file neither committed nor discarded is discarded.
   ~ResultsWriter();
 
-  // Creates the temporary file beside `resultsPath`. False when it cannot be
-  // created (a missing or read-only folder).
+  // Creates the temporary file beside `resultsPath`, or opens a FIFO or a
+  // device there. False when it cannot be created (a missing or read-only
+  // folder) or opened. A signal that ends the program removes the
+  // temporary file (RemoveHeldFilesOnSignals).
   bool Create(const std::filesystem::path& resultsPath);
 
   // A failed write is remembered and reported by Commit.
@@ -36,15 +44,19 @@ class ResultsWriter {
   // Flushes and closes the temporary file and renames it over the results
   // name. False when any write, the close or the rename failed; the
   // temporary file is then removed and the results name keeps what it held.
+  // Written straight, nothing is renamed; a failed write or close is false.
   bool Commit();
 
   // Closes and removes the temporary file; the results name keeps what it
-  // held.
+  // held (written straight, it keeps what was written).
   void Discard();
 
  private:
+  bool CreateBeside(const std::filesystem::path& target);
+
   std::FILE* file_ = nullptr;
-  std::filesystem::path temporary_, target_;
+  std::filesystem::path temporary_, target_;  // temporary_ empty: written straight
+  std::optional<RemovedOnSignal> removal_;
   bool failed_ = false;
 };
 

@@ -230,6 +230,26 @@ TEST_F(RunCliTest, TransformsAFileWithTheShippedCatalogue) {
   }
 }
 
+// --zone 0 leaves every point in its own zone; 60 is the last of 6° zones
+// (61 is refused, a message case).
+TEST_F(RunCliTest, ZoneZeroAndTheLastZoneAreAccepted) {
+  const struct {
+    const char* zone;
+    const char* longitude;
+    int zoneOfY;
+  } cases[] = {{"0", "37.62", 7}, {"60", "357.5", 60}};
+  for (const auto& c : cases) {
+    Write("points.in", "BLH\r\n1 55.75 " + std::string(c.longitude) + " 150\r\n");
+    std::string err;
+    ASSERT_EQ(Run("--from CK42 --from-type BLH --from-units 2 --to CK42 --to-type xyH --to-proj gk "
+                  "--heights geodetic --zone " + std::string(c.zone), err), 0) << c.zone << ": " << err;
+    const std::string out = Read("points.out");
+    const std::vector<std::string> w = Words(out.substr(out.rfind("\r\n", out.size() - 3)));
+    ASSERT_EQ(w.size(), 4u) << out;
+    EXPECT_EQ(static_cast<int>(std::stod(w[2]) / 1e6), c.zoneOfY) << c.zone;
+  }
+}
+
 // The catalogue of a message case.
 enum class Catalogue { kShipped, kNoSystems, kEllipsoidMissing, kNoGlobalLink };
 
@@ -284,6 +304,9 @@ INSTANTIATE_TEST_SUITE_P(
         MessageCase{"type line", "XYZ\r\n1 55.75 37.62 150\r\n",
                     "--from CK42 --from-type BLH --to CK95 --to-type BLH %/points.in %/points.out", kExitUsage,
                     "%/points.in: line 1 names XYZ, but --from-type is BLH"},
+        MessageCase{"Windows-1251 type line", "\xC1\xCB\xD5\x98;B;L;H\r\n1 55.75 37.62 150\r\n",
+                    "--from CK42 --from-type BLH --to CK95 --to-type BLH %/points.in %/points.out", kExitUsage,
+                    "%/points.in: line 1 names БЛХ?;B;L;H, but --from-type is BLH"},
         MessageCase{"empty type line", "\r\n1 55.75 37.62 150\r\n",
                     "--from CK42 --from-type BLH --to CK95 --to-type BLH %/points.in %/points.out", kExitUsage,
                     "%/points.in: line 1 is empty, but must name the type BLH"},
@@ -293,34 +316,36 @@ INSTANTIATE_TEST_SUITE_P(
         MessageCase{"latitude beyond a pole", "BLH\r\n1 55.75 37.62 150\r\n2 95 37 1\r\n",
                     "--from CK42 --from-type BLH --from-units 2 --to CK95 --to-type BLH --heights geodetic "
                     "%/points.in %/points.out",
-                    110, "%/points.in: line 3: a value out of range (|B| <= 90, 0 <= L <= 360)"},
+                    110, "%/points.in: line 3 (point line 2): a value out of range (|B| <= 90, 0 <= L <= 360)"},
         MessageCase{"sixty minutes", "BLH\r\n1 55 60 0 37 0 0 150\r\n",
                     "--from CK42 --from-type BLH --to CK95 --to-type BLH --heights geodetic %/points.in %/points.out",
                     110,
-                    "%/points.in: line 2: a value out of range (|Bd| <= 90, 0 <= Bm, Lm <= 59, 0 <= Bs, Ls <= 60, "
-                    "0 <= Ld <= 360)"},
+                    "%/points.in: line 2 (point line 1): a value out of range (|Bd| <= 90, 0 <= Bm, Lm <= 59, "
+                    "0 <= Bs, Ls <= 60, 0 <= Ld <= 360)"},
         MessageCase{"a word too many", "BLH\r\n1 55.75 37.62 150 7\r\n",
                     "--from CK42 --from-type BLH --from-units 2 --to CK95 --to-type BLH --heights geodetic "
                     "%/points.in %/points.out",
-                    111, "%/points.in: line 2: expected 4 numbers: N B L H, B and L in degrees, separated by blanks"},
+                    111,
+                    "%/points.in: line 2 (point line 1): expected 4 numbers: N B L H, B and L in degrees, "
+                    "separated by blanks"},
         MessageCase{"a line beyond 64 KiB", kLongLine.c_str(),
                     "--from CK42 --from-type BLH --from-units 2 --to CK95 --to-type BLH --heights geodetic "
                     "%/points.in %/points.out",
-                    111, "%/points.in: line 3: longer than 64 KiB, not a point line"},
+                    111, "%/points.in: line 3 (point line 2): longer than 64 KiB, not a point line"},
         MessageCase{"a word that is no number", "XYZ\r\n1 2849946.4 2195842.1 5249094.x\r\n",
                     "--from WGS84 --from-type XYZ --to CK42 --to-type XYZ %/points.in %/points.out", 111,
-                    "%/points.in: line 2: expected 4 numbers: N X Y Z, separated by blanks"},
+                    "%/points.in: line 2 (point line 1): expected 4 numbers: N X Y Z, separated by blanks"},
         MessageCase{"a point far outside the forced zone", "BLH\r\n1 55 50 100\r\n",
                     "--from CK42 --from-type BLH --from-units 2 --to CK42 --to-type xyH --to-proj gk --zone 7 "
                     "--heights geodetic %/points.in %/points.out",
                     101,
-                    "%/points.in: line 2: the plane y falls outside its zone (0 <= y < 1 000 000 m): check the "
-                    "longitude, the projection's false origin and zone width, or --zone"},
+                    "%/points.in: line 2 (point line 1): the plane y falls outside its zone (0 <= y < 1 000 000 m): "
+                    "check the longitude, the projection's false origin and zone width, or --zone"},
         MessageCase{"no zone in the millions", "xyH\r\n1 6000000 500000 0\r\n",
                     "--from CK42 --from-type xyH --from-proj gk --to CK42 --to-type BLH --heights geodetic "
                     "%/points.in %/points.out",
                     105,
-                    "%/points.in: line 2: no valid zone number in the millions of a plane coordinate "
+                    "%/points.in: line 2 (point line 1): no valid zone number in the millions of a plane coordinate "
                     "(zone * 1 000 000 + the value in the zone)"},
         MessageCase{"grid missing", kOneDegreePoint,
                     "--from CK42 --from-type BLH --from-units 2 --to CK95 --to-type BLH --geoid %/none.mat "
@@ -334,7 +359,7 @@ INSTANTIATE_TEST_SUITE_P(
                     "--from CK42 --from-type BLH --from-units 2 --to CK95 --to-type BLH --geoid %/small.mat "
                     "%/points.in %/points.out",
                     107,
-                    "%/points.in: line 3: the point lies outside the quasi-geoid grid %/small.mat "
+                    "%/points.in: line 3 (point line 2): the point lies outside the quasi-geoid grid %/small.mat "
                     "(B 50...60, L 30...40 degrees)"},
         MessageCase{"input missing", nullptr,
                     "--from CK42 --from-type BLH --to CK95 --to-type BLH %/absent.in %/points.out", 109,
@@ -418,8 +443,8 @@ TEST_F(RunCliTest, AFailedRunOnStandardStreamsHandsOnItsLinesAndNamesTheInput) {
   const std::string points = "BLH\n1 55.75 37.62 150\n2 55.75 37.62\n3 55 37 1\n";
   const CliRun run = RunLine(Words(options + "- -"), points);
   EXPECT_EQ(run.status, 111);
-  EXPECT_EQ(run.err, "vexilor-cli: (standard input): line 3: expected 4 numbers: N B L H, B and L in degrees, "
-                     "separated by blanks\n");
+  EXPECT_EQ(run.err, "vexilor-cli: (standard input): line 3 (point line 2): expected 4 numbers: N B L H, "
+                     "B and L in degrees, separated by blanks\n");
   // The header and the first point, as a results file keeps them.
   Write("points.in", points);
   ASSERT_EQ(RunLine(Words(options + Path("points.in") + " " + Path("points.out"))).status, 111);

@@ -11,8 +11,10 @@
 
 #include "cli_options.h"
 #include "cli_run.h"
+#include "engine/removed_on_signal.h"
 #include "refdata/data_folders.h"
 #include "service_commands.h"
+#include "standard_output.h"
 
 namespace {
 
@@ -31,10 +33,7 @@ vexilor::DataFolders FoldersOf(const vexilor::CliOptions& options, const char* a
   return vexilor::ResolveDataFolders(ExecutableFolder(argv0), vexilor::UserCatalogueFolder());
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
-  const std::vector<std::string> args(argv + 1, argv + argc);
+int RunCommand(const std::vector<std::string>& args, const char* argv0) {
   if (!args.empty() && vexilor::IsServiceCommand(args[0]))
     return vexilor::RunServiceCommand(args, std::cout, std::cerr);
   const vexilor::CliParse parse = vexilor::ParseCliOptions(args);
@@ -51,5 +50,16 @@ int main(int argc, char** argv) {
     return vexilor::kExitUsage;
   }
   vexilor::CliStreams io{std::cin, std::cout, std::cerr, ::isatty(STDOUT_FILENO) == 1};
-  return vexilor::RunCli(*parse.options, FoldersOf(*parse.options, argv[0]), io);
+  return vexilor::RunCli(*parse.options, FoldersOf(*parse.options, argv0), io);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  vexilor::RemoveHeldFilesOnSignals();
+  // Every command writes standard output through it, so that output lost
+  // on the way is never a success.
+  vexilor::CheckedOutput out(std::cout, STDOUT_FILENO);
+  const int status = RunCommand(std::vector<std::string>(argv + 1, argv + argc), argv[0]);
+  return out.Finish(status, std::cerr);
 }

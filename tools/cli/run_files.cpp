@@ -9,6 +9,7 @@
 #include <fstream>
 
 #include "cli_options.h"
+#include "standard_output.h"
 #include "state/result_messages.h"
 #include "text/codepage.h"
 
@@ -18,7 +19,6 @@ namespace {
 namespace fs = std::filesystem;
 
 const std::string kStandardInputName = "(standard input)";
-const std::string kStandardOutputName = "(standard output)";
 
 int StatusOf(ResultCode code) { return static_cast<int>(RunMessageOf(code)); }
 
@@ -98,7 +98,7 @@ void RunFiles::Deliver(std::ostream& out, bool terminal) const {
   if (!terminal) {
     if (in.peek() != std::istream::traits_type::eof()) out << in.rdbuf();
   } else {
-    for (std::string line; std::getline(in, line);) {
+    for (std::string line; out && std::getline(in, line);) {
       if (!line.empty() && line.back() == '\r') line.pop_back();
       out << Cp1251ToUtf8(line) << '\n';
     }

@@ -44,7 +44,8 @@ class RunFiles {
   const std::string& ResultsName() const { return results_.name; }
 
   // With OUTPUT "-": the results written so far, to `out`, converted for a
-  // terminal when `terminal` is set.
+  // terminal when `terminal` is set. Stops at the first failed write, which
+  // `out` keeps (CheckedOutput reports it).
   void Deliver(std::ostream& out, bool terminal) const;
 
  private:

@@ -19,12 +19,14 @@ std::optional<TemporaryFile> TemporaryFile::Create() {
   return TemporaryFile(std::filesystem::path(name));
 }
 
-TemporaryFile::TemporaryFile(TemporaryFile&& other) noexcept : path_(std::exchange(other.path_, {})) {}
+TemporaryFile::TemporaryFile(TemporaryFile&& other) noexcept
+    : path_(std::exchange(other.path_, {})), removal_(std::move(other.removal_)) {}
 
 TemporaryFile& TemporaryFile::operator=(TemporaryFile&& other) noexcept {
   if (this != &other) {
     Remove();
     path_ = std::exchange(other.path_, {});
+    removal_ = std::move(other.removal_);
   }
   return *this;
 }

@@ -1,9 +1,11 @@
 #pragma once
 // A file of its own in the system's temporary folder, removed when the
-// object goes.
+// object goes, or by a signal that ends the program.
 
 #include <filesystem>
 #include <optional>
+
+#include "engine/removed_on_signal.h"
 
 namespace vexilor {
 
@@ -21,10 +23,11 @@ class TemporaryFile {
   const std::filesystem::path& Path() const { return path_; }
 
  private:
-  explicit TemporaryFile(std::filesystem::path path) : path_(std::move(path)) {}
+  explicit TemporaryFile(std::filesystem::path path) : path_(std::move(path)), removal_(path_) {}
   void Remove();
 
   std::filesystem::path path_;
+  RemovedOnSignal removal_;
 };
 
 }  // namespace vexilor

@@ -4,13 +4,18 @@
 
 #include "engine/source_file_reader.h"
 #include "engine/units.h"
+#include "text/codepage.h"
 #include "text/utf8.h"
 
 namespace vexilor {
 namespace {
 
-// The source line of the engine's data line: the type line is line 1.
-std::string LineOf(const RunPlace& p) { return p.source + ": line " + std::to_string(p.dataLine + 1) + ": "; }
+// The line of the source file, then the engine's count of point lines that
+// the main window's messages give: the type line is line 1, the first point
+// line 2 and point line 1.
+std::string LineOf(const RunPlace& p) {
+  return p.source + ": line " + std::to_string(p.dataLine + 1) + " (point line " + std::to_string(p.dataLine) + "): ";
+}
 
 // The words of a point line of the source layout.
 std::string PointLayout(CoordType type, std::int16_t unit) {
@@ -47,14 +52,18 @@ std::string BoundsText(const std::optional<GridBounds>& b) {
          Degrees(b->east) + " degrees)";
 }
 
-// Text from a file, fit for a terminal line: at most 40 characters, control
-// characters shown as "?".
-std::string Shown(std::string_view text) {
-  std::string shown(FirstCodePoints(text, 40));
-  for (char& c : shown) {
-    if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) c = '?';
+// Text of a file (Windows-1251), fit for a terminal line in UTF-8: at most
+// 40 characters, control characters shown as "?".
+std::string Shown(std::string_view bytes) {
+  const std::string text = Cp1251ToUtf8(bytes);
+  std::string shown;
+  std::size_t at = 0;
+  for (int count = 0; count < 40 && at < text.size(); ++count) {
+    char32_t c = DecodeCodePoint(text, at);
+    if (c < 0x20 || (c >= 0x7f && c <= 0x9f)) c = U'?';
+    AppendCodePoint(shown, c);
   }
-  if (shown.size() < text.size()) shown += "...";
+  if (at < text.size()) shown += "...";
   return shown;
 }
 

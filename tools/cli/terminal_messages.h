@@ -30,7 +30,8 @@ struct RunPlace {
 // A run that stopped with `code` (not kOk).
 std::string RunFailureText(ResultCode code, const RunPlace& place);
 
-// Line 1 of `source`, `firstLine`, does not name the source type `expected`.
+// Line 1 of `source`, `firstLine` as the file holds it (Windows-1251), does
+// not name the source type `expected`.
 std::string TypeLineText(std::string_view source, std::string_view firstLine, CoordType expected);
 
 // A reference file at `path` that could not be read.
