@@ -7,11 +7,14 @@
 #include <QSettings>
 #include <memory>
 
+#include "engine/removed_on_signal.h"
 #include "qt/program.h"
 #include "qt/qt_text.h"
 #include "refdata/reference_path.h"
 
 int main(int argc, char* argv[]) {
+  // A run's temporary results file goes with the program when it is killed.
+  vexilor::RemoveHeldFilesOnSignals();
   QApplication application(argc, argv);
   // Where the windows stood and the folders last chosen, kept for the next run.
   vexilor::QtPlatform platform(
