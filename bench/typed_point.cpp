@@ -17,8 +17,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/angle_constants.h"
-#include "engine/run_transformation.h"
+#include "geodesy/angle_constants.h"
+#include "run/run_transformation.h"
 #include "refdata/reference_file.h"
 #include "refdata/reference_path.h"
 #include "refdata/system_choice.h"

@@ -11,16 +11,18 @@ cd "$root" || exit 2
 
 # folder          may include, besides itself (floors from the top down)
 read -r -d '' floors <<'TABLE'
-src/qt            windows form state service projection refdata engine text
-tools/cli         state service projection refdata engine text
-tools/mkgeoid     engine text
-src/windows       form state service projection refdata engine text
+src/qt            windows form state service projection refdata run quasigeoid geodesy text
+tools/cli         state service projection refdata run quasigeoid geodesy text
+tools/mkgeoid     quasigeoid geodesy text
+src/windows       form state service projection refdata run quasigeoid geodesy text
 src/form          text
-src/state         projection refdata engine text
-src/service       engine text
-src/projection    refdata engine text
-src/refdata       engine text
-src/engine        text
+src/state         projection refdata run quasigeoid geodesy text
+src/service       run quasigeoid geodesy text
+src/projection    refdata run quasigeoid geodesy text
+src/refdata       run quasigeoid geodesy text
+src/run           quasigeoid geodesy text
+src/quasigeoid    geodesy text
+src/geodesy       text
 src/text
 TABLE
 
@@ -51,7 +53,7 @@ while IFS=: read -r file _; do
   status=1
 done < <(grep -lE '^[[:space:]]*#[[:space:]]*include[[:space:]]*<Q' "${files[@]}")
 
-# "engine/x.h" names src/engine; "x.h" names the file's own folder.
+# "geodesy/x.h" names src/geodesy; "x.h" names the file's own folder.
 while IFS=: read -r file include; do
   folder_of "$file"
   [ -n "${allowed[$folder]+set}" ] || continue

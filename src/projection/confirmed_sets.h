@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "engine/projection_slots.h"
+#include "geodesy/projection_slots.h"
 #include "projection/projection_record.h"
 
 namespace vexilor {

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/projection_slots.h"
+#include "geodesy/projection_slots.h"
 #include "projection/projection_record.h"
 
 namespace vexilor {

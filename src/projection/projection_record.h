@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "engine/projection_slots.h"
+#include "geodesy/projection_slots.h"
 
 namespace vexilor {
 

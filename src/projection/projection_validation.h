@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "engine/projection_slots.h"
+#include "geodesy/projection_slots.h"
 #include "projection/projection_panel.h"
 
 namespace vexilor {

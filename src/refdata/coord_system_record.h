@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/link_params.h"
+#include "geodesy/link_params.h"
 #include "refdata/record_fields.h"
 
 namespace vexilor {

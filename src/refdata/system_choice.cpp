@@ -2,7 +2,7 @@
 
 #include <utility>
 
-#include "engine/datum.h"
+#include "geodesy/datum.h"
 #include "refdata/coord_system_record.h"
 #include "refdata/ellipsoid_record.h"
 

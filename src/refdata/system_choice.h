@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "engine/link_params.h"
-#include "engine/system_vector.h"
+#include "geodesy/link_params.h"
+#include "geodesy/system_vector.h"
 #include "refdata/reference_lines.h"
 
 namespace vexilor {

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "engine/angle_constants.h"
+#include "geodesy/angle_constants.h"
 #include "service/grads_text.h"
 #include "text/angle_text.h"
 #include "text/mask_format.h"

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-#include "engine/project_point.h"
+#include "geodesy/project_point.h"
 #include "text/mask_format.h"
 #include "text/numeric.h"
 #include "text/text_edit.h"

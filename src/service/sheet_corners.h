@@ -6,8 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "engine/plane_point.h"
-#include "engine/result_codes.h"
+#include "geodesy/plane_point.h"
+#include "geodesy/result_codes.h"
 #include "service/sheet_frame.h"
 #include "service/sk42_plane.h"
 

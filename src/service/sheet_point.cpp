@@ -3,7 +3,7 @@
 #include <cmath>
 #include <optional>
 
-#include "engine/project_point.h"
+#include "geodesy/project_point.h"
 #include "service/sk42_plane.h"
 #include "text/angle_text.h"
 #include "text/number_reader.h"

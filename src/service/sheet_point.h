@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "engine/lat_lon.h"
+#include "geodesy/lat_lon.h"
 
 namespace vexilor {
 

@@ -2,7 +2,7 @@
 // The plane coordinates of the sheet tools: СК-42 Gauss-Krüger in 6° zones
 // on the Krassovsky ellipsoid, the zone number in the millions of y.
 
-#include "engine/projection_slots.h"
+#include "geodesy/projection_slots.h"
 
 namespace vexilor {
 

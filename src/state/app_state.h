@@ -6,7 +6,7 @@
 #include <string>
 
 #include "state/transform_settings.h"
-#include "engine/run_transformation.h"
+#include "run/run_transformation.h"
 #include "projection/projection_record.h"
 #include "refdata/reference_lines.h"
 

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "engine/result_codes.h"
+#include "geodesy/result_codes.h"
 
 namespace vexilor {
 

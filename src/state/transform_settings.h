@@ -8,9 +8,9 @@
 #include <cstdint>
 #include <string>
 
-#include "engine/link_params.h"
-#include "engine/system_vector.h"
-#include "engine/units.h"
+#include "geodesy/link_params.h"
+#include "geodesy/system_vector.h"
+#include "run/units.h"
 
 namespace vexilor {
 

@@ -16,7 +16,7 @@
 
 #include "state/app_state.h"
 #include "windows/main_window_hooks.h"
-#include "engine/run_transformation.h"
+#include "run/run_transformation.h"
 #include "windows/projection_window.h"
 #include "windows/local_link_dialog.h"
 

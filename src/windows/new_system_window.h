@@ -14,7 +14,7 @@
 
 #include "form/form.h"
 #include "form/platform.h"
-#include "engine/link_params.h"
+#include "geodesy/link_params.h"
 #include "refdata/new_system.h"
 #include "state/app_state.h"
 #include "windows/catalogue_hooks.h"

@@ -14,7 +14,7 @@
 #include "form/platform.h"
 #include "state/app_state.h"
 #include "windows/main_window_hooks.h"
-#include "engine/projection_slots.h"
+#include "geodesy/projection_slots.h"
 #include "projection/projection_panel.h"
 
 namespace vexilor {

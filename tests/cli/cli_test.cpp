@@ -4,7 +4,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "engine/grid_test_files.h"
+#include "quasigeoid/grid_test_files.h"
 #include "text/codepage.h"
 #include "cli_options.h"
 #include "cli_run.h"

@@ -9,8 +9,8 @@
 #include <cstring>
 #include <vector>
 
-#include "engine/grid_header.h"
-#include "engine/quasi_geoid.h"
+#include "quasigeoid/grid_header.h"
+#include "quasigeoid/quasi_geoid.h"
 #include "fuzz_support.h"
 
 using namespace vexilor;

@@ -6,8 +6,8 @@
 #include <filesystem>
 #include <system_error>
 
-#include "engine/datum.h"
-#include "engine/run_transformation.h"
+#include "geodesy/datum.h"
+#include "run/run_transformation.h"
 #include "fuzz_support.h"
 #include "support/standard_sides.h"
 

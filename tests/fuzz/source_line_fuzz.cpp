@@ -4,8 +4,8 @@
 #include <cmath>
 #include <numbers>
 
-#include "engine/source_line.h"
-#include "engine/units.h"
+#include "run/source_line.h"
+#include "run/units.h"
 #include "fuzz_support.h"
 
 using namespace vexilor;

@@ -25,15 +25,21 @@ expect_refused() {
 
 output=$("$check" "$repo" 2>&1) || fail "the house itself: $output"
 
-expect_refused "engine reaches up" \
-  '^src/engine/ellipsoid.h: includes "windows/main_window.h"' \
-  'echo "#include \"windows/main_window.h\"" >> src/engine/ellipsoid.h'
+expect_refused "geodesy reaches up" \
+  '^src/geodesy/ellipsoid.h: includes "windows/main_window.h"' \
+  'echo "#include \"windows/main_window.h\"" >> src/geodesy/ellipsoid.h'
+expect_refused "geodesy reaches into the quasi-geoid grid" \
+  '^src/geodesy/datum.h: includes "quasigeoid/grid_file.h"' \
+  'echo "#include \"quasigeoid/grid_file.h\"" >> src/geodesy/datum.h'
+expect_refused "the quasi-geoid grid reaches into the file run" \
+  '^src/quasigeoid/quasi_geoid.h: includes "run/units.h"' \
+  'echo "#include \"run/units.h\"" >> src/quasigeoid/quasi_geoid.h'
 expect_refused "helpers reach into the engine" \
-  '^src/text/words.h: includes "engine/units.h"' \
-  'echo "#include \"engine/units.h\"" >> src/text/words.h'
+  '^src/text/words.h: includes "run/units.h"' \
+  'echo "#include \"run/units.h\"" >> src/text/words.h'
 expect_refused "window model knows geodesy" \
-  '^src/form/form.h: includes "engine/datum.h"' \
-  'echo "#include \"engine/datum.h\"" >> src/form/form.h'
+  '^src/form/form.h: includes "geodesy/datum.h"' \
+  'echo "#include \"geodesy/datum.h\"" >> src/form/form.h'
 expect_refused "Qt outside src/qt" \
   '^src/windows/execute.cpp: includes Qt outside src/qt' \
   'sed -i "1i #include <QString>" src/windows/execute.cpp'

@@ -7,8 +7,8 @@
 #include <random>
 #include <string>
 
-#include "engine/angle_constants.h"
-#include "engine/coord_type.h"
+#include "geodesy/angle_constants.h"
+#include "geodesy/coord_type.h"
 #include "zoned_oracle.h"
 
 namespace vexilor::oracle {

@@ -8,8 +8,8 @@
 
 #include <cmath>
 
-#include "engine/angle_constants.h"
-#include "engine/gauss_kruger.h"
+#include "geodesy/angle_constants.h"
+#include "geodesy/gauss_kruger.h"
 #include "proj_oracle.h"
 #include "support/gauss_kruger_reach.h"
 

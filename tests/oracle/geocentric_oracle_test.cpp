@@ -7,8 +7,8 @@
 #include <random>
 #include <string>
 
-#include "engine/angle_constants.h"
-#include "engine/ellipsoid.h"
+#include "geodesy/angle_constants.h"
+#include "geodesy/ellipsoid.h"
 #include "proj_oracle.h"
 
 namespace vexilor::oracle {

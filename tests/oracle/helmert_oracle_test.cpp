@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/angle_constants.h"
-#include "engine/datum.h"
-#include "engine/seven_parameter.h"
+#include "geodesy/angle_constants.h"
+#include "geodesy/datum.h"
+#include "geodesy/seven_parameter.h"
 #include "proj_oracle.h"
 
 namespace vexilor::oracle {

@@ -11,8 +11,8 @@
 #include <random>
 #include <string>
 
-#include "engine/angle_constants.h"
-#include "engine/project_point.h"
+#include "geodesy/angle_constants.h"
+#include "geodesy/project_point.h"
 #include "proj_oracle.h"
 
 namespace vexilor::oracle {

@@ -7,8 +7,8 @@
 #include <filesystem>
 #include <random>
 
-#include "engine/angle_constants.h"
-#include "engine/point_pipeline.h"
+#include "geodesy/angle_constants.h"
+#include "run/point_pipeline.h"
 #include "proj_oracle.h"
 #include "refdata/reference_file.h"
 #include "refdata/system_choice.h"

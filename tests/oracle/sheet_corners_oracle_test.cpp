@@ -5,8 +5,8 @@
 
 #include <cmath>
 
-#include "engine/angle_constants.h"
-#include "engine/lat_lon.h"
+#include "geodesy/angle_constants.h"
+#include "geodesy/lat_lon.h"
 #include "proj_oracle.h"
 #include "service/sheet_corners.h"
 #include "service/sheet_frame.h"

@@ -16,10 +16,10 @@
 #include <string>
 #include <vector>
 
-#include "engine/angle_constants.h"
-#include "engine/grid_file.h"
-#include "engine/quasi_geoid.h"
-#include "engine/quasi_geoid_link.h"
+#include "geodesy/angle_constants.h"
+#include "quasigeoid/grid_file.h"
+#include "quasigeoid/quasi_geoid.h"
+#include "quasigeoid/quasi_geoid_link.h"
 #include "proj_oracle.h"
 
 namespace vexilor::oracle {

@@ -4,8 +4,8 @@
 
 #include <cmath>
 
-#include "engine/angle_constants.h"
-#include "engine/project_point.h"
+#include "geodesy/angle_constants.h"
+#include "geodesy/project_point.h"
 
 namespace vexilor::oracle {
 namespace {

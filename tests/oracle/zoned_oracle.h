@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-#include "engine/gauss_kruger.h"
-#include "engine/projection_slots.h"
+#include "geodesy/gauss_kruger.h"
+#include "geodesy/projection_slots.h"
 #include "proj_oracle.h"
 
 namespace vexilor::oracle {

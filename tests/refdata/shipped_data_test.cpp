@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "engine/datum.h"
+#include "geodesy/datum.h"
 #include "refdata/coord_system_record.h"
 #include "refdata/ellipsoid_record.h"
 #include "refdata/local_system_key.h"

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "engine/datum.h"
+#include "geodesy/datum.h"
 #include "support/raw_files.h"
 
 namespace vexilor {

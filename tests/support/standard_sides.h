@@ -5,8 +5,8 @@
 
 #include <string>
 
-#include "engine/datum.h"
-#include "engine/point_pipeline.h"
+#include "geodesy/datum.h"
+#include "run/point_pipeline.h"
 
 namespace vexilor::testing {
 

@@ -15,7 +15,7 @@
 #include "support/recording_main_window.h"
 #include "support/scripted_platform.h"
 #include "text/text_edit.h"
-#include "engine/datum.h"
+#include "geodesy/datum.h"
 #include "refdata/coord_system_record.h"
 #include "windows/national.h"
 #include "refdata/reference_path.h"

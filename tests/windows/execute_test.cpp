@@ -11,7 +11,7 @@
 #include "text/angle_text.h"
 #include "text/comma_locale.h"
 #include "text/text_edit.h"
-#include "engine/angle_constants.h"
+#include "geodesy/angle_constants.h"
 #include "refdata/coord_system_record.h"
 #include "refdata/reference_messages.h"
 #include "refdata/system_choice.h"

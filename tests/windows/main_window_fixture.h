@@ -11,7 +11,7 @@
 
 #include "windows/main_window.h"
 #include "support/scripted_platform.h"
-#include "engine/datum.h"
+#include "geodesy/datum.h"
 #include "text/codepage.h"
 #include "windows/catalogue_window.h"
 #include "windows/national.h"

@@ -8,7 +8,7 @@
 #include "text/number_reader.h"
 #include "text/number_text.h"
 #include "text/numeric.h"
-#include "engine/units.h"
+#include "run/units.h"
 #include "projection/projection_record.h"
 
 namespace vexilor {

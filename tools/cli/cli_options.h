@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "engine/coord_type.h"
-#include "engine/point_pipeline.h"
-#include "engine/projection_slots.h"
+#include "geodesy/coord_type.h"
+#include "run/point_pipeline.h"
+#include "geodesy/projection_slots.h"
 
 namespace vexilor {
 

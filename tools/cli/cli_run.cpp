@@ -2,9 +2,9 @@
 
 #include <optional>
 
-#include "engine/grid_file.h"
-#include "engine/run_transformation.h"
-#include "engine/source_file_reader.h"
+#include "quasigeoid/grid_file.h"
+#include "run/run_transformation.h"
+#include "run/source_file_reader.h"
 #include "progress_bar.h"
 #include "refdata/reference_file.h"
 #include "refdata/reference_path.h"

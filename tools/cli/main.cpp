@@ -11,7 +11,7 @@
 
 #include "cli_options.h"
 #include "cli_run.h"
-#include "engine/removed_on_signal.h"
+#include "run/removed_on_signal.h"
 #include "refdata/data_folders.h"
 #include "service_commands.h"
 #include "standard_output.h"

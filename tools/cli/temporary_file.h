@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <optional>
 
-#include "engine/removed_on_signal.h"
+#include "run/removed_on_signal.h"
 
 namespace vexilor {
 

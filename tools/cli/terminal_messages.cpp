@@ -2,8 +2,8 @@
 
 #include <cstdio>
 
-#include "engine/source_file_reader.h"
-#include "engine/units.h"
+#include "run/source_file_reader.h"
+#include "run/units.h"
 #include "text/codepage.h"
 #include "text/utf8.h"
 

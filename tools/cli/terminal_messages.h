@@ -10,8 +10,8 @@
 #include <string>
 #include <string_view>
 
-#include "engine/coord_type.h"
-#include "engine/result_codes.h"
+#include "geodesy/coord_type.h"
+#include "geodesy/result_codes.h"
 #include "refdata/reference_file.h"
 #include "refdata/system_choice.h"
 #include "state/result_messages.h"

@@ -7,8 +7,8 @@
 #include <fstream>
 #include <limits>
 
-#include "engine/angle_constants.h"
-#include "engine/quasi_geoid_link.h"
+#include "geodesy/angle_constants.h"
+#include "quasigeoid/quasi_geoid_link.h"
 
 namespace vexilor::mkgeoid {
 namespace {

@@ -7,7 +7,7 @@
 #include <QSettings>
 #include <memory>
 
-#include "engine/removed_on_signal.h"
+#include "run/removed_on_signal.h"
 #include "qt/program.h"
 #include "qt/qt_text.h"
 #include "refdata/reference_path.h"

@@ -1,0 +1,159 @@
+#include "quasigeoid/grid_interpolation.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "geodesy/angle_constants.h"
+#include "geodesy/result_codes.h"
+#include "quasigeoid/thin_plate_spline.h"
+
+namespace vexilor {
+namespace {
+
+constexpr std::size_t kMinNodes = 3;
+constexpr double kStartReach = 7.0;
+constexpr std::size_t kMaxCandidates = 500;
+constexpr std::size_t kWantedCandidates = 30;
+constexpr int kSectorCount = 6;
+constexpr std::size_t kPerSector = 6;
+// Direction components below this count as zero.
+constexpr double kDirectionFloor = 1e-14;
+// Up to this many kept nodes a poor surround switches to weighting.
+constexpr std::size_t kSparseKept = 29;
+constexpr double kMinKeptPerSector = 2.0;
+// A node this close (squared kilometres) is the point itself.
+constexpr double kCoincidentR2 = 0.01;
+
+double DistanceSquared(const GridNode& n) { return n.x * n.x + n.y * n.y; }
+
+int SectorOf(const GridNode& n) {
+  const double x = std::fabs(n.x) < kDirectionFloor ? 0.0 : n.x;
+  const double y = std::fabs(n.y) < kDirectionFloor ? 0.0 : n.y;
+  double angle = std::atan2(y, x);  // 0 for the zero vector
+  if (angle < 0.0) angle += kTwoPi;
+  return std::min(kSectorCount - 1, static_cast<int>(angle / (kTwoPi / kSectorCount)));
+}
+
+bool TwoNeighbouringSectorsEmpty(const Sectors& sectors) {
+  for (int s = 0; s < kSectorCount; ++s)
+    if (sectors[static_cast<std::size_t>(s)].empty() &&
+        sectors[static_cast<std::size_t>((s + 1) % kSectorCount)].empty())
+      return true;
+  return false;
+}
+
+// Inverse-distance weighting, power 2, of the nearest and second nearest
+// node of every sector.
+ResultCode InverseDistance(const Sectors& sectors, double& height) {
+  std::vector<GridNode> used;
+  for (const auto& sector : sectors)
+    used.insert(
+        used.end(), sector.begin(),
+        sector.begin() + static_cast<std::ptrdiff_t>(std::min<std::size_t>(2, sector.size())));
+  for (const GridNode& n : used) {
+    if (DistanceSquared(n) <= kCoincidentR2) {
+      if (HoldsNoData(n)) return kGridPointOutside;
+      height = n.height;
+      return kOk;
+    }
+  }
+  double weighted = 0.0, weights = 0.0;
+  for (const GridNode& n : used) {
+    if (HoldsNoData(n)) return kGridPointOutside;
+    const double w = 1.0 / DistanceSquared(n);
+    weighted += w * n.height;
+    weights += w;
+  }
+  const double result = weighted / weights;
+  if (!std::isfinite(result)) return kGridInterpolationFailed;
+  height = result;
+  return kOk;
+}
+
+}  // namespace
+
+void SelectCandidates(const std::vector<GridNode>& nodes, double unitKm,
+                      std::vector<double>& reach, std::vector<GridNode>& candidates) {
+  candidates.clear();
+  // Reach of a node: the least k for which it is a candidate; the second
+  // half of the buffer holds the reaches sorted.
+  reach.resize(nodes.size() * 2);
+  const auto own = reach.begin();
+  const auto sorted = reach.begin() + static_cast<std::ptrdiff_t>(nodes.size());
+  std::transform(nodes.begin(), nodes.end(), own, [unitKm](const GridNode& n) {
+    return std::max(std::fabs(n.x), std::fabs(n.y)) / unitKm;
+  });
+  std::copy(own, sorted, sorted);
+  std::sort(sorted, reach.end());
+  const auto count = [&](double k) {
+    return static_cast<std::size_t>(std::upper_bound(sorted, reach.end(), k) - sorted);
+  };
+  const std::size_t wanted = std::min(nodes.size(), kWantedCandidates);
+  double k = kStartReach;
+  if (count(k) > kMaxCandidates) {
+    do {
+      k -= 1.0;
+      if (k < 1.0) return;
+    } while (count(k) > kMaxCandidates);
+    if (count(k) < wanted) return;
+  } else if (count(k) < wanted) {
+    // Raising k one by one stops at the first k that admits enough nodes;
+    // lowering it again from there would fall short.
+    k = std::max(k + 1.0, std::ceil(sorted[static_cast<std::ptrdiff_t>(wanted) - 1]));
+    if (count(k) > kMaxCandidates) return;
+  }
+  for (std::size_t i = 0; i < nodes.size(); ++i)
+    if (own[static_cast<std::ptrdiff_t>(i)] <= k) candidates.push_back(nodes[i]);
+}
+
+void NearestBySector(const std::vector<GridNode>& candidates, Sectors& sectors) {
+  for (auto& sector : sectors) sector.clear();
+  for (const GridNode& n : candidates) sectors[static_cast<std::size_t>(SectorOf(n))].push_back(n);
+  for (auto& sector : sectors) {
+    // Insertion by distance: nodes at equal distances keep their order.
+    for (std::size_t i = 1; i < sector.size(); ++i) {
+      const GridNode n = sector[i];
+      std::size_t j = i;
+      for (; j > 0 && DistanceSquared(n) < DistanceSquared(sector[j - 1]); --j)
+        sector[j] = sector[j - 1];
+      sector[j] = n;
+    }
+    if (sector.size() > kPerSector) sector.resize(kPerSector);
+  }
+}
+
+ResultCode GridInterpolation::AtOrigin(const std::vector<GridNode>& nodes, double unitKm,
+                                       double& height) {
+  if (nodes.size() < kMinNodes || !(unitKm > 0.0) || !std::isfinite(unitKm))
+    return kGridInterpolationFailed;
+  // A node antipodal to the point has no finite place on the plane.
+  if (!std::all_of(nodes.begin(), nodes.end(), [](const GridNode& n) {
+        return std::isfinite(n.x) && std::isfinite(n.y) && std::isfinite(n.height);
+      }))
+    return kGridInterpolationFailed;
+  SelectCandidates(nodes, unitKm, reach_, candidates_);
+  if (candidates_.empty()) return kGridInterpolationFailed;
+  NearestBySector(candidates_, sectors_);
+  std::size_t kept = 0;
+  int filled = 0;
+  for (const auto& sector : sectors_) {
+    kept += sector.size();
+    filled += sector.empty() ? 0 : 1;
+  }
+  const bool poorSurround = TwoNeighbouringSectorsEmpty(sectors_) ||
+                            static_cast<double>(kept) / filled < kMinKeptPerSector;
+  if (kept <= kSparseKept && poorSurround) return InverseDistance(sectors_, height);
+  return Spline(height);
+}
+
+ResultCode GridInterpolation::Spline(double& height) {
+  kept_.clear();
+  for (const auto& sector : sectors_) kept_.insert(kept_.end(), sector.begin(), sector.end());
+  if (std::any_of(kept_.begin(), kept_.end(), HoldsNoData)) return kGridPointOutside;
+  const std::optional<double> result = spline_.AtOrigin(kept_);
+  if (!result) return kGridInterpolationFailed;
+  height = *result;
+  return kOk;
+}
+
+}  // namespace vexilor

@@ -1,0 +1,117 @@
+#include "run/results_file.h"
+
+#include "text/angle_text.h"
+#include "text/mask_format.h"
+#include "text/text_edit.h"
+#include "geodesy/angle_constants.h"
+
+namespace vexilor {
+namespace {
+
+std::string UnitName(std::int16_t unit) { return unit == kKilometres ? "километры" : "метры"; }
+
+std::string HeightPhrase(HeightType heights) {
+  return heights == HeightType::Geodetic ? "; Тип высот: геодезические" : "; Тип высот: нормальные";
+}
+
+std::string AngleUnitName(std::int16_t unit) {
+  switch (unit) {
+    case kDegMinSec: return "градусы, минуты, секунды";
+    case kDegMin: return "градусы, минуты";
+    case kDegrees: return "градусы";
+    default: return "радианы";
+  }
+}
+
+std::string ProjectionName(ProjectionKind kind) {
+  switch (kind) {
+    case ProjectionKind::Lambert: return "Проекция: Ламберта";
+    case ProjectionKind::Utm: return "Проекция: UTM";
+    default: return "Проекция: Гаусса-Крюгера";
+  }
+}
+
+// A value right-aligned in its column. A value that fills the column or
+// overflows it gets one blank before it, so that the words of a line stay
+// apart and the line can be read back. (Angle texts bring blanks of their
+// own.)
+std::string Column(const std::string& value, int width) {
+  std::string padded = PadLeft(value, width);
+  if (padded.empty() || padded.front() != ' ') padded.insert(0, 1, ' ');
+  return padded;
+}
+
+// Lengths in metres or kilometres with the mask of their unit.
+std::string Length(double metres, std::int16_t unit) {
+  return unit == kKilometres ? FormatWithMask(metres * 0.001, "0.0000000")
+                             : FormatWithMask(metres, "0.0000");
+}
+
+std::string GeodeticValues(const ResultsLayout& layout, const Coords& c) {
+  const double b = c[0] * kDegreesPerRadian;
+  const double l = c[1] * kDegreesPerRadian;
+  std::string line;
+  switch (layout.coordUnit) {
+    case kDegMinSec:
+      line = Column(FormatAngle(b, 5, 1, 0), 17) + Column(FormatAngle(l, 5, 1, 0), 17);
+      break;
+    case kDegMin:
+      line = Column(FormatAngle(b, 8, 2, 0), 17) + Column(FormatAngle(l, 8, 2, 0), 17);
+      break;
+    case kDegrees:
+      line = Column(FormatWithMask(b, "0.0000000000"), 16) +
+             Column(FormatWithMask(l, "0.0000000000"), 16);
+      break;
+    default:
+      line = Column(FormatWithMask(c[0], "0.00000000000"), 16) +
+             Column(FormatWithMask(c[1], "0.00000000000"), 16);
+      break;
+  }
+  return line + Column(Length(c[2], layout.heightUnit), 13);
+}
+
+}  // namespace
+
+std::vector<std::string> ResultsHeader(const ResultsLayout& layout) {
+  std::vector<std::string> lines = {"Система координат: " + layout.targetName,
+                                    "Тип координат: " + std::string(CoordTypeName(layout.type))};
+  switch (layout.type) {
+    case CoordType::xyH:
+      lines.push_back("Размерность координат и высот: " + UnitName(layout.coordUnit) +
+                      HeightPhrase(layout.heights));
+      lines.push_back(ProjectionName(layout.projection));
+      break;
+    case CoordType::XYZ:
+      lines.push_back("Размерность координат: " + UnitName(layout.coordUnit));
+      break;
+    case CoordType::BLH:
+      lines.push_back("Размерность широт и долгот: " + AngleUnitName(layout.coordUnit));
+      lines.push_back("Размерность высот: " + UnitName(layout.heightUnit) +
+                      HeightPhrase(layout.heights));
+      break;
+  }
+  lines.emplace_back();
+  return lines;
+}
+
+std::string ResultLine(const ResultsLayout& layout, std::int32_t number, const Coords& coords,
+                       float zeta) {
+  std::string line = PadLeft(std::to_string(number), 6);
+  switch (layout.type) {
+    case CoordType::XYZ:
+      for (double v : coords) line += Column(Length(v, layout.coordUnit), 16);
+      break;
+    case CoordType::xyH:
+      line += Column(Length(coords[0], layout.coordUnit), 15) +
+              Column(Length(coords[1], layout.coordUnit), 15) +
+              Column(Length(coords[2], layout.coordUnit), 13);
+      break;
+    case CoordType::BLH:
+      line += GeodeticValues(layout, coords);
+      break;
+  }
+  if (layout.geoidColumn) line += Column(FormatWithMask(zeta, "0.00"), 9);
+  return line;
+}
+
+}  // namespace vexilor

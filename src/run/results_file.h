@@ -1,0 +1,36 @@
+#pragma once
+// The results file (.out): a header describing the target system, type and
+// units, an empty line, then one fixed-width line per point. Lines are
+// returned as UTF-8 text; the file itself is written in Windows-1251 with
+// CR LF line ends.
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "geodesy/coord_type.h"
+#include "run/point_pipeline.h"
+#include "geodesy/projection_slots.h"
+#include "run/units.h"
+
+namespace vexilor {
+
+struct ResultsLayout {
+  std::string targetName;
+  CoordType type = CoordType::BLH;
+  std::int16_t coordUnit = 0;   // entry [2] of the unit codes
+  std::int16_t heightUnit = 0;  // entry [3]
+  HeightType heights = HeightType::Geodetic;
+  ProjectionKind projection = ProjectionKind::GaussKruger;
+  bool geoidColumn = false;
+};
+
+// Header lines, the closing empty line included.
+std::vector<std::string> ResultsHeader(const ResultsLayout& layout);
+
+// One result line: the number field, the three values in the units of the
+// layout and, with the quasi-geoid column, zeta. `coords` in engine units.
+std::string ResultLine(const ResultsLayout& layout, std::int32_t number, const Coords& coords,
+                       float zeta);
+
+}  // namespace vexilor

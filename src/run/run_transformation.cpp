@@ -1,0 +1,184 @@
+#include "run/run_transformation.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+
+#include "text/angle_text.h"
+#include "geodesy/angle_constants.h"
+#include "run/batch_transform.h"
+#include "run/results_writer.h"
+#include "run/source_batch.h"
+#include "run/source_file_reader.h"
+
+namespace vexilor {
+namespace {
+
+ResultsLayout LayoutOf(const RunRequest& r) {
+  return {r.route.target.name,
+          r.route.target.type,
+          r.units[2],
+          r.units[3],
+          r.route.heights,
+          r.route.projection.Target().Kind(),
+          r.route.geoidColumn};
+}
+
+void WriteHeader(ResultsWriter& out, const ResultsLayout& layout) {
+  for (const std::string& line : ResultsHeader(layout)) out.WriteLine(line);
+}
+
+// A batch of lines: as many as a crew works through in a moment, and a
+// megabyte of them at most unless the lines are long. Every batch holds a
+// whole number of progress reports' lines, each of them a whole number of
+// slices, so that every report falls at the end of a slice.
+constexpr std::size_t kBatchLines = 16 * kProgressLines;
+static_assert(kProgressLines % BatchTransform::kSliceLines == 0);
+constexpr std::size_t kBatchBytes = std::size_t{1} << 20;
+
+// Reports every kProgressLines lines, and passes on a request to stop.
+class ProgressReport {
+ public:
+  ProgressReport(const RunProgress& progress, std::uint64_t total) : progress_(progress), total_(total) {}
+
+  // False when the run is to stop. `linesInBatch` of `batch` are done.
+  bool Tick(std::int64_t lines, const SourceBatch& batch, std::size_t linesInBatch) {
+    if (!progress_ || lines % kProgressLines != 0) return true;
+    return progress_(lines, std::min(batch.PositionAfter(linesInBatch), total_), total_);
+  }
+
+  void Finish(std::int64_t lines) {
+    if (progress_) progress_(lines, total_, total_);
+  }
+
+ private:
+  const RunProgress& progress_;
+  std::uint64_t total_;
+};
+
+std::uint64_t FileSize(const std::string& name) {
+  std::error_code ec;
+  const auto size = std::filesystem::file_size(name, ec);
+  return ec ? 0 : size;
+}
+
+// Opening the source file as the results file would truncate it before a
+// single line is read.
+bool SameFile(const std::string& a, const std::string& b) {
+  std::error_code ec;
+  return std::filesystem::equivalent(a, b, ec);
+}
+
+// The point lines of the source file, transformed a batch at a time on
+// request.jobs threads and written in their order. The first failure in the
+// order of the file ends the loop; its code, with result.line for a line of
+// the file.
+ResultCode TransformLines(const RunRequest& request, GridSession& grid, std::ifstream& in,
+                          ResultsWriter& out, RunResult& result, const RunProgress& progress) {
+  const ResultsLayout layout = LayoutOf(request);
+  ProgressReport report(progress, FileSize(request.sourceFile));
+  SourceLineReader reader(in);
+  std::string line;
+  reader.Next(line);  // the coordinate type, checked by the caller
+  BatchTransform batches(request.route, request.units, layout, grid, CrewSize(request.jobs));
+  SourceBatch batch;
+  std::int32_t counter = 0;
+  while (batch.Read(reader, in, kBatchLines, kBatchBytes, kProgressLines)) {
+    const std::int32_t before = counter;
+    const BatchOutcome outcome = batches.Run(batch, before + 1, out, [&](std::size_t written) {
+      return report.Tick(before + static_cast<std::int64_t>(written), batch, written);
+    });
+    counter = before + static_cast<std::int32_t>(outcome.written);
+    if (outcome.written > 0) {
+      result.coords = outcome.last.coords;
+      result.zeta = outcome.last.zeta;
+    }
+    if (outcome.stopped) {
+      result.line = 0;
+      return kRunStopped;
+    }
+    if (outcome.code != kOk) {
+      result.line = counter + 1;
+      return outcome.code;
+    }
+  }
+  result.line = 0;
+  report.Finish(counter);
+  return kOk;
+}
+
+// The results go to a temporary file that takes the results name at the
+// end, also when a line stops the run (the lines before it are kept). A run
+// the user stopped is no result: the temporary file goes and the results
+// name keeps what it held.
+ResultCode RunFile(const RunRequest& request, GridSession& grid, RunResult& result,
+                   const RunProgress& progress) {
+  std::ifstream in(request.sourceFile, std::ios::binary);
+  if (!in) return kSourceFileNotOpened;
+  // Renaming the results over the source file would destroy it.
+  if (SameFile(request.sourceFile, request.resultsFile)) return kResultsFileNotOpened;
+  ResultsWriter out;
+  if (!out.Create(request.resultsFile)) return kResultsFileNotOpened;
+  WriteHeader(out, LayoutOf(request));
+  const ResultCode code = TransformLines(request, grid, in, out, result, progress);
+  if (code == kRunStopped) {
+    out.Discard();
+    return code;
+  }
+  if (!out.Commit()) {
+    result.line = 0;
+    return kResultsFileNotWritten;
+  }
+  return code;
+}
+
+// Writes a typed point to the results file: a new file with its header for
+// the first point (put in place as a whole), or one line appended to the
+// file the earlier points started.
+ResultCode WriteTypedPoint(const RunRequest& request, const PointResult& r, RunCounters& counters,
+                           std::int16_t& resultHeaderWritten) {
+  ++counters.typedPointsWritten;
+  const ResultsLayout layout = LayoutOf(request);
+  if (counters.typedPointsWritten > 1 && resultHeaderWritten != 0) {
+    ++counters.numberField;
+    const std::string line = ResultLine(layout, counters.numberField, r.coords, r.zeta);
+    return AppendResultLines(request.resultsFile, {line}) ? kOk : kResultsFileNotWritten;
+  }
+  ResultsWriter out;
+  if (!out.Create(request.resultsFile)) return kResultsFileNotOpened;
+  counters.numberField = 0;
+  WriteHeader(out, layout);
+  resultHeaderWritten = 1;
+  ++counters.numberField;
+  out.WriteLine(ResultLine(layout, counters.numberField, r.coords, r.zeta));
+  return out.Commit() ? kOk : kResultsFileNotWritten;
+}
+
+ResultCode RunScreen(const RunRequest& request, GridSession& grid, RunCounters& counters,
+                     std::int16_t& resultHeaderWritten, RunResult& result) {
+  QuasiGeoidLookup lookup(grid);
+  PointResult r;
+  const ResultCode code = TransformOnePoint(request.route, lookup, request.typedPoint, r);
+  if (code != kOk) return code;
+  result.coords = r.coords;
+  result.zeta = r.zeta;
+  if (request.route.target.type == CoordType::BLH) {
+    result.latitudeText = FormatAngle(r.coords[0] * kDegreesPerRadian, 5, 1, 1);
+    result.longitudeText = FormatAngle(r.coords[1] * kDegreesPerRadian, 5, 1, 1);
+  }
+  if (request.resultsFile == kNoFile) return kOk;
+  return WriteTypedPoint(request, r, counters, resultHeaderWritten);
+}
+
+}  // namespace
+
+ResultCode RunTransformation(const RunRequest& request, RunCounters& counters,
+                             std::int16_t& resultHeaderWritten, RunResult& result,
+                             const RunProgress& progress) {
+  GridSession grid(request.route.gridFile, kQuasiGeoidSignature, request.gridAccess);
+  if (request.sourceFile == kNoFile)
+    return RunScreen(request, grid, counters, resultHeaderWritten, result);
+  return RunFile(request, grid, result, progress);
+}
+
+}  // namespace vexilor

@@ -1,0 +1,137 @@
+#include "run/source_line.h"
+
+#include <cmath>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "text/number_reader.h"
+#include "text/numeric.h"
+#include "text/words.h"
+#include "geodesy/angle_constants.h"
+#include "run/units.h"
+
+namespace vexilor {
+namespace {
+
+int WordCount(CoordType type, std::int16_t coordUnit) {
+  if (type != CoordType::BLH) return 4;
+  switch (coordUnit) {
+    case kDegMinSec: return 8;
+    case kDegMin: return 6;
+    default: return 4;
+  }
+}
+
+// A line split into words, each read as a number.
+struct NumberWords {
+  std::vector<double> value;
+};
+
+std::optional<NumberWords> ReadWords(std::string_view line, int count, const NumericLocale& locale) {
+  NumberWords w;
+  const std::vector<std::string> words = SplitWords(line, count);
+  if (static_cast<int>(words.size()) != count) return std::nullopt;
+  for (const std::string& word : words) {
+    const std::optional<double> v = IsNumberText(word, locale) ? ReadNumber(word) : std::nullopt;
+    if (!v) return std::nullopt;
+    w.value.push_back(*v);
+  }
+  return w;
+}
+
+// Degree words and the minute words beside seconds are whole numbers.
+std::optional<double> Whole(double v) {
+  const auto n = ToInt16(v);
+  return n ? std::optional<double>(*n) : std::nullopt;
+}
+
+bool Within(double v, double low, double high) { return v >= low && v <= high; }
+
+// The latitude takes the sign of its degrees word as read, before the word
+// is rounded to a whole number: "-0 30 0" (read as minus zero) stays south
+// of the equator, while the "-" of an exponent ("5e-0") is no sign.
+double SignOf(double degreesWord) { return std::signbit(degreesWord) ? -1.0 : 1.0; }
+
+
+struct Angles {
+  double b;  // degrees
+  double l;
+};
+
+// A longitude of [0, 360] degrees, checked after its minutes and seconds are
+// added: "360 30 0" lies beyond the circle.
+std::optional<Angles> WithinCircle(const Angles& a) {
+  if (!Within(a.l, 0, 360)) return std::nullopt;
+  return a;
+}
+
+std::optional<Angles> DegMinSec(const NumberWords& w) {
+  const auto bd = Whole(w.value[1]), bm = Whole(w.value[2]);
+  const auto ld = Whole(w.value[4]), lm = Whole(w.value[5]);
+  if (!bd || !bm || !ld || !lm) return std::nullopt;
+  const double bs = w.value[3], ls = w.value[6];
+  if (!Within(std::fabs(*bd), 0, 90) || !Within(*bm, 0, 59) || !Within(*lm, 0, 59) ||
+      !Within(bs, 0, 60) || !Within(ls, 0, 60) || !Within(*ld, 0, 360))
+    return std::nullopt;
+  return WithinCircle({SignOf(w.value[1]) * (std::fabs(*bd) + *bm / 60 + bs / 3600),
+                       *ld + *lm / 60 + ls / 3600});
+}
+
+std::optional<Angles> DegMin(const NumberWords& w) {
+  const auto bd = Whole(w.value[1]), ld = Whole(w.value[3]);
+  if (!bd || !ld) return std::nullopt;
+  const double bm = w.value[2], lm = w.value[4];
+  if (!Within(std::fabs(*bd), 0, 90) || !Within(bm, 0, 60) || !Within(lm, 0, 60) ||
+      !Within(*ld, 0, 360))
+    return std::nullopt;
+  return WithinCircle({SignOf(w.value[1]) * (std::fabs(*bd) + bm / 60), *ld + lm / 60});
+}
+
+// Decimal degrees or radians: both values are checked as they stand.
+std::optional<Angles> Decimal(const NumberWords& w, double toDegrees) {
+  return WithinCircle({w.value[1] * toDegrees, w.value[2] * toDegrees});
+}
+
+std::optional<Angles> GeodeticAngles(const NumberWords& w, std::int16_t unit) {
+  std::optional<Angles> a;
+  switch (unit) {
+    case kDegMinSec: a = DegMinSec(w); break;
+    case kDegMin: a = DegMin(w); break;
+    case kRadians: a = Decimal(w, kDegreesPerRadian); break;
+    default: a = Decimal(w, 1.0); break;
+  }
+  // Minutes and seconds may carry a degrees word of 90 beyond the pole.
+  if (a && Within(std::fabs(a->b), 0, 90)) return a;
+  return std::nullopt;
+}
+
+// Every word is a finite number, but kilometres turned into metres may not
+// be: 1e306 km is beyond the doubles.
+ResultCode Finite(const Coords& point, Coords& out) {
+  for (double v : point)
+    if (!std::isfinite(v)) return kValueOutOfRange;
+  out = point;
+  return kOk;
+}
+
+}  // namespace
+
+ResultCode ParseSourceLine(std::string_view line, CoordType type, std::int16_t coordUnit,
+                           std::int16_t heightUnit, const NumericLocale& locale, Coords& out) {
+  const std::optional<NumberWords> w = ReadWords(line, WordCount(type, coordUnit), locale);
+  if (!w) return kUnreadableLine;
+  if (!ToInt32(w->value[0])) return kValueOutOfRange;  // the point number
+  const double height = w->value.back();
+  if (type != CoordType::BLH) {
+    const double k = coordUnit == kKilometres ? 1000.0 : 1.0;
+    return Finite({w->value[1] * k, w->value[2] * k, height * k}, out);
+  }
+  const std::optional<Angles> a = GeodeticAngles(*w, coordUnit);
+  if (!a) return kValueOutOfRange;
+  return Finite({a->b * kRadiansPerDegree, a->l * kRadiansPerDegree,
+                 heightUnit == kKilometres ? height * 1000.0 : height},
+                out);
+}
+
+}  // namespace vexilor

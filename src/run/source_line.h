@@ -1,0 +1,31 @@
+#pragma once
+// Reading one point line of a source coordinates file (.in).
+//
+// A line holds the point number and the coordinates, separated by blanks:
+//   XYZ, xyH (metres or kilometres)   N X Y Z
+//   BLH degrees-minutes-seconds       N Bd Bm Bs Ld Lm Ls H
+//   BLH degrees-minutes               N Bd Bm Ld Lm H
+//   BLH degrees or radians            N B L H
+// The latitude takes the sign of its degrees word ("-0 30 0" is south);
+// longitudes are east positive in [0, 360]. Kilometres are multiplied by
+// 1000; degree words and the minute words beside seconds are whole
+// numbers.
+
+#include <cstdint>
+#include <string_view>
+
+#include "text/number_text.h"
+#include "geodesy/coord_type.h"
+#include "geodesy/result_codes.h"
+
+namespace vexilor {
+
+// Fills `out` with the point in engine units (radians and metres).
+// kUnreadableLine: a wrong number of words or a word that is not a number;
+// kValueOutOfRange: a value outside its range (a latitude beyond a pole, a
+// longitude outside [0, 360], minutes or seconds out of their span, a word
+// too large for its integer). `out` is untouched on failure.
+ResultCode ParseSourceLine(std::string_view line, CoordType type, std::int16_t coordUnit,
+                           std::int16_t heightUnit, const NumericLocale& locale, Coords& out);
+
+}  // namespace vexilor
