@@ -4,9 +4,9 @@
 // reports them. Each module numbers its causes in a range of its own:
 //
 //   1000  ellipsoid geometry            1400  seven-parameter legs
-//   1100  projections                   1500  small matrices
-//   1200  change of coordinate type     1600  quasi-geoid grid
-//   1300  route between systems         1700  run over a point or a file
+//   1100  projections                   1600  quasi-geoid grid
+//   1200  change of coordinate type     1700  run over a point or a file
+//   1300  route between systems
 //
 // A code passes unchanged from the module that found the failure up to the
 // caller of the run. The numbers under which the program reports a code -
@@ -47,16 +47,7 @@ enum class ResultCode : std::int16_t {
   kNoRoute = 1302,
 
   // Seven-parameter legs.
-  kBadTransformMode = 1401,     // neither to the base nor from it
-  kMatrixProductFailed = 1402,  // the rotation could not be applied
   kLinkResultNotFinite = 1403,
-
-  // Small matrices.
-  kMatrixRowOutOfRange = 1501,
-  kMatrixColumnOutOfRange = 1502,
-  kMatrixBadStorageKind = 1503,
-  kMatrixOffDiagonal = 1504,      // of a diagonal matrix
-  kMatrixStorageTooShort = 1505,  // fewer elements than the dimensions need
 
   // Quasi-geoid grid.
   kGridFileNotFound = 1601,

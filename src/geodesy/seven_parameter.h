@@ -38,17 +38,15 @@
 
 namespace vexilor {
 
-// The two forms, numbered as the route has always numbered them.
+// The two forms.
 enum class LinkDirection {
-  kToBase = -1,   // a point of the system to its base, with the system's link
-  kFromBase = +1, // a point of the base to the system: the first-order inverse
+  kToBase,    // a point of the system to its base, with the system's link
+  kFromBase,  // a point of the base to the system: the first-order inverse
 };
 
 // `p` in the order of link_params.h. `in` and `out` may be the same point.
-// Codes: kBadTransformMode for a direction other than the two above
-// (nothing is computed); kMatrixProductFailed when the rotation cannot be
-// applied; kLinkResultNotFinite when the result is not finite. `out` is left
-// untouched on failure.
+// Code: kLinkResultNotFinite when the result is not finite; `out` is then
+// left untouched.
 ResultCode SevenParameterTransform(LinkDirection direction, const Geocentric& in,
                                    const LinkParams& p, Geocentric& out);
 

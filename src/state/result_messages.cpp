@@ -123,19 +123,12 @@ RunMessage RunMessageOf(ResultCode code) {
     case kGridFileNotOpened: return RunMessage::kGeoidFileNotOpened;
     case kBadDirection:
     case kUnknownCoordType:
-    case kBaseNotGlobal:
-    case kBadTransformMode:
-    case kMatrixRowOutOfRange: return Unexpected(1);
-    case kSemiMajorAxisOutOfRange:
-    case kMatrixProductFailed:
-    case kMatrixColumnOutOfRange: return Unexpected(2);
-    case kMatrixBadStorageKind: return Unexpected(3);
+    case kBaseNotGlobal: return Unexpected(1);
+    case kSemiMajorAxisOutOfRange: return Unexpected(2);
     case kGeodeticConversionFailed:
     case kProjectionNotFinite:
     case kCoordinatesNotFinite:
-    case kLinkResultNotFinite:
-    case kMatrixOffDiagonal: return Unexpected(4);
-    case kMatrixStorageTooShort: return Unexpected(5);
+    case kLinkResultNotFinite: return Unexpected(4);
     case kGridWindowUnreadable: return Unexpected(6);
     case kGridInterpolationFailed: return Unexpected(7);
     case kNoRoute: return Unexpected(100);

@@ -115,14 +115,7 @@ std::string RunFailureText(ResultCode code, const RunPlace& p) {
     case kCoordinatesNotFinite:
     case kBaseNotGlobal:
     case kNoRoute:
-    case kBadTransformMode:
-    case kMatrixProductFailed:
     case kLinkResultNotFinite:
-    case kMatrixRowOutOfRange:
-    case kMatrixColumnOutOfRange:
-    case kMatrixBadStorageKind:
-    case kMatrixOffDiagonal:
-    case kMatrixStorageTooShort:
     case kGridWindowUnreadable:
     case kGridInterpolationFailed:
       break;
