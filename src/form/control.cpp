@@ -31,7 +31,7 @@ int Length(std::string_view text) { return static_cast<int>(CodePointCount(text)
 
 }  // namespace
 
-Control::Control(Form& owner, ControlSpec spec)
+Control::Control(Form& owner, ControlDesign spec)
     : owner_(&owner),
       kind_(spec.kind),
       name_(std::move(spec.name)),

@@ -63,7 +63,7 @@ struct TextSelection {
 };
 
 // Design-time description of a control, given to Form::Add.
-struct ControlSpec {
+struct ControlDesign {
   ControlKind kind = ControlKind::kLabel;
   std::string name{};
   int index = kNoIndex;            // element of the control array `name`
@@ -186,7 +186,7 @@ class Control {
   friend class Form;
   enum Event { kClick, kChange, kKeyPress, kGotFocus, kLostFocus, kDblClick, kEventCount };
 
-  Control(Form& owner, ControlSpec spec);
+  Control(Form& owner, ControlDesign spec);
 
   bool Reachable() const;
   int CodePointLength() const;

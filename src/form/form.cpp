@@ -8,7 +8,7 @@ namespace vexilor {
 
 Form::Form(std::string name, std::string caption) : name_(std::move(name)), caption_(std::move(caption)) {}
 
-Control& Form::Add(ControlSpec spec) {
+Control& Form::Add(ControlDesign spec) {
   controls_.push_back(std::unique_ptr<Control>(new Control(*this, std::move(spec))));
   Control& control = *controls_.back();
   if (control.Kind() != ControlKind::kMenu) tabOrder_.push_back(&control);

@@ -37,7 +37,7 @@ class Form {
   // Adds a control; its container must already belong to this form. A
   // control array is built by adding elements with the same name and their
   // indices.
-  Control& Add(ControlSpec spec);
+  Control& Add(ControlDesign spec);
   // nullptr when there is no such control.
   Control* Find(std::string_view name, int index = kNoIndex) const;
   // The elements of a control array, by ascending index.

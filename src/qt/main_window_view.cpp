@@ -102,7 +102,7 @@ void LayOutMainWindow(FormWindow& w) {
   Put(w, client, "fraResult", {2, 1});
   Put(w, client, "fraFile", {2, 0});
   Put(w, client, "fraOutFl", {2, 1});
-  const FrmSettinngs& form = static_cast<const FrmSettinngs&>(w.Model());
+  const FrmMain& form = static_cast<const FrmMain&>(w.Model());
   w.Cover(form.fraFile, form.fr03);
   w.Cover(form.fraOutFl, form.fraResult);
   auto* buttons = new QHBoxLayout;

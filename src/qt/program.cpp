@@ -2,7 +2,7 @@
 
 #include "qt/main_window_view.h"
 #include "qt/russian_translation.h"
-#include "windows/national.h"
+#include "windows/load_catalogue.h"
 
 namespace vexilor {
 
@@ -17,7 +17,7 @@ ProgramWindows::ProgramWindows(QtPlatform& platform, const DataFolders& folders)
   InstallRussianTranslation();
   state_.programFolder = folders.program.string();
   state_.catalogueFolder = folders.catalogue.string();
-  main_.SetCatalogueLoader(National);
+  main_.SetCatalogueLoader(LoadCatalogue);
   main_.SetCatalogueWindow(catalogue_);
   catalogue_.SetNewSystemWindow(newSystem_);
   main_.SetProjectionWindow(projection_);

@@ -30,22 +30,22 @@ class ProgramWindows {
   void Start();
 
   AppState& State() { return state_; }
-  FrmSettinngs& MainWindow() { return main_; }
-  FrmNational& Catalogue() { return catalogue_; }
-  FrmNewSys& NewSystem() { return newSystem_; }
-  FrmProection& Projection() { return projection_; }
-  FrmDlg& LocalLink() { return localLink_; }
+  FrmMain& MainWindow() { return main_; }
+  FrmCatalogue& Catalogue() { return catalogue_; }
+  FrmNewSystem& NewSystem() { return newSystem_; }
+  FrmProjection& Projection() { return projection_; }
+  FrmLocalLink& LocalLink() { return localLink_; }
   FrmService& Service() { return service_; }
   RunProgressDialog& Progress() { return progress_; }
 
  private:
   QtPlatform& platform_;
   AppState state_;
-  FrmSettinngs main_;
-  FrmNational catalogue_;
-  FrmNewSys newSystem_;
-  FrmProection projection_;
-  FrmDlg localLink_;
+  FrmMain main_;
+  FrmCatalogue catalogue_;
+  FrmNewSystem newSystem_;
+  FrmProjection projection_;
+  FrmLocalLink localLink_;
   FrmService service_;
   RunProgressDialog progress_;
 };

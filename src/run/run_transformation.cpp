@@ -154,7 +154,7 @@ ResultCode WriteTypedPoint(const RunRequest& request, const PointResult& r, RunC
   return out.Commit() ? kOk : kResultsFileNotWritten;
 }
 
-ResultCode RunScreen(const RunRequest& request, GridSession& grid, RunCounters& counters,
+ResultCode RunTypedPoint(const RunRequest& request, GridSession& grid, RunCounters& counters,
                      std::int16_t& resultHeaderWritten, RunResult& result) {
   QuasiGeoidLookup lookup(grid);
   PointResult r;
@@ -177,7 +177,7 @@ ResultCode RunTransformation(const RunRequest& request, RunCounters& counters,
                              const RunProgress& progress) {
   GridSession grid(request.route.gridFile, kQuasiGeoidSignature, request.gridAccess);
   if (request.sourceFile == kNoFile)
-    return RunScreen(request, grid, counters, resultHeaderWritten, result);
+    return RunTypedPoint(request, grid, counters, resultHeaderWritten, result);
   return RunFile(request, grid, result, progress);
 }
 

@@ -25,16 +25,16 @@ constexpr int kLinkTextWidth = 9;
 
 // The label of txtEll(index), and the index of the box in each row of the
 // ellipsoid frame: the name first, then a and 1/f.
-constexpr std::array<std::string_view, FrmNational::kEllipsoidBoxes> kEllipsoidLabels{
+constexpr std::array<std::string_view, FrmCatalogue::kEllipsoidBoxes> kEllipsoidLabels{
     "Большая полуось", "Знаменатель сжатия", "Имя"};
-constexpr std::array<int, FrmNational::kEllipsoidBoxes> kEllipsoidBoxOfRow{2, 0, 1};
+constexpr std::array<int, FrmCatalogue::kEllipsoidBoxes> kEllipsoidBoxOfRow{2, 0, 1};
 
 constexpr int kRowHeight = 360;
 constexpr int kBoxHeight = 315;
 
 }  // namespace
 
-FrmNational::FrmNational(AppState& state, Platform& platform, MainWindowHooks& mainWindow)
+FrmCatalogue::FrmCatalogue(AppState& state, Platform& platform, MainWindowHooks& mainWindow)
     : Form("frmNational", "Установка параметров  систем координат"),
       fraSys(Make(ControlKind::kFrame, "fraSys", " Выбор национальной системы координат", nullptr,
                   {120, 120, 5400, 5400})),
@@ -72,7 +72,7 @@ FrmNational::FrmNational(AppState& state, Platform& platform, MainWindowHooks& m
   BindHandlers();
 }
 
-Control& FrmNational::Make(ControlKind kind, std::string name, std::string text, Control* container,
+Control& FrmCatalogue::Make(ControlKind kind, std::string name, std::string text, Control* container,
                            TwipsRect position, std::string toolTip, int index) {
   return Add({.kind = kind,
               .name = std::move(name),
@@ -84,7 +84,7 @@ Control& FrmNational::Make(ControlKind kind, std::string name, std::string text,
 }
 
 // Row by row, so that Tab goes down the frame; the parent's box below them.
-void FrmNational::AddEllipsoidBoxes() {
+void FrmCatalogue::AddEllipsoidBoxes() {
   for (int row = 0; row < kEllipsoidBoxes; ++row) {
     const int i = kEllipsoidBoxOfRow[static_cast<std::size_t>(row)];
     const int top = 270 + row * kRowHeight;
@@ -98,7 +98,7 @@ void FrmNational::AddEllipsoidBoxes() {
   txtSystem.SetTabIndex(static_cast<int>(ControlCount()));
 }
 
-void FrmNational::AddLinkBoxes() {
+void FrmCatalogue::AddLinkBoxes() {
   for (int i = 0; i < kLinkBoxes; ++i) {
     const LinkField& field = kLinkFields.at(static_cast<std::size_t>(i));
     Control* frame = &fraScale;
@@ -113,7 +113,7 @@ void FrmNational::AddLinkBoxes() {
   }
 }
 
-void FrmNational::BindHandlers() {
+void FrmCatalogue::BindHandlers() {
   OnActivate([this] { Form_Activate(); });
   // The close box leaves the window as "Закрыть" does: hidden, never unloaded.
   OnQueryUnload([this](bool& cancel) {
@@ -138,7 +138,7 @@ void FrmNational::BindHandlers() {
 
 // --- Handlers ---
 
-void FrmNational::Form_Activate() {
+void FrmCatalogue::Form_Activate() {
   fraSys.SetText(std::string(Title()));
   ShowCatalogueNames();
   if (state_.catalogue.resetOnActivation) {
@@ -152,7 +152,7 @@ void FrmNational::Form_Activate() {
   state_.catalogue.resetOnActivation = true;
 }
 
-void FrmNational::lstSys_Click() {
+void FrmCatalogue::lstSys_Click() {
   const std::int16_t position = SelectedPosition();
   if (position == 0) return;
   for (Control* button : {&cmdRemove, &cmdChange, &cmdOK}) button->SetEnabled(true);
@@ -172,19 +172,19 @@ void FrmNational::lstSys_Click() {
   txtSystem.SetText(Fitted(txtSystem, system.parentCode));
 }
 
-void FrmNational::cmdChange_Click() {
+void FrmCatalogue::cmdChange_Click() {
   EnableLinkBoxes(true);
   editMode_ = true;
   txt1(0).SetFocus();
 }
 
-void FrmNational::txt1_Change() {
+void FrmCatalogue::txt1_Change() {
   if (editMode_) cmdSave.SetEnabled(true);
 }
 
-void FrmNational::txt1_KeyPress(int& key) { key = FilterNumericKey(key, platform_.Beeper()); }
+void FrmCatalogue::txt1_KeyPress(int& key) { key = FilterNumericKey(key, platform_.Beeper()); }
 
-void FrmNational::cmdSave_Click() {
+void FrmCatalogue::cmdSave_Click() {
   const std::int16_t position = SelectedPosition();
   if (position == 0) return;
   LinkParams link{};
@@ -212,7 +212,7 @@ void FrmNational::cmdSave_Click() {
   cmdSave.SetEnabled(false);
 }
 
-void FrmNational::cmdRemove_Click() {
+void FrmCatalogue::cmdRemove_Click() {
   const std::int16_t position = SelectedPosition();
   if (position == 0) return;
   if (platform_.ShowMessage({.text = "Удалить систему координат " + lstSys.Text() + " из каталога?",
@@ -237,7 +237,7 @@ void FrmNational::cmdRemove_Click() {
   RewriteSystems(Title());
 }
 
-void FrmNational::cmdAdd_Click() {
+void FrmCatalogue::cmdAdd_Click() {
   state_.catalogue.resetOnActivation = false;
   if (newSystem_ == nullptr) return;
   platform_.ShowModal(*newSystem_);
@@ -245,13 +245,13 @@ void FrmNational::cmdAdd_Click() {
   if (std::exchange(focusOkAfterAdd_, false)) cmdOK.SetFocus();
 }
 
-void FrmNational::cmdCancel_Click() {
+void FrmCatalogue::cmdCancel_Click() {
   state_.catalogue.resetOnActivation = true;
   mainWindow_.ResetTypeList(state_.catalogue.side);
   Hide();
 }
 
-void FrmNational::cmdOK_Click() {
+void FrmCatalogue::cmdOK_Click() {
   const std::int16_t position = SelectedPosition();
   if (position == 0) return;
   SystemChoice choice;
@@ -268,7 +268,7 @@ void FrmNational::cmdOK_Click() {
 
 // --- The new-system window's hook ---
 
-void FrmNational::ShowAddedEntry(std::int16_t position) {
+void FrmCatalogue::ShowAddedEntry(std::int16_t position) {
   ShowCatalogueNames();
   lstSys.SetListIndex(-1);
   lstSys.SetListIndex(position - 1);
@@ -277,27 +277,27 @@ void FrmNational::ShowAddedEntry(std::int16_t position) {
 
 // --- Helpers ---
 
-std::string_view FrmNational::Title() const { return CatalogueTitle(state_.catalogue.side); }
+std::string_view FrmCatalogue::Title() const { return CatalogueTitle(state_.catalogue.side); }
 
-std::string FrmNational::SystemsPath() const { return ReferenceFilePath(state_.catalogueFolder, kSystemsFileName); }
+std::string FrmCatalogue::SystemsPath() const { return ReferenceFilePath(state_.catalogueFolder, kSystemsFileName); }
 
-std::string FrmNational::EllipsoidsPath() const {
+std::string FrmCatalogue::EllipsoidsPath() const {
   return ReferenceFilePath(state_.catalogueFolder, kEllipsoidsFileName);
 }
 
-void FrmNational::Warn(std::string text, std::string_view title) {
+void FrmCatalogue::Warn(std::string text, std::string_view title) {
   platform_.ShowMessage({.text = std::move(text),
                          .title = std::string(title),
                          .buttons = MessageButtons::kOkOnly,
                          .icon = MessageIcon::kExclamation});
 }
 
-std::int16_t FrmNational::SelectedPosition() const {
+std::int16_t FrmCatalogue::SelectedPosition() const {
   // The list never holds more entries than a 16-bit list of lines.
   return static_cast<std::int16_t>(lstSys.ListIndex() + 1);
 }
 
-bool FrmNational::ShowCatalogueNames() {
+bool FrmCatalogue::ShowCatalogueNames() {
   std::vector<std::string> names;
   for (const std::string& line : state_.catalogue.systems) names.push_back(SystemListName(line));
   if (names == lstSys.Items()) return false;
@@ -305,17 +305,17 @@ bool FrmNational::ShowCatalogueNames() {
   return true;
 }
 
-void FrmNational::EnableLinkBoxes(bool enabled) {
+void FrmCatalogue::EnableLinkBoxes(bool enabled) {
   for (Control* box : txt1_) box->SetEnabled(enabled);
 }
 
-void FrmNational::ClearBoxes() {
+void FrmCatalogue::ClearBoxes() {
   for (Control* box : txt1_) box->SetText({});
   for (Control* box : txtEll_) box->SetText({});
   txtSystem.SetText({});
 }
 
-void FrmNational::ShowEntry(const CoordSystem& system) {
+void FrmCatalogue::ShowEntry(const CoordSystem& system) {
   for (int i = 0; i < kLinkBoxes; ++i) {
     const auto k = static_cast<std::size_t>(i);
     const LinkField& field = kLinkFields[k];
@@ -324,7 +324,7 @@ void FrmNational::ShowEntry(const CoordSystem& system) {
   }
 }
 
-bool FrmNational::ShowEllipsoid(std::int16_t number) {
+bool FrmCatalogue::ShowEllipsoid(std::int16_t number) {
   Ellipsoid ellipsoid;
   switch (FindEllipsoid(state_.catalogue.ellipsoids, number, ellipsoid)) {
     case EllipsoidSearch::kFound:
@@ -342,11 +342,11 @@ bool FrmNational::ShowEllipsoid(std::int16_t number) {
   return false;
 }
 
-std::string FrmNational::Fitted(const Control& box, std::string text) const {
+std::string FrmCatalogue::Fitted(const Control& box, std::string text) const {
   return FitPathToWidth(platform_.WidthMeasure(*this), box.Position().width, std::move(text));
 }
 
-bool FrmNational::ReadLinkBoxes(LinkParams& link) {
+bool FrmCatalogue::ReadLinkBoxes(LinkParams& link) {
   for (int i = 0; i < kLinkBoxes; ++i) {
     if (txt1(i).Text().empty()) {
       RefuseLinkBox(i, "Не все данные введены.");
@@ -365,13 +365,13 @@ bool FrmNational::ReadLinkBoxes(LinkParams& link) {
   return true;
 }
 
-void FrmNational::RefuseLinkBox(int index, std::string text) {
+void FrmCatalogue::RefuseLinkBox(int index, std::string text) {
   Warn(std::move(text), kSaveLinkTitle);
   txt1(index).SetFocus();
   cmdSave.SetEnabled(false);
 }
 
-void FrmNational::ReportChoiceError(const ChoiceOutcome& outcome) {
+void FrmCatalogue::ReportChoiceError(const ChoiceOutcome& outcome) {
   switch (outcome.error) {
     case ChoiceError::kBadSystemLine:
       Warn(BadSystemFileMessage(SystemsPath()), Title());
@@ -390,14 +390,14 @@ void FrmNational::ReportChoiceError(const ChoiceOutcome& outcome) {
   }
 }
 
-void FrmNational::RewriteSystems(std::string_view title) {
+void FrmCatalogue::RewriteSystems(std::string_view title) {
   if (!RewriteReferenceFile(ReferenceKind::kSystems, state_.catalogue.systems, title, state_.catalogueFolder,
                             platform_)) {
     state_.catalogue.resetOnActivation = false;
   }
 }
 
-bool FrmNational::HandOver(const SystemChoice& choice) {
+bool FrmCatalogue::HandOver(const SystemChoice& choice) {
   TransformSettings& settings = state_.settings;
   const int side = state_.catalogue.side == 0 ? 0 : 1;
   if (side == 0) {

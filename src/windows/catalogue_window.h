@@ -5,7 +5,7 @@
 // an entry or adds one. OK hands the chosen system to the settings.
 //
 // The window works on the catalogue lists of the shared state (loaded by
-// National before it is shown) and rewrites sys.dat from them when the user
+// LoadCatalogue before it is shown) and rewrites sys.dat from them when the user
 // agrees.
 
 #include <array>
@@ -26,12 +26,12 @@ namespace vexilor {
 // Title of the messages of "Сохранить".
 inline constexpr std::string_view kSaveLinkTitle = "Изменить параметры связи систем координат";
 
-class FrmNational : public Form, public CatalogueHooks {
+class FrmCatalogue : public Form, public CatalogueHooks {
  public:
   static constexpr int kLinkBoxes = 7;       // txt1(0..6): Dx, Dy, Dz, Wx, Wy, Wz, m
   static constexpr int kEllipsoidBoxes = 3;  // txtEll(0) a, txtEll(1) 1/f, txtEll(2) name
 
-  FrmNational(AppState& state, Platform& platform, MainWindowHooks& mainWindow);
+  FrmCatalogue(AppState& state, Platform& platform, MainWindowHooks& mainWindow);
 
   // The window that "Добавить" shows (frmNewSys); until it is set the
   // button only keeps the window as it is.

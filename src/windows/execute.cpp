@@ -43,7 +43,7 @@ const std::string kAllPointsZonePrompt =
     "вычислен автоматически.";
 
 struct Run {
-  FrmSettinngs& w;
+  FrmMain& w;
   TransformSettings& s;
   Platform& platform;
   MessageIcon style = MessageIcon::kCritical;
@@ -104,7 +104,7 @@ bool Refuse(Run& run, Control& box, const std::string& text) {
 
 // Step 6: the typed point in engine units (B, L radians; lengths as typed).
 bool ReadTypedPoint(Run& run, Coords& point) {
-  FrmSettinngs& w = run.w;
+  FrmMain& w = run.w;
   if (w.txtLat_In.Text().empty() || w.txtLon_In.Text().empty() || w.txtHei_In.Text().empty()) {
     run.Warn("Не все значения исходных координат введены.");
     w.txtLat_In.SetFocus();
@@ -161,7 +161,7 @@ void AskZone(Run& run, const std::string& prompt) {
 }
 
 void AskZoneWhereNeeded(Run& run) {
-  FrmSettinngs& w = run.w;
+  FrmMain& w = run.w;
   if (run.s.Type_Out != kTypeNames[2] || w.State().projection.params.Side(2).IsLambert()) return;
   if (w.chkScreen.Checked()) {
     AskZone(run, kOnePointZonePrompt);
@@ -236,7 +236,7 @@ RunRequest BuildRequest(const Run& run, CoordType source, CoordType target, cons
 std::string Metres(double value) { return FormatWithMask(value, "0.0000"); }
 
 // Step 13, screen output.
-void ShowResults(FrmSettinngs& w, CoordType target, const RunResult& result) {
+void ShowResults(FrmMain& w, CoordType target, const RunResult& result) {
   w.txtGeoid.SetText(FormatWithMask(result.zeta, "0.00"));
   if (target == CoordType::BLH) {
     w.txtLat_Out.SetText(std::string(TrimBlanks(result.latitudeText)));
@@ -257,7 +257,7 @@ std::optional<GridBounds> BoundsOf(const std::string& gridFile) {
 
 // Step 14: the message of a failed run and what follows it.
 void FollowUp(Run& run, ResultCode code, const RunResult& result) {
-  FrmSettinngs& w = run.w;
+  FrmMain& w = run.w;
   const bool fileMode = !run.s.FileInput.empty();
   RunContext context{.fileMode = fileMode,
                      .line = result.line,
@@ -322,7 +322,7 @@ std::optional<int> ParseZoneAnswer(std::string_view text, int maxZone) {
   return value;
 }
 
-void Execute(FrmSettinngs& w) {
+void Execute(FrmMain& w) {
   Run run{w, w.Settings(), w.Host()};
   TransformSettings& s = run.s;
   if (w.chkScreen.Checked()) w.fraOutFl.SetVisible(false);

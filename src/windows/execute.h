@@ -7,9 +7,9 @@
 
 namespace vexilor {
 
-class FrmSettinngs;
+class FrmMain;
 
-void Execute(FrmSettinngs& window);
+void Execute(FrmMain& window);
 
 // A zone number typed into the input box: an integer from 0 to `maxZone`,
 // blanks around it allowed. Empty for anything else (letters, fractions,

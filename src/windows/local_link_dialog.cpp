@@ -61,7 +61,7 @@ bool IsFalseOriginYInRange(double kilometres, double zoneWidth) {
   return kilometres >= kFalseOriginYKmPerDegree * zoneWidth && kilometres < kFalseOriginYLimitKm;
 }
 
-FrmDlg::FrmDlg(AppState& state, Platform& platform, MainWindowHooks& mainWindow)
+FrmLocalLink::FrmLocalLink(AppState& state, Platform& platform, MainWindowHooks& mainWindow)
     : Form("frmDlg", std::string(kDialogCaption)),
       lblCaption(Make(ControlKind::kLabel, "lblCaption", "", {120, 120, kFormWidth - 240, 285})),
       lblDlg1(Make(ControlKind::kLabel, "lblDlg1", "Долгота осевого меридиана первой зоны,  ° ...' ...\"", LabelAt(0))),
@@ -84,11 +84,11 @@ FrmDlg::FrmDlg(AppState& state, Platform& platform, MainWindowHooks& mainWindow)
   BindHandlers();
 }
 
-Control& FrmDlg::Make(ControlKind kind, std::string name, std::string text, TwipsRect position) {
+Control& FrmLocalLink::Make(ControlKind kind, std::string name, std::string text, TwipsRect position) {
   return Add({.kind = kind, .name = std::move(name), .text = std::move(text), .position = position});
 }
 
-void FrmDlg::BindHandlers() {
+void FrmLocalLink::BindHandlers() {
   OnLoad([this] { Form_Load(); });
   // The close box gives up as "Отмена" does; the dialog is hidden, never unloaded.
   OnQueryUnload([this](bool& cancel) {
@@ -104,17 +104,17 @@ void FrmDlg::BindHandlers() {
 
 // --- Handlers ---
 
-void FrmDlg::Form_Load() {
+void FrmLocalLink::Form_Load() {
   entered_ = 0;
   const TwipsRect main = mainWindow_.WindowPosition();
   Move({main.left, main.top, Position().width, Position().height});
 }
 
-void FrmDlg::txtDlg_KeyPress(int& key) {
+void FrmLocalLink::txtDlg_KeyPress(int& key) {
   key = FilterNumericKey(key, [this] { BeepThrice(platform_.Beeper()); });
 }
 
-void FrmDlg::cmdKey_Click() {
+void FrmLocalLink::cmdKey_Click() {
   for (const Control* box : {&txtDlg1, &txtDlg2, &txtDlg3, &txtDlg4}) {
     if (box->Text().empty()) return Refuse(txtDlg1, "Не все параметры для связи систем координат введены");
   }
@@ -137,7 +137,7 @@ void FrmDlg::cmdKey_Click() {
   Hide();
 }
 
-void FrmDlg::cmdCanc_Click() {
+void FrmLocalLink::cmdCanc_Click() {
   ClearBoxes();
   entered_ = 0;
   txtDlg1.SetFocus();
@@ -147,7 +147,7 @@ void FrmDlg::cmdCanc_Click() {
 
 // --- Step interface and helpers ---
 
-void FrmDlg::PrepareFor(ProjectionSide side, std::string_view systemCode, std::string_view parentCode) {
+void FrmLocalLink::PrepareFor(ProjectionSide side, std::string_view systemCode, std::string_view parentCode) {
   side_ = side;
   ClearBoxes();
   lblCaption.SetText("Параметры связи " + std::string(systemCode) + " с " + std::string(parentCode));
@@ -155,9 +155,9 @@ void FrmDlg::PrepareFor(ProjectionSide side, std::string_view systemCode, std::s
   txtDlg1.SetFocus();
 }
 
-bool FrmDlg::IsCk63Entry() const { return lblCaption.Text().find(kCk63Code) != std::string::npos; }
+bool FrmLocalLink::IsCk63Entry() const { return lblCaption.Text().find(kCk63Code) != std::string::npos; }
 
-void FrmDlg::Refuse(Control& box, std::string_view text) {
+void FrmLocalLink::Refuse(Control& box, std::string_view text) {
   platform_.ShowMessage({.text = std::string(text),
                          .title = std::string(kMessageTitle),
                          .buttons = MessageButtons::kOkOnly,
@@ -165,7 +165,7 @@ void FrmDlg::Refuse(Control& box, std::string_view text) {
   box.SetFocus();
 }
 
-void FrmDlg::ClearBoxes() {
+void FrmLocalLink::ClearBoxes() {
   for (Control* box : {&txtDlg1, &txtDlg2, &txtDlg3, &txtDlg4}) box->SetText({});
 }
 

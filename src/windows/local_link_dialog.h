@@ -46,9 +46,9 @@ bool IsFalseOriginXInRange(double value, bool ck63);
 // the ordinates of the zone's western edge positive, and below 1000 km.
 bool IsFalseOriginYInRange(double kilometres, double zoneWidth);
 
-class FrmDlg : public Form {
+class FrmLocalLink : public Form {
  public:
-  FrmDlg(AppState& state, Platform& platform, MainWindowHooks& mainWindow);
+  FrmLocalLink(AppState& state, Platform& platform, MainWindowHooks& mainWindow);
 
   // --- Controls ---
   Control& lblCaption;

@@ -50,7 +50,7 @@ enum class Next {
 
 class LocalLinkStep {
  public:
-  LocalLinkStep(AppState& state, Platform& platform, MainWindowHooks& mainWindow, FrmDlg& dialog,
+  LocalLinkStep(AppState& state, Platform& platform, MainWindowHooks& mainWindow, FrmLocalLink& dialog,
                 ProjectionSide side, LocalSystemCodes codes)
       : state_(state), platform_(platform), mainWindow_(mainWindow), dialog_(dialog), side_(side), codes_(codes) {}
 
@@ -184,14 +184,14 @@ class LocalLinkStep {
   AppState& state_;
   Platform& platform_;
   MainWindowHooks& mainWindow_;
-  FrmDlg& dialog_;
+  FrmLocalLink& dialog_;
   ProjectionSide side_;
   LocalSystemCodes codes_;
 };
 
 }  // namespace
 
-void SetLocalLinkParams(AppState& state, Platform& platform, MainWindowHooks& mainWindow, FrmDlg& dialog,
+void SetLocalLinkParams(AppState& state, Platform& platform, MainWindowHooks& mainWindow, FrmLocalLink& dialog,
                         ProjectionSide side, const std::string& systemName) {
   const std::optional<LocalSystemCodes> codes = CodesOf(systemName);
   if (!codes || (side != 1 && side != 2)) return;

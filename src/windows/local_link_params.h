@@ -21,7 +21,7 @@ namespace vexilor {
 // name `systemName` (kCk63Name, kMck42Name or kMck95Name; any other name, or
 // a side other than 1 or 2, does nothing). On success slots 1 to 9 of the
 // side's ProjectionParams hold the Gauss-Krüger set; slot 10 is kept.
-void SetLocalLinkParams(AppState& state, Platform& platform, MainWindowHooks& mainWindow, FrmDlg& dialog,
+void SetLocalLinkParams(AppState& state, Platform& platform, MainWindowHooks& mainWindow, FrmLocalLink& dialog,
                         ProjectionSide side, const std::string& systemName);
 
 }  // namespace vexilor

@@ -11,7 +11,7 @@
 #include "text/path_fit.h"
 #include "text/search_path.h"
 #include "windows/local_link_params.h"
-#include "windows/national.h"
+#include "windows/load_catalogue.h"
 
 namespace vexilor {
 namespace {
@@ -91,7 +91,7 @@ bool CanOpenForReading(const std::string& path) {
   return static_cast<bool>(in);
 }
 
-Control& FrmSettinngs::Make(ControlKind kind, std::string name, std::string text, Control* container,
+Control& FrmMain::Make(ControlKind kind, std::string name, std::string text, Control* container,
                             std::string toolTip) {
   std::string group = kind == ControlKind::kOption && container != nullptr ? container->Name() : std::string();
   return Add({.kind = kind,
@@ -102,7 +102,7 @@ Control& FrmSettinngs::Make(ControlKind kind, std::string name, std::string text
               .toolTip = std::move(toolTip)});
 }
 
-FrmSettinngs::FrmSettinngs(AppState& state, Platform& platform)
+FrmMain::FrmMain(AppState& state, Platform& platform)
     : Form("frmSettinngs", kMainCaption),
       Frame1(Make(ControlKind::kFrame, "Frame1", " Исходная система координат ", nullptr)),
       cmdIsx(Make(ControlKind::kButton, "cmdIsx", "Выбрать", &Frame1)),
@@ -172,7 +172,7 @@ FrmSettinngs::FrmSettinngs(AppState& state, Platform& platform)
       mnuHelp(Make(ControlKind::kMenu, "mnuHelp", "С&правка", nullptr)),
       state_(state),
       platform_(platform),
-      national_(National),
+      national_(LoadCatalogue),
       runtimeFinder_(IsRuntimeFilePresent),
       dataFinder_(IsOnSearchPath) {
   Move({0, 0, kWindowWidth, kWindowHeight});
@@ -189,7 +189,7 @@ FrmSettinngs::FrmSettinngs(AppState& state, Platform& platform)
   BindHandlers();
 }
 
-void FrmSettinngs::BindHandlers() {
+void FrmMain::BindHandlers() {
   cmdIsx.OnClick([this] { cmdIsx_Click(); });
   cmdOut.OnClick([this] { cmdOut_Click(); });
   cboTypeIsx.OnClick([this] { cboTypeIsx_Click(); });
@@ -222,7 +222,7 @@ void FrmSettinngs::BindHandlers() {
   OnUnload([this](bool&) { platform_.Quit(); });
 }
 
-bool FrmSettinngs::CanExecute() const {
+bool FrmMain::CanExecute() const {
   const TransformSettings& s = state_.settings;
   if (s.SourceSystemName.empty() || s.TargetSystemName.empty()) return false;
   if (s.Type_Isx == kTypePlane && !IsProjectionSet(state_.projection.params.Side(1))) return false;
@@ -231,20 +231,20 @@ bool FrmSettinngs::CanExecute() const {
   return !txtLat_In.Text().empty() && !txtLon_In.Text().empty() && !txtHei_In.Text().empty();
 }
 
-void FrmSettinngs::ShowSystemName(int side, const std::string& name) {
+void FrmMain::ShowSystemName(int side, const std::string& name) {
   (side == 0 ? lblIn : lblOut).SetText(name);
 }
 
-void FrmSettinngs::ClearResults() {
+void FrmMain::ClearResults() {
   for (Control* box : {&txtLat_Out, &txtLon_Out, &txtHei_Out, &txtGeoid}) box->SetText("");
 }
 
-void FrmSettinngs::ShowFittedPath(Control& box, const std::string& path) {
+void FrmMain::ShowFittedPath(Control& box, const std::string& path) {
   // No centring blanks: the box centres the path itself.
   box.SetText(ShortenPathToWidth(platform_.WidthMeasure(*this), box.Position().width, ProperCasePath(path)));
 }
 
-void FrmSettinngs::EnterWorkingFolder() const {
+void FrmMain::EnterWorkingFolder() const {
   if (state_.settings.CurPath.empty()) return;
   std::error_code ignored;
   std::filesystem::current_path(state_.settings.CurPath, ignored);
@@ -252,7 +252,7 @@ void FrmSettinngs::EnterWorkingFolder() const {
 
 // --- Systems and types ---
 
-void FrmSettinngs::ChooseSystem(int side) {
+void FrmMain::ChooseSystem(int side) {
   state_.catalogue.side = static_cast<std::int16_t>(side);
   if (national_ && !national_(state_, platform_)) return;
   const TransformSettings& s = state_.settings;
@@ -278,13 +278,13 @@ void FrmSettinngs::ChooseSystem(int side) {
 }
 
 // A plane side opens the projection dialog on Gauss-Krüger, on UTM for WGS-84.
-void FrmSettinngs::PresetProjection(int side) {
+void FrmMain::PresetProjection(int side) {
   if (projection_ == nullptr) return;
   const std::string& name = side == 0 ? state_.settings.SourceSystemName : state_.settings.TargetSystemName;
   projection_->Preset(name == kWgs84Name ? ProjectionKind::Utm : ProjectionKind::GaussKruger);
 }
 
-void FrmSettinngs::TypeChosen(int side) {
+void FrmMain::TypeChosen(int side) {
   Control& types = side == 0 ? cboTypeIsx : cboTypeOut;
   const std::string chosen = types.Text();
   if (chosen.empty()) return;
@@ -305,7 +305,7 @@ void FrmSettinngs::TypeChosen(int side) {
   UpdateCanExecute();
 }
 
-void FrmSettinngs::SetSideLabels(int side) {
+void FrmMain::SetSideLabels(int side) {
   const std::string& type = side == 0 ? state_.settings.Type_Isx : state_.settings.Type_Out;
   const AxisLabels labels = LabelsOf(type);
   if (side == 0) {
@@ -321,7 +321,7 @@ void FrmSettinngs::SetSideLabels(int side) {
   }
 }
 
-void FrmSettinngs::SetUnitLists(int side) {
+void FrmMain::SetUnitLists(int side) {
   TransformSettings& s = state_.settings;
   const std::string& type = side == 0 ? s.Type_Isx : s.Type_Out;
   Control& first = side == 0 ? cboInFl : cboOutFl1;
@@ -356,7 +356,7 @@ void FrmSettinngs::SetUnitLists(int side) {
   }
 }
 
-void FrmSettinngs::UnitChosen(int unit, const Control& list, int side) {
+void FrmMain::UnitChosen(int unit, const Control& list, int side) {
   TransformSettings& s = state_.settings;
   const auto index = static_cast<std::int16_t>(list.ListIndex());
   s.Units[static_cast<std::size_t>(unit)] = index < 0 ? 0 : index;
@@ -364,7 +364,7 @@ void FrmSettinngs::UnitChosen(int unit, const Control& list, int side) {
   s.RememberedTypeIndex[static_cast<std::size_t>(side)] = TypeIndex(side == 0 ? s.Type_Isx : s.Type_Out);
 }
 
-void FrmSettinngs::UpdateHeightOptions() {
+void FrmMain::UpdateHeightOptions() {
   TransformSettings& s = state_.settings;
   const bool sourceXyz = s.Type_Isx == kTypeXyz;
   const bool targetXyz = s.Type_Out == kTypeXyz;
@@ -390,7 +390,7 @@ void FrmSettinngs::UpdateHeightOptions() {
   }
 }
 
-void FrmSettinngs::SetProjection(ProjectionSide side) {
+void FrmMain::SetProjection(ProjectionSide side) {
   state_.projection.side = side;
   const TransformSettings& s = state_.settings;
   const std::string& name = side == 1 ? s.SourceSystemName : s.TargetSystemName;
@@ -404,7 +404,7 @@ void FrmSettinngs::SetProjection(ProjectionSide side) {
 
 // --- Input mode and output ---
 
-void FrmSettinngs::optInScreen_Click() {
+void FrmMain::optInScreen_Click() {
   state_.settings.FileInput.clear();
   fraRes.SetEnabled(true);
   chkScreen.SetChecked(true);
@@ -412,7 +412,7 @@ void FrmSettinngs::optInScreen_Click() {
   UpdateCanExecute();
 }
 
-void FrmSettinngs::optInFile_Click() {
+void FrmMain::optInFile_Click() {
   TransformSettings& s = state_.settings;
   for (;;) {
     const std::string path = platform_.ChooseOpenFile(SourceFileDialog(s.CurPath));
@@ -447,7 +447,7 @@ void FrmSettinngs::optInFile_Click() {
   }
 }
 
-void FrmSettinngs::chkScreen_Click() {
+void FrmMain::chkScreen_Click() {
   chkScreen.SetChecked(!optInFile.Checked());
   if (chkScreen.Checked()) {
     fraOutFl.SetVisible(false);
@@ -456,7 +456,7 @@ void FrmSettinngs::chkScreen_Click() {
   }
 }
 
-void FrmSettinngs::chkFile_Click() {
+void FrmMain::chkFile_Click() {
   TransformSettings& s = state_.settings;
   if (optInFile.Checked()) {
     chkFile.SetChecked(true);
@@ -518,12 +518,12 @@ void FrmSettinngs::chkFile_Click() {
 
 // --- Heights and quasi-geoid ---
 
-void FrmSettinngs::HeightTypeChosen(std::int16_t typeH) {
+void FrmMain::HeightTypeChosen(std::int16_t typeH) {
   if (state_.settings.TypeH != typeH) ClearResults();
   state_.settings.TypeH = typeH;
 }
 
-void FrmSettinngs::chkGeoid_Click() {
+void FrmMain::chkGeoid_Click() {
   const bool on = chkGeoid.Checked();
   txtGeoid.SetVisible(on);
   lbl12.SetVisible(on);
@@ -531,7 +531,7 @@ void FrmSettinngs::chkGeoid_Click() {
   if (on) txtGeoid.SetText("");
 }
 
-std::string FrmSettinngs::ChooseGridFile(bool& refusedAfterError) {
+std::string FrmMain::ChooseGridFile(bool& refusedAfterError) {
   for (;;) {
     const std::string path = platform_.ChooseOpenFile(GridFileDialog());
     if (!path.empty() && CanOpenForReading(path)) return path;
@@ -543,7 +543,7 @@ std::string FrmSettinngs::ChooseGridFile(bool& refusedAfterError) {
   }
 }
 
-void FrmSettinngs::cmdNewGeoid_Click() {
+void FrmMain::cmdNewGeoid_Click() {
   TransformSettings& s = state_.settings;
   bool refusedAfterError = false;
   const std::string path = ChooseGridFile(refusedAfterError);
@@ -565,26 +565,26 @@ void FrmSettinngs::cmdNewGeoid_Click() {
 
 // --- Typed point ---
 
-void FrmSettinngs::TypedPoint_Change() {
+void FrmMain::TypedPoint_Change() {
   ClearResults();
   UpdateCanExecute();
   cmdSbros.SetEnabled(!txtLat_In.Text().empty() || !txtLon_In.Text().empty() || !txtHei_In.Text().empty());
 }
 
-void FrmSettinngs::TypedPoint_KeyPress(int& key) { key = FilterNumericKey(key, platform_.Beeper()); }
+void FrmMain::TypedPoint_KeyPress(int& key) { key = FilterNumericKey(key, platform_.Beeper()); }
 
-void FrmSettinngs::cmdSbros_Click() {
+void FrmMain::cmdSbros_Click() {
   for (Control* box : {&txtLat_In, &txtLon_In, &txtHei_In}) box->SetText("");
 }
 
 // --- Commands and menus ---
 
-void FrmSettinngs::cmdOK_Click() { Execute(*this); }
+void FrmMain::cmdOK_Click() { Execute(*this); }
 
-void FrmSettinngs::cmdNewSet_Click() { ResetSettings(*this); }
+void FrmMain::cmdNewSet_Click() { ResetSettings(*this); }
 
 // The service window disables its Execute buttons whenever it is activated.
-void FrmSettinngs::mnuServis_Click() {
+void FrmMain::mnuServis_Click() {
   if (service_ != nullptr) platform_.ShowModal(*service_);
 }
 

@@ -36,7 +36,7 @@ FileDialogRequest GridFileDialog();
 MessageAnswer Say(Platform& platform, const std::string& text, MessageIcon icon,
                   MessageButtons buttons = MessageButtons::kOkOnly);
 
-class FrmSettinngs : public Form, public MainWindowHooks {
+class FrmMain : public Form, public MainWindowHooks {
  public:
   // Reads the catalogue from the reference files when needed; false when it
   // cannot be loaded.
@@ -46,14 +46,14 @@ class FrmSettinngs : public Form, public MainWindowHooks {
   // program's folder.
   using FileFinder = std::function<bool(std::string_view, const std::filesystem::path&)>;
 
-  FrmSettinngs(AppState& state, Platform& platform);
+  FrmMain(AppState& state, Platform& platform);
 
   // Windows shown from this one. Until the catalogue, the projection or the
   // service windows are set their buttons and menu do nothing beyond the
   // settings.
   void SetCatalogueWindow(Form& form) { catalogue_ = &form; }
-  void SetProjectionWindow(FrmProection& form) { projection_ = &form; }
-  void SetLocalLinkDialog(FrmDlg& form) { localLink_ = &form; }
+  void SetProjectionWindow(FrmProjection& form) { projection_ = &form; }
+  void SetLocalLinkDialog(FrmLocalLink& form) { localLink_ = &form; }
   void SetServiceWindow(Form& form) { service_ = &form; }
   void SetCatalogueLoader(CatalogueLoader loader) { national_ = std::move(loader); }
   // Checks of the runtime library and the file-dialog component at start-up.
@@ -214,8 +214,8 @@ class FrmSettinngs : public Form, public MainWindowHooks {
   AppState& state_;
   Platform& platform_;
   Form* catalogue_ = nullptr;
-  FrmProection* projection_ = nullptr;
-  FrmDlg* localLink_ = nullptr;
+  FrmProjection* projection_ = nullptr;
+  FrmLocalLink* localLink_ = nullptr;
   Form* service_ = nullptr;
   CatalogueLoader national_;
   FileFinder runtimeFinder_;

@@ -42,9 +42,9 @@ constexpr int kEllipsoidNameBox = 2;
 
 // The label of txtEll(index), and the index of the box in each row of the
 // ellipsoid frame: the name first, then a and 1/f.
-constexpr std::array<std::string_view, FrmNewSys::kEllipsoidBoxes> kEllipsoidLabels{
+constexpr std::array<std::string_view, FrmNewSystem::kEllipsoidBoxes> kEllipsoidLabels{
     "Большая полуось, м", "Знаменатель сжатия", "Имя"};
-constexpr std::array<int, FrmNewSys::kEllipsoidBoxes> kEllipsoidBoxOfRow{2, 0, 1};
+constexpr std::array<int, FrmNewSystem::kEllipsoidBoxes> kEllipsoidBoxOfRow{2, 0, 1};
 
 // Layout, twips.
 constexpr int kMargin = 120;
@@ -101,7 +101,7 @@ std::string SystemsFileKeptMessage(std::int16_t number, const std::string& ellip
 
 }  // namespace
 
-FrmNewSys::FrmNewSys(AppState& state, Platform& platform, CatalogueHooks& catalogue)
+FrmNewSystem::FrmNewSystem(AppState& state, Platform& platform, CatalogueHooks& catalogue)
     : Form("frmNewSys", std::string(kNewSystemCaption)),
       fraName(Make(ControlKind::kFrame, "fraName", " Имя новой системы координат", nullptr,
                    {kMargin, kMargin, kFrameWidth, 660})),
@@ -138,7 +138,7 @@ FrmNewSys::FrmNewSys(AppState& state, Platform& platform, CatalogueHooks& catalo
   BindHandlers();
 }
 
-Control& FrmNewSys::Make(ControlKind kind, std::string name, std::string text, Control* container,
+Control& FrmNewSystem::Make(ControlKind kind, std::string name, std::string text, Control* container,
                          TwipsRect position, int index) {
   return Add({.kind = kind,
               .name = std::move(name),
@@ -148,7 +148,7 @@ Control& FrmNewSys::Make(ControlKind kind, std::string name, std::string text, C
               .position = position});
 }
 
-void FrmNewSys::AddEllipsoidBoxes() {
+void FrmNewSystem::AddEllipsoidBoxes() {
   // Row by row, so that Tab goes down the frame.
   for (int row = 0; row < kEllipsoidBoxes; ++row) {
     const int i = kEllipsoidBoxOfRow[static_cast<std::size_t>(row)];
@@ -161,7 +161,7 @@ void FrmNewSys::AddEllipsoidBoxes() {
   }
 }
 
-void FrmNewSys::AddLinkBoxes() {
+void FrmNewSystem::AddLinkBoxes() {
   for (int i = 0; i < kLinkBoxes; ++i) {
     const LinkField& field = kLinkFields.at(static_cast<std::size_t>(i));
     Control* frame = &fraScale;
@@ -176,7 +176,7 @@ void FrmNewSys::AddLinkBoxes() {
   }
 }
 
-void FrmNewSys::BindHandlers() {
+void FrmNewSystem::BindHandlers() {
   OnActivate([this] { Form_Activate(); });
   // The close box leaves the window as "Отмена" does: hidden, never unloaded.
   OnQueryUnload([this](bool& cancel) {
@@ -201,19 +201,19 @@ void FrmNewSys::BindHandlers() {
 
 // --- Handlers ---
 
-void FrmNewSys::Form_Activate() {
+void FrmNewSystem::Form_Activate() {
   cboSystem.SetListIndex(0);
   cmdOK.SetEnabled(false);
   txtNewName.SetFocus();
 }
 
-void FrmNewSys::txtEll_KeyPress(int& key) { key = FilterNumericKey(key, platform_.Beeper()); }
+void FrmNewSystem::txtEll_KeyPress(int& key) { key = FilterNumericKey(key, platform_.Beeper()); }
 
-void FrmNewSys::txt1_KeyPress(int& key) { key = FilterNumericKey(key, platform_.Beeper()); }
+void FrmNewSystem::txt1_KeyPress(int& key) { key = FilterNumericKey(key, platform_.Beeper()); }
 
 // A known ellipsoid typed by its name, in any letter case, brings its
 // geometry and the name as the file writes it.
-void FrmNewSys::txtEll_LostFocus(int index) {
+void FrmNewSystem::txtEll_LostFocus(int index) {
   if (index != kEllipsoidNameBox) return;
   const std::optional<Ellipsoid> known =
       FindEllipsoidNamed(state_.catalogue.ellipsoids, txtEll(index).Text(), LetterCase::kIgnored);
@@ -224,13 +224,13 @@ void FrmNewSys::txtEll_LostFocus(int index) {
   txt1(0).SetFocus();
 }
 
-void FrmNewSys::cmdCancel_Click() {
+void FrmNewSystem::cmdCancel_Click() {
   state_.catalogue.resetOnActivation = false;
   ClearBoxes();
   Hide();
 }
 
-void FrmNewSys::cmdOK_Click() {
+void FrmNewSystem::cmdOK_Click() {
   const std::optional<Definition> definition = ReadDefinition();
   if (!definition) return;
   CatalogueState& catalogue = state_.catalogue;
@@ -252,14 +252,14 @@ void FrmNewSys::cmdOK_Click() {
 
 // --- Helpers ---
 
-void FrmNewSys::UpdateOK() {
+void FrmNewSystem::UpdateOK() {
   bool complete = !txtNewName.Text().empty();
   for (const Control* box : txtEll_) complete = complete && !box->Text().empty();
   for (const Control* box : txt1_) complete = complete && !box->Text().empty();
   cmdOK.SetEnabled(complete);
 }
 
-void FrmNewSys::Warn(const std::string& text) {
+void FrmNewSystem::Warn(const std::string& text) {
   platform_.ShowMessage({.text = text,
                          .title = std::string(kNewSystemCaption),
                          .buttons = MessageButtons::kOkOnly,
@@ -267,21 +267,21 @@ void FrmNewSys::Warn(const std::string& text) {
 }
 
 // What was typed stays, selected, for the user to correct or type over.
-bool FrmNewSys::Refuse(Control& box, std::string_view text) {
+bool FrmNewSystem::Refuse(Control& box, std::string_view text) {
   Warn(std::string(text));
   box.SetFocus();
   box.SelectAll();
   return false;
 }
 
-void FrmNewSys::ClearBoxes() {
+void FrmNewSystem::ClearBoxes() {
   txtNewName.SetText("");
   for (Control* box : txtEll_) box->SetText("");
   for (Control* box : txt1_) box->SetText("");
   cboSystem.SetListIndex(0);
 }
 
-std::optional<FrmNewSys::Definition> FrmNewSys::ReadDefinition() {
+std::optional<FrmNewSystem::Definition> FrmNewSystem::ReadDefinition() {
   // A box of blanks holds nothing: its name would be an empty record.
   std::vector<Control*> boxes{&txtNewName, &txtEll(2), &txtEll(0), &txtEll(1)};
   boxes.insert(boxes.end(), txt1_.begin(), txt1_.end());
@@ -328,7 +328,7 @@ std::optional<FrmNewSys::Definition> FrmNewSys::ReadDefinition() {
   return d;
 }
 
-bool FrmNewSys::CheckName(const std::string& name, std::size_t maxLength, std::string_view tooLong,
+bool FrmNewSystem::CheckName(const std::string& name, std::size_t maxLength, std::string_view tooLong,
                           std::string_view where, Control& box) {
   if (CodePointCount(name) > maxLength) return Refuse(box, tooLong);
   if (const std::optional<char32_t> c = FirstUnwritableCharacter(name)) {
@@ -337,7 +337,7 @@ bool FrmNewSys::CheckName(const std::string& name, std::size_t maxLength, std::s
   return true;
 }
 
-std::optional<FrmNewSys::EllipsoidUse> FrmNewSys::ChooseEllipsoid(const Definition& d) {
+std::optional<FrmNewSystem::EllipsoidUse> FrmNewSystem::ChooseEllipsoid(const Definition& d) {
   const EllipsoidLines& ellipsoids = state_.catalogue.ellipsoids;
   if (const std::optional<Ellipsoid> known = FindEllipsoidNamed(ellipsoids, d.ellipsoidName, LetterCase::kExact)) {
     if (!HasGeometry(*known, d.a, d.invf) &&
@@ -367,13 +367,13 @@ std::optional<FrmNewSys::EllipsoidUse> FrmNewSys::ChooseEllipsoid(const Definiti
 
 // The lines in memory and those still on disk (a removal the user did not
 // write keeps its line there): a number either refers to is taken.
-std::int16_t FrmNewSys::LargestEllipsoidNumberInSystems() const {
+std::int16_t FrmNewSystem::LargestEllipsoidNumberInSystems() const {
   SystemLines onDisk;
   LoadSystemLines(ReferenceFilePath(state_.catalogueFolder, kSystemsFileName), onDisk);
   return std::max(LargestEllipsoidNumberUsed(state_.catalogue.systems), LargestEllipsoidNumberUsed(onDisk));
 }
 
-std::int16_t FrmNewSys::AddLines(const Definition& d, const EllipsoidUse& ellipsoid) {
+std::int16_t FrmNewSystem::AddLines(const Definition& d, const EllipsoidUse& ellipsoid) {
   CatalogueState& catalogue = state_.catalogue;
   // Both lists have room: their counts were checked before.
   if (ellipsoid.added) catalogue.ellipsoids.Append(FormatEllipsoidLine({d.ellipsoidName, ellipsoid.number, d.a, d.invf}));
@@ -386,7 +386,7 @@ std::int16_t FrmNewSys::AddLines(const Definition& d, const EllipsoidUse& ellips
 
 // ellips.dat goes first: sys.dat is rewritten only when the ellipsoid of the
 // new line is in ellips.dat, so that the file never names a missing one.
-void FrmNewSys::RewriteFiles(std::int16_t ellipsoidNumber) {
+void FrmNewSystem::RewriteFiles(std::int16_t ellipsoidNumber) {
   CatalogueState& catalogue = state_.catalogue;
   const std::string& folder = state_.catalogueFolder;
   if (!RewriteReferenceFile(ReferenceKind::kEllipsoids, catalogue.ellipsoids, kNewSystemCaption, folder, platform_)) {

@@ -24,12 +24,12 @@ namespace vexilor {
 // The window's caption, also the title of every message of the window.
 inline constexpr std::string_view kNewSystemCaption = "Определить параметры новой системы координат";
 
-class FrmNewSys : public Form {
+class FrmNewSystem : public Form {
  public:
   static constexpr int kLinkBoxes = 7;       // txt1(0..6): Dx, Dy, Dz, Wx, Wy, Wz, m
   static constexpr int kEllipsoidBoxes = 3;  // txtEll(0) a, txtEll(1) 1/f, txtEll(2) name
 
-  FrmNewSys(AppState& state, Platform& platform, CatalogueHooks& catalogue);
+  FrmNewSystem(AppState& state, Platform& platform, CatalogueHooks& catalogue);
 
   // --- Controls ---
   Control& fraName;

@@ -42,9 +42,9 @@ constexpr int kAxisFrameTop = 4290;
 
 // txt1(i) is described by lbl1(kLabelOfBox[i]) with the caption kBoxCaptions[i].
 // The blank runs inside two Lambert captions make the label wrap there.
-constexpr std::array<int, FrmProection::kBoxes> kLabelOfBox = {5, 0, 1, 2, 3, 4, 6, 11, 10, 9, 8, 7};
+constexpr std::array<int, FrmProjection::kBoxes> kLabelOfBox = {5, 0, 1, 2, 3, 4, 6, 11, 10, 9, 8, 7};
 // clang-format off
-constexpr std::array<const char*, FrmProection::kBoxes> kBoxCaptions = {
+constexpr std::array<const char*, FrmProjection::kBoxes> kBoxCaptions = {
     "Долгота начального меридиана национальной системы отсчета долгот относительно Гринвича",
     "Долгота осевого меридиана первой зоны,  ° ...' ...\"",
     "Ширина координатных зон, °...'...\" ",
@@ -60,12 +60,12 @@ constexpr std::array<const char*, FrmProection::kBoxes> kBoxCaptions = {
 };
 // clang-format on
 
-constexpr std::array<const char*, FrmProection::kTypes> kTypeCaptions = {"Гаусса - Крюгера", "Ламберта", "UTM"};
-constexpr std::array<int, FrmProection::kTypes> kTypeButtonLefts = {120, 2040, 3360};
-constexpr std::array<int, FrmProection::kTypes> kTypeButtonWidths = {1800, 1200, 1200};
+constexpr std::array<const char*, FrmProjection::kTypes> kTypeCaptions = {"Гаусса - Крюгера", "Ламберта", "UTM"};
+constexpr std::array<int, FrmProjection::kTypes> kTypeButtonLefts = {120, 2040, 3360};
+constexpr std::array<int, FrmProjection::kTypes> kTypeButtonWidths = {1800, 1200, 1200};
 
 // The axis frames differ only by a trailing blank.
-constexpr std::array<const char*, FrmProection::kPanels> kAxisFrameCaptions = {" Ориентировка осей  CK",
+constexpr std::array<const char*, FrmProjection::kPanels> kAxisFrameCaptions = {" Ориентировка осей  CK",
                                                                                " Ориентировка осей  CK "};
 
 std::string Indexed(const char* name, int index) { return std::string(name) + "(" + std::to_string(index) + ")"; }
@@ -78,7 +78,7 @@ ProjectionKind KindOfType(double typeSlot) {
 
 }  // namespace
 
-FrmProection::FrmProection(AppState& state, Platform& platform, MainWindowHooks& mainWindow)
+FrmProjection::FrmProjection(AppState& state, Platform& platform, MainWindowHooks& mainWindow)
     : Form("frmProection", "Установка типа проекциии и ее параметров"),
       cmdOK(Make(ControlKind::kButton, "cmdOK", "OK", nullptr,
                  {kFormWidth - kMargin - 2 * kButtonWidth - kButtonGap, kButtonTop, kButtonWidth, kButtonHeight})),
@@ -95,7 +95,7 @@ FrmProection::FrmProection(AppState& state, Platform& platform, MainWindowHooks&
   BindHandlers();
 }
 
-Control& FrmProection::Make(ControlKind kind, std::string name, std::string text, Control* container,
+Control& FrmProjection::Make(ControlKind kind, std::string name, std::string text, Control* container,
                             TwipsRect position, int index, std::string group) {
   return Add({.kind = kind,
               .name = std::move(name),
@@ -106,7 +106,7 @@ Control& FrmProection::Make(ControlKind kind, std::string name, std::string text
               .position = position});
 }
 
-void FrmProection::AddTypeFrame() {
+void FrmProjection::AddTypeFrame() {
   fraPro_[0] = &Make(ControlKind::kFrame, "fraPro", " Тип проекции ", nullptr,
                      {kMargin, kMargin, kFrameWidth, kTypeFrameHeight}, 0);
   for (int type = 0; type < kTypes; ++type) {
@@ -118,7 +118,7 @@ void FrmProection::AddTypeFrame() {
   optPro(0).SetChecked(true);
 }
 
-void FrmProection::AddPanel(int panel) {
+void FrmProjection::AddPanel(int panel) {
   // The Lambert panel waits to the right of the visible area until it is shown.
   const int left = panel == kLambertPanel ? kFormWidth + kMargin : kMargin;
   fraPro_[static_cast<std::size_t>(panel + 1)] = &Make(ControlKind::kFrame, "fraPro", " Параметры проекции ", nullptr,
@@ -131,7 +131,7 @@ void FrmProection::AddPanel(int panel) {
   fraPro(panel + 1).SetVisible(panel == kGaussKrugerPanel);
 }
 
-void FrmProection::AddBoxes(int panel) {
+void FrmProjection::AddBoxes(int panel) {
   Control* frame = &fraPro(panel + 1);
   for (int box = 0; box < kPanelBoxes; ++box) {
     const int index = panel * kPanelBoxes + box;
@@ -144,7 +144,7 @@ void FrmProection::AddBoxes(int panel) {
   }
 }
 
-void FrmProection::AddOptionPair(int panel, std::array<Control*, kPanels>& frames,
+void FrmProjection::AddOptionPair(int panel, std::array<Control*, kPanels>& frames,
                                  std::array<Control*, 2 * kPanels>& options, const char* frameName,
                                  const std::string& caption, int top, const char* optionName,
                                  const std::array<const char*, 2>& captions) {
@@ -161,7 +161,7 @@ void FrmProection::AddOptionPair(int panel, std::array<Control*, kPanels>& frame
   options[static_cast<std::size_t>(2 * panel)]->SetChecked(true);
 }
 
-void FrmProection::BindHandlers() {
+void FrmProjection::BindHandlers() {
   OnActivate([this] { Form_Activate(); });
   // The close box leaves the dialog as "Отмена" does: hidden, never unloaded.
   OnQueryUnload([this](bool& cancel) {
@@ -178,11 +178,11 @@ void FrmProection::BindHandlers() {
   cmdCancel.OnClick([this] { cmdCancel_Click(); });
 }
 
-void FrmProection::Preset(ProjectionKind kind) { optPro(static_cast<int>(kind)).SetChecked(true); }
+void FrmProjection::Preset(ProjectionKind kind) { optPro(static_cast<int>(kind)).SetChecked(true); }
 
 // --- Handlers ---
 
-void FrmProection::Form_Activate() {
+void FrmProjection::Form_Activate() {
   PlaceAtMainWindow();
   const ProjectionSide side = Side();
   // Selecting another type runs the type switch.
@@ -191,12 +191,12 @@ void FrmProection::Form_Activate() {
   FillPanel(SelectedKind(), PanelFill::kOpening);
 }
 
-void FrmProection::optPro_Click(int /*index*/) {
+void FrmProjection::optPro_Click(int /*index*/) {
   FillPanel(SelectedKind(), PanelFill::kTypeSwitch);
   PlaceAtMainWindow();
 }
 
-void FrmProection::optAxis_Click(int index) {
+void FrmProjection::optAxis_Click(int index) {
   // The false easting stays with the horizontal axis.
   const int panel = index / 2;
   Control& x = Box(panel, 3);
@@ -206,13 +206,13 @@ void FrmProection::optAxis_Click(int index) {
   y.SetText(std::move(xText));
 }
 
-void FrmProection::txt1_GotFocus(int index) {
+void FrmProjection::txt1_GotFocus(int index) {
   if (!txt1(index).Text().empty()) txt1(index).SelectAll();
 }
 
-void FrmProection::txt1_KeyPress(int& key) { key = FilterNumericKey(key, platform_.Beeper()); }
+void FrmProjection::txt1_KeyPress(int& key) { key = FilterNumericKey(key, platform_.Beeper()); }
 
-void FrmProection::cmdOK_Click() {
+void FrmProjection::cmdOK_Click() {
   const ProjectionSide side = Side();
   const ProjectionKind kind = SelectedKind();
   const int panel = PanelOf(kind);
@@ -228,31 +228,31 @@ void FrmProection::cmdOK_Click() {
   Hide();
 }
 
-void FrmProection::cmdCancel_Click() {
+void FrmProjection::cmdCancel_Click() {
   mainWindow_.ResetTypeList(Side() - 1);
   Hide();
 }
 
 // --- Helpers ---
 
-ProjectionSide FrmProection::Side() const {
+ProjectionSide FrmProjection::Side() const {
   // Any value but 2 edits the source side, so that a stray value never
   // addresses a side that does not exist.
   return state_.projection.side == 2 ? ProjectionSide{2} : ProjectionSide{1};
 }
 
-ProjectionKind FrmProection::SelectedKind() const {
+ProjectionKind FrmProjection::SelectedKind() const {
   if (optPro(1).Checked()) return ProjectionKind::Lambert;
   if (optPro(2).Checked()) return ProjectionKind::Utm;
   return ProjectionKind::GaussKruger;
 }
 
-void FrmProection::PlaceAtMainWindow() {
+void FrmProjection::PlaceAtMainWindow() {
   const TwipsRect main = mainWindow_.WindowPosition();
   Move({main.left, main.top, Position().width, Position().height});
 }
 
-void FrmProection::ShowPanel(int panel) {
+void FrmProjection::ShowPanel(int panel) {
   Control& first = fraPro(1);
   Control& shown = fraPro(panel + 1);
   if (panel == kLambertPanel) {
@@ -266,7 +266,7 @@ void FrmProection::ShowPanel(int panel) {
   Move({at.left, at.top, shown.Position().width + first.Position().left + kMargin, at.height});
 }
 
-void FrmProection::FillPanel(ProjectionKind kind, PanelFill fill) {
+void FrmProjection::FillPanel(ProjectionKind kind, PanelFill fill) {
   const ProjectionSide side = Side();
   const int panel = PanelOf(kind);
   const PanelEntry entry = PanelEntryFromSet(ConfirmedSet(state_.projection, kind, side), kind, side, fill);
@@ -280,7 +280,7 @@ void FrmProection::FillPanel(ProjectionKind kind, PanelFill fill) {
   Box(panel, 0).SetFocus();
 }
 
-PanelEntry FrmProection::ReadPanel(int panel) const {
+PanelEntry FrmProjection::ReadPanel(int panel) const {
   PanelEntry entry;
   for (int box = 0; box < kPanelBoxes; ++box) entry.texts[static_cast<std::size_t>(box)] = Box(panel, box).Text();
   entry.westPositive = optLong(2 * panel + 1).Checked();
@@ -288,7 +288,7 @@ PanelEntry FrmProection::ReadPanel(int panel) const {
   return entry;
 }
 
-void FrmProection::Warn(const std::string& text) {
+void FrmProjection::Warn(const std::string& text) {
   platform_.ShowMessage({.text = text,
                          .title = std::string(kProjectionMessageTitle),
                          .buttons = MessageButtons::kOkOnly,

@@ -22,13 +22,13 @@ namespace vexilor {
 // Title of every message of the dialog.
 inline constexpr std::string_view kProjectionMessageTitle = "Установить тип проекции и ее параметры";
 
-class FrmProection : public Form {
+class FrmProjection : public Form {
  public:
   static constexpr int kTypes = 3;                      // optPro(0..2): Gauss-Krüger, Lambert, UTM
   static constexpr int kPanels = 2;                     // fraPro(1) Gauss-Krüger and UTM, fraPro(2) Lambert
   static constexpr int kBoxes = kPanels * kPanelBoxes;  // txt1(0..11)
 
-  FrmProection(AppState& state, Platform& platform, MainWindowHooks& mainWindow);
+  FrmProjection(AppState& state, Platform& platform, MainWindowHooks& mainWindow);
 
   // --- Controls ---
   Control& cmdOK;

@@ -12,7 +12,7 @@ void RefillTypes(Control& types) {
 
 }  // namespace
 
-void ResetSettings(FrmSettinngs& w) {
+void ResetSettings(FrmMain& w) {
   AppState& state = w.State();
   TransformSettings& s = state.settings;
 

@@ -3,11 +3,11 @@
 
 namespace vexilor {
 
-class FrmSettinngs;
+class FrmMain;
 
 // Restores the default settings, projection parameters and units and the
 // main window's initial look; the catalogue is read again at the next
 // choice of a system.
-void ResetSettings(FrmSettinngs& window);
+void ResetSettings(FrmMain& window);
 
 }  // namespace vexilor

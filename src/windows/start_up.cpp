@@ -32,14 +32,14 @@ std::vector<std::filesystem::path> LoaderFolders() {
 }
 
 // Closing a message: no, the start failed.
-bool Check(FrmSettinngs& w, bool present, const std::string& what, const std::string& name) {
+bool Check(FrmMain& w, bool present, const std::string& what, const std::string& name) {
   if (!present) Say(w.Host(), what + "\r\n" + name + kEndOfRun, MessageIcon::kCritical);
   return present;
 }
 
 // The standard grid, or another one the user opens; false when normal
 // heights cannot be used.
-bool FindGrid(FrmSettinngs& w) {
+bool FindGrid(FrmMain& w) {
   TransformSettings& s = w.Settings();
   const std::filesystem::path folder = w.State().programFolder;
   s.FileGeoid = ReferenceFilePath(w.State().programFolder, kStandardGridFileName);
@@ -68,7 +68,7 @@ bool IsRuntimeFilePresent(std::string_view fileName, const std::filesystem::path
   return false;
 }
 
-void FrmSettinngs::Form_Load() {
+void FrmMain::Form_Load() {
   TransformSettings& s = Settings();
   AppState& state = State();
   const TwipsSize screen = Host().ScreenSize();

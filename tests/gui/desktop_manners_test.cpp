@@ -168,7 +168,7 @@ class DesktopMannersTest : public QObject {
   // with the file frames; it comes back onto the screen.
   void theMainWindowGrownForFilesStaysOnTheScreen() {
     const QRect area = AvailableArea(*run->main);
-    FrmSettinngs& form = run->program.MainWindow();
+    FrmMain& form = run->program.MainWindow();
     TwipsRect position = form.Position();
     const double dpi = run->main->DotsPerInch();
     position.left = PixelsToTwips(area.right() + 1 - FrameGeometry(*run->main).width(), dpi);

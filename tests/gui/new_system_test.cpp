@@ -145,7 +145,7 @@ class NewSystemTest : public QObject {
   // with both reference files rewritten, then OK on the entry the catalogue
   // selected.
   void AddSystemAsSource() {
-    const FrmNewSys& newSystem = run->program.NewSystem();
+    const FrmNewSystem& newSystem = run->program.NewSystem();
     run->ClickIntoModal("cmdIsx", run->program.Catalogue(), [&](FormWindow& catalogue) {
       auto* add = catalogue.findChild<QPushButton*>(QStringLiteral("cmdAdd"));
       run->ClickIntoModal(add, newSystem, [&](FormWindow& window) { FillAndAccept(window); });

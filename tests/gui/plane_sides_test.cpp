@@ -26,7 +26,7 @@ class PlaneSidesTest : public QObject {
     run->ChooseSystem("cmdIsx", kCk42Name);
     run->ChooseSystem("cmdOut", kWgs84Name);
     run->ChooseType("cboTypeOut", 2);
-    FrmProection& dialog = run->program.Projection();
+    FrmProjection& dialog = run->program.Projection();
     run->ClickIntoModal("cmdParProOut", dialog, [&](FormWindow& window) {
       // Not set yet: the dialog opens on Gauss-Krüger; the user switches to UTM.
       auto* utm = window.findChild<QRadioButton*>(QStringLiteral("optPro(2)"));
@@ -64,7 +64,7 @@ class PlaneSidesTest : public QObject {
     run->ChooseSystem("cmdIsx", kCk42Name);
     run->ChooseSystem("cmdOut", kCk63Name);
     run->dialogs.Answer(QMessageBox::No);  // from the keyboard
-    FrmDlg& dialog = run->program.LocalLink();
+    FrmLocalLink& dialog = run->program.LocalLink();
     run->ClickIntoModal("cmdParProOut", dialog, [&](FormWindow& window) {
       const auto box = [&](const char* id) { return window.findChild<QLineEdit*>(QString::fromLatin1(id)); };
       QTest::keyClicks(box("txtDlg1"), "23 3x0");  // "x" is refused

@@ -76,7 +76,7 @@ class LocalLink : public ::testing::Test {
   AppState state;
   ScriptedPlatform platform;
   testing::RecordingMainWindow mainWindow;
-  FrmDlg dialog{state, platform, mainWindow};
+  FrmLocalLink dialog{state, platform, mainWindow};
   ProjectionParams before;
 };
 

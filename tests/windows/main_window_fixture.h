@@ -14,7 +14,7 @@
 #include "geodesy/datum.h"
 #include "text/codepage.h"
 #include "windows/catalogue_window.h"
-#include "windows/national.h"
+#include "windows/load_catalogue.h"
 
 namespace vexilor {
 
@@ -98,7 +98,7 @@ class MainWindowTest : public ::testing::Test {
   std::filesystem::path folder_;
   AppState state;
   ScriptedPlatform platform;
-  FrmSettinngs window{state, platform};
+  FrmMain window{state, platform};
 };
 
 // The main window with the real catalogue window over copies of the shipped
@@ -108,7 +108,7 @@ class CatalogueMainWindowTest : public MainWindowTest {
   CatalogueMainWindowTest() {
     const std::filesystem::path data = std::filesystem::path(VEXILOR_SOURCE_DIR) / "data";
     for (const char* name : {"sys.dat", "ellips.dat", "keys.dat"}) std::filesystem::copy_file(data / name, folder_ / name);
-    window.SetCatalogueLoader(National);
+    window.SetCatalogueLoader(LoadCatalogue);
     window.SetCatalogueWindow(catalogue);
   }
 
@@ -129,7 +129,7 @@ class CatalogueMainWindowTest : public MainWindowTest {
     ASSERT_TRUE((side == 0 ? window.cmdIsx : window.cmdOut).Click());
   }
 
-  FrmNational catalogue{state, platform, window};
+  FrmCatalogue catalogue{state, platform, window};
 };
 
 }  // namespace vexilor

@@ -12,7 +12,7 @@ using FrmSettinngsTest = MainWindowTest;
 
 // The four link values of a local system typed into frmDlg and accepted:
 // axial meridian of zone 1 37°30', zones of 6°, false origins 0 and 500 km.
-void TypeLinkValues(FrmDlg& dialog) {
+void TypeLinkValues(FrmLocalLink& dialog) {
   dialog.txtDlg1.SetText("37 30");
   dialog.txtDlg2.SetText("6");
   dialog.txtDlg3.SetText("0");
@@ -153,8 +153,8 @@ TEST_F(FrmSettinngsTest, OneGeocentricSideMakesHeightsGeodetic) {
 }
 
 TEST_F(FrmSettinngsTest, ProjectionButtonsOpenTheDialogOrTheLocalLinkStep) {
-  FrmProection projection(state, platform, window);
-  FrmDlg localLink(state, platform, window);
+  FrmProjection projection(state, platform, window);
+  FrmLocalLink localLink(state, platform, window);
   window.SetProjectionWindow(projection);
   window.SetLocalLinkDialog(localLink);
   Start();
@@ -202,8 +202,8 @@ TEST_F(FrmSettinngsTest, ServiceOpensItsWindowModallyAndHelpOpensTheGuide) {
 // the Gauss-Krüger set of СК-42 is no projection of МСК-42, whose link
 // values must be asked for.
 TEST_F(CatalogueMainWindowTest, ChoosingAnotherSystemForASideClearsItsProjection) {
-  FrmProection projection(state, platform, window);
-  FrmDlg localLink(state, platform, window);
+  FrmProjection projection(state, platform, window);
+  FrmLocalLink localLink(state, platform, window);
   window.SetProjectionWindow(projection);
   window.SetLocalLinkDialog(localLink);
   Start();

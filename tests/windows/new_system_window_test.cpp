@@ -24,7 +24,7 @@
 #include "support/scripted_platform.h"
 #include "text/codepage.h"
 #include "windows/catalogue_window.h"
-#include "windows/national.h"
+#include "windows/load_catalogue.h"
 
 namespace vexilor {
 namespace {
@@ -62,9 +62,9 @@ class NewSystemWindow : public ::testing::Test {
   // Opens the catalogue for the source side, presses "Добавить" and lets
   // `user` act in the new window, which must hide; then `after` looks at the
   // catalogue, which closes.
-  void Add(const std::function<void(FrmNewSys&)>& user, const std::function<void(FrmNational&)>& after = {}) {
+  void Add(const std::function<void(FrmNewSystem&)>& user, const std::function<void(FrmCatalogue&)>& after = {}) {
     state.catalogue.side = 0;
-    ASSERT_TRUE(National(state, platform));
+    ASSERT_TRUE(LoadCatalogue(state, platform));
     platform.ExpectModal(catalogue, [&](Form&) {
       platform.ExpectModal(window, [&](Form&) { user(window); });
       ASSERT_TRUE(catalogue.cmdAdd.Click());
@@ -75,7 +75,7 @@ class NewSystemWindow : public ::testing::Test {
   }
 
   // Types `entry` box by box, clicking into each box first as a user does.
-  static void Fill(FrmNewSys& frm, const Entry& entry) {
+  static void Fill(FrmNewSystem& frm, const Entry& entry) {
     const auto type = [](Control& box, const std::string& text) {
       ASSERT_TRUE(box.Click());
       ASSERT_TRUE(box.ReplaceText(text));
@@ -85,16 +85,16 @@ class NewSystemWindow : public ::testing::Test {
     type(frm.txtEll(2), entry.ellipsoid);
     type(frm.txtEll(0), entry.a);
     type(frm.txtEll(1), entry.invf);
-    for (int i = 0; i < FrmNewSys::kLinkBoxes; ++i) type(frm.txt1(i), entry.link[static_cast<std::size_t>(i)]);
+    for (int i = 0; i < FrmNewSystem::kLinkBoxes; ++i) type(frm.txt1(i), entry.link[static_cast<std::size_t>(i)]);
   }
 
   // Fills the window with `entry` and presses OK, answering the questions
   // with `answers`.
   void AddEntry(const Entry& entry, const std::vector<MessageAnswer>& answers,
-                const std::function<void(FrmNational&)>& after = {}) {
+                const std::function<void(FrmCatalogue&)>& after = {}) {
     for (MessageAnswer answer : answers) platform.AnswerMessage(answer);
     Add(
-        [&](FrmNewSys& frm) {
+        [&](FrmNewSystem& frm) {
           Fill(frm, entry);
           ASSERT_TRUE(frm.cmdOK.Click());
           EXPECT_FALSE(frm.Visible());
@@ -121,12 +121,12 @@ class NewSystemWindow : public ::testing::Test {
   AppState state;
   ScriptedPlatform platform;
   testing::RecordingMainWindow mainWindow;
-  FrmNational catalogue{state, platform, mainWindow};
-  FrmNewSys window{state, platform, catalogue};
+  FrmCatalogue catalogue{state, platform, mainWindow};
+  FrmNewSystem window{state, platform, catalogue};
 };
 
 TEST_F(NewSystemWindow, OpensEmptyOnWgs84WithOkOffUntilEveryBoxIsFilled) {
-  Add([](FrmNewSys& frm) {
+  Add([](FrmNewSystem& frm) {
     EXPECT_EQ(frm.Caption(), "Определить параметры новой системы координат");
     EXPECT_EQ(frm.fraName.Text(), " Имя новой системы координат");
     EXPECT_EQ(frm.fraSystem.Text(), " Связь с системой ");
@@ -177,7 +177,7 @@ TEST_P(NewSystemBounds, ChecksEachBoxInItsOrder) {
   if (accepted) {
     for (MessageAnswer answer : kWriteBoth) platform.AnswerMessage(answer);
   }
-  Add([&](FrmNewSys& frm) {
+  Add([&](FrmNewSystem& frm) {
     Fill(frm, Entry{});
     Control& box = ControlOf(frm, c.box, c.index);
     ASSERT_TRUE(box.ReplaceText(c.text));
@@ -271,7 +271,7 @@ TEST_F(NewSystemWindow, ADuplicateNameIsRefusedWhateverItsBlanks) {
   Entry entry;
   entry.name = "Russia  1942   Coordinate Reference System (CK42) ";
   entry.parent = 1;
-  Add([&](FrmNewSys& frm) {
+  Add([&](FrmNewSystem& frm) {
     Fill(frm, entry);
     ASSERT_TRUE(frm.cmdOK.Click());
     EXPECT_TRUE(frm.Visible());
@@ -292,7 +292,7 @@ TEST_F(NewSystemWindow, ADuplicateNameIsRefusedWhateverItsBlanks) {
 }
 
 TEST_F(NewSystemWindow, AKnownEllipsoidTypedInAnotherCaseIsFilledInAndReused) {
-  Add([](FrmNewSys& frm) {
+  Add([](FrmNewSystem& frm) {
     ASSERT_TRUE(frm.txtEll(2).Click());
     ASSERT_TRUE(frm.txtEll(2).ReplaceText("  krassovsky   1940"));
     ASSERT_TRUE(frm.txtNewName.Click());  // leaving the name box looks the name up
@@ -311,7 +311,7 @@ TEST_F(NewSystemWindow, AKnownEllipsoidTypedInAnotherCaseIsFilledInAndReused) {
 
   platform.AnswerMessage(MessageAnswer::kNo);  // ellips.dat
   platform.AnswerMessage(MessageAnswer::kNo);  // sys.dat
-  Add([](FrmNewSys& frm) {
+  Add([](FrmNewSystem& frm) {
     Entry entry;
     Fill(frm, entry);
     ASSERT_TRUE(frm.txtEll(2).Click());
@@ -333,12 +333,12 @@ TEST_F(NewSystemWindow, AKnownNameWithOtherGeometryAsksWhichToKeep) {
       "Ввести параметры нового эллипсоида?\r\n(Иначе принять параметры этого эллипсоида из файла).";
   // Yes: the ellipsoid boxes are emptied for other values; nothing is added.
   platform.AnswerMessage(MessageAnswer::kYes);
-  Add([&](FrmNewSys& frm) {
+  Add([&](FrmNewSystem& frm) {
     Fill(frm, entry);
     ASSERT_TRUE(frm.txtEll(1).ReplaceText("298.31"));  // leaving the name box filled in the file's value
     ASSERT_TRUE(frm.cmdOK.Click());
     EXPECT_TRUE(frm.Visible());
-    for (int i = 0; i < FrmNewSys::kEllipsoidBoxes; ++i) EXPECT_EQ(frm.txtEll(i).Text(), "");
+    for (int i = 0; i < FrmNewSystem::kEllipsoidBoxes; ++i) EXPECT_EQ(frm.txtEll(i).Text(), "");
     EXPECT_TRUE(frm.txtEll(2).HasFocus());
     EXPECT_EQ(frm.txtNewName.Text(), entry.name);
     ASSERT_TRUE(frm.cmdCancel.Click());
@@ -354,7 +354,7 @@ TEST_F(NewSystemWindow, AKnownNameWithOtherGeometryAsksWhichToKeep) {
                                MessageAnswer::kNo}) {
     platform.AnswerMessage(answer);
   }
-  Add([&](FrmNewSys& frm) {
+  Add([&](FrmNewSystem& frm) {
     Fill(frm, entry);
     ASSERT_TRUE(frm.txtEll(1).ReplaceText("298.31"));
     ASSERT_TRUE(frm.cmdOK.Click());
@@ -372,7 +372,7 @@ TEST_F(NewSystemWindow, AGeometryFilledInFromTheFileIsTheFilesOwn) {
       << "GRS 1980 exact             40 6378137.0001 298.257222100883\r\n";
   platform.AnswerMessage(MessageAnswer::kNo);
   platform.AnswerMessage(MessageAnswer::kNo);
-  Add([](FrmNewSys& frm) {
+  Add([](FrmNewSystem& frm) {
     Entry entry;
     entry.ellipsoid = "grs 1980 exact";
     Fill(frm, entry);
@@ -412,7 +412,7 @@ TEST_F(NewSystemWindow, ANameThatSortsFirstIsListedFirstSelectedAndReadyToChoose
   Entry entry;
   entry.name = "Aаа местная";
   entry.parent = 1;
-  AddEntry(entry, {MessageAnswer::kNo}, [&](FrmNational& frm) {
+  AddEntry(entry, {MessageAnswer::kNo}, [&](FrmCatalogue& frm) {
     EXPECT_EQ(frm.lstSys.Items().front(), "Aаа местная");
     EXPECT_EQ(frm.lstSys.ListIndex(), 0);
     EXPECT_EQ(frm.txt1(0).Text(), "    23.50");
@@ -475,7 +475,7 @@ TEST_P(NewSystemRewrite, WritesEllipsoidsFirstAndSystemsOnlyOnTopOfThem) {
   // What the files hold reads back as a catalogue that lists and chooses
   // every entry.
   state.catalogue.reloadNeeded = true;
-  ASSERT_TRUE(National(state, platform));
+  ASSERT_TRUE(LoadCatalogue(state, platform));
   for (std::int16_t i = 1; i <= state.catalogue.systems.Count(); ++i) {
     SystemChoice choice;
     EXPECT_EQ(ChooseSystem(state.catalogue.systems, state.catalogue.ellipsoids, i, choice).error, ChoiceError::kNone)
@@ -498,7 +498,7 @@ INSTANTIATE_TEST_SUITE_P(
 // lives in memory only: removing another system rewrites sys.dat without it,
 // and an ellipsoid number that any sys.dat line names is never given again.
 TEST_F(NewSystemWindow, ASystemOnAnUnwrittenEllipsoidNeverReachesTheSystemsFile) {
-  AddEntry(Entry{}, {A::kNo, A::kYes, A::kYes, A::kNo}, [](FrmNational& frm) {
+  AddEntry(Entry{}, {A::kNo, A::kYes, A::kYes, A::kNo}, [](FrmCatalogue& frm) {
     const std::vector<std::string>& names = frm.lstSys.Items();
     const auto ck63 = std::find_if(names.begin(), names.end(),
                                    [](const std::string& name) { return name.find("(CK63)") != std::string::npos; });
@@ -593,10 +593,10 @@ TEST_F(NewSystemWindow, AFullListOrADamagedEllipsoidFileAddsNothing) {
     std::filesystem::copy_file(ShippedFile("ellips.dat"), folder / "ellips.dat",
                                std::filesystem::copy_options::overwrite_existing);
     state.catalogue.reloadNeeded = true;
-    ASSERT_TRUE(National(state, platform));
+    ASSERT_TRUE(LoadCatalogue(state, platform));
     c.prepare();
     const std::size_t said = platform.Messages().size();
-    Add([](FrmNewSys& frm) {
+    Add([](FrmNewSystem& frm) {
       Fill(frm, Entry{});
       ASSERT_TRUE(frm.cmdOK.Click());
       EXPECT_TRUE(frm.Visible());
@@ -610,7 +610,7 @@ TEST_F(NewSystemWindow, AFullListOrADamagedEllipsoidFileAddsNothing) {
 
 TEST_F(NewSystemWindow, CancelAddsNothingAndKeepsTheCatalogueAsItWas) {
   state.catalogue.side = 0;
-  ASSERT_TRUE(National(state, platform));
+  ASSERT_TRUE(LoadCatalogue(state, platform));
   platform.ExpectModal(catalogue, [&](Form&) {
     ASSERT_TRUE(catalogue.lstSys.Choose(2));
     platform.ExpectModal(window, [this](Form&) {
@@ -632,7 +632,7 @@ TEST_F(NewSystemWindow, CancelAddsNothingAndKeepsTheCatalogueAsItWas) {
 }
 
 TEST_F(NewSystemWindow, NumberBoxesTakeOnlyNumberKeys) {
-  Add([this](FrmNewSys& frm) {
+  Add([this](FrmNewSystem& frm) {
     for (Control* box : {&frm.txtEll(0), &frm.txtEll(1), &frm.txt1(0), &frm.txt1(5)}) {
       ASSERT_TRUE(box->Click());
       ASSERT_TRUE(box->Type("1,5e"));

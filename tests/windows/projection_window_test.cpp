@@ -18,7 +18,7 @@ namespace {
 
 constexpr int kDialogWidth = 4692 + 120 + 120;  // panel width + left edge of panel 1 + 120
 
-std::vector<std::string> Texts(const FrmProection& frm, int first) {
+std::vector<std::string> Texts(const FrmProjection& frm, int first) {
   std::vector<std::string> texts;
   for (int i = first; i < first + kPanelBoxes; ++i) texts.push_back(frm.txt1(i).Text());
   return texts;
@@ -32,14 +32,14 @@ class ProjectionWindow : public ::testing::Test {
   }
 
   // Shows the dialog for `side` while `user` acts; the user must leave it hidden.
-  void Open(ProjectionSide side, const std::function<void(FrmProection&)>& user) {
+  void Open(ProjectionSide side, const std::function<void(FrmProjection&)>& user) {
     state.projection.side = side;
     platform.ExpectModal(window, [&](Form&) { user(window); });
     ASSERT_TRUE(platform.ShowModal(window));
   }
 
-  void OpenAndConfirm(ProjectionSide side, const std::function<void(FrmProection&)>& edit) {
-    Open(side, [&](FrmProection& frm) {
+  void OpenAndConfirm(ProjectionSide side, const std::function<void(FrmProjection&)>& edit) {
+    Open(side, [&](FrmProjection& frm) {
       edit(frm);
       ASSERT_TRUE(frm.cmdOK.Click());
       EXPECT_FALSE(frm.Visible()) << (platform.Messages().empty() ? "" : platform.Messages().back().text);
@@ -60,7 +60,7 @@ class ProjectionWindow : public ::testing::Test {
   AppState state;
   ScriptedPlatform platform;
   testing::RecordingMainWindow mainWindow;
-  FrmProection window{state, platform, mainWindow};
+  FrmProjection window{state, platform, mainWindow};
 };
 
 TEST_F(ProjectionWindow, CarriesTheDesignCaptions) {
@@ -90,7 +90,7 @@ TEST_F(ProjectionWindow, FirstOpeningShowsTheDefaultGaussKrugerSetWithTheSideSca
     std::string scale;
   };
   for (const Case& c : {Case{1, "1.000000"}, Case{2, "1.0000"}}) {
-    Open(c.side, [&](FrmProection& frm) {
+    Open(c.side, [&](FrmProjection& frm) {
       EXPECT_TRUE(frm.optPro(0).Checked());
       EXPECT_EQ(Texts(frm, 0),
                 (std::vector<std::string>{"0 00 00.0", "3 00 00.0", "6 00 00.0", "0.0", "500.0", c.scale}));
@@ -112,7 +112,7 @@ TEST_F(ProjectionWindow, FirstOpeningShowsTheDefaultGaussKrugerSetWithTheSideSca
 }
 
 TEST_F(ProjectionWindow, TypeSwitchMovesTheLambertPanelAndFillsWithShortScale) {
-  Open(1, [&](FrmProection& frm) {
+  Open(1, [&](FrmProjection& frm) {
     const int panelOneLeft = frm.fraPro(1).Position().left;
     // The Lambert panel waits outside the visible area.
     EXPECT_GT(frm.fraPro(2).Position().left, kDialogWidth);
@@ -143,7 +143,7 @@ TEST_F(ProjectionWindow, NegativePrimeMeridianWrapsOnlyOnTheZonedPanel) {
     double stored;
   };
   for (const Case& c : {Case{0, 0, 330.0}, Case{1, 6, -30.0}}) {
-    OpenAndConfirm(1, [&](FrmProection& frm) {
+    OpenAndConfirm(1, [&](FrmProjection& frm) {
       ASSERT_TRUE(frm.optPro(c.type).Click());
       ASSERT_TRUE(frm.txt1(c.box).ReplaceText("-30"));
     });
@@ -166,7 +166,7 @@ TEST_F(ProjectionWindow, HorizontalFalseOriginNeedsSixtyFiveKilometresPerDegreeB
     SCOPED_TRACE(c.text);
     const std::size_t messagesBefore = platform.Messages().size();
     const ProjectionSlots before = P(2);
-    Open(2, [&](FrmProection& frm) {
+    Open(2, [&](FrmProjection& frm) {
       ASSERT_TRUE(frm.txt1(c.box).ReplaceText(c.text));
       ASSERT_TRUE(frm.cmdOK.Click());
       EXPECT_EQ(frm.Visible(), !c.accepted);
@@ -185,7 +185,7 @@ TEST_F(ProjectionWindow, HorizontalFalseOriginNeedsSixtyFiveKilometresPerDegreeB
 }
 
 TEST_F(ProjectionWindow, RefusalFocusesTheBoxAndSelectsItsText) {
-  Open(1, [&](FrmProection& frm) {
+  Open(1, [&](FrmProjection& frm) {
     ASSERT_TRUE(frm.txt1(4).ReplaceText("1000"));
     ASSERT_TRUE(frm.cmdOK.Click());
     EXPECT_TRUE(frm.Visible());
@@ -204,7 +204,7 @@ TEST_F(ProjectionWindow, AxisSwitchExchangesTheFalseOriginsAndBack) {
     int xBox;
   };
   for (const Case& c : {Case{0, 0, 3}, Case{1, 2, 9}}) {
-    Open(2, [&](FrmProection& frm) {
+    Open(2, [&](FrmProjection& frm) {
       ASSERT_TRUE(frm.optPro(c.type).Click());
       ASSERT_TRUE(frm.txt1(c.xBox).ReplaceText("12.5"));
       ASSERT_TRUE(frm.txt1(c.xBox + 1).ReplaceText("480"));
@@ -224,7 +224,7 @@ TEST_F(ProjectionWindow, AxisSwitchExchangesTheFalseOriginsAndBack) {
 }
 
 TEST_F(ProjectionWindow, AxisSwitchKeepsTheDefaultsValidWithYVertical) {
-  OpenAndConfirm(1, [](FrmProection& frm) { ASSERT_TRUE(frm.optAxis(1).Click()); });
+  OpenAndConfirm(1, [](FrmProjection& frm) { ASSERT_TRUE(frm.optAxis(1).Click()); });
   EXPECT_EQ(P(1)[5], 500000.0);
   EXPECT_EQ(P(1)[6], 0.0);
   EXPECT_EQ(P(1)[9], 1.0);
@@ -232,7 +232,7 @@ TEST_F(ProjectionWindow, AxisSwitchKeepsTheDefaultsValidWithYVertical) {
 
 TEST_F(ProjectionWindow, OkStoresTheSideEmptiesResultsConfirmsAndMarksTheSystem) {
   state.projection.params.Side(2)[10] = 42;  // a zone fixed by an earlier run
-  OpenAndConfirm(2, [](FrmProection& frm) {
+  OpenAndConfirm(2, [](FrmProjection& frm) {
     ASSERT_TRUE(frm.txt1(2).ReplaceText("3"));
     ASSERT_TRUE(frm.txt1(4).ReplaceText("250"));
     ASSERT_TRUE(frm.optLong(1).Click());
@@ -248,7 +248,7 @@ TEST_F(ProjectionWindow, OkStoresTheSideEmptiesResultsConfirmsAndMarksTheSystem)
 }
 
 TEST_F(ProjectionWindow, ConfirmedUtmReopensUntilTheTargetSystemChanges) {
-  OpenAndConfirm(2, [](FrmProection& frm) {
+  OpenAndConfirm(2, [](FrmProjection& frm) {
     ASSERT_TRUE(frm.optPro(2).Click());
     ASSERT_TRUE(frm.txt1(1).ReplaceText("-177 30"));
     ASSERT_TRUE(frm.txt1(5).ReplaceText("0.9999"));
@@ -256,7 +256,7 @@ TEST_F(ProjectionWindow, ConfirmedUtmReopensUntilTheTargetSystemChanges) {
   EXPECT_EQ(P(2)[1], 2.0);
   EXPECT_EQ(P(2)[3], 182.5);
 
-  Open(2, [](FrmProection& frm) {
+  Open(2, [](FrmProjection& frm) {
     EXPECT_TRUE(frm.optPro(2).Checked());
     EXPECT_EQ(Texts(frm, 0),
               (std::vector<std::string>{"0 00 00.0", "182 30 00.0", "6 00 00.0", "500.0", "0.0", "0.9999"}));
@@ -265,7 +265,7 @@ TEST_F(ProjectionWindow, ConfirmedUtmReopensUntilTheTargetSystemChanges) {
   });
 
   state.settings.TargetSystemName = "Pulkovo 1942 / Other";
-  Open(2, [](FrmProection& frm) {
+  Open(2, [](FrmProjection& frm) {
     EXPECT_TRUE(frm.optPro(2).Checked());  // the side's stored type still decides
     EXPECT_EQ(Texts(frm, 0),
               (std::vector<std::string>{"0 00 00.0", "183 00 00.0", "6 00 00.0", "500.0", "0.0", "0.9996"}));
@@ -276,11 +276,11 @@ TEST_F(ProjectionWindow, ConfirmedUtmReopensUntilTheTargetSystemChanges) {
 }
 
 TEST_F(ProjectionWindow, ReopeningALambertSourceShowsTheLongScaleOnPanelTwo) {
-  OpenAndConfirm(1, [](FrmProection& frm) {
+  OpenAndConfirm(1, [](FrmProjection& frm) {
     ASSERT_TRUE(frm.optPro(1).Click());
     ASSERT_TRUE(frm.txt1(11).ReplaceText("0.9999123456"));
   });
-  Open(1, [](FrmProection& frm) {
+  Open(1, [](FrmProjection& frm) {
     EXPECT_TRUE(frm.optPro(1).Checked());
     EXPECT_TRUE(frm.fraPro(2).Visible());
     EXPECT_FALSE(frm.fraPro(1).Visible());
@@ -295,7 +295,7 @@ TEST_F(ProjectionWindow, ReopeningALambertSourceShowsTheLongScaleOnPanelTwo) {
 // "Выполнить" stays off instead of running with half the parameters (and a
 // zero scale).
 TEST_F(ProjectionWindow, CancelAfterARefusedOkLeavesTheSideAsItWas) {
-  Open(1, [](FrmProection& frm) {
+  Open(1, [](FrmProjection& frm) {
     ASSERT_TRUE(frm.txt1(0).ReplaceText("-30"));
     ASSERT_TRUE(frm.txt1(1).ReplaceText("9"));
     ASSERT_TRUE(frm.txt1(2).ReplaceText("20"));
@@ -314,7 +314,7 @@ TEST_F(ProjectionWindow, CancelAfterARefusedOkLeavesTheSideAsItWas) {
 
 TEST_F(ProjectionWindow, ARefusedLatitudeOfOriginKeepsTheSideItsValues) {
   state.projection.params.Side(2)[3] = 45;
-  Open(2, [](FrmProection& frm) {
+  Open(2, [](FrmProjection& frm) {
     ASSERT_TRUE(frm.optPro(1).Click());
     ASSERT_TRUE(frm.txt1(7).ReplaceText("0 05"));
     ASSERT_TRUE(frm.cmdOK.Click());
@@ -328,7 +328,7 @@ TEST_F(ProjectionWindow, ARefusedLatitudeOfOriginKeepsTheSideItsValues) {
 }
 
 TEST_F(ProjectionWindow, BoxesTakeOnlyNumericKeys) {
-  Open(1, [this](FrmProection& frm) {
+  Open(1, [this](FrmProjection& frm) {
     ASSERT_TRUE(frm.txt1(5).Type("1,5"));
     EXPECT_EQ(frm.txt1(5).Text(), "15");
     EXPECT_EQ(platform.Beeps(), 1);
@@ -340,7 +340,7 @@ TEST_F(ProjectionWindow, PresetSelectsTheTypeButTheSideStoredTypeDecidesOnOpenin
   window.Preset(ProjectionKind::Utm);
   EXPECT_TRUE(window.optPro(2).Checked());
   EXPECT_EQ(window.txt1(1).Text(), "183 00 00.0");
-  Open(2, [](FrmProection& frm) {
+  Open(2, [](FrmProjection& frm) {
     EXPECT_TRUE(frm.optPro(0).Checked());  // the side is not set yet
     EXPECT_EQ(frm.txt1(1).Text(), "3 00 00.0");
     ASSERT_TRUE(frm.cmdCancel.Click());
@@ -348,7 +348,7 @@ TEST_F(ProjectionWindow, PresetSelectsTheTypeButTheSideStoredTypeDecidesOnOpenin
 }
 
 TEST_F(ProjectionWindow, CloseBoxCancels) {
-  Open(2, [](FrmProection& frm) { EXPECT_FALSE(frm.RequestClose()); });
+  Open(2, [](FrmProjection& frm) { EXPECT_FALSE(frm.RequestClose()); });
   EXPECT_FALSE(window.Visible());
   EXPECT_EQ(mainWindow.typeListResets, (std::vector<int>{1}));
 }

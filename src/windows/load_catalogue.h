@@ -11,6 +11,6 @@ namespace vexilor {
 // failed read. False when the catalogue could not be loaded (the window is
 // then not to be shown). Systems whose ellipsoids ellips.dat lacks are named
 // once, at the load; they stay listed.
-bool National(AppState& state, Platform& platform);
+bool LoadCatalogue(AppState& state, Platform& platform);
 
 }  // namespace vexilor

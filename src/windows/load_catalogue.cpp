@@ -1,5 +1,5 @@
 #include "form/platform.h"
-#include "windows/national.h"
+#include "windows/load_catalogue.h"
 
 #include <algorithm>
 #include <string>
@@ -28,7 +28,7 @@ bool EveryLineListable(const SystemLines& systems) {
 
 }  // namespace
 
-bool National(AppState& state, Platform& platform) {
+bool LoadCatalogue(AppState& state, Platform& platform) {
   CatalogueState& catalogue = state.catalogue;
   if (!catalogue.reloadNeeded) return true;
   WaitCursor wait(platform);
