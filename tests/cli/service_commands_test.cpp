@@ -59,6 +59,7 @@ TEST(ServiceCommandsTest, AnswerOnStandardOutputAndRefuseOnStandardError) {
       {{"grads", "--to-degrees", "-0 50"}, 0, "  -0 27 00.00000\n", ""},
       {{"grads", "--to-grads", "1000"}, 1, "", "vexilor-cli grads: Неверное значение угла. Повторите ввод!\n"},
       {{"grads", "--to-degrees", "1e999"}, 1, "", "vexilor-cli grads: Неверное значение угла. Повторите ввод!\n"},
+      {{"grads", "--to-degrees", "61 100 00"}, 1, "", "vexilor-cli grads: Неверное значение угла. Повторите ввод!\n"},
       {{"length", "--to-metres", "--combination", "0", "1 2 6"}, 0, "1.6764\n", ""},
       {{"length", "--to-metres", "--combination", "1", "-1 2"}, 0, "-1.5240\n", ""},
       {{"length", "--to-english", "1"}, 0, " 1    0   3.37\n", ""},

@@ -221,7 +221,7 @@ TEST_F(ServiceWindowTest, ConversionsRefuseWhatIsNoAngleOrLength) {
     cases.push_back({metric, 7, 6, text, kToEnglish, kLength, MessageIcon::kExclamation, true});
   }
   cases.push_back({degrees, 0, 3, "1000", kToGrads, kAngle, MessageIcon::kNone, false});
-  cases.push_back({grads, 2, 4, "12 101", kToDegrees, kAngle, MessageIcon::kNone, false});
+  cases.push_back({grads, 2, 4, "61 100 00", kToDegrees, kAngle, MessageIcon::kNone, false});
   cases.push_back({english, 4, 5, "1 2 12", kToMetres, kLength, MessageIcon::kExclamation, true});
   for (const RefusalCase& c : cases) {
     ASSERT_TRUE(c.menu(window).Click());
