@@ -51,6 +51,8 @@ TEST(ServiceCommandsTest, AnswerOnStandardOutputAndRefuseOnStandardError) {
       {{"frame", "--scale", "100000", "(N) N-37"}, 2, "",
        "vexilor-cli frame: Номенклатура (N) N-37 не соответствует масштабу 1 : 100 000.\n"},
       {{"frame", "--scale", "100000", "(N) N-37-145"}, 3, "", "vexilor-cli frame: Неверная номенклатура (N) N-37-145.\n"},
+      {{"frame", "--scale", "500000", "(N) N-37-A"}, 3, "",
+       "vexilor-cli frame: Неверная номенклатура (N) N-37-A. Буква A латинская, а здесь нужна русская: А, Б, В или Г.\n"},
       {{"frame", "--scale", "5", "(N) N-37"}, 1, "", "vexilor-cli frame: Масштаб 1 : 5 не предусмотрен для обработки в этой программе.\n"},
       {{"grads", "--to-grads", "--units", "0", "90"}, 0, "  100 00 00.0000\n", ""},
       {{"grads", "--to-grads", "55 30 00"}, 0, "   61 66 66.6667\n", ""},

@@ -507,6 +507,7 @@ TEST_F(ServiceWindowTest, AFrameRefusedLeavesNothingOfTheLastSheet) {
       {6, "(N) N-61", "Неверная номенклатура (N) N-61."},
       {9, "(N) N-37-" + kLongNumber, "Неверная номенклатура (N) N-37-" + kLongNumber + "."},
       {7, "(N) N-37-", "Неверная номенклатура (N) N-37-."},
+      {7, "(N) N-37-A", "Неверная номенклатура (N) N-37-A.\r\nБуква A латинская, а здесь нужна русская: А, Б, В или Г."},
   };
   OpenSheetTool(window.mnuRamka);
   for (const bool plane : {false, true}) {
