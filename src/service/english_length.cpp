@@ -107,7 +107,16 @@ std::optional<std::string> MetresToEnglish(std::string_view text, EnglishUnits u
     rest %= size;
   }
   columns += FormatWithMask(static_cast<double>(rest) / static_cast<double>(perUnit), shown.mask);
-  return (*metres < 0 && *total != 0 ? "-" : "") + columns;
+  if (*metres < 0 && *total != 0) {
+    // The "-" takes the sign's place of the first whole column, so that
+    // the text reads back with the sign on its first word ("-1    0   3.37").
+    if (columns.front() == ' ') {
+      columns.front() = '-';
+    } else {
+      columns.insert(0, "-");
+    }
+  }
+  return columns;
 }
 
 std::optional<std::string> ConvertEnglishToMetres(std::string_view source, int combination) {

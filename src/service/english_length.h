@@ -38,9 +38,10 @@ std::optional<double> EnglishToMetres(std::string_view text, EnglishUnits units)
 // yards "0.0000": 1 m in yards, feet and inches is " 1    0   3.37". The
 // length is rounded to the last column's decimals before it is split, so a
 // column never shows a full next unit (0.3047 m is " 0    1   0.00", not
-// 12.00 inches). A negative length gets a leading "-" unless it rounds to
-// zero. Empty when the text is not a number or the length is beyond
-// kLongestLength.
+// 12.00 inches). A negative length that does not round to zero has its "-"
+// in the sign's place of the first column ("-1    0   3.37", "-1.000"), so
+// that EnglishToMetres reads every text shown back to the length. Empty when
+// the text is not a number or the length is beyond kLongestLength.
 std::optional<std::string> MetresToEnglish(std::string_view text, EnglishUnits units);
 
 // The English to metric command: metres of `source` with four decimals

@@ -21,7 +21,9 @@ std::optional<double> WordValue(const std::string& word) {
   return ReadNumber(word);
 }
 
-bool IsHundredths(double value) { return value >= 0.0 && value <= 100.0; }
+// Centigrads and centicentigrads are below a whole next column, as minutes
+// and seconds are below 60: "61 100 00" is no angle.
+bool IsHundredths(double value) { return value >= 0.0 && value < 100.0; }
 
 }  // namespace
 

@@ -19,7 +19,7 @@ inline constexpr AngleDivision kGradDivision{400, 100, " g", " c", " cc"};
 
 // Decimal grads from "g c cc", "g c" or "g": one to three blank-separated
 // words (runs of blanks count as one) that pass IsNumberText, centigrads
-// and centicentigrads in [0, 100] (100 included). A "-" that starts the
+// and centicentigrads in [0, 100). A "-" that starts the
 // first word makes the whole angle negative ("-0 50" is -0.5). Anything
 // else gives kGradsParseError.
 double ParseGrads(std::string_view text);

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "service/sheet_alphabet_hint.h"
 #include "service/sheet_parts.h"
 #include "service/sheet_scales.h"
 #include "text/text_edit.h"
@@ -25,8 +26,10 @@ struct MasFrame {
 
 SheetFrameResult Refused(FrameCode code, std::string message) { return {code, {}, std::move(message)}; }
 
-SheetFrameResult InvalidName(std::string_view text) {
-  return Refused(FrameCode::kInvalidName, "Неверная номенклатура " + std::string(text) + ".");
+// `hint`, when there is one, says on a second line why the name is refused.
+SheetFrameResult InvalidName(std::string_view text, const std::string& hint = "") {
+  return Refused(FrameCode::kInvalidName,
+                 "Неверная номенклатура " + std::string(text) + "." + (hint.empty() ? "" : "\r\n" + hint));
 }
 
 // The name split at every "-"; more than the finest scale's parts stop the
@@ -100,8 +103,9 @@ SheetFrameResult ComputeSheetFrame(std::int32_t scale, std::string_view text) {
     return Refused(FrameCode::kNameDoesNotFitScale, "Номенклатура " + std::string(text) +
                                                         " не соответствует\r\nмасштабу 1 : " + ScaleText(scale) + ".");
   const auto row = RowOfLetter(parts[0]);
+  if (!row) return InvalidName(text, RowAlphabetHint(parts[0]));
   const auto column = ColumnOfNumber(parts[1]);
-  if (!row || !column) return InvalidName(text);
+  if (!column) return InvalidName(text);
 
   MasFrame f;
   f.poleSide = *row * kRowHeight;
@@ -111,7 +115,7 @@ SheetFrameResult ComputeSheetFrame(std::int32_t scale, std::string_view text) {
   for (std::size_t k = 0; k < splits->size(); ++k) {
     const SheetSplit& split = (*splits)[k];
     const auto cell = ReadSheetPart(split, parts[k + 2]);
-    if (!cell) return InvalidName(text);
+    if (!cell) return InvalidName(text, PartAlphabetHint(split.part, parts[k + 2]));
     f.poleSide -= (cell->row - 1) * split.height;
     f.equatorSide = f.poleSide - split.height;
     f.west += (cell->column - 1) * split.width;

@@ -38,7 +38,8 @@ struct SheetFrameResult {
 // row is a Latin letter "A" to "U" in either case, its column a number of one
 // or two digits from 1 to 60, and each further part must name a sheet of its
 // split (sheet_parts.h). The first fault found ends the reading with its code
-// and message.
+// and message; a letter refused for its alphabet is named on a second line
+// (sheet_alphabet_hint.h).
 SheetFrameResult ComputeSheetFrame(std::int32_t scale, std::string_view text);
 
 }  // namespace vexilor

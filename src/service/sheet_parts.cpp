@@ -6,6 +6,7 @@
 #include "text/number_reader.h"
 #include "text/number_text.h"
 #include "text/numeric.h"
+#include "text/text_case.h"
 
 namespace vexilor {
 namespace {
@@ -57,8 +58,11 @@ std::optional<SheetCell> ReadSheetPart(const SheetSplit& split, std::string_view
     if (!number || *number < 1 || *number > split.count * split.count) return std::nullopt;
     return CellOfNumber(split, *number);
   }
-  const std::span<const std::string_view> names = NamesOf(split.part);
-  const auto found = std::find(names.begin(), names.end(), text);
+  // The place says whether a letter is capital or small: either case names
+  // the same sheet, and the capitals stand for both.
+  const std::span<const std::string_view> names =
+      NamesOf(IsLetter(split.part) ? SheetPart::kCapitalLetter : split.part);
+  const auto found = std::find(names.begin(), names.end(), UpperCase(text));
   if (found == names.end()) return std::nullopt;
   const int index = static_cast<int>(found - names.begin());
   return IsLetter(split.part) ? CellOfLetter(index) : CellOfNumber(split, index + 1);

@@ -34,9 +34,11 @@ struct SheetCell {
 std::string SheetPartText(const SheetSplit& split, SheetCell cell);
 
 // The sheet of `split` that `text` names; empty when the text names none.
-// A letter or a Roman numeral must be the whole text, compared exactly (a
-// Latin "A" is not the Cyrillic "А"); a number is any text of the numeric
-// test whose value rounds to a whole number from 1 to count × count.
+// A letter or a Roman numeral must be the whole text, in either case (the
+// place tells a capital from a small letter: "в" where a capital stands is
+// "В"), and in its own alphabet (a Latin "A" is not the Cyrillic "А"); a
+// number is any text of the numeric test whose value rounds to a whole
+// number from 1 to count × count.
 std::optional<SheetCell> ReadSheetPart(const SheetSplit& split, std::string_view text);
 
 }  // namespace vexilor

@@ -21,8 +21,9 @@ using namespace service_layout;
 // The window opens this far below the main window's top edge, twips.
 constexpr int kBelowMainWindow = 640;
 
-constexpr std::array<std::int32_t, 6> kScales{1000000, 500000, 200000, 100000, 50000, 25000};
-constexpr int kFirstFrameScale = 6;  // optScale(6..11) belong to the frame panel
+// The scale of each scale button of a sheet panel, in order.
+constexpr std::array<std::int32_t, FrmService::kScalesPerPanel> kScales{1000000, 500000, 200000, 100000,
+                                                                        50000,   25000,  10000};
 
 // The scale buttons' reminder that the sheet tools work in СК-42.
 constexpr std::string_view kNomenclatureWarning =
@@ -86,14 +87,16 @@ void FrmService::OpenPanel(int panel) {
   if (panel == kGradsToDegreesPanel) txtAngle(boxes.source).SetToolTip(std::string(kGradsSourceTip));
   SetPanelTabOrder(panel);
   if (panel == kNomenclaturePanel || panel == kFramePanel) {
-    Control& firstScale = optScale(panel == kNomenclaturePanel ? 0 : kFirstFrameScale);
-    firstScale.SetChecked(true);
-    firstScale.SetFocus();
+    optScale(panel == kNomenclaturePanel ? 0 : kFirstFrameScale).SetChecked(true);
     if (!WarnSk42(panel)) {
       ShowPanel(-1);
       Hide();
       EmptyPanel(panel);
+      return;
     }
+    // Typing starts in the first box, never on a scale button that digits
+    // would move.
+    (panel == kNomenclaturePanel ? txtCoord(0) : txtNom1()).SetFocus();
   } else {
     (panel == kEnglishToMetricPanel ? cboRazmAngle(boxes.units) : txtAngle(boxes.source)).SetFocus();
   }
@@ -199,31 +202,26 @@ void FrmService::txtAngle_Change(int index) {
 }
 
 void FrmService::optCoord_Click(int index) {
-  switch (index) {
-    case 0:
-      lblCoord(0).SetText("Широта  B,\u00B0...'...\"");
-      lblCoord(1).SetText("Долгота L,\u00B0...'...\"");
-      break;
-    case 1:
-      lblCoord(0).SetText("Абсцисса x, м");
-      lblCoord(1).SetText("Ордината y, м");
-      break;
-    default: {
-      // The corner block and its sketch stand where the edge boxes are.
-      const bool corners = index == 3;
-      for (Control* c : {txtRmkXY_, shpRamka_, linAxis_[0], linAxis_[1], lblX_, lblY_, lblName_})
-        c->SetVisible(corners);
-      for (int k = 2; k < kCoordBoxes; ++k) {
-        lblCoord(k).SetVisible(!corners);
-        txtCoord(k).SetVisible(!corners);
-      }
-    }
+  if (index < 2) {
+    // Texts of the other kind of point mean nothing now.
+    EmptyPanel(kNomenclaturePanel);
+    ShowPointKind();
+    return;
   }
-  UpdateCoordTips();
+  // The corner block and its sketch stand where the edge boxes are.
+  const bool corners = index == 3;
+  for (Control* c : {txtRmkXY_, shpRamka_, linAxis_[0], linAxis_[1], lblX_, lblY_, lblName_}) c->SetVisible(corners);
+  for (int k = 2; k < kCoordBoxes; ++k) {
+    lblCoord(k).SetVisible(!corners);
+    txtCoord(k).SetVisible(!corners);
+  }
 }
 
-void FrmService::UpdateCoordTips() {
-  const std::string tip = optCoord(0).Checked() ? std::string(kDmsTip) : "";
+void FrmService::ShowPointKind() {
+  const bool geodetic = optCoord(0).Checked();
+  lblCoord(0).SetText(geodetic ? "Широта  B,\u00B0...'...\"" : "Абсцисса x, м");
+  lblCoord(1).SetText(geodetic ? "Долгота L,\u00B0...'...\"" : "Ордината y, м");
+  const std::string tip = geodetic ? std::string(kDmsTip) : "";
   for (int k = 0; k < 2; ++k) txtCoord(k).SetToolTip(tip);
 }
 
@@ -322,6 +320,8 @@ void FrmService::RunConversion(int panel) {
   }
   if (text) {
     txtAngle(boxes.output).SetText(*text);
+    // Ready for the next length: the source box, its text selected on focus.
+    if (!IsAnglePanel(panel)) source.SetFocus();
     return;
   }
   if (IsAnglePanel(panel)) {

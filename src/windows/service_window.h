@@ -49,7 +49,9 @@ class FrmService : public Form {
   static constexpr int kPanels = 6;
   static constexpr int kExecuteButtons = 7;  // cmdOK(0..6)
   static constexpr int kCoordOptions = 4;    // optCoord(0, 1) nomenclature, (2, 3) frame
-  static constexpr int kScaleButtons = 12;   // optScale(0..5) nomenclature, (6..11) frame
+  static constexpr int kScalesPerPanel = 7;  // 1:1 000 000 to 1:10 000
+  static constexpr int kFirstFrameScale = kScalesPerPanel;
+  static constexpr int kScaleButtons = 2 * kScalesPerPanel;  // optScale(0..6) nomenclature, (7..13) frame
   static constexpr int kCoordBoxes = 6;      // txtCoord(0, 1) the point, (2..5) the edges
   static constexpr int kAngleBoxes = 8;      // txtAngle(0..7)
   static constexpr int kUnitLists = 4;       // cboRazmAngle(0..3)
@@ -158,7 +160,8 @@ class FrmService : public Form {
   std::int32_t SelectedScale(int first) const;
   void Say(std::string_view text, std::string_view title, MessageIcon icon = MessageIcon::kNone);
   void SelectAllOf(Control& box);
-  void UpdateCoordTips();
+  // The labels and tool tips of the point's boxes for the kind of point chosen.
+  void ShowPointKind();
 
   Platform& platform_;
   MainWindowHooks& mainWindow_;

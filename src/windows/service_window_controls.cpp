@@ -25,8 +25,8 @@ constexpr std::array<std::string_view, FrmService::kPanels> kPanelCaptions{
     " Перевод расстояний из метрической меры длин в английскую ",
 };
 
-constexpr std::array<std::string_view, 6> kScaleCaptions{"1 : 1 000 000", "1 : 500 000", "1 : 200 000",
-                                                         "1 : 100 000",   "1 : 50 000",  "1 : 25 000"};
+constexpr std::array<std::string_view, FrmService::kScalesPerPanel> kScaleCaptions{
+    "1 : 1 000 000", "1 : 500 000", "1 : 200 000", "1 : 100 000", "1 : 50 000", "1 : 25 000", "1 : 10 000"};
 
 // Captions of the source and result frames of panels 2 to 5; the trailing
 // blanks differ as they always have.
@@ -124,14 +124,12 @@ void FrmService::AddNomenclaturePanel() {
   optCoord_[0] = &Make(ControlKind::kOption, "optCoord", "Геодезические B, L", fraCoord_, kFirstOption, 0, "fraCoord");
   optCoord_[1] = &Make(ControlKind::kOption, "optCoord", "Плоские x, y", fraCoord_, kSecondOption, 1, "fraCoord");
   optCoord(0).SetChecked(true);
-  // The design-time captions, until a coordinate button is clicked.
-  constexpr std::array<std::string_view, 2> kDesignLabels{"Широта,  \u00B0...'...\"", "Долгота, \u00B0...'...\""};
   for (int k = 0; k < 2; ++k) {
     const std::size_t i = static_cast<std::size_t>(k);
-    lblCoord_[i] = &Make(ControlKind::kLabel, "lblCoord", kDesignLabels[i], fraCoord_, PointLabel(k), k);
+    lblCoord_[i] = &Make(ControlKind::kLabel, "lblCoord", "", fraCoord_, PointLabel(k), k);
     txtCoord_[i] = &Make(ControlKind::kTextBox, "txtCoord", "", fraCoord_, PointBox(k), k);
   }
-  UpdateCoordTips();
+  ShowPointKind();
   fraScale_ = &Make(ControlKind::kFrame, "fraScale", " Масштаб ", &panel, kScaleColumn);
   AddScaleButtons(*fraScale_, 0);
   fraRes_ = &Make(ControlKind::kFrame, "fraRes", " Номенклатура ", &panel, kNameFrame);
@@ -150,7 +148,7 @@ void FrmService::AddFramePanel() {
                    .toolTip = "Номенклатура должна содержать признак полушария (N) или (S)",
                    .fixedPitch = true});
   frame1_ = &Make(ControlKind::kFrame, "Frame1", " Масштаб ", &panel, kScaleRows);
-  AddScaleButtons(*frame1_, 6);
+  AddScaleButtons(*frame1_, kFirstFrameScale);
   fraBound_ = &Make(ControlKind::kFrame, "fraBound", " Координаты границ ", &panel, kBoundFrame);
   optCoord_[2] = &Make(ControlKind::kOption, "optCoord", "Геодезические B, L", fraBound_, kFirstOption, 2, "fraBound");
   optCoord_[3] = &Make(ControlKind::kOption, "optCoord", "Плоские x, y", fraBound_, kSecondOption, 3, "fraBound");

@@ -27,17 +27,19 @@ inline constexpr TwipsRect kFirstOption{kMargin, kFrameTop, 2040, kOptionHeight}
 inline constexpr TwipsRect kSecondOption{2280, kFrameTop, 1900, kOptionHeight};
 constexpr TwipsRect PointLabel(int k) { return {kMargin, 720 + k * kRowPitch, 2100, kLabelHeight}; }
 constexpr TwipsRect PointBox(int k) { return {2280, 802 + k * kRowPitch, 1920, kBoxHeight}; }
-inline constexpr TwipsRect kScaleColumn{4560, kFrameTop, kInnerWidth - 4440, 2400};
+// The scale column ends with the name frame.
+inline constexpr TwipsRect kScaleColumn{4560, kFrameTop, kInnerWidth - 4440, 2820};
 constexpr TwipsRect ScaleInColumn(int k) { return {240, kFrameTop + k * 330, 2400, kOptionHeight}; }
 inline constexpr TwipsRect kNameFrame{kMargin, 2280, 4320, 840};
 inline constexpr TwipsRect kNameBox{kMargin, 330, 4080, 360};
 inline constexpr int kNomenclatureHeight = 3240;
 
-// Panel 1: the name, the scales in two rows, the edges or corners below.
+// Panel 1: the name, the scales in two rows of four, the edges or corners
+// below.
 inline constexpr TwipsRect kSheetNameFrame{kMargin, kFrameTop, kInnerWidth, 780};
 inline constexpr TwipsRect kSheetNameBox{kMargin, 330, kInnerWidth - 2 * kMargin, 360};
 inline constexpr TwipsRect kScaleRows{kMargin, 1200, kInnerWidth, 1020};
-constexpr TwipsRect ScaleInRows(int k) { return {240 + (k % 3) * 2600, kFrameTop + (k / 3) * 330, 2280, kOptionHeight}; }
+constexpr TwipsRect ScaleInRows(int k) { return {240 + (k % 4) * 2100, kFrameTop + (k / 4) * 330, 1980, kOptionHeight}; }
 inline constexpr TwipsRect kBoundFrame{kMargin, 2340, kInnerWidth, 2040};
 // North and south in the left column, west and east in the right one.
 constexpr TwipsRect EdgeLabel(int k) { return {kMargin + (k / 2) * 2760, 720 + (k % 2) * kRowPitch, 840, kLabelHeight}; }

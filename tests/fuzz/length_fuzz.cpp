@@ -44,12 +44,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (!english) return 0;
   const std::optional<double> metres = ReadNumber(text);
   fuzz::Check(metres.has_value() && IsNumberText(text, NumericLocale{"."}), "only a number is shown in English units");
-  // A negative length in whole units is shown with its "-" before the
-  // blank of the sign's place ("- 1    0   3.37"); typed back, the "-"
-  // stands on the first word.
-  std::string typed = *english;
-  if (typed.starts_with("- ")) typed.erase(1, 1);
-  const std::optional<double> back = EnglishToMetres(typed, *units);
+  const std::optional<double> back = EnglishToMetres(*english, *units);
   // A length within half a unit of the last column of the limit may be
   // shown rounded just beyond it (1e8 m is 109361329.8338 yd), and is then
   // refused as every length beyond the limit is.

@@ -53,6 +53,8 @@ class ServiceWindowTest : public QObject {
       Choose(service, run->program.Service().mnuNameNom);
       QCOMPARE(run->dialogs.texts.size(), std::size_t{1});  // the СК-42 warning, answered OK
       QVERIFY(service.findChild<QRadioButton*>(QStringLiteral("optScale(0)"))->isChecked());
+      // Digits typed at once go into the first box, not to a scale button.
+      QCOMPARE(service.focusWidget(), service.findChild<QLineEdit*>(QStringLiteral("txtCoord(0)")));
       QTest::mouseClick(service.findChild<QRadioButton*>(QStringLiteral("optScale(4)")), Qt::LeftButton, {},
                         QPoint(5, 5));
       QTest::keyClicks(service.findChild<QLineEdit*>(QStringLiteral("txtCoord(0)")), "55 45 20.5");
@@ -64,7 +66,8 @@ class ServiceWindowTest : public QObject {
       testing::RunningProgram::SaveScreenshot(service, "service_nomenclature.png");
 
       Choose(service, run->program.Service().mnuRamka);
-      QTest::mouseClick(service.findChild<QRadioButton*>(QStringLiteral("optScale(9)")), Qt::LeftButton, {},
+      QCOMPARE(service.focusWidget(), service.findChild<QLineEdit*>(QStringLiteral("txtNom1")));
+      QTest::mouseClick(service.findChild<QRadioButton*>(QStringLiteral("optScale(10)")), Qt::LeftButton, {},
                         QPoint(5, 5));
       QTest::keyClicks(service.findChild<QLineEdit*>(QStringLiteral("txtNom1")), "(S) F-23-46");
       auto* execute = service.findChild<QPushButton*>(QStringLiteral("cmdOK(1)"));
@@ -99,20 +102,20 @@ class ServiceWindowTest : public QObject {
       const char* list;
       int unit;
       const char* typed;
-      const char* execute;
+      bool readyForNext;  // after Enter, the source box selected for the next value
       const char* output;
       const char* result;
       const char* picture;
     };
     FrmService& s = run->program.Service();
     const Case cases[] = {
-        {s.mnuGradusGrad, "txtAngle(0)", "cboRazmAngle(1)", 0, "90", "cmdOK(3)", "txtAngle(1)", "  100 00 00.0000",
+        {s.mnuGradusGrad, "txtAngle(0)", "cboRazmAngle(1)", 0, "90", false, "txtAngle(1)", "  100 00 00.0000",
          "service_degrees_to_grads.png"},
-        {s.mnuGradGradus, "txtAngle(2)", "cboRazmAngle(0)", 0, "100 50 25", "cmdOK(4)", "txtAngle(3)",
+        {s.mnuGradGradus, "txtAngle(2)", "cboRazmAngle(0)", 0, "100 50 25", false, "txtAngle(3)",
          "   90 27 08.10000", "service_grads_to_degrees.png"},
-        {s.mnuAnglMetric, "txtAngle(4)", "cboRazmAngle(2)", 0, "1 2 6", "cmdOK(5)", "txtAngle(5)", "1.6764",
+        {s.mnuAnglMetric, "txtAngle(4)", "cboRazmAngle(2)", 0, "1 2 6", true, "txtAngle(5)", "1.6764",
          "service_english_to_metric.png"},
-        {s.mnuMetricAngl, "txtAngle(7)", "cboRazmAngle(3)", 3, "2", "cmdOK(6)", "txtAngle(6)", " 6   6.74",
+        {s.mnuMetricAngl, "txtAngle(7)", "cboRazmAngle(3)", 3, "2", true, "txtAngle(6)", " 6   6.74",
          "service_metric_to_english.png"},
     };
     OpenService([&](FormWindow& service) {
@@ -121,9 +124,14 @@ class ServiceWindowTest : public QObject {
         auto* list = service.findChild<QComboBox*>(QString::fromLatin1(c.list));
         list->setCurrentIndex(c.unit);
         Q_EMIT list->activated(c.unit);
-        QTest::keyClicks(service.findChild<QLineEdit*>(QString::fromLatin1(c.source)), c.typed);
-        QTest::mouseClick(service.findChild<QPushButton*>(QString::fromLatin1(c.execute)), Qt::LeftButton);
+        auto* source = service.findChild<QLineEdit*>(QString::fromLatin1(c.source));
+        QTest::keyClicks(source, c.typed);
+        QTest::keyClick(source, Qt::Key_Return);
         QCOMPARE(service.findChild<QLineEdit*>(QString::fromLatin1(c.output))->text(), QString::fromUtf8(c.result));
+        if (c.readyForNext) {
+          QCOMPARE(service.focusWidget(), source);
+          QCOMPARE(source->selectedText(), QString::fromLatin1(c.typed));
+        }
         testing::RunningProgram::SaveScreenshot(service, c.picture);
       }
       QTest::mouseClick(service.findChild<QPushButton*>(QStringLiteral("cmdClose")), Qt::LeftButton);

@@ -41,7 +41,7 @@ TEST(ConvertGradsToDegreesTest, GivesTheTextOfEveryUnit) {
       {"100", 2, "90.000000000"},
       {"50", 3, "0.78539816340"},
       {"-0 50", 2, "-0.450000000"},
-      {"12 100", 2, "11.700000000"},
+      {"12 99", 2, "11.691000000"},
       {"-1000", 2, "-900.000000000"},
   };
   for (const ConversionCase& c : cases) {

@@ -71,7 +71,11 @@ TEST(MetresToEnglishTest, WritesEveryCombination) {
       {"1", EnglishUnits::kYards, "1.0936"},
       {"2", EnglishUnits::kFeetInches, " 6   6.74"},
       {"-0.3048", EnglishUnits::kFeet, "-1.000"},
-      {"-1", EnglishUnits::kYardsFeetInches, "- 1    0   3.37"},
+      // The "-" in the sign's place of the first column.
+      {"-1", EnglishUnits::kYardsFeetInches, "-1    0   3.37"},
+      {"-0.5", EnglishUnits::kYardsFeetInches, "-0    1   7.69"},
+      {"-2", EnglishUnits::kFeetInches, "-6   6.74"},
+      {"-1", EnglishUnits::kYards, "-1.0936"},
       // Rounded before the split: a column never shows a whole next unit.
       {"0.3047", EnglishUnits::kYardsFeetInches, " 0    1   0.00"},
       {"0.9143", EnglishUnits::kYardsFeet, " 1   0.000"},
@@ -89,6 +93,29 @@ TEST(MetresToEnglishTest, WritesEveryCombination) {
     const auto text = MetresToEnglish(c.metres, c.units);
     ASSERT_TRUE(text) << c.metres;
     EXPECT_EQ(*text, c.text) << c.metres;
+  }
+}
+
+// A text shown, typed into the English to metric box, gives the length back
+// to within half a unit of its last column.
+TEST(MetresToEnglishTest, EveryTextShownReadsBack) {
+  struct Column {
+    EnglishUnits units;
+    double halfUnit;  // metres
+  };
+  const Column columns[] = {{EnglishUnits::kYardsFeetInches, 0.005 * 0.0254},
+                            {EnglishUnits::kYardsFeet, 0.0005 * 0.3048},
+                            {EnglishUnits::kYards, 0.00005 * 0.9144},
+                            {EnglishUnits::kFeetInches, 0.005 * 0.0254},
+                            {EnglishUnits::kFeet, 0.0005 * 0.3048}};
+  for (const Column& c : columns) {
+    for (const char* metres : {"1", "-1", "-0.5", "-0.0001", "-1234.5678", "0.3047", "-0.91439"}) {
+      const auto text = MetresToEnglish(metres, c.units);
+      ASSERT_TRUE(text) << metres;
+      const auto back = EnglishToMetres(*text, c.units);
+      ASSERT_TRUE(back) << metres << " shown as \"" << *text << "\"";
+      EXPECT_NEAR(*back, std::stod(metres), c.halfUnit * (1 + 1e-9)) << *text;
+    }
   }
 }
 

@@ -19,9 +19,7 @@ TEST(ParseGradsTest, ReadsGradsCentigradsAndCenticentigrads) {
       {"12 50", 12.5},
       {"12 50 25", 12.5025},
       {"-12 50 25", -12.5025},
-      // 100 centigrads are accepted.
-      {"12 100", 13},
-      {"12 0 100", 12.01},
+      {"12 99 99.99", 12.999999},
       // The sign of the first word holds also for minus zero.
       {"-0 50", -0.5},
       {"-0 0 50", -0.005},
@@ -36,7 +34,9 @@ TEST(ParseGradsTest, ReadsGradsCentigradsAndCenticentigrads) {
 TEST(ParseGradsTest, GivesTheErrorValueForAnythingElse) {
   const std::string longNumber(300, '9');
   const char* cases[] = {"", "   ", "12 101", "12 -1", "12 50 101", "1 2 3 4", "abc", "-", "12 abc",
-                         "1e999", "12,5", "12 50,5", "12 1e999"};
+                         "1e999", "12,5", "12 50,5", "12 1e999",
+                         // A whole grad of centigrads, as 60 minutes are no angle.
+                         "61 100 00", "12 100", "12 0 100", "12 50 100.0"};
   for (const char* text : cases) EXPECT_EQ(ParseGrads(text), kGradsParseError) << text;
   // A long number is a number; the callers' limit refuses it.
   EXPECT_DOUBLE_EQ(ParseGrads(longNumber), 1e300);

@@ -43,6 +43,12 @@ TEST(ComputeSheetFrameTest, GivesTheEdgesOfTheSheet) {
       // on Greenwich too.
       {1000000, "(N) C-30", {12, 8, 354, 360}},
       {1000000, "(N) C-31", {12, 8, 0, 6}},
+      // A letter in either case where its place says which it is; a Roman
+      // numeral in either case.
+      {500000, "(N) n-37-б", {56, 54, 39, 42}},
+      {50000, "(N) N-37-4-в", {56 - 10 * kMinute, 56 - 20 * kMinute, 37.5, 37.75}},
+      {25000, "(N) N-37-144-г-Г", {52 + 5 * kMinute, 52, 41.875, 42}},
+      {200000, "(N) N-37-xxiv", {54, 53 + 20 * kMinute, 41, 42}},
       // A sheet number is a number: rounded, halves to the even one.
       {100000, "(N) N-37-4.4", {56, 56 - 20 * kMinute, 37.5, 38}},
       {100000, "(N) N-37-3.5", {56, 56 - 20 * kMinute, 37.5, 38}},
@@ -90,20 +96,26 @@ TEST(ComputeSheetFrameTest, RefusesWithACodeAndAMessage) {
       {1000000, "(N) N-375", FrameCode::kInvalidName, "Неверная номенклатура (N) N-375."},
       {1000000, "(N) V-37", FrameCode::kInvalidName, "Неверная номенклатура (N) V-37."},
       {1000000, "(N) NN-37", FrameCode::kInvalidName, "Неверная номенклатура (N) NN-37."},
-      {1000000, "(N) Н-37", FrameCode::kInvalidName, "Неверная номенклатура (N) Н-37."},
       {1000000, "(N) -37", FrameCode::kInvalidName, "Неверная номенклатура (N) -37."},
       // Columns are 1 to 60.
       {1000000, "(N) N-0", FrameCode::kInvalidName, "Неверная номенклатура (N) N-0."},
       {1000000, "(N) N-61", FrameCode::kInvalidName, "Неверная номенклатура (N) N-61."},
       {1000000, "(N) N-99", FrameCode::kInvalidName, "Неверная номенклатура (N) N-99."},
-      // A Latin "A" is not the letter "А"; a letter part is one letter.
-      {500000, "(N) N-37-A", FrameCode::kInvalidName, "Неверная номенклатура (N) N-37-A."},
+      // A letter of the other alphabet, looking like the right one, is named.
+      {1000000, "(N) Н-37", FrameCode::kInvalidName,
+       "Неверная номенклатура (N) Н-37.\r\nБуква Н русская, а здесь нужна латинская: от A до U."},
+      {500000, "(N) N-37-A", FrameCode::kInvalidName,
+       "Неверная номенклатура (N) N-37-A.\r\nБуква A латинская, а здесь нужна русская: А, Б, В или Г."},
+      {25000, "(N) N-37-4-Б-B", FrameCode::kInvalidName,
+       "Неверная номенклатура (N) N-37-4-Б-B.\r\nБуква B латинская, а здесь нужна русская: а, б, в или г."},
+      {200000, "(N) N-37-ХХIV", FrameCode::kInvalidName,
+       "Неверная номенклатура (N) N-37-ХХIV.\r\n"
+       "Буква Х русская, а здесь нужно римское число латинскими буквами: от I до XXXVI."},
+      // A letter part is one letter; only letters are named.
       {500000, "(N) N-37-", FrameCode::kInvalidName, "Неверная номенклатура (N) N-37-."},
       {500000, "(N) N-37-АБ", FrameCode::kInvalidName, "Неверная номенклатура (N) N-37-АБ."},
-      {25000, "(N) N-37-4-Б-B", FrameCode::kInvalidName, "Неверная номенклатура (N) N-37-4-Б-B."},
-      {25000, "(N) N-37-4-Б-В", FrameCode::kInvalidName, "Неверная номенклатура (N) N-37-4-Б-В."},
+      {100000, "(N) N-37-4a", FrameCode::kInvalidName, "Неверная номенклатура (N) N-37-4a."},
       {200000, "(N) N-37-XXXVII", FrameCode::kInvalidName, "Неверная номенклатура (N) N-37-XXXVII."},
-      {200000, "(N) N-37-ii", FrameCode::kInvalidName, "Неверная номенклатура (N) N-37-ii."},
       // Numbers out of every range, without overflow.
       {100000, "(N) N-37-0", FrameCode::kInvalidName, "Неверная номенклатура (N) N-37-0."},
       {100000, "(N) N-37-0.5", FrameCode::kInvalidName, "Неверная номенклатура (N) N-37-0.5."},

@@ -221,7 +221,7 @@ TEST_F(ServiceWindowTest, ConversionsRefuseWhatIsNoAngleOrLength) {
     cases.push_back({metric, 7, 6, text, kToEnglish, kLength, MessageIcon::kExclamation, true});
   }
   cases.push_back({degrees, 0, 3, "1000", kToGrads, kAngle, MessageIcon::kNone, false});
-  cases.push_back({grads, 2, 4, "12 101", kToDegrees, kAngle, MessageIcon::kNone, false});
+  cases.push_back({grads, 2, 4, "61 100 00", kToDegrees, kAngle, MessageIcon::kNone, false});
   cases.push_back({english, 4, 5, "1 2 12", kToMetres, kLength, MessageIcon::kExclamation, true});
   for (const RefusalCase& c : cases) {
     ASSERT_TRUE(c.menu(window).Click());
@@ -295,6 +295,19 @@ TEST_F(ServiceWindowTest, EnterRunsTheToolShownAndEscapeCloses) {
   EXPECT_EQ(window.txtCoord(0).Text(), "");
 }
 
+// After Enter a length tool is ready for the next value: the focus back in
+// its source box with the text selected, so that typing replaces it.
+TEST_F(ServiceWindowTest, EnterInALengthToolSelectsTheSourceForTheNextValue) {
+  ASSERT_TRUE(window.mnuAnglMetric.Click());
+  ASSERT_TRUE(window.txtAngle(4).Type("1 2 6"));
+  ASSERT_TRUE(window.PressEnter());
+  EXPECT_TRUE(window.txtAngle(4).HasFocus());
+  EXPECT_EQ(window.txtAngle(4).SelectedText(), "1 2 6");
+  ASSERT_TRUE(window.txtAngle(4).Type("2 0 0"));
+  ASSERT_TRUE(window.PressEnter());
+  EXPECT_EQ(window.txtAngle(5).Text(), "1.8288");
+}
+
 // --- The sheet tools ---
 
 TEST_F(ServiceWindowTest, TheNomenclatureToolWarnsOfSk42AndStartsAtTheFirstScale) {
@@ -309,15 +322,15 @@ TEST_F(ServiceWindowTest, TheNomenclatureToolWarnsOfSk42AndStartsAtTheFirstScale
   EXPECT_EQ(VisiblePanels(), std::vector<int>{0});
   EXPECT_EQ(VisibleExecuteButtons(), std::vector<int>{0});
   EXPECT_TRUE(window.optScale(0).Checked());
-  EXPECT_TRUE(window.optScale(0).HasFocus());
   EXPECT_EQ(window.optScale(0).Text(), "1 : 1 000 000");
-  EXPECT_EQ(window.optScale(5).Text(), "1 : 25 000");
+  EXPECT_EQ(window.optScale(6).Text(), "1 : 10 000");
+  // Digits typed go into the first box, not to a scale button.
+  EXPECT_TRUE(window.txtCoord(0).HasFocus());
   EXPECT_EQ(window.TabOrder()[0], &window.txtCoord(0));
   EXPECT_EQ(window.TabOrder()[1], &window.txtCoord(1));
   EXPECT_EQ(window.TabOrder().back(), &window.cmdClose);
-  // Until a coordinate button is clicked the labels keep their first captions.
-  EXPECT_EQ(window.lblCoord(0).Text(), "Широта,  \u00B0...'...\"");
-  EXPECT_EQ(window.lblCoord(1).Text(), "Долгота, \u00B0...'...\"");
+  EXPECT_EQ(window.lblCoord(0).Text(), "Широта  B,\u00B0...'...\"");
+  EXPECT_EQ(window.lblCoord(1).Text(), "Долгота L,\u00B0...'...\"");
   EXPECT_EQ(window.txtCoord(0).ToolTip(), "Градусы, минуты и секунды должны разделяться пробелами");
 }
 
@@ -349,6 +362,7 @@ TEST_F(ServiceWindowTest, TheNomenclatureOfATypedPoint) {
       {false, "55 45 00", "37 37 12", 3, "(N) N-37-4"},
       {false, "55 45 00", "37 37 12", 4, "(N) N-37-4-В"},
       {false, "55 45 00", "37 37 12", 5, "(N) N-37-4-В-в"},
+      {false, "55 45 00", "37 37 12", 6, "(N) N-37-4-В-в-2"},
       {false, "-22 54", "-43 12", 3, "(S) F-23-46"},
       {true, "6200000", "7500000", 0, "(N) N-37"},
       // Just past 360° in the overlap of zone 60: taken back by 360°.
@@ -366,16 +380,29 @@ TEST_F(ServiceWindowTest, TheNomenclatureOfATypedPoint) {
   EXPECT_EQ(platform.Messages().size(), 1u);  // the warning only
 }
 
-TEST_F(ServiceWindowTest, TheCoordinateButtonsSetTheLabelsAndTips) {
+// Another kind of point sets the labels and tips and empties the boxes and
+// the name: the texts of the other kind mean nothing now.
+TEST_F(ServiceWindowTest, TheCoordinateButtonsSetTheLabelsAndEmptyThePoint) {
   OpenSheetTool(window.mnuNameNom);
+  const std::string latitude = window.lblCoord(0).Text();
+  const std::string longitude = window.lblCoord(1).Text();
+  ASSERT_TRUE(window.txtCoord(0).Type("55"));
+  ASSERT_TRUE(window.txtCoord(1).Type("37"));
+  ASSERT_TRUE(window.cmdOK(0).Click());
+  ASSERT_EQ(window.txtNom().Text(), "(N) N-37");
   ASSERT_TRUE(window.optCoord(1).Click());
   EXPECT_EQ(window.lblCoord(0).Text(), "Абсцисса x, м");
   EXPECT_EQ(window.lblCoord(1).Text(), "Ордината y, м");
   EXPECT_EQ(window.txtCoord(0).ToolTip(), "");
   EXPECT_EQ(window.txtCoord(1).ToolTip(), "");
+  for (Control* box : {&window.txtCoord(0), &window.txtCoord(1), &window.txtNom()}) EXPECT_EQ(box->Text(), "");
+  EXPECT_FALSE(window.cmdOK(0).Enabled());
+  ASSERT_TRUE(window.txtCoord(0).Type("6200000"));
   ASSERT_TRUE(window.optCoord(0).Click());
-  EXPECT_EQ(window.lblCoord(0).Text(), "Широта  B,\u00B0...'...\"");
-  EXPECT_EQ(window.lblCoord(1).Text(), "Долгота L,\u00B0...'...\"");
+  EXPECT_EQ(window.txtCoord(0).Text(), "");
+  // Back as at the first opening.
+  EXPECT_EQ(window.lblCoord(0).Text(), latitude);
+  EXPECT_EQ(window.lblCoord(1).Text(), longitude);
   EXPECT_EQ(window.txtCoord(1).ToolTip(), "Градусы, минуты и секунды должны разделяться пробелами");
 }
 
@@ -439,21 +466,24 @@ TEST_F(ServiceWindowTest, TheNomenclatureToolRefusesABadPointAndFocusesItsBox) {
 // --- The sheet frame ---
 
 struct EdgeCase {
-  int scale;  // optScale index, 6 to 11
+  int scale;  // optScale index, 7 to 13
   const char* name;
   std::vector<std::string> edges;
 };
 
 TEST_F(ServiceWindowTest, TheFrameOfANamedSheetInDegreesAndMinutes) {
   const EdgeCase cases[] = {
-      {6, "(N) N-37", {"56\u00B0 00.00'", "52\u00B0 00.00'", "36\u00B0 00.00'", "42\u00B0 00.00'"}},
-      {9, "(N) N-37-4", {"56\u00B0 00.00'", "55\u00B0 40.00'", "37\u00B0 30.00'", "38\u00B0 00.00'"}},
-      {11, "(N) N-37-144-Г-г", {"52\u00B0 05.00'", "52\u00B0 00.00'", "41\u00B0 52.50'", "42\u00B0 00.00'"}},
-      {9, "(S) F-23-46", {"-22\u00B0 40.00'", "-23\u00B0 00.00'", "316\u00B0 30.00'", "317\u00B0 00.00'"}},
+      {7, "(N) N-37", {"56\u00B0 00.00'", "52\u00B0 00.00'", "36\u00B0 00.00'", "42\u00B0 00.00'"}},
+      {10, "(N) N-37-4", {"56\u00B0 00.00'", "55\u00B0 40.00'", "37\u00B0 30.00'", "38\u00B0 00.00'"}},
+      {12, "(N) N-37-144-Г-г", {"52\u00B0 05.00'", "52\u00B0 00.00'", "41\u00B0 52.50'", "42\u00B0 00.00'"}},
+      {13, "(N) N-37-144-Г-г-4", {"52\u00B0 02.50'", "52\u00B0 00.00'", "41\u00B0 56.25'", "42\u00B0 00.00'"}},
+      {10, "(S) F-23-46", {"-22\u00B0 40.00'", "-23\u00B0 00.00'", "316\u00B0 30.00'", "317\u00B0 00.00'"}},
   };
   OpenSheetTool(window.mnuRamka);
   EXPECT_EQ(VisiblePanels(), std::vector<int>{1});
-  EXPECT_TRUE(window.optScale(6).HasFocus());
+  EXPECT_TRUE(window.optScale(7).Checked());
+  EXPECT_EQ(window.optScale(13).Text(), "1 : 10 000");
+  EXPECT_TRUE(window.txtNom1().HasFocus());
   EXPECT_EQ(window.txtNom1().ToolTip(), "Номенклатура должна содержать признак полушария (N) или (S)");
   EXPECT_FALSE(window.txtRmkXY().Visible());
   for (const EdgeCase& c : cases) {
@@ -473,7 +503,7 @@ TEST_F(ServiceWindowTest, TheFrameInPlaneCoordinatesListsTheCornersInOneZone) {
                      &window.lblName()})
     EXPECT_TRUE(c->EffectivelyVisible()) << c->Id();
   EXPECT_FALSE(window.txtCoord(2).Visible());
-  ASSERT_TRUE(window.optScale(9).Click());
+  ASSERT_TRUE(window.optScale(10).Click());
   ASSERT_TRUE(window.txtNom1().Type("(N) N-37-12"));
   ASSERT_TRUE(window.cmdOK(1).Click());
   const SheetFrame frame = ComputeSheetFrame(100000, "(N) N-37-12").frame;
@@ -500,19 +530,20 @@ struct FrameRefusal {
 
 TEST_F(ServiceWindowTest, AFrameRefusedLeavesNothingOfTheLastSheet) {
   const FrameRefusal cases[] = {
-      {9, "N-37-4", "В номенклатуре не указано полушарие: (N) или (S)."},
-      {9, "(N) N-37", "Номенклатура (N) N-37 не соответствует\r\nмасштабу 1 : 100 000."},
-      {6, "(N) N-37-4", "Номенклатура (N) N-37-4 не соответствует\r\nмасштабу 1 : 1000 000."},
-      {9, "(N) N-37-145", "Неверная номенклатура (N) N-37-145."},
-      {6, "(N) N-61", "Неверная номенклатура (N) N-61."},
-      {9, "(N) N-37-" + kLongNumber, "Неверная номенклатура (N) N-37-" + kLongNumber + "."},
-      {7, "(N) N-37-", "Неверная номенклатура (N) N-37-."},
+      {10, "N-37-4", "В номенклатуре не указано полушарие: (N) или (S)."},
+      {10, "(N) N-37", "Номенклатура (N) N-37 не соответствует\r\nмасштабу 1 : 100 000."},
+      {7, "(N) N-37-4", "Номенклатура (N) N-37-4 не соответствует\r\nмасштабу 1 : 1000 000."},
+      {10, "(N) N-37-145", "Неверная номенклатура (N) N-37-145."},
+      {7, "(N) N-61", "Неверная номенклатура (N) N-61."},
+      {10, "(N) N-37-" + kLongNumber, "Неверная номенклатура (N) N-37-" + kLongNumber + "."},
+      {8, "(N) N-37-", "Неверная номенклатура (N) N-37-."},
+      {8, "(N) N-37-A", "Неверная номенклатура (N) N-37-A.\r\nБуква A латинская, а здесь нужна русская: А, Б, В или Г."},
   };
   OpenSheetTool(window.mnuRamka);
   for (const bool plane : {false, true}) {
     ASSERT_TRUE(window.optCoord(plane ? 3 : 2).Click());
     for (const FrameRefusal& c : cases) {
-      ASSERT_TRUE(window.optScale(6).Click());
+      ASSERT_TRUE(window.optScale(7).Click());
       ASSERT_TRUE(window.txtNom1().ReplaceText("(N) N-37"));
       ASSERT_TRUE(window.cmdOK(1).Click());
       ASSERT_FALSE((plane ? window.txtRmkXY() : window.txtCoord(2)).Text().empty());
@@ -534,9 +565,9 @@ TEST_F(ServiceWindowTest, AnotherNameOrScaleEmptiesTheFrame) {
   EXPECT_TRUE(window.cmdOK(1).Enabled());
   ASSERT_TRUE(window.cmdOK(1).Click());
   ASSERT_FALSE(window.txtCoord(2).Text().empty());
-  ASSERT_TRUE(window.optScale(7).Click());
+  ASSERT_TRUE(window.optScale(8).Click());
   EXPECT_EQ(window.txtCoord(2).Text(), "");
-  ASSERT_TRUE(window.optScale(6).Click());
+  ASSERT_TRUE(window.optScale(7).Click());
   ASSERT_TRUE(window.cmdOK(1).Click());
   ASSERT_TRUE(window.txtNom1().Type("\b"));
   EXPECT_EQ(window.txtCoord(5).Text(), "");
