@@ -1,6 +1,5 @@
 #include "windows/service_window.h"
 
-#include <climits>
 #include <optional>
 
 #include "service/angle_conversion.h"
@@ -85,7 +84,6 @@ void FrmService::OpenPanel(int panel) {
   if (boxes.units >= 0) cboRazmAngle(boxes.units).SetListIndex(0);
   if (panel == kDegreesToGradsPanel) txtAngle(boxes.source).SetToolTip(std::string(kDegreesSourceTip));
   if (panel == kGradsToDegreesPanel) txtAngle(boxes.source).SetToolTip(std::string(kGradsSourceTip));
-  SetPanelTabOrder(panel);
   if (panel == kNomenclaturePanel || panel == kFramePanel) {
     optScale(panel == kNomenclaturePanel ? 0 : kFirstFrameScale).SetChecked(true);
     if (!WarnSk42(panel)) {
@@ -117,31 +115,6 @@ void FrmService::ShowPanel(int panel) {
   execute.SetVisible(true);
   execute.SetEnabled(false);
   SetDefaultButton(execute);  // Enter runs the tool shown once it may run
-}
-
-void FrmService::SetPanelTabOrder(int panel) {
-  const PanelBoxes boxes = BoxesOf(panel);
-  Control& execute = cmdOK(boxes.execute);
-  std::vector<Control*> first;
-  std::vector<Control*> last;
-  switch (panel) {
-    case kNomenclaturePanel:
-      first = {&txtCoord(0), &txtCoord(1)};
-      last = {&execute, &cmdClose};
-      break;
-    case kFramePanel:
-      first = {&txtNom1()};
-      last = {&execute, &cmdClose};
-      break;
-    case kEnglishToMetricPanel:
-      first = {&cboRazmAngle(boxes.units), &txtAngle(boxes.source), &execute, &cmdClose};
-      break;
-    default:
-      first = {&txtAngle(boxes.source), &cboRazmAngle(boxes.units), &execute, &cmdClose};
-      break;
-  }
-  for (std::size_t k = 0; k < first.size(); ++k) first[k]->SetTabIndex(static_cast<int>(k));
-  for (Control* control : last) control->SetTabIndex(INT_MAX);
 }
 
 // Asks to remember that the sheet tools work in СК-42; false on Cancel.

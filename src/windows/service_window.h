@@ -150,7 +150,6 @@ class FrmService : public Form {
   // Behaviour (service_window.cpp).
   void OpenPanel(int panel);
   void ShowPanel(int panel);
-  void SetPanelTabOrder(int panel);
   bool WarnSk42(int panel);
   void EmptyPanel(int panel);
   void ShowFrame(const SheetFrame& frame);

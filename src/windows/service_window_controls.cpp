@@ -116,6 +116,9 @@ void FrmService::AddPanels() {
   AddNomenclaturePanel();
   AddFramePanel();
   for (int panel = kDegreesToGradsPanel; panel < kPanels; ++panel) AddConversionPanel(panel);
+  // The buttons were made before the panels' boxes; Tab reaches them last.
+  for (Control* button : cmdOK_) button->SetTabIndex(static_cast<int>(ControlCount()));
+  cmdClose.SetTabIndex(static_cast<int>(ControlCount()));
 }
 
 void FrmService::AddNomenclaturePanel() {
@@ -130,12 +133,13 @@ void FrmService::AddNomenclaturePanel() {
     txtCoord_[i] = &Make(ControlKind::kTextBox, "txtCoord", "", fraCoord_, PointBox(k), k);
   }
   ShowPointKind();
-  fraScale_ = &Make(ControlKind::kFrame, "fraScale", " Масштаб ", &panel, kScaleColumn);
-  AddScaleButtons(*fraScale_, 0);
+  // The name under the point, then the scale column beside both.
   fraRes_ = &Make(ControlKind::kFrame, "fraRes", " Номенклатура ", &panel, kNameFrame);
   txtNom_ = &Add({.kind = ControlKind::kTextBox, .name = "txtNom", .container = fraRes_, .position = kNameBox,
                   .fixedPitch = true});
   txtNom().SetReadOnly(true);
+  fraScale_ = &Make(ControlKind::kFrame, "fraScale", " Масштаб ", &panel, kScaleColumn);
+  AddScaleButtons(*fraScale_, 0);
 }
 
 void FrmService::AddFramePanel() {

@@ -42,8 +42,8 @@ inline constexpr TwipsRect kScaleRows{kMargin, 1200, kInnerWidth, 1020};
 constexpr TwipsRect ScaleInRows(int k) { return {240 + (k % 4) * 2100, kFrameTop + (k / 4) * 330, 1980, kOptionHeight}; }
 inline constexpr TwipsRect kBoundFrame{kMargin, 2340, kInnerWidth, 2040};
 // North and south in the left column, west and east in the right one.
-constexpr TwipsRect EdgeLabel(int k) { return {kMargin + (k / 2) * 2760, 720 + (k % 2) * kRowPitch, 840, kLabelHeight}; }
-constexpr TwipsRect EdgeBox(int k) { return {960 + (k / 2) * 2760, 802 + (k % 2) * kRowPitch, 1800, kBoxHeight}; }
+constexpr TwipsRect EdgeLabel(int k) { return {kMargin + (k % 2) * 2760, 720 + (k / 2) * kRowPitch, 840, kLabelHeight}; }
+constexpr TwipsRect EdgeBox(int k) { return {960 + (k % 2) * 2760, 802 + (k / 2) * kRowPitch, 1800, kBoxHeight}; }
 inline constexpr TwipsRect kCornerBlock{kMargin, 700, 4560, 1200};
 // The sketch: the frame between the x axis (up) and the y axis (right).
 inline constexpr TwipsRect kSketchName{5940, 630, 1440, 240};

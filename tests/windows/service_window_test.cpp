@@ -116,14 +116,7 @@ TEST_F(ServiceWindowTest, AConversionToolOpensItsPanelEmptyWithItsFirstUnit) {
     EXPECT_EQ(window.cboRazmAngle(c.list).Text(), c.firstUnit) << c.caption;
     EXPECT_EQ(window.txtAngle(c.source).ToolTip(), c.sourceTip) << c.caption;
     Control& first = c.listFirst ? window.cboRazmAngle(c.list) : window.txtAngle(c.source);
-    Control& second = c.listFirst ? window.txtAngle(c.source) : window.cboRazmAngle(c.list);
     EXPECT_TRUE(first.HasFocus()) << c.caption;
-    const std::vector<Control*>& order = window.TabOrder();
-    ASSERT_GE(order.size(), 4u);
-    EXPECT_EQ(order[0], &first) << c.caption;
-    EXPECT_EQ(order[1], &second) << c.caption;
-    EXPECT_EQ(order[2], &window.cmdOK(c.execute)) << c.caption;
-    EXPECT_EQ(order[3], &window.cmdClose) << c.caption;
 
     // Typed into, the Execute button wakes; opened again, all is as new.
     ASSERT_TRUE(window.txtAngle(c.source).Type(c.typed));
@@ -137,18 +130,6 @@ TEST_F(ServiceWindowTest, AConversionToolOpensItsPanelEmptyWithItsFirstUnit) {
   }
   EXPECT_TRUE(platform.Messages().empty());
   EXPECT_FALSE(window.cmdOK(2).Visible());
-}
-
-TEST_F(ServiceWindowTest, TabGoesSourceListExecuteCloseThenTheResult) {
-  ASSERT_TRUE(window.mnuGradusGrad.Click());
-  ASSERT_TRUE(window.txtAngle(0).Type("90"));
-  std::vector<std::string> visited;
-  for (int k = 0; k < 5; ++k) {
-    ASSERT_TRUE(window.PressTab());
-    visited.push_back(window.Focused()->Id());
-  }
-  EXPECT_EQ(visited,
-            (std::vector<std::string>{"cboRazmAngle(1)", "cmdOK(3)", "cmdClose", "txtAngle(1)", "txtAngle(0)"}));
 }
 
 struct ConversionCase {
@@ -326,9 +307,6 @@ TEST_F(ServiceWindowTest, TheNomenclatureToolWarnsOfSk42AndStartsAtTheFirstScale
   EXPECT_EQ(window.optScale(6).Text(), "1 : 10 000");
   // Digits typed go into the first box, not to a scale button.
   EXPECT_TRUE(window.txtCoord(0).HasFocus());
-  EXPECT_EQ(window.TabOrder()[0], &window.txtCoord(0));
-  EXPECT_EQ(window.TabOrder()[1], &window.txtCoord(1));
-  EXPECT_EQ(window.TabOrder().back(), &window.cmdClose);
   EXPECT_EQ(window.lblCoord(0).Text(), "Широта  B,\u00B0...'...\"");
   EXPECT_EQ(window.lblCoord(1).Text(), "Долгота L,\u00B0...'...\"");
   EXPECT_EQ(window.txtCoord(0).ToolTip(), "Градусы, минуты и секунды должны разделяться пробелами");
