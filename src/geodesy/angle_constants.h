@@ -24,4 +24,7 @@ inline constexpr double kQuarterPi = kPi / 4;
 inline constexpr double kHalfPi = kPi / 2;
 inline constexpr double kTwoPi = 2 * kPi;
 
+// Degrees in a full turn.
+inline constexpr double kDegreesPerCircle = 360.0;
+
 }  // namespace vexilor

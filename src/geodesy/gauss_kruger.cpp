@@ -143,7 +143,7 @@ double InverseLongitude(const Eccentricity& e, double bf, double q) {
 
 }  // namespace
 
-bool SemiMajorAxisInRange(double a) { return a >= 6200000.0 && a <= 6400000.0; }
+bool SemiMajorAxisInRange(double a) { return a >= kMinSemiMajorAxis && a <= kMaxSemiMajorAxis; }
 
 ResultCode GaussKrugerSeries(double a, double inverseFlattening, ProjectionDirection direction,
                              double k0, PlanePoint& plane, LatLonDegrees& geo) {

@@ -52,7 +52,10 @@
 namespace vexilor {
 
 // The engine's projections are defined for Earth-sized ellipsoids only:
-// a in [6 200 000, 6 400 000] m, both bounds included.
+// a in [6 200 000, 6 400 000] m, both bounds included; a new system's
+// ellipsoid is held to the same bounds.
+inline constexpr double kMinSemiMajorAxis = 6200000.0;
+inline constexpr double kMaxSemiMajorAxis = 6400000.0;
 bool SemiMajorAxisInRange(double a);
 
 // Forward: from geo.b and geo.l (the longitude difference) computes

@@ -7,27 +7,26 @@
 #include <limits>
 
 #include "text/numeric.h"
+#include "geodesy/angle_constants.h"
 #include "geodesy/result_codes.h"
 
 namespace vexilor {
 namespace {
 
-constexpr float kWindowTolerance = 0.001f;
-constexpr double kCircleDegrees = 360.0;
 
 bool WithinGrid(const GridWindowBounds& w, const GridGeometry& g) {
   if (!std::isfinite(w.west) || !std::isfinite(w.east) || !std::isfinite(w.south) ||
       !std::isfinite(w.north) || w.east < w.west || w.north < w.south)
     return false;
   const auto f = ToSinglePrecision;
-  if (f(w.south) < f(g.south) - kWindowTolerance || f(w.north) > f(g.north) + kWindowTolerance)
+  if (f(w.south) < f(g.south) - kGridBoundToleranceSingle || f(w.north) > f(g.north) + kGridBoundToleranceSingle)
     return false;
   if (g.wholeCircle) {
     // At most one turn, starting no more than a turn away from the grid.
-    return w.east - w.west <= kCircleDegrees + kWindowTolerance &&
-           w.west >= g.west - kCircleDegrees && w.east <= g.east + kCircleDegrees;
+    return w.east - w.west <= kDegreesPerCircle + kGridBoundToleranceSingle &&
+           w.west >= g.west - kDegreesPerCircle && w.east <= g.east + kDegreesPerCircle;
   }
-  return f(w.west) >= f(g.west) - kWindowTolerance && f(w.east) <= f(g.east) + kWindowTolerance;
+  return f(w.west) >= f(g.west) - kGridBoundToleranceSingle && f(w.east) <= f(g.east) + kGridBoundToleranceSingle;
 }
 
 // Grid column (1 .. total) holding column c of a grid that wraps round.

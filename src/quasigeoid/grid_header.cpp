@@ -5,15 +5,14 @@
 #include <limits>
 
 #include "text/numeric.h"
+#include "geodesy/angle_constants.h"
 #include "geodesy/result_codes.h"
 
 namespace vexilor {
 namespace {
 
 constexpr double kMinutesPerDegree = 60.0;
-constexpr double kCircleDegrees = 360.0;
 // Tolerance of the grid's own bounds, degrees.
-constexpr double kBoundTolerance = 0.001;
 // A step wider than this leaves no room for a window of a few steps around
 // a point on the sphere.
 constexpr double kMaxStepDegrees = 30.0;
@@ -63,7 +62,7 @@ bool BoundsAreSound(const GridHeader& h) {
   const double lonStep = h.longitudeStep / kMinutesPerDegree;
   return -90.0 <= h.south && h.south < h.north && h.north <= 90.0 && -kMaxWestDegrees <= h.west &&
          h.west < h.east && h.east <= kMaxEastDegrees &&
-         double{h.east} - h.west <= kCircleDegrees + kBoundTolerance && latStep > 0.0 &&
+         double{h.east} - h.west <= kDegreesPerCircle + kGridBoundTolerance && latStep > 0.0 &&
          latStep <= kMaxStepDegrees && lonStep > 0.0 && lonStep <= kMaxStepDegrees &&
          h.scale > 0.0f;
 }
@@ -117,7 +116,7 @@ ResultCode DescribeGrid(const GridHeader& h, std::int64_t fileBytes, GridGeometr
   g.longitudeStep = h.longitudeStep / kMinutesPerDegree;
   g.valuesAtCentres = h.placement == "MIDL";
   g.wholeCircle =
-      std::fabs(g.west) < kBoundTolerance && std::fabs(g.east - kCircleDegrees) < kBoundTolerance;
+      std::fabs(g.west) < kGridBoundTolerance && std::fabs(g.east - kDegreesPerCircle) < kGridBoundTolerance;
   g.totalRows = CountAlong(g.north - g.south, g.latitudeStep, !g.valuesAtCentres);
   g.totalColumns =
       CountAlong(g.east - g.west, g.longitudeStep, !g.valuesAtCentres && !g.wholeCircle);
@@ -129,7 +128,7 @@ ResultCode DescribeGrid(const GridHeader& h, std::int64_t fileBytes, GridGeometr
   // Columns wrap round a grid spanning the circle: the last one must be a
   // step short of the first.
   if (g.wholeCircle &&
-      std::fabs(g.totalColumns * g.longitudeStep - kCircleDegrees) > kBoundTolerance)
+      std::fabs(g.totalColumns * g.longitudeStep - kDegreesPerCircle) > kGridBoundTolerance)
     return kGridBadFormat;
   const std::int64_t bodyBytes =
       std::int64_t{g.totalRows} * g.totalColumns * g.valueSize + kGridBodyOffset;

@@ -26,6 +26,15 @@
 
 namespace vexilor {
 
+// The signature that the engine's grids carry.
+inline constexpr const char* kGridSignature = "GEOID";
+
+// How far outside its bounds a point or a window still counts as inside a
+// grid, degrees. Where it is compared with the bounds as the file stores
+// them, single precision, it is taken in single precision too.
+inline constexpr double kGridBoundTolerance = 0.001;
+inline constexpr float kGridBoundToleranceSingle = static_cast<float>(kGridBoundTolerance);
+
 inline constexpr int kGridHeaderBytes = 66;
 inline constexpr int kGridBodyOffset = 100;
 

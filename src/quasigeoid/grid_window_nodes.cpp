@@ -9,14 +9,13 @@
 namespace vexilor {
 namespace {
 
-constexpr double kCircleDegrees = 360.0;
 constexpr double kPoleTolerance = 1e-6;
 
 GridNode NodeAt(const StereographicPosition& p, double height) { return {p.x, p.y, height}; }
 
 int SpansOfRow(double b, double step) {
   if (std::fabs(b) > 90.0 - kPoleTolerance) return 1;
-  const double spans = Int(kCircleDegrees / (step / std::cos(b * kRadiansPerDegree)) + 0.5);
+  const double spans = Int(kDegreesPerCircle / (step / std::cos(b * kRadiansPerDegree)) + 0.5);
   return std::max(1, static_cast<int>(spans));
 }
 
@@ -68,8 +67,8 @@ void WindowNodes::PlacePolarRow(const GridWindow& window, const GridGeometry& gr
   const double step = grid.longitudeStep;
   const int spans = SpansOfRow(b, step);
   for (int k = 0; k < spans; ++k) {
-    const double start = kCircleDegrees * k / spans;
-    const double end = kCircleDegrees * (k + 1) / spans;
+    const double start = kDegreesPerCircle * k / spans;
+    const double end = kDegreesPerCircle * (k + 1) / spans;
     const int first = static_cast<int>(Int(start / step + 0.5)) + 1;
     const int last = std::min(static_cast<int>(Int(end / step + 0.5)), window.columns);
     if (first > last) continue;

@@ -11,8 +11,6 @@
 namespace vexilor {
 namespace {
 
-constexpr double kCircleDegrees = 360.0;
-constexpr float kBoundTolerance = 0.001f;
 // Half the window, in steps.
 constexpr double kHalfWindowSteps = 3.5;
 // Within this many steps of a pole row of the window, polar mode.
@@ -23,23 +21,23 @@ constexpr double kUnitSteps = 0.7;
 // The longitude in [0, 360), or, for a grid that does not span the circle,
 // the turn of it that falls within the grid's bounds when there is one.
 double LongitudeForGrid(double l, const GridGeometry& g) {
-  l = std::fmod(l, kCircleDegrees);
-  if (l < 0.0) l += kCircleDegrees;
-  if (l >= kCircleDegrees) l = 0.0;
+  l = std::fmod(l, kDegreesPerCircle);
+  if (l < 0.0) l += kDegreesPerCircle;
+  if (l >= kDegreesPerCircle) l = 0.0;
   if (g.wholeCircle) return l;
-  if (l > g.east + kBoundTolerance && l - kCircleDegrees >= g.west - kBoundTolerance)
-    return l - kCircleDegrees;
-  if (l < g.west - kBoundTolerance && l + kCircleDegrees <= g.east + kBoundTolerance)
-    return l + kCircleDegrees;
+  if (l > g.east + kGridBoundToleranceSingle && l - kDegreesPerCircle >= g.west - kGridBoundToleranceSingle)
+    return l - kDegreesPerCircle;
+  if (l < g.west - kGridBoundToleranceSingle && l + kDegreesPerCircle <= g.east + kGridBoundToleranceSingle)
+    return l + kDegreesPerCircle;
   return l;
 }
 
 // The bounds test, in single precision.
 bool InsideGrid(double b, double l, const GridGeometry& g) {
   const auto f = ToSinglePrecision;
-  if (f(b) < f(g.south) - kBoundTolerance || f(b) > f(g.north) + kBoundTolerance) return false;
+  if (f(b) < f(g.south) - kGridBoundToleranceSingle || f(b) > f(g.north) + kGridBoundToleranceSingle) return false;
   return g.wholeCircle ||
-         (f(l) >= f(g.west) - kBoundTolerance && f(l) <= f(g.east) + kBoundTolerance);
+         (f(l) >= f(g.west) - kGridBoundToleranceSingle && f(l) <= f(g.east) + kGridBoundToleranceSingle);
 }
 
 // Multiple of `step` about `steps` steps beyond v, rounded outwards.
@@ -61,14 +59,14 @@ GridWindowBounds WindowAround(double b, double l, const GridGeometry& g, bool& p
     return w;
   }
   if (w.west < 0.0) {
-    w.west += kCircleDegrees;
-    if (w.east < w.west) w.east += kCircleDegrees;
+    w.west += kDegreesPerCircle;
+    if (w.east < w.west) w.east += kDegreesPerCircle;
   }
   polar = std::fabs(g.north - w.north) < kPolarSteps * g.latitudeStep ||
           std::fabs(g.south - w.south) < kPolarSteps * g.latitudeStep;
   if (polar) {
     w.west = 0.0;
-    w.east = kCircleDegrees;
+    w.east = kDegreesPerCircle;
   }
   return w;
 }

@@ -108,7 +108,7 @@ ResultCode TransformOnePoint(const PointRoute& route, QuasiGeoidLookup& grid, co
 }
 
 ResultCode TransformOnePoint(const PointRoute& route, const Coords& in, PointResult& out) {
-  GridSession session(route.gridFile, kQuasiGeoidSignature, GridAccess::WindowByWindow());
+  GridSession session(route.gridFile, kGridSignature, GridAccess::WindowByWindow());
   QuasiGeoidLookup grid(session);
   return TransformOnePoint(route, grid, in, out);
 }

@@ -40,9 +40,6 @@ enum class HeightMode {
 
 HeightMode HeightModeOf(HeightType heights, bool geoidColumn);
 
-// The signature a quasi-geoid grid must carry.
-inline constexpr const char* kQuasiGeoidSignature = "GEOID";
-
 // Quasi-geoid heights of a point on the source and target sides, metres,
 // from the grid of `grid`. `mode` as HeightModeOf gives it; a side the mode
 // leaves out keeps its value. Codes of the route and of the grid lookup pass

@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "text/angle_text.h"
+#include "text/same_file.h"
 #include "geodesy/angle_constants.h"
 #include "run/batch_transform.h"
 #include "run/results_writer.h"
@@ -62,13 +63,6 @@ std::uint64_t FileSize(const std::string& name) {
   return ec ? 0 : size;
 }
 
-// Opening the source file as the results file would truncate it before a
-// single line is read.
-bool SameFile(const std::string& a, const std::string& b) {
-  std::error_code ec;
-  return std::filesystem::equivalent(a, b, ec);
-}
-
 // The point lines of the source file, transformed a batch at a time on
 // request.jobs threads and written in their order. The first failure in the
 // order of the file ends the loop; its code, with result.line for a line of
@@ -116,6 +110,8 @@ ResultCode RunFile(const RunRequest& request, GridSession& grid, RunResult& resu
   std::ifstream in(request.sourceFile, std::ios::binary);
   if (!in) return kSourceFileNotOpened;
   // Renaming the results over the source file would destroy it.
+  // Opening the source file as the results file would truncate it before a
+  // single line is read.
   if (SameFile(request.sourceFile, request.resultsFile)) return kResultsFileNotOpened;
   ResultsWriter out;
   if (!out.Create(request.resultsFile)) return kResultsFileNotOpened;
@@ -175,7 +171,7 @@ ResultCode RunTypedPoint(const RunRequest& request, GridSession& grid, RunCounte
 ResultCode RunTransformation(const RunRequest& request, RunCounters& counters,
                              std::int16_t& resultHeaderWritten, RunResult& result,
                              const RunProgress& progress) {
-  GridSession grid(request.route.gridFile, kQuasiGeoidSignature, request.gridAccess);
+  GridSession grid(request.route.gridFile, kGridSignature, request.gridAccess);
   if (request.sourceFile == kNoFile)
     return RunTypedPoint(request, grid, counters, resultHeaderWritten, result);
   return RunFile(request, grid, result, progress);

@@ -25,7 +25,6 @@ namespace vexilor {
 namespace {
 
 // Signature of the quasi-geoid grids the engine reads.
-constexpr std::string_view kGridSignature = "GEOID";
 
 // A geocentric point nearer to the centre of the Earth than this (metres)
 // cannot be carried to geodetic coordinates reliably.

@@ -8,6 +8,7 @@
 #include "text/mask_format.h"
 #include "text/text_edit.h"
 #include "text/utf8.h"
+#include "geodesy/gauss_kruger.h"
 #include "refdata/coord_system_record.h"
 #include "refdata/ellipsoid_record.h"
 #include "refdata/ellipsoid_references.h"
@@ -32,9 +33,8 @@ constexpr std::string_view kBadInverseFlattening = "Неверное значе�
 constexpr std::string_view kInSystemName = "В имени новой системы координат";
 constexpr std::string_view kInEllipsoidName = "В имени нового эллипсоида";
 
-// Semi-major axis (m) and inverse flattening of every Earth ellipsoid in use.
-constexpr double kMinSemiMajorAxis = 6200000.0;
-constexpr double kMaxSemiMajorAxis = 6400000.0;
+// Inverse flattening of every Earth ellipsoid in use (the semi-major axis
+// keeps to the bounds of the projections, geodesy/gauss_kruger.h).
 constexpr double kMinInverseFlattening = 290.0;
 constexpr double kMaxInverseFlattening = 305.0;
 

@@ -36,7 +36,7 @@ SystemSide ShippedSide(const std::string& code) {
 TEST(QuasiGeoidHeightsOracle, WgsTargetsReportEgm96AtTheNodes) {
   ProjOperation egm96("+proj=vgridshift +grids=egm96_15.gtx +multiplier=1");
   ASSERT_TRUE(egm96.Valid()) << egm96.Error();
-  GridSession session((kProgramFolder / "wgeoid.mat").string(), kQuasiGeoidSignature);
+  GridSession session((kProgramFolder / "wgeoid.mat").string(), kGridSignature);
   QuasiGeoidLookup grid(session);
   const SystemSide pz90 = ShippedSide("PZ90");
   const SystemSide wgs84 = ShippedSide("WGS84");

@@ -75,7 +75,7 @@ TEST_F(PointPipelineTest, NormalHeightsAreTheSameInEverySystem) {
 // of the source system.
 TEST_F(PointPipelineTest, GeocentricTargetCarriesNormalHeightPlusZeta) {
   float zetaSource = -1, zetaTarget = -1;
-  GridSession session(grid_, kQuasiGeoidSignature);
+  GridSession session(grid_, kGridSignature);
   QuasiGeoidLookup grid(session);
   ASSERT_EQ(QuasiGeoidHeights(Ck42Side(CoordType::BLH), Ck42Side(CoordType::XYZ), {}, point_, {}, grid,
                               HeightMode::kSourceOnly, zetaSource, zetaTarget),

@@ -97,7 +97,7 @@ std::optional<CliFailure> CheckTypeLine(const RunFiles& files, CoordType type) {
 
 std::optional<GridBounds> BoundsOf(const std::string& gridFile) {
   GridFile grid;
-  if (grid.Open(gridFile, "GEOID") != kOk) return std::nullopt;
+  if (grid.Open(gridFile, kGridSignature) != kOk) return std::nullopt;
   const GridGeometry& g = grid.Geometry();
   return GridBounds{g.north, g.south, g.west, g.east};
 }

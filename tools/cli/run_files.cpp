@@ -11,6 +11,7 @@
 #include "cli_options.h"
 #include "standard_output.h"
 #include "state/result_messages.h"
+#include "text/same_file.h"
 #include "text/codepage.h"
 
 namespace vexilor {
@@ -31,11 +32,6 @@ CliFailure ResultsFailure(const std::string& name, const std::string& what) {
 }
 
 std::string SystemReason() { return std::strerror(errno); }
-
-bool SameFile(const std::string& a, const std::string& b) {
-  std::error_code ec;
-  return a == b || fs::equivalent(a, b, ec);
-}
 
 // The folder a file name puts its file in.
 fs::path FolderOf(const std::string& file) {
