@@ -5,10 +5,22 @@
 // and that sphere is projected stereographically (the double projection of
 // EPSG method 9809, with R taken differently).
 //
-//   χ = B - (e²/2 + 5e⁴/24) sin 2B + (5e⁴/48) sin 4B   (Adams' series to e⁴)
+//   χ = B - (e²/2 + 5e⁴/24) sin 2B + (5e⁴/48) sin 4B
 //   D = 1 + sin χ₀ sin χ + cos χ₀ cos χ cos ΔL
 //   x = 2R (cos χ₀ sin χ - sin χ₀ cos χ cos ΔL) / D   (north)
 //   y = 2R cos χ sin ΔL / D                            (east)
+//
+// The conformal latitude χ is the closed form
+//   χ = 2 arctan[tan(π/4 + B/2) ((1 - e sin B)/(1 + e sin B))^(e/2)] - π/2
+// expanded in powers of e² (O. S. Adams, "Latitude developments connected
+// with geodesy and cartography", 1921; J. P. Snyder, "Map projections - a
+// working manual", 1987, chapter 3) and cut after e⁴; the next terms are
+// 3e⁶/32 sin 2B and 7e⁶/80 sin 4B. Against the closed form on the ПЗ-90
+// ellipsoid, computed at every 0.5° of latitude from 0° to 88° for the nodes
+// of a window of ±4 steps of 15′: χ is off by at most 5.2·10⁻⁸ rad (0.33 m
+// on the ground, the same for the centre and its nodes), and the distances
+// from the centre to the nodes by at most 23 mm, 2.1·10⁻⁷ of the distance -
+// nothing that moves an interpolation weight.
 //
 // Units: B, L in degrees; x, y in kilometres, since the grid's ellipsoids
 // are given in kilometres. The plane only places nodes for the

@@ -12,6 +12,7 @@
 #include <array>
 #include <cmath>
 #include <filesystem>
+#include <fstream>
 #include <random>
 #include <string>
 #include <vector>
@@ -21,6 +22,7 @@
 #include "quasigeoid/quasi_geoid.h"
 #include "quasigeoid/quasi_geoid_link.h"
 #include "proj_oracle.h"
+#include "quasigeoid/grid_test_files.h"
 
 namespace vexilor::oracle {
 namespace {
@@ -188,6 +190,43 @@ TEST_F(StandardGridOracle, BetweenNodesAgainstProjInterpolation) {
   // misplaced or misread grid.
   EXPECT_LT(all.max, 1.0);
   EXPECT_LT(caps.max, 1.0);
+}
+
+// The interpolation against the model itself between nodes: EGM96 on a 30′
+// grid, looked up at the nodes of its 15′ grid that the 30′ grid leaves out
+// (between two of its nodes, or in the middle of its cell), where PROJ gives
+// EGM96's own node values. At the standard grid's 15′ the nodes lie twice as
+// close, so its own error between nodes is smaller than this.
+TEST_F(StandardGridOracle, BetweenNodesAgainstTheModelAtHalfTheDensity) {
+  testing::TestGrid coarse = testing::GlobalGrid(30);
+  coarse.ellipsoid = "WGS84";
+  testing::TempFolder folder;
+  const std::string path = folder.PathOf("egm96_30.mat");
+  const std::vector<unsigned char> bytes = testing::GridBytes(coarse, [&](double b, double l) {
+    return egm96_.At(b * kRadiansPerDegree, l * kRadiansPerDegree);
+  });
+  std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(bytes.data()),
+                                               static_cast<std::streamsize>(bytes.size()));
+  std::mt19937 rng(kSeed + 2);
+  std::vector<double> misses;
+  WorstCase worst;
+  while (misses.size() < static_cast<std::size_t>(kNodeSamples)) {
+    const int row = std::uniform_int_distribution<int>(8, 712)(rng);  // 88° and nearer the equator
+    const int column = std::uniform_int_distribution<int>(0, 1439)(rng);
+    if (row % 2 == 0 && column % 2 == 0) continue;  // a node of the 30′ grid
+    const double b = 90.0 - kStepDegrees * row, l = kStepDegrees * column;
+    float zeta = 0;
+    ASSERT_EQ(QuasiGeoidHeight(path, b, l, kGridSignature, zeta), kOk) << b << " " << l;
+    misses.push_back(zeta - egm96_.At(b * kRadiansPerDegree, l * kRadiansPerDegree));
+    worst.Offer(misses.back(), {b, l, 0});
+  }
+  const Spread spread = SpreadOf(misses);
+  ReportMeasured("model_between_nodes",
+                 "EGM96 on a 30′ grid, looked up at " + std::to_string(misses.size()) +
+                     " of its 15′ nodes between the 30′ nodes, lookup - EGM96: " + Describe(spread));
+  // A misplaced node or a wrong interpolation weight would miss by metres
+  // everywhere; the geoid's sharpest bends stay below that.
+  EXPECT_LT(spread.p99, 0.5) << worst.Where();
 }
 
 }  // namespace

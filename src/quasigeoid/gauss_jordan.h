@@ -1,0 +1,50 @@
+#pragma once
+// Gauss-Jordan elimination with complete pivoting: the linear solve under
+// the quasi-geoid's thin-plate spline (thin_plate_spline.h), systems of at
+// most 39 unknowns (36 nodes and the affine part).
+//
+// Complete pivoting takes at each step the largest remaining element of the
+// whole matrix, so that the spline's systems - whose kernel diagonal is zero
+// and whose affine rows and columns are small beside the kernel terms -
+// stay solvable without a symmetric ordering. The result is the same to the
+// last bit on every processor: the build forbids fused multiply-adds in the
+// engine (src/CMakeLists.txt).
+
+#include <cstddef>
+#include <vector>
+
+namespace vexilor {
+
+// Solves a·x = rhs for a square matrix a (row by row, rhs.size() rows) by
+// Gauss-Jordan elimination with complete pivoting; rhs receives x. The
+// pivot of each step is the largest remaining element in magnitude, the
+// first of equals in the order of the rows and, within a row, of the
+// columns, as they stand after the earlier steps' exchanges of rows. False,
+// with a and rhs spoilt, when the largest remaining element is not above
+// 1e-15 times the largest element of a as given (or is not a number).
+//
+// The work buffers of one solve serve the next.
+class GaussJordan {
+ public:
+  bool Solve(std::vector<double>& a, std::vector<double>& rhs);
+
+ private:
+  struct Pivot {
+    double magnitude = 0.0;
+    std::size_t position = 0;  // the row's place in the exchanged order
+    std::size_t column = 0;
+    std::size_t slot = 0;  // where the column is held
+  };
+  Pivot FindPivot(const std::vector<double>& a, std::size_t n, std::size_t open) const;
+  void Eliminate(std::vector<double>& a, std::vector<double>& rhs, std::size_t n,
+                 std::size_t open, const Pivot& pivot);
+
+  // The columns not yet eliminated are held in slots 0 .. open - 1 of every
+  // row, column columnIn_[s] in slot s; rowAt_[p] is the row stored at place
+  // p of the exchanged order.
+  std::vector<std::size_t> columnIn_;
+  std::vector<std::size_t> rowAt_;
+  std::vector<double> solution_;
+};
+
+}  // namespace vexilor
