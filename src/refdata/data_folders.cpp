@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "refdata/catalogue_update.h"
 #include "refdata/file_replace.h"
 #include "refdata/reference_path.h"
 
@@ -72,6 +73,11 @@ DataFolders ResolveDataFolders(const fs::path& executableFolder, const fs::path&
   if (!Holds(program, kSystemsFileName)) return {executableFolder, executableFolder};
   if (!userFolder.empty() && SeedFolder(program, userFolder)) return {program, userFolder};
   return {program, program};
+}
+
+std::vector<std::string> UpdateCatalogueCopy(const DataFolders& folders) {
+  if (folders.catalogue == folders.program) return {};
+  return UpdateUserCatalogue(folders.program, folders.catalogue).addedSystems;
 }
 
 }  // namespace vexilor

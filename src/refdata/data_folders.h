@@ -12,6 +12,8 @@
 
 #include <filesystem>
 #include <functional>
+#include <string>
+#include <vector>
 
 namespace vexilor {
 
@@ -54,5 +56,10 @@ using FolderTest = std::function<bool(const std::filesystem::path&)>;
 DataFolders ResolveDataFolders(const std::filesystem::path& executableFolder,
                                const std::filesystem::path& userFolder,
                                const FolderTest& writable = IsWritableFolder);
+
+// Where the catalogue is the user's own copy, adds to it the systems the
+// program's catalogue gained since the copy was made (UpdateUserCatalogue);
+// the names of those added now, for the program to name once.
+std::vector<std::string> UpdateCatalogueCopy(const DataFolders& folders);
 
 }  // namespace vexilor

@@ -16,9 +16,10 @@ std::string_view SystemCode(std::string_view name);
 
 // 1-based index of the system that `query` names, 0 when none: first the
 // first line whose name equals the query (runs of blanks count as one, case
-// counts), else the first line whose code equals it without regard to case.
-// "PZ90" also stands for the code "ПЗ-90". Lines that are not records are
-// passed over.
+// counts), else the first line whose code equals it without regard to case,
+// or spelt in Latin letters without hyphens: "PZ90" also stands for the code
+// "ПЗ-90", "GSK2011" for "ГСК-2011". Lines that are not records are passed
+// over.
 std::int16_t FindSystemLine(const SystemLines& systems, std::string_view query);
 
 }  // namespace vexilor

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "state/transform_settings.h"
 #include "run/run_transformation.h"
@@ -31,6 +32,9 @@ struct AppState {
   ProjectionRecord projection;
   CatalogueState catalogue;
   RunCounters runCounters;
+  // Systems that a newer catalogue of the program has just added to the
+  // user's copy (refdata/catalogue_update.h): named once at start-up.
+  std::vector<std::string> catalogueAdditions;
 };
 
 }  // namespace vexilor

@@ -96,6 +96,8 @@ class FrmMain : public Form, public MainWindowHooks {
   void ShowFittedPath(Control& box, const std::string& path);
   // The height options and the warning, from both coordinate types.
   void UpdateHeightOptions();
+  // Names once the systems a newer catalogue added to the user's copy.
+  void AnnounceCatalogueAdditions();
   // The open dialog for a grid until a file opens or the user gives up.
   // Returns the chosen path; "" when the user gave up. `refusedAfterError`
   // tells whether he gave up after a file that could not be opened.

@@ -132,6 +132,18 @@ void FrmMain::Form_Load() {
     txtFlGeoid.SetText("");
   }
   UpdateHeightOptions();
+  AnnounceCatalogueAdditions();
+}
+
+// Systems a newer program brought into the user's catalogue, named once.
+void FrmMain::AnnounceCatalogueAdditions() {
+  std::vector<std::string>& added = State().catalogueAdditions;
+  if (added.empty()) return;
+  std::string text = "В каталог систем координат добавлены новые системы:";
+  for (const std::string& name : added) text += "\r\n" + name;
+  text += "\r\nПрежний каталог сохранен в файле\r\n" + ReferenceFilePath(State().catalogueFolder, kSystemsBackupName) + ".";
+  Say(Host(), text, MessageIcon::kInformation);
+  added.clear();
 }
 
 }  // namespace vexilor

@@ -121,7 +121,7 @@ TEST_F(ShippedCatalogue, HoldsThePublishedEllipsoids) {
 TEST_F(ShippedCatalogue, SystemsAreSortedAndWrittenAsTheProgramWritesThem) {
   std::vector<std::string> raw;
   ASSERT_EQ(ReadReferenceLines(DataFile("sys.dat"), raw), ReferenceFileError::kNone);
-  ASSERT_EQ(raw.size(), 7u);
+  ASSERT_EQ(raw.size(), 10u);
   for (std::size_t i = 0; i < raw.size(); ++i) {
     CoordSystem s;
     ASSERT_EQ(ParseSystemLine(raw[i], s), RecordError::kNone) << raw[i];
@@ -161,11 +161,30 @@ TEST_F(ShippedCatalogue, CarriesThePublishedLinks) {
                         Link{"MCK42", kPz90Name.c_str(), ck42, 6378245}, Link{"CK95", kPz90Name.c_str(), ck95, 6378245},
                         Link{"MCK95", kPz90Name.c_str(), ck95, 6378245},
                         Link{"PZ90", kWgs84Name.c_str(), {-1.08, -0.27, -0.90, 0, 0, -0.16, -0.12e-6}, 6378136},
-                        Link{"WGS84", kPz90Name.c_str(), {1.08, 0.27, 0.90, 0, 0, 0.16, 0.12e-6}, 6378137}}) {
+                        Link{"WGS84", kPz90Name.c_str(), {1.08, 0.27, 0.90, 0, 0, 0.16, 0.12e-6}, 6378137},
+                        // GOST 32453-2017 (EPSG 7702, 7704, 7705), each taken to ПЗ-90.
+                        Link{"PZ90.02", kPz90Name.c_str(), {1.07, 0.03, -0.02, 0, 0, 0.13, 0.22e-6}, 6378136},
+                        Link{"PZ90.11", kPz90Name.c_str(),
+                             {1.443, -0.156, -0.222, 0.0023, -0.00354, 0.13421, 0.228e-6}, 6378136},
+                        Link{"GSK2011", kPz90Name.c_str(),
+                             {1.443, -0.142, -0.23, 0.001738, -0.003559, 0.134263, 0.2274e-6}, 6378136.5}}) {
     const SystemChoice choice = Choose(l.code);
     EXPECT_EQ(choice.baseName, l.base) << l.code;
     EXPECT_EQ(choice.vector[1], l.a) << l.code;
     EXPECT_EQ(choice.vector.Link(), l.link) << l.code;
+  }
+}
+
+// Through their common base ПЗ-90 the links of СК-42 and СК-95 and that of
+// ПЗ-90.11 compose, to first order, into the direct СК-42 → ПЗ-90.11 and
+// СК-95 → ПЗ-90.11 parameters that GOST 32453-2017 publishes.
+TEST_F(ShippedCatalogue, ChainsToTheStandardsDirectLinks) {
+  const LinkParams toPz9011 = Choose("PZ90.11").vector.Link();
+  const LinkParams ck42Direct{23.557, -140.844, -79.778, -0.0023, -0.34646, -0.79421, -0.228e-6};
+  const LinkParams ck95Direct{24.457, -130.784, -81.538, -0.0023, 0.00354, -0.13421, -0.228e-6};
+  for (const auto& [code, direct] : {std::pair{"CK42", ck42Direct}, std::pair{"CK95", ck95Direct}}) {
+    const LinkParams link = Choose(code).vector.Link();
+    for (std::size_t k = 0; k < direct.size(); ++k) EXPECT_NEAR(link[k] - toPz9011[k], direct[k], 1e-12) << code << k;
   }
 }
 

@@ -32,7 +32,9 @@ class FindSystemLineCase : public ::testing::TestWithParam<LookupCase> {
                              "Russia 1990 Global Coordinate System (ПЗ-90) 27 0 0 0 0 0 0 0 WGS84 21",    // 4
                              "Russia 1995 Coordinate Reference System (CK95) 20 0 0 0 0 0 0 0 PZ90 27",   // 5
                              "WGS 1984 Global Definition (WGS84) 21 0 0 0 0 0 0 0 PZ90 27",               // 6
-                             "Local (my-ёж) 20 0 0 0 0 0 0 0 PZ90 27"}) {                                 // 7
+                             "Local (my-ёж) 20 0 0 0 0 0 0 0 PZ90 27",                                     // 7
+                             "Russia 2011 Global Coordinate System (ПЗ-90.11) 27 0 0 0 0 0 0 0 PZ90 27",  // 8
+                             "Russia 2011 Geodetic Coordinate System (ГСК-2011) 28 0 0 0 0 0 0 0 PZ90 27"}) {  // 9
       systems_.Append(line);
     }
   }
@@ -58,6 +60,9 @@ INSTANTIATE_TEST_SUITE_P(
                       LookupCase{"cyrillic_code_lower_case", "пз-90", 4},
                       LookupCase{"latin_alias", "PZ90", 4},
                       LookupCase{"latin_alias_lower_case", "pz90", 4},
+                      LookupCase{"latin_spelling_with_a_point", "PZ90.11", 8},
+                      LookupCase{"latin_spelling_with_its_hyphen", "gsk-2011", 9},
+                      LookupCase{"a_point_still_counts", "PZ9011", 0},
                       LookupCase{"cyrillic_letters_outside_the_basic_range", "MY-ЁЖ", 7},
                       LookupCase{"unknown", "CK63", 0},
                       LookupCase{"empty", "", 0},

@@ -80,8 +80,11 @@ class CatalogueWindow : public ::testing::Test {
 
 TEST_F(CatalogueWindow, ListsTheShippedSystemsSortedAndStartsCleared) {
   Open(1, [](FrmCatalogue& frm) {
-    EXPECT_EQ(frm.lstSys.Items(), (std::vector<std::string>{kCk42Name, kMck42Name, kCk63Name, kPz90Entry, kCk95Name,
-                                                            kMck95Name, kWgs84Name}));
+    EXPECT_EQ(frm.lstSys.Items(),
+              (std::vector<std::string>{kCk42Name, kMck42Name, kCk63Name, kPz90Entry, kCk95Name, kMck95Name,
+                                        "Russia 2002 Global Coordinate System (ПЗ-90.02)",
+                                        "Russia 2011 Geodetic Coordinate System (ГСК-2011)",
+                                        "Russia 2011 Global Coordinate System (ПЗ-90.11)", kWgs84Name}));
     EXPECT_EQ(frm.fraSys.Text(), "Выбор системы для преобразованных координат");
     EXPECT_EQ(frm.Caption(), "Установка параметров  систем координат");
     EXPECT_EQ(frm.lstSys.ListIndex(), -1);
@@ -264,7 +267,7 @@ TEST_F(CatalogueWindow, AcceptedSaveWritesTheFileAfterABackupCopy) {
   // Read back from the file: the new value, shown as the window shows it.
   state.catalogue.reloadNeeded = true;
   Open(0, [](FrmCatalogue& frm) {
-    EXPECT_EQ(frm.lstSys.ListCount(), 7);
+    EXPECT_EQ(frm.lstSys.ListCount(), 10);
     Select(frm, kCk42Name);
     EXPECT_EQ(frm.txt1(0).Text(), "    23.50");
     EXPECT_EQ(frm.txt1(1).Text(), "  -141.00");
@@ -325,7 +328,7 @@ TEST_F(CatalogueWindow, RemovalIsAskedForWithNoAsTheDefault) {
   EXPECT_EQ(LastMessage().text, "Удалить систему координат " + std::string(kPz90Entry) + " из каталога?");
   EXPECT_EQ(LastMessage().buttons, MessageButtons::kYesNo);
   EXPECT_EQ(LastMessage().defaultButton, DefaultButton::kSecond);
-  EXPECT_EQ(state.catalogue.systems.Count(), 7);
+  EXPECT_EQ(state.catalogue.systems.Count(), 10);
 }
 
 TEST_F(CatalogueWindow, DeclinedRemovalKeepsTheFileAndTheWindowAsLeft) {
@@ -340,10 +343,10 @@ TEST_F(CatalogueWindow, DeclinedRemovalKeepsTheFileAndTheWindowAsLeft) {
     frm.Hide();
   });
   EXPECT_EQ(testing::ReadBytes(folder / "sys.dat"), before);
-  EXPECT_EQ(state.catalogue.systems.Count(), 6);
+  EXPECT_EQ(state.catalogue.systems.Count(), 9);
   EXPECT_FALSE(state.catalogue.resetOnActivation);
   Open(0, [](FrmCatalogue& frm) {
-    EXPECT_EQ(frm.lstSys.ListCount(), 6);
+    EXPECT_EQ(frm.lstSys.ListCount(), 9);
     frm.cmdCancel.Click();
   });
 }

@@ -42,6 +42,19 @@ TEST_F(StartUpTest, MissingReferenceFilesAreAllReportedThenTheProgramEnds) {
   EXPECT_TRUE(platform.QuitRequested());
 }
 
+TEST_F(StartUpTest, SystemsANewerCatalogueAddedAreNamedOnce) {
+  state.catalogueAdditions = {"Russia 2011 Global Coordinate System (ПЗ-90.11)",
+                              "Russia 2011 Geodetic Coordinate System (ГСК-2011)"};
+  Start();
+  EXPECT_EQ(MessageTexts(), std::vector<std::string>{
+                                "В каталог систем координат добавлены новые системы:\r\n"
+                                "Russia 2011 Global Coordinate System (ПЗ-90.11)\r\n"
+                                "Russia 2011 Geodetic Coordinate System (ГСК-2011)\r\n"
+                                "Прежний каталог сохранен в файле\r\n" +
+                                state.catalogueFolder + "/sys.bac."});
+  EXPECT_TRUE(state.catalogueAdditions.empty());
+}
+
 // An installed program: the catalogue in the user's folder, the grid and
 // the help where the program's files were installed.
 TEST_F(StartUpTest, TheCatalogueIsLookedForInItsOwnFolder) {

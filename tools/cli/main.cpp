@@ -27,10 +27,19 @@ std::filesystem::path ExecutableFolder(const char* argv0) {
 }
 
 // The catalogue and the grid: those of --data, else those the program finds
-// beside itself or installed, with the user's own catalogue.
+// beside itself or installed, with the user's own catalogue. Systems a newer
+// catalogue of the program added to the user's copy are named once, in one
+// line on standard error.
 vexilor::DataFolders FoldersOf(const vexilor::CliOptions& options, const char* argv0) {
   if (!options.dataDir.empty()) return {options.dataDir, options.dataDir};
-  return vexilor::ResolveDataFolders(ExecutableFolder(argv0), vexilor::UserCatalogueFolder());
+  const vexilor::DataFolders folders =
+      vexilor::ResolveDataFolders(ExecutableFolder(argv0), vexilor::UserCatalogueFolder());
+  if (const auto added = vexilor::UpdateCatalogueCopy(folders); !added.empty()) {
+    std::cerr << "vexilor-cli: added to the catalogue in " << folders.catalogue.string() << ":";
+    for (const std::string& name : added) std::cerr << " " << name << ";";
+    std::cerr << "\n";
+  }
+  return folders;
 }
 
 int RunCommand(const std::vector<std::string>& args, const char* argv0) {

@@ -22,6 +22,7 @@ int main(int argc, char* argv[]) {
   const vexilor::DataFolders folders = vexilor::ResolveDataFolders(
       vexilor::PathFromUtf8(vexilor::FromQt(QCoreApplication::applicationDirPath())), vexilor::UserCatalogueFolder());
   vexilor::ProgramWindows program(platform, folders);
+  program.State().catalogueAdditions = vexilor::UpdateCatalogueCopy(folders);
   program.Start();
   return platform.QuitRequested() ? 0 : QApplication::exec();
 }
