@@ -156,7 +156,7 @@ std::string CliUsage() {
          "Transforms the points of a source file (.in) into a results file (.out) as the\n"
          "program Vexilor does.\n"
          "  SYSTEM  a name from sys.dat or the code in its closing brackets: CK42, CK95, CK63,\n"
-         "          MCK42, MCK95, WGS84, PZ90\n"
+         "          MCK42, MCK95, WGS84, PZ90, PZ90.02, PZ90.11, GSK2011\n"
          "  A       angles 0 d m s, 1 d m, 2 degrees, 3 radians (BLH); lengths 0 metres,\n"
          "          1 kilometres (XYZ, xyH)\n"
          "  H       heights 0 metres, 1 kilometres (BLH)\n"
