@@ -11,6 +11,7 @@
 
 #include "cli_options.h"
 #include "cli_run.h"
+#include "command_line.h"
 #include "run/removed_on_signal.h"
 #include "refdata/data_folders.h"
 #include "service_commands.h"
@@ -33,9 +34,20 @@ vexilor::DataFolders FoldersOf(const vexilor::CliOptions& options, const char* a
   return vexilor::ResolveDataFolders(ExecutableFolder(argv0), vexilor::UserCatalogueFolder());
 }
 
+// A first argument that reads as a command and names no file: a mistyped
+// or missing service tool, not a source file.
+bool IsUnknownCommand(const std::string& word) {
+  std::error_code ec;
+  return vexilor::LooksLikeCommand(word) && !std::filesystem::exists(word, ec);
+}
+
 int RunCommand(const std::vector<std::string>& args, const char* argv0) {
   if (!args.empty() && vexilor::IsServiceCommand(args[0]))
     return vexilor::RunServiceCommand(args, std::cout, std::cerr);
+  if (!args.empty() && IsUnknownCommand(args[0])) {
+    std::cerr << vexilor::UsageErrorLine("unknown command " + args[0]) << "\n";
+    return vexilor::kExitUsage;
+  }
   const vexilor::CliParse parse = vexilor::ParseCliOptions(args);
   if (parse.help) {
     std::cout << vexilor::CliUsage();
