@@ -61,7 +61,8 @@ int RunCommand(const std::vector<std::string>& args, const char* argv0) {
     std::cerr << vexilor::UsageErrorLine(parse.error) << "\n";
     return vexilor::kExitUsage;
   }
-  vexilor::CliStreams io{std::cin, std::cout, std::cerr, ::isatty(STDOUT_FILENO) == 1};
+  vexilor::CliStreams io{std::cin, std::cout, std::cerr, ::isatty(STDOUT_FILENO) == 1,
+                          ::isatty(STDERR_FILENO) == 1};
   return vexilor::RunCli(*parse.options, FoldersOf(*parse.options, argv0), io);
 }
 
