@@ -7,12 +7,10 @@
 namespace vexilor {
 namespace {
 
-TEST(RoffText, HyphensBackslashesAndLeadingDotsStayText) {
-  const std::pair<std::string, std::string> cases[] = {
-      {"--from CK42", "\\-\\-from CK42"}, {"a \\", "a \\e"},      {".in files", "\\&.in files"},
-      {"'quoted'", "\\&'quoted'"},        {"СК-42", "СК\\-42"},   {"a.b 'c'", "a.b 'c'"},
-  };
-  for (const auto& [text, roff] : cases) EXPECT_EQ(RoffText(text), roff) << text;
+// Hyphens and backslashes: in the page below.
+TEST(RoffText, LeadingDotsAndQuotesStayText) {
+  EXPECT_EQ(RoffText(".in files"), "\\&.in files");
+  EXPECT_EQ(RoffText("'quoted' a.b"), "\\&'quoted' a.b");
 }
 
 TEST(ManPageText, SectionsInTheirPlaces) {
