@@ -14,6 +14,7 @@ read -r -d '' floors <<'TABLE'
 src/qt            windows form state service projection refdata run quasigeoid geodesy text
 tools/cli         state service projection refdata run quasigeoid geodesy text
 tools/mkgeoid     quasigeoid geodesy text
+tools/manpage
 src/windows       form state service projection refdata run quasigeoid geodesy text
 src/form          text
 src/state         projection refdata run quasigeoid geodesy text

@@ -12,6 +12,7 @@ packages=(
   libproj-dev proj-data proj-bin
   xvfb xauth
   dpkg-dev file lintian   # the Debian package: CPack, its dependencies, its check
+  man-db bash-completion  # the packages' manual pages and completion, as their test uses them
   locales
 )
 

@@ -51,7 +51,9 @@ std::string_view Variable(const char* name) {
 }  // namespace
 
 fs::path UserCatalogueFolder() {
-  if (const std::string_view data = Variable("XDG_DATA_HOME"); !data.empty()) return fs::path(data) / "vexilor";
+  // A relative XDG_DATA_HOME is invalid and ignored: it would name another
+  // folder in every working folder.
+  if (const fs::path data = Variable("XDG_DATA_HOME"); data.is_absolute()) return data / "vexilor";
   if (const std::string_view home = Variable("HOME"); !home.empty())
     return fs::path(home) / ".local" / "share" / "vexilor";
   return {};

@@ -31,10 +31,10 @@ struct DataFolders {
 std::filesystem::path InstalledDataFolder(const std::filesystem::path& executableFolder);
 
 // The per-user folder of an installed program's catalogue:
-// $XDG_DATA_HOME/vexilor, else $HOME/.local/share/vexilor, as the XDG base
-// directories name it. The desktop program and vexilor-cli read the same
-// one; for the program it is Qt's application data location. Empty when
-// neither variable is set.
+// $XDG_DATA_HOME/vexilor when that is an absolute path, else
+// $HOME/.local/share/vexilor, as the XDG base directories name it. The
+// desktop program and vexilor-cli read the same one; for the program it is
+// Qt's application data location. Empty when neither gives a folder.
 std::filesystem::path UserCatalogueFolder();
 
 // Whether the process may create and replace files in `folder`.

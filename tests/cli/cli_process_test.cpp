@@ -12,6 +12,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <filesystem>
@@ -39,6 +40,7 @@ struct Start {
   bool ignorePipe = false;    // SIGPIPE ignored, as a shell's trap '' PIPE leaves it
   uid_t user = 0;             // not 0: run as this user, of `group`
   gid_t group = 0;
+  std::string folder = {};  // not empty: the working folder
 };
 
 struct Ended {
@@ -80,6 +82,7 @@ class ProgramTest : public ::testing::Test {
     ::dup2(::open(errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666), 2);
     for (int signal : {SIGINT, SIGTERM, SIGHUP, SIGPIPE}) ::signal(signal, SIG_DFL);
     if (s.ignorePipe) ::signal(SIGPIPE, SIG_IGN);
+    if (!s.folder.empty() && ::chdir(s.folder.c_str()) != 0) ::_exit(kCannotStart);
     if (s.user != 0 && (::setgroups(0, nullptr) != 0 || ::setgid(s.group) != 0 || ::setuid(s.user) != 0))
       ::_exit(kCannotStart);
     ::execve(kProgram.c_str(), argv.data(), envp.data());
@@ -193,6 +196,21 @@ INSTANTIATE_TEST_SUITE_P(Signals, Interrupted,
                                            InterruptCase{"TerminateReadingStandardInput", SIGTERM, true, false},
                                            InterruptCase{"HangUpWritingStandardOutput", SIGHUP, false, true}),
                          testing::CaseLabel());
+
+// A first word that reads as a command is one, unless a file of that name
+// is there to be transformed.
+TEST_F(ProgramTest, ABareFirstWordIsACommandOrAnExistingFile) {
+  const Ended unknown = Run({{"sheets", "--scale", "100000", "55", "37"}});
+  EXPECT_EQ(unknown.status, 64);
+  EXPECT_EQ(unknown.err, "vexilor-cli: unknown command sheets (vexilor-cli --help shows the usage)\n");
+  fs::copy_file(folder_ / "points.in", folder_ / "points");
+  std::vector<std::string> args = Transform("points", "-");
+  std::rotate(args.begin(), args.end() - 2, args.end());  // the files first
+  Start s{args};
+  s.folder = folder_.text();
+  const Ended file = Run(s);
+  EXPECT_EQ(file.status, 0) << file.err;
+}
 
 // Runs on "-" that end, well or not, leave nothing in TMPDIR.
 TEST_F(ProgramTest, TheCopiesOfStandardStreamsGoAfterTheRun) {

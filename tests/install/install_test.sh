@@ -17,7 +17,9 @@ cmake --install "$build" --prefix "$prefix" > "$root/install.log" || { cat "$roo
 
 for file in bin/vexilor bin/vexilor-cli share/vexilor/sys.dat share/vexilor/ellips.dat share/vexilor/keys.dat \
             share/vexilor/wgeoid.mat share/vexilor/vexilor.hlp share/applications/vexilor.desktop \
-            share/icons/hicolor/scalable/apps/vexilor.svg share/doc/vexilor/copyright share/doc/vexilor/changelog.gz; do
+            share/icons/hicolor/scalable/apps/vexilor.svg share/doc/vexilor/copyright share/doc/vexilor/changelog.gz \
+            share/doc/vexilor-cli/copyright share/doc/vexilor-cli/examples/ck42-dms.in share/man/man1/vexilor.1.gz \
+            share/man/man1/vexilor-cli.1.gz share/bash-completion/completions/vexilor-cli; do
   [ -f "$prefix/$file" ] || fail "not installed: $file"
 done
 [ -x "$prefix/bin/vexilor-cli" ] || fail "bin/vexilor-cli is not executable"

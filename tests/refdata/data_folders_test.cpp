@@ -153,6 +153,8 @@ INSTANTIATE_TEST_SUITE_P(Environments, UserCatalogueFolderCase,
                          ::testing::Values(UserFolderCase{"/data", "/home/ivanov", "/data/vexilor"},
                                            UserFolderCase{nullptr, "/home/ivanov", "/home/ivanov/.local/share/vexilor"},
                                            UserFolderCase{"", "/home/ivanov", "/home/ivanov/.local/share/vexilor"},
+                                           UserFolderCase{"data", "/home/ivanov", "/home/ivanov/.local/share/vexilor"},
+                                           UserFolderCase{"./data", nullptr, ""},
                                            UserFolderCase{nullptr, nullptr, ""}));
 
 TEST(DataFolders, InstalledDataSitsInShareBesideBin) {

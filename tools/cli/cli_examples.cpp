@@ -1,9 +1,12 @@
 #include "cli_examples.h"
 
+#include "cli_environment.h"
+
 namespace vexilor {
 
 std::string CliExamples() {
-  return "  # СК-42 degrees to WGS-84 UTM, geodetic heights, the results on the terminal\n"
+  return std::string("  # the files of data/examples are installed in ") + kInstalledExamples + "\n" +
+         "  # СК-42 degrees to WGS-84 UTM, geodetic heights, the results on the terminal\n"
          "  vexilor-cli --from CK42 --from-type BLH --from-units 2 --to WGS84 --to-type xyH \\\n"
          "              --to-proj utm --heights geodetic data/examples/ck42-degrees.in -\n"
          "  # СК-42 d m s to СК-95 with normal heights and the quasi-geoid column\n"

@@ -3,6 +3,7 @@
 #include <map>
 #include <sstream>
 
+#include "cli_environment.h"
 #include "cli_examples.h"
 #include "command_line.h"
 #include "text/number_reader.h"
@@ -151,10 +152,10 @@ std::string CliUsage() {
          "                   [--heights normal|geodetic] [--geoid-column] [--geoid FILE] [--data DIR]\n"
          "                   [--progress] [--jobs J] INPUT OUTPUT\n"
          "       vexilor-cli sheet|frame|grads|length ...   the service tools (--help after each)\n"
-         "       vexilor-cli --help | --version\n"
+         "       vexilor-cli -h|--help | -V|--version\n"
          "\n"
          "Transforms the points of a source file (.in) into a results file (.out) as the\n"
-         "program Vexilor does.\n"
+         "program Vexilor does. A value may also follow its option after \"=\": --from=CK42.\n"
          "  SYSTEM  a name from sys.dat or the code in its closing brackets: CK42, CK95, CK63,\n"
          "          MCK42, MCK95, WGS84, PZ90, PZ90.02, PZ90.11, GSK2011\n"
          "  A       angles 0 d m s, 1 d m, 2 degrees, 3 radians (BLH); lengths 0 metres,\n"
@@ -169,6 +170,7 @@ std::string CliUsage() {
          "          a FIFO or a device is written straight, a link's target is replaced\n"
          "  --data  the folder of sys.dat, ellips.dat and wgeoid.mat; by default the folder of\n"
          "          the program or, for an installed one, $XDG_DATA_HOME/vexilor\n"
+         "  --progress  a bar on standard error when it is a terminal, else a line a percent\n"
          "\n"
          "exit status:\n"
          "  0 done; 64 a request that cannot be run as given; 65 damaged reference files;\n"
@@ -180,6 +182,8 @@ std::string CliUsage() {
          "  outside the grid; 108 results file not written; 109 source file not read;\n"
          "  110 a value out of range; 111 an unreadable line; 112 grid file not opened;\n"
          "  any other number: an unexpected failure inside the engine\n"
+         "\n" +
+         CliFilesAndEnvironment() +
          "\n"
          "examples:\n" +
          CliExamples();

@@ -128,8 +128,8 @@ int Report(std::ostream& err, const CliFailure& failure) {
   return failure.status;
 }
 
-ResultCode Run(const CliOptions& o, const RunRequest& request, std::ostream& err, RunResult& result) {
-  ProgressBar bar(err);
+ResultCode Run(const CliOptions& o, const RunRequest& request, const CliStreams& io, RunResult& result) {
+  ProgressBar bar(io.err, io.errIsTerminal);
   RunProgress progress;
   if (o.progress)
     progress = [&bar](std::int64_t lines, std::uint64_t done, std::uint64_t total) {
@@ -154,7 +154,7 @@ int RunCli(const CliOptions& o, const DataFolders& folders, CliStreams& io) {
   if (failure) return Report(io.err, *failure);
 
   RunResult result;
-  const ResultCode code = Run(o, request, io.err, result);
+  const ResultCode code = Run(o, request, io, result);
   files.Deliver(io.out, io.outIsTerminal);
   if (code == kOk) return 0;
   RunPlace place{files.SourceName(), files.ResultsName(), request.route.gridFile, result.line,

@@ -10,12 +10,13 @@
 namespace vexilor {
 
 // The streams of the process: standard input for INPUT "-", standard output
-// for OUTPUT "-", messages and the progress bar on `err`.
+// for OUTPUT "-", messages and the progress on `err`.
 struct CliStreams {
   std::istream& in;
   std::ostream& out;
   std::ostream& err;
   bool outIsTerminal = false;  // results on `out` are converted for reading
+  bool errIsTerminal = false;  // the progress is a bar drawn in place
 };
 
 // Runs the transformation the options describe on the catalogue and the

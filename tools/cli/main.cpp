@@ -11,6 +11,7 @@
 
 #include "cli_options.h"
 #include "cli_run.h"
+#include "command_line.h"
 #include "run/removed_on_signal.h"
 #include "refdata/data_folders.h"
 #include "service_commands.h"
@@ -42,9 +43,20 @@ vexilor::DataFolders FoldersOf(const vexilor::CliOptions& options, const char* a
   return folders;
 }
 
+// A first argument that reads as a command and names no file: a mistyped
+// or missing service tool, not a source file.
+bool IsUnknownCommand(const std::string& word) {
+  std::error_code ec;
+  return vexilor::LooksLikeCommand(word) && !std::filesystem::exists(word, ec);
+}
+
 int RunCommand(const std::vector<std::string>& args, const char* argv0) {
   if (!args.empty() && vexilor::IsServiceCommand(args[0]))
     return vexilor::RunServiceCommand(args, std::cout, std::cerr);
+  if (!args.empty() && IsUnknownCommand(args[0])) {
+    std::cerr << vexilor::UsageErrorLine("unknown command " + args[0]) << "\n";
+    return vexilor::kExitUsage;
+  }
   const vexilor::CliParse parse = vexilor::ParseCliOptions(args);
   if (parse.help) {
     std::cout << vexilor::CliUsage();
@@ -58,7 +70,8 @@ int RunCommand(const std::vector<std::string>& args, const char* argv0) {
     std::cerr << vexilor::UsageErrorLine(parse.error) << "\n";
     return vexilor::kExitUsage;
   }
-  vexilor::CliStreams io{std::cin, std::cout, std::cerr, ::isatty(STDOUT_FILENO) == 1};
+  vexilor::CliStreams io{std::cin, std::cout, std::cerr, ::isatty(STDOUT_FILENO) == 1,
+                          ::isatty(STDERR_FILENO) == 1};
   return vexilor::RunCli(*parse.options, FoldersOf(*parse.options, argv0), io);
 }
 
