@@ -140,7 +140,6 @@ ResultCode ProjectPoint(double a, double inverseFlattening, ProjectionDirection 
                         PlanePoint& plane, LatLonDegrees& geo, const ProjectionSlots& p) {
   if (!SemiMajorAxisInRange(a)) return kSemiMajorAxisOutOfRange;
   const bool forward = direction == ProjectionDirection::kForward;
-  if (!forward && direction != ProjectionDirection::kInverse) return kBadDirection;
   if (forward ? !Finite(geo) : !Finite(plane)) return kProjectionNotFinite;
   if (p.IsLambert()) {
     return forward ? LambertProjectForward(a, inverseFlattening, plane, geo, p)

@@ -43,10 +43,10 @@ namespace vexilor {
 // Lambert sign checks, which report a point that has been projected
 // already.
 //
-// Codes: kSemiMajorAxisOutOfRange, kBadDirection (checked first, in that
-// order); kProjectionNotFinite for input or results that are not finite or a
-// longitude too large to reduce; kOrdinateOutsideZone (axes not exchanged)
-// and kAbscissaOutsideZone (exchanged) for an in-zone value outside
+// Codes: kSemiMajorAxisOutOfRange (checked first); kProjectionNotFinite
+// for input or results that are not finite or a longitude too large to
+// reduce; kOrdinateOutsideZone (axes not exchanged) and
+// kAbscissaOutsideZone (exchanged) for an in-zone value outside
 // [0, 1 000 000) m; kNoValidZone for a zoned coordinate without a zone of
 // the set, a zone number beyond 16 bits or a set without zone width;
 // kLambertFirstCoordinateNegative (axes not exchanged) and

@@ -121,7 +121,6 @@ RunMessage RunMessageOf(ResultCode code) {
     // A grid file that is not there cannot be opened either.
     case kGridFileNotFound:
     case kGridFileNotOpened: return RunMessage::kGeoidFileNotOpened;
-    case kBadDirection:
     case kUnknownCoordType:
     case kBaseNotGlobal: return Unexpected(1);
     case kSemiMajorAxisOutOfRange: return Unexpected(2);

@@ -108,7 +108,6 @@ std::string RunFailureText(ResultCode code, const RunPlace& p) {
     case kOk:
     case kRunStopped:  // only the progress window stops a run
     case kGeodeticConversionFailed:
-    case kBadDirection:
     case kSemiMajorAxisOutOfRange:
     case kProjectionNotFinite:
     case kUnknownCoordType:
