@@ -12,7 +12,7 @@ constexpr std::string_view kShortScaleMask = "0.0000";
 
 // Degrees, minutes and seconds with one decimal, without the column blanks.
 std::string AngleBoxText(double degrees) {
-  return std::string(TrimBlanks(FormatAngle(degrees, 1, kAngleLayoutDms, 0)));
+  return std::string(TrimBlanks(FormatAngle(degrees, {AngleColumns::DegMinSec, 1})));
 }
 
 }  // namespace

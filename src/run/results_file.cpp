@@ -47,16 +47,19 @@ std::string Length(double metres, std::int16_t unit) {
                              : FormatWithMask(metres, "0.0000");
 }
 
+constexpr AngleFormat kDegMinSecColumns{AngleColumns::DegMinSec, 5};
+constexpr AngleFormat kDegMinColumns{AngleColumns::DegMin, 8};
+
 std::string GeodeticValues(const ResultsLayout& layout, const Coords& c) {
   const double b = c[0] * kDegreesPerRadian;
   const double l = c[1] * kDegreesPerRadian;
   std::string line;
   switch (layout.coordUnit) {
     case kDegMinSec:
-      line = Column(FormatAngle(b, 5, 1, 0), 17) + Column(FormatAngle(l, 5, 1, 0), 17);
+      line = Column(FormatAngle(b, kDegMinSecColumns), 17) + Column(FormatAngle(l, kDegMinSecColumns), 17);
       break;
     case kDegMin:
-      line = Column(FormatAngle(b, 8, 2, 0), 17) + Column(FormatAngle(l, 8, 2, 0), 17);
+      line = Column(FormatAngle(b, kDegMinColumns), 17) + Column(FormatAngle(l, kDegMinColumns), 17);
       break;
     case kDegrees:
       line = Column(FormatWithMask(b, "0.0000000000"), 16) +

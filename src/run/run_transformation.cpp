@@ -163,8 +163,8 @@ ResultCode RunTypedPoint(const RunRequest& request, GridSession& grid, RunCounte
   result.coords = r.coords;
   result.zeta = r.zeta;
   if (request.route.target.type == CoordType::BLH) {
-    result.latitudeText = FormatAngle(r.coords[0] * kDegreesPerRadian, 5, 1, 1);
-    result.longitudeText = FormatAngle(r.coords[1] * kDegreesPerRadian, 5, 1, 1);
+    result.latitudeText = FormatAngle(r.coords[0] * kDegreesPerRadian, kShownAngleFormat);
+    result.longitudeText = FormatAngle(r.coords[1] * kDegreesPerRadian, kShownAngleFormat);
   }
   if (request.resultsFile == kNoFile) return kOk;
   return WriteTypedPoint(request, r, counters, resultHeaderWritten);

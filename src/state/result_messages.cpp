@@ -60,7 +60,7 @@ std::string NoZone(bool fileMode) {
 
 std::string BoundsText(const std::optional<GridBounds>& b) {
   if (!b) return "";
-  auto angle = [](double v) { return FormatAngle(v, 1, 2, 1); };
+  auto angle = [](double v) { return FormatAngle(v, {AngleColumns::DegMin, 1, AngleMarks::Symbols}); };
   return "(Bn = " + angle(b->north) + "; Bs = " + angle(b->south) + "; Lw = " + angle(b->west) +
          "; Le = " + angle(b->east) + ").";
 }

@@ -132,8 +132,8 @@ TEST_F(ExecuteTest, NegativeLongitudeCountsFromGreenwichEastwards) {
   TypePoint("55", "-10", "100");
   Run();
   EXPECT_TRUE(platform.Messages().empty());
-  EXPECT_EQ(window.txtLon_Out.Text(), std::string(TrimBlanks(FormatAngle(350, 5, 1, 1))));
-  EXPECT_EQ(window.txtLat_Out.Text(), std::string(TrimBlanks(FormatAngle(55, 5, 1, 1))));
+  EXPECT_EQ(window.txtLon_Out.Text(), std::string(TrimBlanks(FormatAngle(350, kShownAngleFormat))));
+  EXPECT_EQ(window.txtLat_Out.Text(), std::string(TrimBlanks(FormatAngle(55, kShownAngleFormat))));
   EXPECT_EQ(window.txtHei_Out.Text(), "100.0000");
 }
 
@@ -371,8 +371,8 @@ class ExecuteCatalogueTest : public CatalogueMainWindowTest {
   }
 
   void ExpectShown(const Coords& blh) const {
-    EXPECT_EQ(window.txtLat_Out.Text(), TrimBlanks(FormatAngle(blh[0] * kDegreesPerRadian, 5, 1, 1)));
-    EXPECT_EQ(window.txtLon_Out.Text(), TrimBlanks(FormatAngle(blh[1] * kDegreesPerRadian, 5, 1, 1)));
+    EXPECT_EQ(window.txtLat_Out.Text(), TrimBlanks(FormatAngle(blh[0] * kDegreesPerRadian, kShownAngleFormat)));
+    EXPECT_EQ(window.txtLon_Out.Text(), TrimBlanks(FormatAngle(blh[1] * kDegreesPerRadian, kShownAngleFormat)));
   }
 };
 
