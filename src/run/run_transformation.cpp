@@ -17,10 +17,9 @@ namespace {
 ResultsLayout LayoutOf(const RunRequest& r) {
   return {r.route.target.name,
           r.route.target.type,
-          r.units[2],
-          r.units[3],
+          r.units.target,
           r.route.heights,
-          r.route.projection.Target().Kind(),
+          r.route.projection.target.Kind(),
           r.route.geoidColumn};
 }
 
@@ -80,7 +79,7 @@ ResultCode TransformLines(const RunRequest& request, GridSession& grid, std::ifs
   SourceLineReader reader(in);
   std::string line;
   reader.Next(line);  // the coordinate type, checked by the caller
-  BatchTransform batches(request.route, request.units, layout, grid, CrewSize(request.jobs));
+  BatchTransform batches(request.route, request.units.source, layout, grid, CrewSize(request.jobs));
   SourceBatch batch;
   std::int32_t counter = 0;
   while (batch.Read(reader, in, kBatchLines, kBatchBytes, kProgressLines)) {

@@ -33,7 +33,7 @@ struct RunRequest {
   PointRoute route;
   std::string sourceFile = kNoFile;   // kNoFile: screen mode
   std::string resultsFile = kNoFile;  // kNoFile: no results file
-  UnitCodes units{};
+  RunUnits units;  // of the source file and of the results file
   Coords typedPoint{};  // screen mode, engine units
   GridAccess gridAccess;  // how the run's grid session reads the grid
   int jobs = 0;  // threads of a file run; 0: every core of the machine

@@ -178,9 +178,9 @@ std::string SourceTypeMismatchQuestion() {
                "в \"Установках\")."});
 }
 
-std::string ProjectionNotSetMessage(bool sourceSide) {
+std::string ProjectionNotSetMessage(Side side) {
   return Join({"Не установлены параметры проекции",
-               sourceSide ? "для  исходных  координат." : "для  преобразованных  координат."});
+               side == Side::Source ? "для  исходных  координат." : "для  преобразованных  координат."});
 }
 
 }  // namespace vexilor
