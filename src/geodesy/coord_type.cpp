@@ -22,7 +22,7 @@ ResultCode ToGeodetic(double a, double invF, CoordType from, const ProjectionPar
       PlanePoint plane{in[0], in[1]};
       LatLonDegrees geo;
       const ResultCode code =
-          ProjectPoint(a, invF, ProjectionDirection::kInverse, plane, geo, params.Source());
+          ProjectPoint(a, invF, ProjectionDirection::kInverse, plane, geo, params.source);
       if (code != kOk) return code;
       g = {geo.b * kRadiansPerDegree, geo.l * kRadiansPerDegree, in[2]};
       return kOk;
@@ -46,7 +46,7 @@ ResultCode FromGeodetic(double a, double invF, CoordType to, const ProjectionPar
       PlanePoint plane;
       LatLonDegrees geo{g.b * kDegreesPerRadian, g.l * kDegreesPerRadian};
       const ResultCode code =
-          ProjectPoint(a, invF, ProjectionDirection::kForward, plane, geo, params.Target());
+          ProjectPoint(a, invF, ProjectionDirection::kForward, plane, geo, params.target);
       if (code != kOk) return code;
       out = {plane.x, plane.y, g.h};
       return kOk;

@@ -4,12 +4,13 @@
 //
 //   BLH → BLH, XYZ → XYZ  copied unchanged
 //   BLH ⇄ XYZ             ellipsoid.h
-//   BLH → xyH             projected with side 2 of the projection
+//   BLH → xyH             projected with the target side of the projection
 //                         parameters (project_point.h), H copied
 //   XYZ → xyH             to BLH, then projected; H of the BLH step
-//   xyH → BLH             inverse with side 1, H copied
-//   xyH → XYZ             inverse with side 1, H taken as ellipsoidal
-//   xyH → xyH             inverse with side 1, forward with side 2, H copied
+//   xyH → BLH             inverse with the source side, H copied
+//   xyH → XYZ             inverse with the source side, H taken as ellipsoidal
+//   xyH → xyH             inverse with the source side, forward with the
+//                         target side, H copied
 //
 // The projections take degrees: B and L cross with the engine's degree
 // factors. The height of a plane point is always the height above this
@@ -39,8 +40,8 @@ std::optional<CoordType> CoordTypeFromName(std::string_view name);
 // metres; xyH as x, y metres (zone in the millions) and H metres.
 using Coords = std::array<double, 3>;
 
-// Plane points are read with side 1 of `params` and written with side 2,
-// whatever ellipsoid the conversion runs on. On failure `out` is untouched
+// Plane points are read with the source side of `params` and written with
+// the target side, whatever ellipsoid the conversion runs on. On failure `out` is untouched
 // and the code of the failing step is returned.
 ResultCode ConvertCoordType(double a, double inverseFlattening, CoordType from, CoordType to,
                             const ProjectionParams& params, const Coords& in, Coords& out);

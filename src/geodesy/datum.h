@@ -56,7 +56,8 @@ struct SystemSide {
 // (source name, source base, source type, source vector), the same for the
 // target, then the global link from the source base to the target base (read
 // only when the two bases differ), the point, and both sides of the
-// projection parameters (side 1 reads a plane point, side 2 writes one).
+// projection parameters (the source side reads a plane point, the target
+// side writes one).
 //
 // Codes: kBaseNotGlobal when either base is not a global system; kNoRoute;
 // any code of the seven-parameter legs or of ConvertCoordType unchanged.

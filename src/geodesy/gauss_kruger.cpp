@@ -148,8 +148,6 @@ bool SemiMajorAxisInRange(double a) { return a >= kMinSemiMajorAxis && a <= kMax
 ResultCode GaussKrugerSeries(double a, double inverseFlattening, ProjectionDirection direction,
                              double k0, PlanePoint& plane, LatLonDegrees& geo) {
   if (!SemiMajorAxisInRange(a)) return kSemiMajorAxisOutOfRange;
-  if (direction != ProjectionDirection::kForward && direction != ProjectionDirection::kInverse)
-    return kBadDirection;
   const Eccentricity e(inverseFlattening);
   const MeridianArc arc(a, e);
   if (direction == ProjectionDirection::kForward) {

@@ -61,8 +61,7 @@ bool SemiMajorAxisInRange(double a);
 // Forward: from geo.b and geo.l (the longitude difference) computes
 // plane.x, plane.y. Inverse: from plane computes geo. The other argument is
 // only read.
-// Codes: kSemiMajorAxisOutOfRange, kBadDirection; the outputs are then
-// untouched.
+// Code: kSemiMajorAxisOutOfRange; the outputs are then untouched.
 ResultCode GaussKrugerSeries(double a, double inverseFlattening, ProjectionDirection direction,
                              double k0, PlanePoint& plane, LatLonDegrees& geo);
 

@@ -27,8 +27,8 @@ std::optional<double> NormaliseLongitude(double l, const ProjectionSlots& p) {
   return l;
 }
 
-// Zone of a longitude already reduced by the prime meridian, or the fixed
-// zone of slot 10. Empty when the number does not fit a zone count.
+// Zone of a longitude already reduced by the prime meridian, or the set's
+// fixed zone. Empty when the number does not fit a zone count.
 std::optional<std::int16_t> ZoneOf(double l, const ProjectionSlots& p) {
   if (p.FixedZone() >= 1.0) return ToInt16(p.FixedZone());
   double d = l - (p.ZoneOneAxialMeridian() - p.ZoneWidth() * 0.5);
@@ -140,14 +140,13 @@ ResultCode ProjectPoint(double a, double inverseFlattening, ProjectionDirection 
                         PlanePoint& plane, LatLonDegrees& geo, const ProjectionSlots& p) {
   if (!SemiMajorAxisInRange(a)) return kSemiMajorAxisOutOfRange;
   const bool forward = direction == ProjectionDirection::kForward;
-  if (!forward && direction != ProjectionDirection::kInverse) return kBadDirection;
   if (forward ? !Finite(geo) : !Finite(plane)) return kProjectionNotFinite;
-  if (p.IsLambert()) {
-    return forward ? LambertProjectForward(a, inverseFlattening, plane, geo, p)
-                   : LambertProjectInverse(a, inverseFlattening, plane, geo, p);
+  if (IsZoned(p.Kind())) {
+    return forward ? ZonedForward(a, inverseFlattening, plane, geo, p)
+                   : ZonedInverse(a, inverseFlattening, plane, geo, p);
   }
-  return forward ? ZonedForward(a, inverseFlattening, plane, geo, p)
-                 : ZonedInverse(a, inverseFlattening, plane, geo, p);
+  return forward ? LambertProjectForward(a, inverseFlattening, plane, geo, p)
+                 : LambertProjectInverse(a, inverseFlattening, plane, geo, p);
 }
 
 }  // namespace vexilor

@@ -9,7 +9,7 @@
 // metres, x along the meridian and y across it, or exchanged when the set
 // says so.
 //
-// Zones (kinds 0 and 2). Forward:
+// Zones (Gauss-Krüger and UTM). Forward:
 //   L is brought into [0, 360) (360·Fix(L/360) subtracted, 360 added below
 //   0), turned to 360 - L for west-positive sets, less the prime meridian;
 //   zone n = Int((L - (L₁ - w/2)) / w + 1) with L₁ the axial meridian of
@@ -27,7 +27,7 @@
 // (gauss_kruger.h; the published GIGS 5101 values through this entry agree
 // as the series do).
 //
-// Lambert (kind 1): L brought into [0, 360) and turned as above, the prime
+// Lambert: L brought into [0, 360) and turned as above, the prime
 // meridian entering as ΔL; lambert.h. With the axes exchanged (slot 9 of 1
 // or more) the result is (x, y) as lambert.h gives it; otherwise (y, x).
 // The inverse reads the point in the same layout.
@@ -43,10 +43,10 @@ namespace vexilor {
 // Lambert sign checks, which report a point that has been projected
 // already.
 //
-// Codes: kSemiMajorAxisOutOfRange, kBadDirection (checked first, in that
-// order); kProjectionNotFinite for input or results that are not finite or a
-// longitude too large to reduce; kOrdinateOutsideZone (axes not exchanged)
-// and kAbscissaOutsideZone (exchanged) for an in-zone value outside
+// Codes: kSemiMajorAxisOutOfRange (checked first); kProjectionNotFinite
+// for input or results that are not finite or a longitude too large to
+// reduce; kOrdinateOutsideZone (axes not exchanged) and
+// kAbscissaOutsideZone (exchanged) for an in-zone value outside
 // [0, 1 000 000) m; kNoValidZone for a zoned coordinate without a zone of
 // the set, a zone number beyond 16 bits or a set without zone width;
 // kLambertFirstCoordinateNegative (axes not exchanged) and

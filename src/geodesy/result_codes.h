@@ -26,7 +26,6 @@ enum class ResultCode : std::int16_t {
   kGeodeticConversionFailed = 1001,
 
   // Projections.
-  kBadDirection = 1101,             // neither forward nor inverse
   kSemiMajorAxisOutOfRange = 1102,  // a outside [6 200 000, 6 400 000] m
   kOrdinateOutsideZone = 1103,      // in-zone y outside [0, 1 000 000) m
   kAbscissaOutsideZone = 1104,      // in-zone x outside it, axes exchanged

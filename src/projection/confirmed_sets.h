@@ -10,16 +10,16 @@
 namespace vexilor {
 
 // The set of `kind` last confirmed for `side`.
-const ProjectionSlots& ConfirmedSet(const ProjectionRecord& record, ProjectionKind kind, ProjectionSide side);
+const ProjectionSlots& ConfirmedSet(const ProjectionRecord& record, ProjectionKind kind, Side side);
 
 // Parameters confirmed for another system mean nothing for `systemName`:
-// when it is not the system recorded for `side`, the three sets of the side
-// go back to the built-in ones.
-void ForgetSetsOfOtherSystem(ProjectionRecord& record, ProjectionSide side, const std::string& systemName);
+// when it is not the system recorded for `side`, the sets of every kind for
+// the side go back to the built-in ones.
+void ForgetSetsOfOtherSystem(ProjectionRecord& record, Side side, const std::string& systemName);
 
 // After a valid OK: slots 1 to 9 of the side's parameters (false origins back
 // in km) become the confirmed set of `kind`, and the side is marked as
 // confirmed for `systemName`.
-void ConfirmSet(ProjectionRecord& record, ProjectionKind kind, ProjectionSide side, const std::string& systemName);
+void ConfirmSet(ProjectionRecord& record, ProjectionKind kind, Side side, const std::string& systemName);
 
 }  // namespace vexilor

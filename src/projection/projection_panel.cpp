@@ -3,6 +3,7 @@
 #include "text/angle_text.h"
 #include "text/mask_format.h"
 #include "text/text_edit.h"
+#include "projection/projection_kinds.h"
 
 namespace vexilor {
 namespace {
@@ -12,29 +13,31 @@ constexpr std::string_view kShortScaleMask = "0.0000";
 
 // Degrees, minutes and seconds with one decimal, without the column blanks.
 std::string AngleBoxText(double degrees) {
-  return std::string(TrimBlanks(FormatAngle(degrees, 1, kAngleLayoutDms, 0)));
+  return std::string(TrimBlanks(FormatAngle(degrees, {AngleColumns::DegMinSec, 1})));
 }
 
 }  // namespace
 
-int PanelOf(ProjectionKind kind) { return kind == ProjectionKind::Lambert ? kLambertPanel : kGaussKrugerPanel; }
-
-std::string_view ScaleMask(ProjectionKind kind, ProjectionSide side, PanelFill fill) {
-  if (fill == PanelFill::kTypeSwitch || side != 1) return kShortScaleMask;
-  return kind == ProjectionKind::Lambert ? "0.0000000000" : "0.000000";
+std::string_view ScaleMask(ProjectionKind kind, Side side, PanelFill fill) {
+  if (fill == PanelFill::kTypeSwitch || side != Side::Source) return kShortScaleMask;
+  return DescriptionOf(kind).sourceScaleMask;
 }
 
-PanelEntry PanelEntryFromSet(const ProjectionSlots& set, ProjectionKind kind, ProjectionSide side, PanelFill fill) {
+PanelEntry PanelEntryFromSet(const ProjectionSlots& set, ProjectionKind kind, Side side, PanelFill fill) {
   // The masks always write "." as the decimal point, whatever the locale.
   PanelEntry entry;
-  entry.texts = {AngleBoxText(set[2]),
-                 AngleBoxText(set[3]),
-                 AngleBoxText(set[4]),
-                 FormatWithMask(set[5], kFalseOriginMask),
-                 FormatWithMask(set[6], kFalseOriginMask),
-                 FormatWithMask(set[7], ScaleMask(kind, side, fill))};
-  entry.westPositive = set[8] != 0.0;
-  entry.yAxisVertical = set[9] != 0.0;
+  const PanelRules& rules = DescriptionOf(kind).rules;
+  for (std::size_t box = 0; box < rules.size(); ++box) {
+    const FieldRule& rule = rules[box];
+    const double value = (set.*rule.read)();
+    switch (rule.unit) {
+      case BoxUnit::kAngle: entry.texts[box] = AngleBoxText(value); break;
+      case BoxUnit::kKilometres: entry.texts[box] = FormatWithMask(value, kFalseOriginMask); break;
+      case BoxUnit::kScale: entry.texts[box] = FormatWithMask(value, ScaleMask(kind, side, fill)); break;
+    }
+  }
+  entry.westPositive = set.WestPositive();
+  entry.yAxisVertical = set.AxesExchanged();
   return entry;
 }
 

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "geodesy/projection_slots.h"
-#include "projection/projection_record.h"
+#include "geodesy/side.h"
 
 namespace vexilor {
 
@@ -30,14 +30,12 @@ struct PanelEntry {
 // Only the digits of the scale differ.
 enum class PanelFill { kOpening, kTypeSwitch };
 
-int PanelOf(ProjectionKind kind);
-
-// The mask of the scale box (slot 7). Side 1 shows more digits on opening,
-// so that a source scale such as 0.9996 of UTM or a fine Lambert m0 reads
-// back unchanged.
-std::string_view ScaleMask(ProjectionKind kind, ProjectionSide side, PanelFill fill);
+// The mask of the scale box (slot 7). The source side shows more digits on
+// opening, so that a source scale such as 0.9996 of UTM or a fine Lambert m0
+// reads back unchanged.
+std::string_view ScaleMask(ProjectionKind kind, Side side, PanelFill fill);
 
 // The panel of `kind` for `side` filled from `set` (slots 2 to 9).
-PanelEntry PanelEntryFromSet(const ProjectionSlots& set, ProjectionKind kind, ProjectionSide side, PanelFill fill);
+PanelEntry PanelEntryFromSet(const ProjectionSlots& set, ProjectionKind kind, Side side, PanelFill fill);
 
 }  // namespace vexilor

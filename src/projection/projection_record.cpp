@@ -2,38 +2,51 @@
 
 #include <numeric>
 
+#include "projection/projection_kinds.h"
+
 namespace vexilor {
 namespace {
 
-ProjectionSlots MakeSet(std::array<double, 9> slots) {
-  ProjectionSlots s;
-  for (int k = 1; k <= 9; ++k) s[k] = slots[static_cast<std::size_t>(k - 1)];
-  return s;
-}
-
-ProjectionSets BuildDefaults() {
-  //                 type prime  3    4   x0 km  y0 km  scale  west axes
-  const ProjectionSlots gk = MakeSet({0, 0, 3, 6, 0, 500, 1.0, 0, 0});
-  const ProjectionSlots lambert = MakeSet({1, 0, 10, 0, 500, 0, 1.0, 0, 1});
-  const ProjectionSlots utm = MakeSet({2, 0, 183, 6, 500, 0, 0.9996, 0, 1});
-  return {{{gk, gk}, {lambert, lambert}, {utm, utm}}};
-}
+constexpr double kMetresPerKilometre = 1000.0;
 
 }  // namespace
 
-const ProjectionSets& DefaultProjectionSets() {
-  static const ProjectionSets defaults = BuildDefaults();
-  return defaults;
+ProjectionSets DefaultProjectionSets() {
+  ProjectionSets sets;
+  for (ProjectionKind kind : kProjectionKinds) {
+    const ProjectionSlots& set = DescriptionOf(kind).builtInSet;
+    sets[static_cast<std::size_t>(FactsOf(kind).code)] = {set, set};
+  }
+  return sets;
 }
 
 void ProjectionRecord::ResetForStartUp() {
-  for (ProjectionSlots& s : params.sides)
-    for (int k = 1; k <= 9; ++k) s[k] = 0.0;
+  for (Side s : kSides) {
+    ProjectionSlots& slots = params[s];
+    const double zone = slots.FixedZone();
+    slots = {};
+    slots.SetFixedZone(zone);
+  }
   confirmed = DefaultProjectionSets();
 }
 
 bool IsProjectionSet(const ProjectionSlots& side) {
   return std::accumulate(side.values.begin(), side.values.end(), 0.0) != 0.0;
+}
+
+ProjectionSlots SideOfSet(const ProjectionSlots& set) {
+  ProjectionSlots side = set;
+  side.SetFalseX(set.FalseX() * kMetresPerKilometre);
+  side.SetFalseY(set.FalseY() * kMetresPerKilometre);
+  return side;
+}
+
+ProjectionSlots SetOfSide(const ProjectionSlots& side) {
+  ProjectionSlots set = side;
+  set.SetFalseX(side.FalseX() / kMetresPerKilometre);
+  set.SetFalseY(side.FalseY() / kMetresPerKilometre);
+  set.SetFixedZone(0.0);  // the fixed target zone is never part of a set
+  return set;
 }
 
 }  // namespace vexilor

@@ -18,10 +18,10 @@ struct EntryFailure {
 
 // Checks the boxes of `entry` in order against the rules of `kind`: angles
 // in degrees, false origins converted from km to metres. When every box
-// passes, `params` takes the type in slot 1, the six values, the option
-// buttons in slots 8 and 9 and 0 in slot 10 (the fixed target zone). At the
-// first refused box the failure is returned and `params` is left as it was,
-// so a refused entry never leaves a half-written side.
+// passes, `params` takes the kind, the six values, the option buttons and
+// no fixed target zone. At the first refused box the failure is returned
+// and `params` is left as it was, so a refused entry never leaves a
+// half-written side.
 std::optional<EntryFailure> ValidateAndStore(ProjectionKind kind, const PanelEntry& entry, ProjectionSlots& params);
 
 }  // namespace vexilor

@@ -14,8 +14,8 @@ constexpr std::size_t kFieldWords = 10;
 
 }  // namespace
 
-std::string_view CatalogueTitle(std::int16_t side) {
-  return side == 0 ? "Выбор системы для исходных координат" : "Выбор системы для преобразованных координат";
+std::string_view CatalogueTitle(Side side) {
+  return side == Side::Source ? "Выбор системы для исходных координат" : "Выбор системы для преобразованных координат";
 }
 
 std::string SystemListName(std::string_view line) {

@@ -1,15 +1,16 @@
 #pragma once
 // How the catalogue window names itself and lists the systems of sys.dat.
 
-#include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "geodesy/side.h"
+
 namespace vexilor {
 
-// The window's title for the side being chosen (0 source, 1 target); it is
-// also the title of the window's messages.
-std::string_view CatalogueTitle(std::int16_t side);
+// The window's title for the side being chosen; it is also the title of the
+// window's messages.
+std::string_view CatalogueTitle(Side side);
 
 // The listed name of a sys.dat line: every word before the last ten, joined
 // by single blanks. Empty for a line that is not a record (fewer than eleven

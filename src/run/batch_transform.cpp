@@ -7,7 +7,7 @@
 
 namespace vexilor {
 
-BatchTransform::BatchTransform(const PointRoute& route, const UnitCodes& units,
+BatchTransform::BatchTransform(const PointRoute& route, const SideUnits& units,
                                const ResultsLayout& layout, GridSession& grid, int members)
     : route_(route),
       units_(units),
@@ -52,8 +52,7 @@ ResultCode BatchTransform::ReadPoint(std::size_t i, Coords& point) const {
     case LineRead::kTooLong:
       return kLineTooLong;
     case LineRead::kLine:
-      return ParseSourceLine(batch_->Text(i), route_.source.type, units_[0], units_[1], locale_,
-                             point);
+      return ParseSourceLine(batch_->Text(i), route_.source.type, units_, locale_, point);
     case LineRead::kEnd:
     case LineRead::kFailed:
       break;

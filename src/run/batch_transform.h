@@ -34,9 +34,9 @@ using BatchWritten = std::function<bool(std::size_t written)>;
 
 class BatchTransform {
  public:
-  // Every point is read in `units` ([0] and [1]), carried along `route` with
+  // Every point is read in the source's `units`, carried along `route` with
   // heights from `grid`, and written as `layout` says; `members` threads.
-  BatchTransform(const PointRoute& route, const UnitCodes& units, const ResultsLayout& layout,
+  BatchTransform(const PointRoute& route, const SideUnits& units, const ResultsLayout& layout,
                  GridSession& grid, int members);
 
   // Lines are taken up and written a slice of this many at a time.
@@ -64,7 +64,7 @@ class BatchTransform {
   void TransformSlice(std::size_t s, QuasiGeoidLookup& grid);
 
   const PointRoute& route_;
-  const UnitCodes& units_;
+  const SideUnits& units_;
   const ResultsLayout& layout_;
   const NumericLocale locale_;
   WorkCrew crew_;

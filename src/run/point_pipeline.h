@@ -27,15 +27,14 @@
 
 namespace vexilor {
 
-enum class HeightType { Normal = 0, Geodetic = 1 };
+enum class HeightType { Normal, Geodetic };
 
-// What the quasi-geoid step computes, numbered as the pipeline has always
-// numbered the modes.
+// What the quasi-geoid step computes.
 enum class HeightMode {
-  kBoth = 0,         // normal heights with the quasi-geoid column
-  kSourceOnly = -1,  // normal heights: ζ of the source to find the geodetic height
-  kTargetOnly = 1,   // geodetic heights with the column: ζ of the target to report
-  kNone = 2,         // geodetic heights without the column: the grid is not opened
+  kBoth,        // normal heights with the quasi-geoid column
+  kSourceOnly,  // normal heights: ζ of the source to find the geodetic height
+  kTargetOnly,  // geodetic heights with the column: ζ of the target to report
+  kNone,        // geodetic heights without the column: the grid is not opened
 };
 
 HeightMode HeightModeOf(HeightType heights, bool geoidColumn);

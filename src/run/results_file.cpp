@@ -8,27 +8,21 @@
 namespace vexilor {
 namespace {
 
-std::string UnitName(std::int16_t unit) { return unit == kKilometres ? "километры" : "метры"; }
+std::string UnitName(LengthUnit unit) { return std::string(LengthUnitName(unit)); }
 
 std::string HeightPhrase(HeightType heights) {
   return heights == HeightType::Geodetic ? "; Тип высот: геодезические" : "; Тип высот: нормальные";
 }
 
-std::string AngleUnitName(std::int16_t unit) {
-  switch (unit) {
-    case kDegMinSec: return "градусы, минуты, секунды";
-    case kDegMin: return "градусы, минуты";
-    case kDegrees: return "градусы";
-    default: return "радианы";
-  }
-}
-
+// One case for every kind, without a default: a kind added to the engine
+// without its name here does not compile (-Wswitch).
 std::string ProjectionName(ProjectionKind kind) {
   switch (kind) {
+    case ProjectionKind::GaussKruger: return "Проекция: Гаусса-Крюгера";
     case ProjectionKind::Lambert: return "Проекция: Ламберта";
     case ProjectionKind::Utm: return "Проекция: UTM";
-    default: return "Проекция: Гаусса-Крюгера";
   }
+  return "";
 }
 
 // A value right-aligned in its column. A value that fills the column or
@@ -42,32 +36,29 @@ std::string Column(const std::string& value, int width) {
 }
 
 // Lengths in metres or kilometres with the mask of their unit.
-std::string Length(double metres, std::int16_t unit) {
-  return unit == kKilometres ? FormatWithMask(metres * 0.001, "0.0000000")
-                             : FormatWithMask(metres, "0.0000");
+std::string Length(double metres, LengthUnit unit) {
+  if (unit == LengthUnit::Kilometres) return FormatWithMask(metres * 0.001, "0.0000000");
+  return FormatWithMask(metres, "0.0000");
 }
 
-std::string GeodeticValues(const ResultsLayout& layout, const Coords& c) {
+constexpr AngleFormat kDegMinSecColumns{AngleColumns::DegMinSec, 5};
+constexpr AngleFormat kDegMinColumns{AngleColumns::DegMin, 8};
+
+// The latitude and longitude columns of a geodetic point.
+std::string Angles(const Coords& c, AngleUnit unit) {
   const double b = c[0] * kDegreesPerRadian;
   const double l = c[1] * kDegreesPerRadian;
-  std::string line;
-  switch (layout.coordUnit) {
-    case kDegMinSec:
-      line = Column(FormatAngle(b, 5, 1, 0), 17) + Column(FormatAngle(l, 5, 1, 0), 17);
-      break;
-    case kDegMin:
-      line = Column(FormatAngle(b, 8, 2, 0), 17) + Column(FormatAngle(l, 8, 2, 0), 17);
-      break;
-    case kDegrees:
-      line = Column(FormatWithMask(b, "0.0000000000"), 16) +
-             Column(FormatWithMask(l, "0.0000000000"), 16);
-      break;
-    default:
-      line = Column(FormatWithMask(c[0], "0.00000000000"), 16) +
-             Column(FormatWithMask(c[1], "0.00000000000"), 16);
+  switch (unit) {
+    case AngleUnit::DegMinSec:
+      return Column(FormatAngle(b, kDegMinSecColumns), 17) + Column(FormatAngle(l, kDegMinSecColumns), 17);
+    case AngleUnit::DegMin:
+      return Column(FormatAngle(b, kDegMinColumns), 17) + Column(FormatAngle(l, kDegMinColumns), 17);
+    case AngleUnit::Degrees:
+      return Column(FormatWithMask(b, "0.0000000000"), 16) + Column(FormatWithMask(l, "0.0000000000"), 16);
+    case AngleUnit::Radians:
       break;
   }
-  return line + Column(Length(c[2], layout.heightUnit), 13);
+  return Column(FormatWithMask(c[0], "0.00000000000"), 16) + Column(FormatWithMask(c[1], "0.00000000000"), 16);
 }
 
 }  // namespace
@@ -77,16 +68,16 @@ std::vector<std::string> ResultsHeader(const ResultsLayout& layout) {
                                     "Тип координат: " + std::string(CoordTypeName(layout.type))};
   switch (layout.type) {
     case CoordType::xyH:
-      lines.push_back("Размерность координат и высот: " + UnitName(layout.coordUnit) +
+      lines.push_back("Размерность координат и высот: " + UnitName(layout.units.lengths) +
                       HeightPhrase(layout.heights));
       lines.push_back(ProjectionName(layout.projection));
       break;
     case CoordType::XYZ:
-      lines.push_back("Размерность координат: " + UnitName(layout.coordUnit));
+      lines.push_back("Размерность координат: " + UnitName(layout.units.lengths));
       break;
     case CoordType::BLH:
-      lines.push_back("Размерность широт и долгот: " + AngleUnitName(layout.coordUnit));
-      lines.push_back("Размерность высот: " + UnitName(layout.heightUnit) +
+      lines.push_back("Размерность широт и долгот: " + std::string(AngleUnitName(layout.units.angles)));
+      lines.push_back("Размерность высот: " + UnitName(layout.units.heights) +
                       HeightPhrase(layout.heights));
       break;
   }
@@ -99,15 +90,15 @@ std::string ResultLine(const ResultsLayout& layout, std::int32_t number, const C
   std::string line = PadLeft(std::to_string(number), 6);
   switch (layout.type) {
     case CoordType::XYZ:
-      for (double v : coords) line += Column(Length(v, layout.coordUnit), 16);
+      for (double v : coords) line += Column(Length(v, layout.units.lengths), 16);
       break;
     case CoordType::xyH:
-      line += Column(Length(coords[0], layout.coordUnit), 15) +
-              Column(Length(coords[1], layout.coordUnit), 15) +
-              Column(Length(coords[2], layout.coordUnit), 13);
+      line += Column(Length(coords[0], layout.units.lengths), 15) +
+              Column(Length(coords[1], layout.units.lengths), 15) +
+              Column(Length(coords[2], layout.units.lengths), 13);
       break;
     case CoordType::BLH:
-      line += GeodeticValues(layout, coords);
+      line += Angles(coords, layout.units.angles) + Column(Length(coords[2], layout.units.heights), 13);
       break;
   }
   if (layout.geoidColumn) line += Column(FormatWithMask(zeta, "0.00"), 9);

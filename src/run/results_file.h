@@ -18,8 +18,7 @@ namespace vexilor {
 struct ResultsLayout {
   std::string targetName;
   CoordType type = CoordType::BLH;
-  std::int16_t coordUnit = 0;   // entry [2] of the unit codes
-  std::int16_t heightUnit = 0;  // entry [3]
+  SideUnits units;  // of the target
   HeightType heights = HeightType::Geodetic;
   ProjectionKind projection = ProjectionKind::GaussKruger;
   bool geoidColumn = false;

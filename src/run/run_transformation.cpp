@@ -18,10 +18,9 @@ namespace {
 ResultsLayout LayoutOf(const RunRequest& r) {
   return {r.route.target.name,
           r.route.target.type,
-          r.units[2],
-          r.units[3],
+          r.units.target,
           r.route.heights,
-          r.route.projection.Target().Kind(),
+          r.route.projection.target.Kind(),
           r.route.geoidColumn};
 }
 
@@ -74,7 +73,7 @@ ResultCode TransformLines(const RunRequest& request, GridSession& grid, std::ifs
   SourceLineReader reader(in);
   std::string line;
   reader.Next(line);  // the coordinate type, checked by the caller
-  BatchTransform batches(request.route, request.units, layout, grid, CrewSize(request.jobs));
+  BatchTransform batches(request.route, request.units.source, layout, grid, CrewSize(request.jobs));
   SourceBatch batch;
   std::int32_t counter = 0;
   while (batch.Read(reader, in, kBatchLines, kBatchBytes, kProgressLines)) {
@@ -159,8 +158,8 @@ ResultCode RunTypedPoint(const RunRequest& request, GridSession& grid, RunCounte
   result.coords = r.coords;
   result.zeta = r.zeta;
   if (request.route.target.type == CoordType::BLH) {
-    result.latitudeText = FormatAngle(r.coords[0] * kDegreesPerRadian, 5, 1, 1);
-    result.longitudeText = FormatAngle(r.coords[1] * kDegreesPerRadian, 5, 1, 1);
+    result.latitudeText = FormatAngle(r.coords[0] * kDegreesPerRadian, kShownAngleFormat);
+    result.longitudeText = FormatAngle(r.coords[1] * kDegreesPerRadian, kShownAngleFormat);
   }
   if (request.resultsFile == kNoFile) return kOk;
   return WriteTypedPoint(request, r, counters, resultHeaderWritten);

@@ -14,12 +14,17 @@
 #include <functional>
 #include <string>
 
+#include "text/angle_text.h"
 #include "quasigeoid/grid_session.h"
 #include "run/point_pipeline.h"
 #include "run/results_file.h"
 #include "run/units.h"
 
 namespace vexilor {
+
+// The angles of a geodetic result as the window shows them: degrees,
+// minutes and seconds to 10⁻⁵″, with their marks.
+inline constexpr AngleFormat kShownAngleFormat{AngleColumns::DegMinSec, 5, AngleMarks::Symbols};
 
 // The file name that stands for "no file".
 inline const std::string kNoFile = "None";
@@ -28,7 +33,7 @@ struct RunRequest {
   PointRoute route;
   std::string sourceFile = kNoFile;   // kNoFile: screen mode
   std::string resultsFile = kNoFile;  // kNoFile: no results file
-  UnitCodes units{};
+  RunUnits units;  // of the source file and of the results file
   Coords typedPoint{};  // screen mode, engine units
   GridAccess gridAccess;  // how the run's grid session reads the grid
   int jobs = 0;  // threads of a file run; 0: every core of the machine

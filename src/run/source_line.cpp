@@ -9,18 +9,19 @@
 #include "text/numeric.h"
 #include "text/words.h"
 #include "geodesy/angle_constants.h"
-#include "run/units.h"
 
 namespace vexilor {
 namespace {
 
-int WordCount(CoordType type, std::int16_t coordUnit) {
+int WordCount(CoordType type, AngleUnit angles) {
   if (type != CoordType::BLH) return 4;
-  switch (coordUnit) {
-    case kDegMinSec: return 8;
-    case kDegMin: return 6;
-    default: return 4;
+  switch (angles) {
+    case AngleUnit::DegMinSec: return 8;
+    case AngleUnit::DegMin: return 6;
+    case AngleUnit::Degrees:
+    case AngleUnit::Radians: break;
   }
+  return 4;
 }
 
 // A line split into words, each read as a number.
@@ -93,13 +94,13 @@ std::optional<Angles> Decimal(const NumberWords& w, double toDegrees) {
   return WithinCircle({w.value[1] * toDegrees, w.value[2] * toDegrees});
 }
 
-std::optional<Angles> GeodeticAngles(const NumberWords& w, std::int16_t unit) {
+std::optional<Angles> GeodeticAngles(const NumberWords& w, AngleUnit unit) {
   std::optional<Angles> a;
   switch (unit) {
-    case kDegMinSec: a = DegMinSec(w); break;
-    case kDegMin: a = DegMin(w); break;
-    case kRadians: a = Decimal(w, kDegreesPerRadian); break;
-    default: a = Decimal(w, 1.0); break;
+    case AngleUnit::DegMinSec: a = DegMinSec(w); break;
+    case AngleUnit::DegMin: a = DegMin(w); break;
+    case AngleUnit::Degrees: a = Decimal(w, 1.0); break;
+    case AngleUnit::Radians: a = Decimal(w, kDegreesPerRadian); break;
   }
   // Minutes and seconds may carry a degrees word of 90 beyond the pole.
   if (a && Within(std::fabs(a->b), 0, 90)) return a;
@@ -117,20 +118,20 @@ ResultCode Finite(const Coords& point, Coords& out) {
 
 }  // namespace
 
-ResultCode ParseSourceLine(std::string_view line, CoordType type, std::int16_t coordUnit,
-                           std::int16_t heightUnit, const NumericLocale& locale, Coords& out) {
-  const std::optional<NumberWords> w = ReadWords(line, WordCount(type, coordUnit), locale);
+ResultCode ParseSourceLine(std::string_view line, CoordType type, const SideUnits& units,
+                           const NumericLocale& locale, Coords& out) {
+  const std::optional<NumberWords> w = ReadWords(line, WordCount(type, units.angles), locale);
   if (!w) return kUnreadableLine;
   if (!ToInt32(w->value[0])) return kValueOutOfRange;  // the point number
   const double height = w->value.back();
   if (type != CoordType::BLH) {
-    const double k = coordUnit == kKilometres ? 1000.0 : 1.0;
+    const double k = units.lengths == LengthUnit::Kilometres ? 1000.0 : 1.0;
     return Finite({w->value[1] * k, w->value[2] * k, height * k}, out);
   }
-  const std::optional<Angles> a = GeodeticAngles(*w, coordUnit);
+  const std::optional<Angles> a = GeodeticAngles(*w, units.angles);
   if (!a) return kValueOutOfRange;
   return Finite({a->b * kRadiansPerDegree, a->l * kRadiansPerDegree,
-                 heightUnit == kKilometres ? height * 1000.0 : height},
+                 units.heights == LengthUnit::Kilometres ? height * 1000.0 : height},
                 out);
 }
 

@@ -11,12 +11,12 @@
 // 1000; degree words and the minute words beside seconds are whole
 // numbers.
 
-#include <cstdint>
 #include <string_view>
 
 #include "text/number_text.h"
 #include "geodesy/coord_type.h"
 #include "geodesy/result_codes.h"
+#include "run/units.h"
 
 namespace vexilor {
 
@@ -25,7 +25,7 @@ namespace vexilor {
 // kValueOutOfRange: a value outside its range (a latitude beyond a pole, a
 // longitude outside [0, 360], minutes or seconds out of their span, a word
 // too large for its integer). `out` is untouched on failure.
-ResultCode ParseSourceLine(std::string_view line, CoordType type, std::int16_t coordUnit,
-                           std::int16_t heightUnit, const NumericLocale& locale, Coords& out);
+ResultCode ParseSourceLine(std::string_view line, CoordType type, const SideUnits& units,
+                           const NumericLocale& locale, Coords& out);
 
 }  // namespace vexilor

@@ -1,25 +1,46 @@
 #pragma once
-// Units of the coordinates and heights on each side of a run, as the lists
-// of the main window number them.
+// Units of the coordinates and heights on each side of a run.
 
 #include <array>
-#include <cstdint>
+#include <cstddef>
+#include <optional>
+#include <string_view>
+
+#include "geodesy/side.h"
 
 namespace vexilor {
 
-// Angles of geodetic coordinates.
-inline constexpr std::int16_t kDegMinSec = 0;
-inline constexpr std::int16_t kDegMin = 1;
-inline constexpr std::int16_t kDegrees = 2;
-inline constexpr std::int16_t kRadians = 3;
+enum class AngleUnit { DegMinSec, DegMin, Degrees, Radians };
+enum class LengthUnit { Metres, Kilometres };
 
-// Lengths: X Y Z, plane x y and heights.
-inline constexpr std::int16_t kMetres = 0;
-inline constexpr std::int16_t kKilometres = 1;
+// The units in the order of the main window's unit lists; vexilor-cli's
+// --from-units and --to-units number them the same way.
+inline constexpr std::array<AngleUnit, 4> kAngleUnits = {AngleUnit::DegMinSec, AngleUnit::DegMin,
+                                                         AngleUnit::Degrees, AngleUnit::Radians};
+inline constexpr std::array<LengthUnit, 2> kLengthUnits = {LengthUnit::Metres, LengthUnit::Kilometres};
 
-// [0] source coordinates, [1] source heights, [2] target coordinates,
-// [3] target heights. Geocentric and plane heights follow their coordinate
-// unit; the height entries matter for geodetic coordinates only.
-using UnitCodes = std::array<std::int16_t, 4>;
+// The unit at a list position; empty outside the list.
+template <typename Unit, std::size_t N>
+std::optional<Unit> UnitAt(const std::array<Unit, N>& units, int position) {
+  if (position < 0 || position >= static_cast<int>(N)) return std::nullopt;
+  return units[static_cast<std::size_t>(position)];
+}
+
+// The names the unit lists and the header of a results file give them.
+std::string_view AngleUnitName(AngleUnit unit);
+std::string_view LengthUnitName(LengthUnit unit);
+
+// The units of one side: geodetic coordinates count B and L in `angles`
+// and H in `heights`; geocentric and plane coordinates count all three in
+// `lengths`.
+struct SideUnits {
+  AngleUnit angles = AngleUnit::DegMinSec;
+  LengthUnit heights = LengthUnit::Metres;
+  LengthUnit lengths = LengthUnit::Metres;
+
+  bool operator==(const SideUnits&) const = default;
+};
+
+using RunUnits = PerSide<SideUnits>;
 
 }  // namespace vexilor

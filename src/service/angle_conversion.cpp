@@ -32,8 +32,8 @@ std::optional<std::string> ConvertDegreesToGrads(std::string_view source, int un
   // A huge negative angle in degrees overflows in grads.
   if (!std::isfinite(grads)) return std::nullopt;
   switch (unit) {
-    case 0: return FormatGrads(grads, 4, kAngleLayoutDms, 0);
-    case 1: return FormatGrads(grads, 6, 2, 0);
+    case 0: return FormatGrads(grads, {AngleColumns::DegMinSec, 4});
+    case 1: return FormatGrads(grads, {AngleColumns::DegMin, 6});
     case 2: return FormatWithMask(grads, "0.00000000");
     default: return FormatWithMask(grads / 400.0 * 360.0 * kRadiansPerDegree, "0.00000000000");
   }
@@ -44,8 +44,8 @@ std::optional<std::string> ConvertGradsToDegrees(std::string_view source, int un
   if (!grads || !IsUnit(unit)) return std::nullopt;
   const double degrees = *grads / 400.0 * 360.0;
   switch (unit) {
-    case 0: return FormatAngle(degrees, 5, kAngleLayoutDms, 0);
-    case 1: return FormatAngle(degrees, 8, 2, 0);
+    case 0: return FormatAngle(degrees, {AngleColumns::DegMinSec, 5});
+    case 1: return FormatAngle(degrees, {AngleColumns::DegMin, 8});
     case 2: return FormatWithMask(degrees, "0.000000000");
     default: return FormatWithMask(degrees * kRadiansPerDegree, "0.00000000000");
   }

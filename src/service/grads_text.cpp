@@ -45,8 +45,8 @@ double ParseGrads(std::string_view text) {
   return words[0].front() == '-' ? -magnitude : magnitude;
 }
 
-std::string FormatGrads(double grads, int decimals, int layout, int symbols) {
-  return FormatDividedAngle(grads, decimals, layout, symbols, kGradDivision);
+std::string FormatGrads(double grads, const AngleFormat& format) {
+  return FormatDividedAngle(grads, format, kGradDivision);
 }
 
 }  // namespace vexilor

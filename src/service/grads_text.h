@@ -24,10 +24,10 @@ inline constexpr AngleDivision kGradDivision{400, 100, " g", " c", " cc"};
 // else gives kGradsParseError.
 double ParseGrads(std::string_view text);
 
-// FormatAngle for grads (FormatDividedAngle with kGradDivision): layout 1
-// grads, centigrads and centicentigrads with up to 6 decimals, any other
-// layout grads and centigrads with up to 8; symbols 1 adds " g", " c", " cc".
-// FormatGrads(100, 4, 1, 0) == "  100 00 00.0000".
-std::string FormatGrads(double grads, int decimals, int layout, int symbols);
+// FormatAngle for grads (FormatDividedAngle with kGradDivision): three
+// columns are grads, centigrads and centicentigrads with up to 6 decimals,
+// two grads and centigrads with up to 8; the marks are " g", " c", " cc".
+// FormatGrads(100, {AngleColumns::DegMinSec, 4}) == "  100 00 00.0000".
+std::string FormatGrads(double grads, const AngleFormat& format);
 
 }  // namespace vexilor

@@ -5,16 +5,16 @@ namespace vexilor {
 PlaneSystem Sk42GaussKruger() {
   PlaneSystem system{6378245.0, 298.3, {}};
   ProjectionSlots& p = system.slots;
-  p[1] = static_cast<double>(ProjectionKind::GaussKruger);
-  p[2] = 0.0;       // prime meridian: Greenwich
-  p[3] = 3.0;       // axial meridian of zone 1, degrees
-  p[4] = 6.0;       // zone width, degrees
-  p[5] = 0.0;       // false northing, metres
-  p[6] = 500000.0;  // false easting, metres
-  p[7] = 1.0;       // scale on the axial meridian
-  p[8] = 0.0;       // longitudes to the east
-  p[9] = 0.0;       // x along the meridian
-  p[10] = 0.0;      // zone from the longitude
+  p.SetKind(ProjectionKind::GaussKruger);
+  p.SetPrimeMeridian(0.0);  // Greenwich
+  p.SetZoneOneAxialMeridian(3.0);
+  p.SetZoneWidth(6.0);
+  p.SetFalseX(0.0);       // northing
+  p.SetFalseY(500000.0);  // easting
+  p.SetScale(1.0);
+  p.SetWestPositive(false);
+  p.SetAxesExchanged(false);  // x along the meridian
+  p.SetFixedZone(0.0);        // the zone follows the longitude
   return system;
 }
 

@@ -10,6 +10,7 @@
 #include "run/run_transformation.h"
 #include "projection/projection_record.h"
 #include "refdata/reference_lines.h"
+#include "geodesy/side.h"
 
 namespace vexilor {
 
@@ -19,7 +20,7 @@ struct CatalogueState {
   EllipsoidLines ellipsoids;
   bool reloadNeeded = true;       // read the files again at the next choice
   bool resetOnActivation = true;  // the window selects its first entry again
-  std::int16_t side = 0;          // the side being chosen: 0 source, 1 target
+  Side side = Side::Source;       // the side being chosen
 };
 
 struct AppState {

@@ -60,7 +60,7 @@ std::string NoZone(bool fileMode) {
 
 std::string BoundsText(const std::optional<GridBounds>& b) {
   if (!b) return "";
-  auto angle = [](double v) { return FormatAngle(v, 1, 2, 1); };
+  auto angle = [](double v) { return FormatAngle(v, {AngleColumns::DegMin, 1, AngleMarks::Symbols}); };
   return "(Bn = " + angle(b->north) + "; Bs = " + angle(b->south) + "; Lw = " + angle(b->west) +
          "; Le = " + angle(b->east) + ").";
 }
@@ -121,7 +121,6 @@ RunMessage RunMessageOf(ResultCode code) {
     // A grid file that is not there cannot be opened either.
     case kGridFileNotFound:
     case kGridFileNotOpened: return RunMessage::kGeoidFileNotOpened;
-    case kBadDirection:
     case kUnknownCoordType:
     case kBaseNotGlobal: return Unexpected(1);
     case kSemiMajorAxisOutOfRange: return Unexpected(2);
@@ -179,9 +178,9 @@ std::string SourceTypeMismatchQuestion() {
                "в \"Установках\")."});
 }
 
-std::string ProjectionNotSetMessage(bool sourceSide) {
+std::string ProjectionNotSetMessage(Side side) {
   return Join({"Не установлены параметры проекции",
-               sourceSide ? "для  исходных  координат." : "для  преобразованных  координат."});
+               side == Side::Source ? "для  исходных  координат." : "для  преобразованных  координат."});
 }
 
 }  // namespace vexilor

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "geodesy/result_codes.h"
+#include "geodesy/side.h"
 
 namespace vexilor {
 
@@ -62,6 +63,6 @@ std::string RunResultMessage(ResultCode code, const RunContext& context);
 std::string SourceTypeMismatchQuestion();
 
 // A plane side whose projection has not been set.
-std::string ProjectionNotSetMessage(bool sourceSide);
+std::string ProjectionNotSetMessage(Side side);
 
 }  // namespace vexilor

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "geodesy/link_params.h"
+#include "geodesy/side.h"
 #include "geodesy/system_vector.h"
 #include "run/units.h"
 
@@ -16,9 +17,6 @@ namespace vexilor {
 
 // The type names of the main window's lists.
 inline const std::array<std::string, 3> kTypeNames = {"B L H", "X Y Z", "x y H"};
-inline const std::array<std::string, 4> kAngleUnitNames = {
-    "градусы, минуты, секунды", "градусы, минуты", "градусы", "радианы"};
-inline const std::array<std::string, 2> kLengthUnitNames = {"метры", "километры"};
 
 // The seven standard systems, by their full names.
 inline const std::string kCk42Name = "Russia 1942 Coordinate Reference System (CK42)";
@@ -26,6 +24,13 @@ inline const std::string kCk63Name = "Russia 1963 Local Coordinate Reference Sys
 inline const std::string kCk95Name = "Russia 1995 Coordinate Reference System (CK95)";
 inline const std::string kMck42Name = "Russia 1942 Local User Defined System (MCK42)";
 inline const std::string kMck95Name = "Russia 1995 Local User Defined System (MCK95)";
+
+// The positions last chosen in a side's two unit lists, -1 while nothing
+// has been chosen: they tell when a list must be filled anew.
+struct RememberedUnitLists {
+  std::int16_t coordinates = -1;
+  std::int16_t heights = -1;
+};
 
 struct TransformSettings {
   // Kept on the main window.
@@ -45,19 +50,26 @@ struct TransformSettings {
   std::string SourceBaseName, TargetBaseName;
   SystemVector SourceVector, TargetVector;
   GlobalLinkParams GlobalLink{};
-  UnitCodes Units{0, 0, 0, 0};
-  std::array<std::int16_t, 4> RememberedUnitIndex{-1, -1, -1, -1};
-  std::array<std::int16_t, 2> RememberedTypeIndex{0, 0};
+  RunUnits Units;  // as chosen in each side's unit lists
+  PerSide<RememberedUnitLists> RememberedUnitIndex;
+  PerSide<std::int16_t> RememberedTypeIndex;  // the type's list position at the last unit choice
   std::int16_t ResultHeaderWritten = 0;
   // Start values of the four link values of a local system: axial meridian
   // of zone 1 (°), zone width (°), false origins along x and y (km).
   std::array<double, 4> LocalLinkValues{3, 6, 0, 500};
 };
 
-// The current system of `side`: the source system for side 1, the target
-// system for side 2.
-inline const std::string& SideSystemName(const TransformSettings& settings, std::int16_t side) {
-  return side == 1 ? settings.SourceSystemName : settings.TargetSystemName;
+// The current system of `side`.
+inline const std::string& SideSystemName(const TransformSettings& settings, Side side) {
+  return side == Side::Source ? settings.SourceSystemName : settings.TargetSystemName;
+}
+
+// The coordinate type of `side`, one of kTypeNames.
+inline std::string& SideType(TransformSettings& settings, Side side) {
+  return side == Side::Source ? settings.Type_Isx : settings.Type_Out;
+}
+inline const std::string& SideType(const TransformSettings& settings, Side side) {
+  return side == Side::Source ? settings.Type_Isx : settings.Type_Out;
 }
 
 }  // namespace vexilor

@@ -172,15 +172,14 @@ double ParseAngle(std::string_view text, const NumericLocale& locale) {
   return sign * (std::fabs(*degrees) + *minutes / 60.0 + *seconds / 3600.0);
 }
 
-std::string FormatAngle(double angle, int decimals, int layout, int symbols) {
-  return FormatDividedAngle(angle, decimals, layout, symbols, kDegreeDivision);
+std::string FormatAngle(double angle, const AngleFormat& format) {
+  return FormatDividedAngle(angle, format, kDegreeDivision);
 }
 
-std::string FormatDividedAngle(double angle, int decimals, int layout, int symbols,
-                               const AngleDivision& division) {
+std::string FormatDividedAngle(double angle, const AngleFormat& format, const AngleDivision& division) {
   if (!std::isfinite(angle)) return NonFiniteText(angle);
-  const bool withSubparts = layout == kAngleLayoutDms;
-  const int places = std::clamp(decimals, 1, withSubparts ? kMaxSubpartDecimals : kMaxPartDecimals);
+  const bool withSubparts = format.columns == AngleColumns::DegMinSec;
+  const int places = std::clamp(format.decimals, 1, withSubparts ? kMaxSubpartDecimals : kMaxPartDecimals);
   // fmod is exact and stays in [0, circle) where |angle| - Int(|angle| / circle) * circle
   // can fall just below 0 when the quotient rounds up to a whole number.
   const double a = std::fmod(std::fabs(angle), static_cast<double>(division.circle));
@@ -189,7 +188,7 @@ std::string FormatDividedAngle(double angle, int decimals, int layout, int symbo
   if (parts.units == division.circle) parts.units = 0;
   const std::string signMark = (angle < 0 && !IsAllZero(parts)) ? "-" : " ";
   return LeadingBlanks(angle, parts.units) + signMark +
-         PartsText(parts, places, withSubparts, symbols == kAngleWithSymbols, division);
+         PartsText(parts, places, withSubparts, format.marks == AngleMarks::Symbols, division);
 }
 
 }  // namespace vexilor

@@ -25,24 +25,30 @@ inline constexpr double kAngleParseError = 9999.0;
 // kAngleParseError.
 double ParseAngle(std::string_view text, const NumericLocale& locale = CurrentNumericLocale());
 
-// Layout argument of FormatAngle: degrees, minutes and seconds. Any other
-// value means degrees and minutes.
-inline constexpr int kAngleLayoutDms = 1;
-// Symbols argument of FormatAngle: with the marks ° ' ". Any other value
-// means blanks only.
-inline constexpr int kAngleWithSymbols = 1;
+// The columns of an angle text: degrees, minutes and seconds, or degrees
+// and minutes (for another division of the circle, its own three or two).
+enum class AngleColumns { DegMinSec, DegMin };
 
-// Text of `angle` (decimal degrees, reduced into [0, 360)) with `decimals`
-// places on the last part: 1 to 6 for seconds, 1 to 8 for minutes (lower
-// values act as 1, higher ones as the maximum). Parts that round up to 60
-// carry into the next part, 360 degrees shows as 0. The text starts with
-// leading blanks and a sign mark so that columns line up: a non-negative
-// angle takes one column more than a negative one, and a negative angle that
-// rounds to zero shows a blank instead of "-". Examples:
-// FormatAngle(55.5, 2, 1, 0) == "   55 30 00.00",
-// FormatAngle(-12.5, 1, 2, 1) == " -12° 30.0'".
+// Whether the columns carry their marks ° ' " or are set off by blanks only.
+enum class AngleMarks { None, Symbols };
+
+struct AngleFormat {
+  AngleColumns columns;
+  int decimals;  // of the last column
+  AngleMarks marks = AngleMarks::None;
+};
+
+// Text of `angle` (decimal degrees, reduced into [0, 360)) with the
+// format's decimals on the last column: 1 to 6 for seconds, 1 to 8 for
+// minutes (lower values act as 1, higher ones as the maximum). Parts that
+// round up to 60 carry into the next part, 360 degrees shows as 0. The text
+// starts with leading blanks and a sign mark so that columns line up: a
+// non-negative angle takes one column more than a negative one, and a
+// negative angle that rounds to zero shows a blank instead of "-". Examples:
+// FormatAngle(55.5, {AngleColumns::DegMinSec, 2}) == "   55 30 00.00",
+// FormatAngle(-12.5, {AngleColumns::DegMin, 1, AngleMarks::Symbols}) == " -12° 30.0'".
 // A non-finite angle gives NonFiniteText (mask_format.h).
-std::string FormatAngle(double angle, int decimals, int layout, int symbols);
+std::string FormatAngle(double angle, const AngleFormat& format);
 
 // A division of the circle for angle texts: `circle` units to the turn, each
 // unit of `parts` parts, each part of `parts` subparts, and the marks shown
@@ -61,9 +67,8 @@ inline constexpr AngleDivision kDegreeDivision{360, 60, "\u00B0", "'", "\""};
 
 // FormatAngle for any division: the value is reduced into [0, circle), parts
 // that round up to a whole `parts` carry into the next column, a full circle
-// shows as 0; layout, symbols, decimals and the leading blanks follow the
+// shows as 0; columns, marks, decimals and the leading blanks follow the
 // rules of FormatAngle. FormatAngle is this with kDegreeDivision.
-std::string FormatDividedAngle(double angle, int decimals, int layout, int symbols,
-                               const AngleDivision& division);
+std::string FormatDividedAngle(double angle, const AngleFormat& format, const AngleDivision& division);
 
 }  // namespace vexilor

@@ -399,18 +399,21 @@ void FrmCatalogue::RewriteSystems(std::string_view title) {
 
 bool FrmCatalogue::HandOver(const SystemChoice& choice) {
   TransformSettings& settings = state_.settings;
-  const int side = state_.catalogue.side == 0 ? 0 : 1;
-  if (side == 0) {
-    settings.SourceSystemName = choice.name;
-    settings.SourceVector = choice.vector;
-    settings.SourceBaseName = choice.baseName;
-  } else {
-    settings.TargetSystemName = choice.name;
-    settings.TargetVector = choice.vector;
-    settings.TargetBaseName = choice.baseName;
+  const Side side = state_.catalogue.side;
+  switch (side) {
+    case Side::Source:
+      settings.SourceSystemName = choice.name;
+      settings.SourceVector = choice.vector;
+      settings.SourceBaseName = choice.baseName;
+      break;
+    case Side::Target:
+      settings.TargetSystemName = choice.name;
+      settings.TargetVector = choice.vector;
+      settings.TargetBaseName = choice.baseName;
+      break;
   }
   mainWindow_.ShowSystemName(side, choice.name);
-  if (side == 0) return true;
+  if (side == Side::Source) return true;
   if (FindGlobalLink(state_.catalogue.systems, settings.SourceBaseName, settings.TargetBaseName,
                      settings.GlobalLink) == GlobalLinkSearch::kNotLinked) {
     Warn(GlobalLinkMissingMessage(settings.SourceBaseName, settings.TargetBaseName), Title());

@@ -82,10 +82,9 @@ bool LinkBases(Run& run) {
 // Steps 4 and 5: a plane side needs its projection.
 bool ProjectionsSet(Run& run) {
   const ProjectionParams& p = run.w.State().projection.params;
-  for (int side = 1; side <= 2; ++side) {
-    const std::string& type = side == 1 ? run.s.Type_Isx : run.s.Type_Out;
-    if (type == kTypeNames[2] && !IsProjectionSet(p.Side(side))) {
-      Say(run.platform, ProjectionNotSetMessage(side == 1), MessageIcon::kExclamation);
+  for (Side side : kSides) {
+    if (SideType(run.s, side) == kTypeNames[2] && !IsProjectionSet(p[side])) {
+      Say(run.platform, ProjectionNotSetMessage(side), MessageIcon::kExclamation);
       ResetSettings(run.w);
       return false;
     }
@@ -139,9 +138,9 @@ bool ReadTypedPoint(Run& run, Coords& point) {
   return true;
 }
 
-// Steps 7 and 8: the target zone number, slot 10 of side 2.
+// Steps 7 and 8: the target zone number.
 void AskZone(Run& run, const std::string& prompt) {
-  ProjectionSlots& target = run.w.State().projection.params.Side(2);
+  ProjectionSlots& target = run.w.State().projection.params.target;
   const double width = target.ZoneWidth();
   const int maxZone = width > 0 ? static_cast<int>(Int(360.0 / width)) : 0;
   for (;;) {
@@ -161,7 +160,7 @@ void AskZone(Run& run, const std::string& prompt) {
 
 void AskZoneWhereNeeded(Run& run) {
   FrmMain& w = run.w;
-  if (run.s.Type_Out != kTypeNames[2] || w.State().projection.params.Side(2).IsLambert()) return;
+  if (run.s.Type_Out != kTypeNames[2] || !IsZoned(w.State().projection.params.target.Kind())) return;
   if (w.chkScreen.Checked()) {
     AskZone(run, kOnePointZonePrompt);
   } else if (w.chkFile.Checked()) {
@@ -278,7 +277,7 @@ void FollowUp(Run& run, ResultCode code, const RunResult& result) {
     }
     w.ClearResults();
     if (message == RunMessage::kNoValidZone) {
-      (w.State().projection.params.Side(1)[9] == 1 ? w.txtLat_In : w.txtLon_In).SetFocus();
+      (w.State().projection.params.source.AxesExchanged() ? w.txtLat_In : w.txtLon_In).SetFocus();
     } else {
       w.fraSet.SetEnabled(true);
     }

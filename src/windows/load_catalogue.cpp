@@ -13,7 +13,7 @@
 namespace vexilor {
 namespace {
 
-void ShowFailure(Platform& platform, std::int16_t side, std::string text) {
+void ShowFailure(Platform& platform, Side side, std::string text) {
   platform.ShowMessage({.text = std::move(text),
                         .title = std::string(CatalogueTitle(side)),
                         .buttons = MessageButtons::kOkOnly,

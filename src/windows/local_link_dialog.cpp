@@ -142,12 +142,12 @@ void FrmLocalLink::cmdCanc_Click() {
   entered_ = 0;
   txtDlg1.SetFocus();
   Hide();
-  mainWindow_.ResetTypeList(side_ - 1);
+  mainWindow_.ResetTypeList(side_);
 }
 
 // --- Step interface and helpers ---
 
-void FrmLocalLink::PrepareFor(ProjectionSide side, std::string_view systemCode, std::string_view parentCode) {
+void FrmLocalLink::PrepareFor(Side side, std::string_view systemCode, std::string_view parentCode) {
   side_ = side;
   ClearBoxes();
   lblCaption.SetText("Параметры связи " + std::string(systemCode) + " с " + std::string(parentCode));

@@ -69,9 +69,9 @@ class FrmLocalLink : public Form {
   void cmdKey_Click();
   void cmdCanc_Click();
 
-  // Readies the dialog for one entry of `side` (1 source, 2 target): empty
-  // boxes, the caption naming the system and its parent, the unit of x0.
-  void PrepareFor(ProjectionSide side, std::string_view systemCode, std::string_view parentCode);
+  // Readies the dialog for one entry of `side`: empty boxes, the caption
+  // naming the system and its parent, the unit of x0.
+  void PrepareFor(Side side, std::string_view systemCode, std::string_view parentCode);
 
   // The entered flag: set by "Готово" once all four values passed.
   bool Entered() const { return entered_ != 0; }
@@ -87,7 +87,7 @@ class FrmLocalLink : public Form {
   AppState& state_;
   Platform& platform_;
   MainWindowHooks& mainWindow_;
-  ProjectionSide side_ = 1;
+  Side side_ = Side::Source;
   std::int16_t entered_ = 0;
 };
 

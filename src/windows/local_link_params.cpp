@@ -51,7 +51,7 @@ enum class Next {
 class LocalLinkStep {
  public:
   LocalLinkStep(AppState& state, Platform& platform, MainWindowHooks& mainWindow, FrmLocalLink& dialog,
-                ProjectionSide side, LocalSystemCodes codes)
+                Side side, LocalSystemCodes codes)
       : state_(state), platform_(platform), mainWindow_(mainWindow), dialog_(dialog), side_(side), codes_(codes) {}
 
   void Run() {
@@ -150,16 +150,16 @@ class LocalLinkStep {
   // vertical; the false origins in metres. The target zone (slot 10) stays.
   void WriteProjection() {
     const auto& values = state_.settings.LocalLinkValues;
-    ProjectionSlots& slots = state_.projection.params.Side(side_);
-    slots[1] = static_cast<double>(ProjectionKind::GaussKruger);
-    slots[2] = 0.0;
-    slots[3] = values[kLinkAxialMeridian];
-    slots[4] = values[kLinkZoneWidth];
-    slots[5] = values[kLinkFalseOriginX] * (IsCk63() ? kMetresPerArcMinute : kMetresPerKilometre);
-    slots[6] = values[kLinkFalseOriginY] * kMetresPerKilometre;
-    slots[7] = 1.0;
-    slots[8] = 0.0;
-    slots[9] = 0.0;
+    ProjectionSlots& slots = state_.projection.params[side_];
+    slots.SetKind(ProjectionKind::GaussKruger);
+    slots.SetPrimeMeridian(0.0);
+    slots.SetZoneOneAxialMeridian(values[kLinkAxialMeridian]);
+    slots.SetZoneWidth(values[kLinkZoneWidth]);
+    slots.SetFalseX(values[kLinkFalseOriginX] * (IsCk63() ? kMetresPerArcMinute : kMetresPerKilometre));
+    slots.SetFalseY(values[kLinkFalseOriginY] * kMetresPerKilometre);
+    slots.SetScale(1.0);
+    slots.SetWestPositive(false);
+    slots.SetAxesExchanged(false);
     dialog_.ClearEntered();
   }
 
@@ -185,16 +185,16 @@ class LocalLinkStep {
   Platform& platform_;
   MainWindowHooks& mainWindow_;
   FrmLocalLink& dialog_;
-  ProjectionSide side_;
+  Side side_;
   LocalSystemCodes codes_;
 };
 
 }  // namespace
 
 void SetLocalLinkParams(AppState& state, Platform& platform, MainWindowHooks& mainWindow, FrmLocalLink& dialog,
-                        ProjectionSide side, const std::string& systemName) {
+                        Side side, const std::string& systemName) {
   const std::optional<LocalSystemCodes> codes = CodesOf(systemName);
-  if (!codes || (side != 1 && side != 2)) return;
+  if (!codes) return;
   LocalLinkStep(state, platform, mainWindow, dialog, side, *codes).Run();
 }
 

@@ -17,11 +17,11 @@
 
 namespace vexilor {
 
-// Runs the step for `side` (1 source, 2 target) whose system has the display
-// name `systemName` (kCk63Name, kMck42Name or kMck95Name; any other name, or
-// a side other than 1 or 2, does nothing). On success slots 1 to 9 of the
-// side's ProjectionParams hold the Gauss-Krüger set; slot 10 is kept.
+// Runs the step for `side` whose system has the display name `systemName`
+// (kCk63Name, kMck42Name or kMck95Name; any other name does nothing). On
+// success the side's projection parameters hold the Gauss-Krüger set; its
+// fixed target zone is kept.
 void SetLocalLinkParams(AppState& state, Platform& platform, MainWindowHooks& mainWindow, FrmLocalLink& dialog,
-                        ProjectionSide side, const std::string& systemName);
+                        Side side, const std::string& systemName);
 
 }  // namespace vexilor

@@ -40,6 +40,13 @@ std::vector<std::string> Items(const std::array<std::string, N>& names) {
   return {names.begin(), names.end()};
 }
 
+template <typename Unit, std::size_t N>
+std::vector<std::string> UnitNames(const std::array<Unit, N>& units, std::string_view (*name)(Unit)) {
+  std::vector<std::string> names;
+  for (Unit unit : units) names.emplace_back(name(unit));
+  return names;
+}
+
 // Lower case, then a capital at the start of every blank-separated word.
 // Letters outside ASCII keep their case.
 std::string ProperCasePath(const std::string& path) {
@@ -225,15 +232,18 @@ void FrmMain::BindHandlers() {
 bool FrmMain::CanExecute() const {
   const TransformSettings& s = state_.settings;
   if (s.SourceSystemName.empty() || s.TargetSystemName.empty()) return false;
-  if (s.Type_Isx == kTypePlane && !IsProjectionSet(state_.projection.params.Side(1))) return false;
-  if (s.Type_Out == kTypePlane && !IsProjectionSet(state_.projection.params.Side(2))) return false;
+  for (Side side : kSides)
+    if (SideType(s, side) == kTypePlane && !IsProjectionSet(state_.projection.params[side])) return false;
   if (!s.FileInput.empty()) return true;
   return !txtLat_In.Text().empty() && !txtLon_In.Text().empty() && !txtHei_In.Text().empty();
 }
 
-void FrmMain::ShowSystemName(int side, const std::string& name) {
-  (side == 0 ? lblIn : lblOut).SetText(name);
+FrmMain::SideControls FrmMain::ControlsOf(Side side) {
+  if (side == Side::Source) return {cboTypeIsx, cmdParProIn, lblIn, cboInFl, cboInFl2, lblRazm1, lblRazm2};
+  return {cboTypeOut, cmdParProOut, lblOut, cboOutFl1, cboOutFl2, lblRazm3, lblRazm4};
 }
+
+void FrmMain::ShowSystemName(Side side, const std::string& name) { ControlsOf(side).name.SetText(name); }
 
 void FrmMain::ClearResults() {
   for (Control* box : {&txtLat_Out, &txtLon_Out, &txtHei_Out, &txtGeoid}) box->SetText("");
@@ -252,116 +262,139 @@ void FrmMain::EnterWorkingFolder() const {
 
 // --- Systems and types ---
 
-void FrmMain::ChooseSystem(int side) {
-  state_.catalogue.side = static_cast<std::int16_t>(side);
+void FrmMain::ChooseSystem(Side side) {
+  state_.catalogue.side = side;
   if (national_ && !national_(state_, platform_)) return;
   const TransformSettings& s = state_.settings;
-  const std::string& name = side == 0 ? s.SourceSystemName : s.TargetSystemName;
+  const std::string& name = SideSystemName(s, side);
   const std::string before = name;
   if (catalogue_ != nullptr) platform_.ShowModal(*catalogue_);
   // A projection set for another system is not this one's (a local system
   // needs its own link values): the side must be set again.
-  if (name != before) state_.projection.params.Side(side + 1) = {};
-  Control& types = side == 0 ? cboTypeIsx : cboTypeOut;
+  if (name != before) state_.projection.params[side] = {};
+  const SideControls controls = ControlsOf(side);
   if (IsLocalSystem(name)) {
-    types.SetItems({kTypePlane});
-    types.SetListIndex(0);
+    controls.types.SetItems({kTypePlane});
+    controls.types.SetListIndex(0);
   } else {
-    const std::string current = side == 0 ? s.Type_Isx : s.Type_Out;
-    types.SetItems(Items(kTypeNames));
-    types.SetText(current);
+    const std::string current = SideType(s, side);
+    controls.types.SetItems(Items(kTypeNames));
+    controls.types.SetText(current);
   }
-  const std::string& type = side == 0 ? s.Type_Isx : s.Type_Out;
+  const std::string& type = SideType(s, side);
   if (type == kTypePlane) PresetProjection(side);
-  (side == 0 ? cmdParProIn : cmdParProOut).SetEnabled(type == kTypePlane);
+  controls.projection.SetEnabled(type == kTypePlane);
   UpdateCanExecute();
 }
 
 // A plane side opens the projection dialog on Gauss-Krüger, on UTM for WGS-84.
-void FrmMain::PresetProjection(int side) {
+void FrmMain::PresetProjection(Side side) {
   if (projection_ == nullptr) return;
-  const std::string& name = side == 0 ? state_.settings.SourceSystemName : state_.settings.TargetSystemName;
+  const std::string& name = SideSystemName(state_.settings, side);
   projection_->Preset(name == kWgs84Name ? ProjectionKind::Utm : ProjectionKind::GaussKruger);
 }
 
-void FrmMain::TypeChosen(int side) {
-  Control& types = side == 0 ? cboTypeIsx : cboTypeOut;
-  const std::string chosen = types.Text();
+void FrmMain::TypeChosen(Side side) {
+  const SideControls controls = ControlsOf(side);
+  const std::string chosen = controls.types.Text();
   if (chosen.empty()) return;
-  std::string& current = side == 0 ? state_.settings.Type_Isx : state_.settings.Type_Out;
+  std::string& current = SideType(state_.settings, side);
   if (chosen != current) {
-    if (side == 0) {
-      for (Control* box : {&txtLat_In, &txtLon_In, &txtHei_In}) box->SetText("");
-    } else {
-      ClearResults();
+    switch (side) {
+      case Side::Source:
+        for (Control* box : {&txtLat_In, &txtLon_In, &txtHei_In}) box->SetText("");
+        break;
+      case Side::Target:
+        ClearResults();
+        break;
     }
   }
   current = chosen;
   SetSideLabels(side);
   SetUnitLists(side);
   if (chosen == kTypePlane) PresetProjection(side);
-  (side == 0 ? cmdParProIn : cmdParProOut).SetEnabled(chosen == kTypePlane);
+  controls.projection.SetEnabled(chosen == kTypePlane);
   UpdateHeightOptions();
   UpdateCanExecute();
 }
 
-void FrmMain::SetSideLabels(int side) {
-  const std::string& type = side == 0 ? state_.settings.Type_Isx : state_.settings.Type_Out;
+void FrmMain::SetSideLabels(Side side) {
+  const std::string& type = SideType(state_.settings, side);
   const AxisLabels labels = LabelsOf(type);
-  if (side == 0) {
-    lbl5.SetText(labels.first);
-    lbl6.SetText(labels.second);
-    lbl7.SetText(labels.third);
-    const std::string tip = type == kTypeBlh ? "Градусы, минуты и секунды должны разделяться пробелами" : "";
-    txtLat_In.SetToolTip(tip);
-    txtLon_In.SetToolTip(tip);
-  } else {
-    lbl9.SetText(labels.first);
-    lbl10.SetText(labels.second);
+  switch (side) {
+    case Side::Source: {
+      lbl5.SetText(labels.first);
+      lbl6.SetText(labels.second);
+      lbl7.SetText(labels.third);
+      const std::string tip = type == kTypeBlh ? "Градусы, минуты и секунды должны разделяться пробелами" : "";
+      txtLat_In.SetToolTip(tip);
+      txtLon_In.SetToolTip(tip);
+      break;
+    }
+    case Side::Target:
+      lbl9.SetText(labels.first);
+      lbl10.SetText(labels.second);
+      break;
   }
 }
 
-void FrmMain::SetUnitLists(int side) {
+void FrmMain::SetUnitLists(Side side) {
   TransformSettings& s = state_.settings;
-  const std::string& type = side == 0 ? s.Type_Isx : s.Type_Out;
-  Control& first = side == 0 ? cboInFl : cboOutFl1;
-  Control& second = side == 0 ? cboInFl2 : cboOutFl2;
-  Control& firstLabel = side == 0 ? lblRazm1 : lblRazm3;
-  Control& secondLabel = side == 0 ? lblRazm2 : lblRazm4;
-  const auto firstUnit = static_cast<std::size_t>(side * 2);
+  const std::string& type = SideType(s, side);
+  const SideControls controls = ControlsOf(side);
+  Control& first = controls.coordinateUnits;
+  Control& second = controls.heightUnits;
+  const RememberedUnitLists& remembered = s.RememberedUnitIndex[side];
   const bool angles = type == kTypeBlh;
-  const bool hadAngles = s.RememberedTypeIndex[static_cast<std::size_t>(side)] == 0;
-  const bool firstRefill = s.RememberedUnitIndex[firstUnit] == -1 || angles != hadAngles ||
-                           first.ListCount() == 0;
-  const bool secondRefill = s.RememberedUnitIndex[firstUnit + 1] == -1 || second.ListCount() == 0;
+  const bool hadAngles = s.RememberedTypeIndex[side] == 0;
+  const bool firstRefill = remembered.coordinates == -1 || angles != hadAngles || first.ListCount() == 0;
+  const bool secondRefill = remembered.heights == -1 || second.ListCount() == 0;
   if (angles) {
-    firstLabel.SetText("Размерность широт и долгот");
+    controls.coordinateCaption.SetText("Размерность широт и долгот");
     first.SetToolTip("Установить размерность широт и долгот");
-    secondLabel.SetText("Размерность высот");
+    controls.heightCaption.SetText("Размерность высот");
     second.SetToolTip("Установить размерность высот");
   } else {
     const bool plane = type == kTypePlane;
-    firstLabel.SetText(plane ? "Размерность координат и высот" : "Размерность координат");
+    controls.coordinateCaption.SetText(plane ? "Размерность координат и высот" : "Размерность координат");
     first.SetToolTip(plane ? "Установить размерность координат и высот" : "Установить размерность координат");
   }
-  secondLabel.SetVisible(angles);
+  controls.heightCaption.SetVisible(angles);
   second.SetVisible(angles);
   if (firstRefill) {
-    first.SetItems(angles ? Items(kAngleUnitNames) : Items(kLengthUnitNames));
+    first.SetItems(angles ? UnitNames(kAngleUnits, AngleUnitName) : UnitNames(kLengthUnits, LengthUnitName));
     first.SetListIndex(0);
   }
   if (angles && secondRefill) {
-    second.SetItems(Items(kLengthUnitNames));
+    second.SetItems(UnitNames(kLengthUnits, LengthUnitName));
     second.SetListIndex(0);
   }
 }
 
-void FrmMain::UnitChosen(int unit, const Control& list, int side) {
+// A list position outside the list (-1 while nothing is chosen) counts as
+// the first unit.
+void FrmMain::CoordinateUnitChosen(Side side) {
   TransformSettings& s = state_.settings;
-  const auto index = static_cast<std::int16_t>(list.ListIndex());
-  s.Units[static_cast<std::size_t>(unit)] = index < 0 ? 0 : index;
-  s.RememberedUnitIndex[static_cast<std::size_t>(unit)] = index;
-  s.RememberedTypeIndex[static_cast<std::size_t>(side)] = TypeIndex(side == 0 ? s.Type_Isx : s.Type_Out);
+  const int index = ControlsOf(side).coordinateUnits.ListIndex();
+  SideUnits& units = s.Units[side];
+  if (SideType(s, side) == kTypeBlh) {
+    units.angles = UnitAt(kAngleUnits, index).value_or(AngleUnit::DegMinSec);
+  } else {
+    units.lengths = UnitAt(kLengthUnits, index).value_or(LengthUnit::Metres);
+  }
+  RememberUnitChoice(side, s.RememberedUnitIndex[side].coordinates, index);
+}
+
+void FrmMain::HeightUnitChosen(Side side) {
+  TransformSettings& s = state_.settings;
+  const int index = ControlsOf(side).heightUnits.ListIndex();
+  s.Units[side].heights = UnitAt(kLengthUnits, index).value_or(LengthUnit::Metres);
+  RememberUnitChoice(side, s.RememberedUnitIndex[side].heights, index);
+}
+
+void FrmMain::RememberUnitChoice(Side side, std::int16_t& remembered, int index) {
+  remembered = static_cast<std::int16_t>(index);
+  state_.settings.RememberedTypeIndex[side] = TypeIndex(SideType(state_.settings, side));
 }
 
 void FrmMain::UpdateHeightOptions() {
@@ -390,10 +423,9 @@ void FrmMain::UpdateHeightOptions() {
   }
 }
 
-void FrmMain::SetProjection(ProjectionSide side) {
+void FrmMain::SetProjection(Side side) {
   state_.projection.side = side;
-  const TransformSettings& s = state_.settings;
-  const std::string& name = side == 1 ? s.SourceSystemName : s.TargetSystemName;
+  const std::string& name = SideSystemName(state_.settings, side);
   if (IsLocalSystem(name)) {
     if (localLink_ != nullptr) SetLocalLinkParams(state_, platform_, *this, *localLink_, side, name);
   } else if (projection_ != nullptr) {

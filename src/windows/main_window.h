@@ -85,9 +85,9 @@ class FrmMain : public Form, public MainWindowHooks {
   void UpdateCanExecute() { cmdOK.SetEnabled(CanExecute()); }
 
   // MainWindowHooks
-  void ShowSystemName(int side, const std::string& name) override;
+  void ShowSystemName(Side side, const std::string& name) override;
   void ClearResults() override;
-  void ResetTypeList(int side) override { (side == 0 ? cboTypeIsx : cboTypeOut).SetListIndex(0); }
+  void ResetTypeList(Side side) override { ControlsOf(side).types.SetListIndex(0); }
   void ResetToNewSettings() override { cmdNewSet_Click(); }
   TwipsRect WindowPosition() const override { return Position(); }
 
@@ -173,16 +173,16 @@ class FrmMain : public Form, public MainWindowHooks {
   // --- Handlers ---
   // Start-up: placement, checks, start values, the quasi-geoid grid.
   void Form_Load();
-  void cmdIsx_Click() { ChooseSystem(0); }
-  void cmdOut_Click() { ChooseSystem(1); }
-  void cboTypeIsx_Click() { TypeChosen(0); }
-  void cboTypeOut_Click() { TypeChosen(1); }
-  void cmdParProIn_Click() { SetProjection(1); }
-  void cmdParProOut_Click() { SetProjection(2); }
-  void cboInFl_Click() { UnitChosen(0, cboInFl, 0); }
-  void cboInFl2_Click() { UnitChosen(1, cboInFl2, 0); }
-  void cboOutFl1_Click() { UnitChosen(2, cboOutFl1, 1); }
-  void cboOutFl2_Click() { UnitChosen(3, cboOutFl2, 1); }
+  void cmdIsx_Click() { ChooseSystem(Side::Source); }
+  void cmdOut_Click() { ChooseSystem(Side::Target); }
+  void cboTypeIsx_Click() { TypeChosen(Side::Source); }
+  void cboTypeOut_Click() { TypeChosen(Side::Target); }
+  void cmdParProIn_Click() { SetProjection(Side::Source); }
+  void cmdParProOut_Click() { SetProjection(Side::Target); }
+  void cboInFl_Click() { CoordinateUnitChosen(Side::Source); }
+  void cboInFl2_Click() { HeightUnitChosen(Side::Source); }
+  void cboOutFl1_Click() { CoordinateUnitChosen(Side::Target); }
+  void cboOutFl2_Click() { HeightUnitChosen(Side::Target); }
   void optInScreen_Click();
   void optInFile_Click();
   void chkScreen_Click();
@@ -204,13 +204,28 @@ class FrmMain : public Form, public MainWindowHooks {
   Control& Make(ControlKind kind, std::string name, std::string text, Control* container,
                 std::string toolTip = {});
   void BindHandlers();
-  void ChooseSystem(int side);
-  void TypeChosen(int side);
-  void SetSideLabels(int side);
-  void SetUnitLists(int side);
-  void UnitChosen(int unit, const Control& list, int side);
-  void SetProjection(ProjectionSide side);
-  void PresetProjection(int side);
+
+  // The controls of one side of the window.
+  struct SideControls {
+    Control& types;              // cboTypeIsx, cboTypeOut
+    Control& projection;         // "Проекция"
+    Control& name;               // the chosen system
+    Control& coordinateUnits;    // angles of B L H, lengths of X Y Z and x y H
+    Control& heightUnits;        // heights of B L H
+    Control& coordinateCaption;  // the captions of the two unit lists
+    Control& heightCaption;
+  };
+  SideControls ControlsOf(Side side);
+
+  void ChooseSystem(Side side);
+  void TypeChosen(Side side);
+  void SetSideLabels(Side side);
+  void SetUnitLists(Side side);
+  void CoordinateUnitChosen(Side side);
+  void HeightUnitChosen(Side side);
+  void RememberUnitChoice(Side side, std::int16_t& remembered, int index);
+  void SetProjection(Side side);
+  void PresetProjection(Side side);
   void HeightTypeChosen(std::int16_t typeH);
 
   AppState& state_;

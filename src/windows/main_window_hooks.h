@@ -7,20 +7,21 @@
 #include <string>
 
 #include "form/control.h"
+#include "geodesy/side.h"
 
 namespace vexilor {
 
 class MainWindowHooks {
  public:
   virtual ~MainWindowHooks() = default;
-  // Side 0 source, 1 target: the name box of that side shows `name`, sized
-  // to the text and placed under the side's label.
-  virtual void ShowSystemName(int side, const std::string& name) = 0;
+  // The name box of `side` shows `name`, sized to the text and placed under
+  // the side's label.
+  virtual void ShowSystemName(Side side, const std::string& name) = 0;
   // Empties txtLat_Out, txtLon_Out, txtHei_Out and txtGeoid.
   virtual void ClearResults() = 0;
-  // Side 0 source, 1 target: the side's coordinate-type list selects its
-  // first entry, running the list's handler as a user's choice would.
-  virtual void ResetTypeList(int side) = 0;
+  // The coordinate-type list of `side` selects its first entry, running the
+  // list's handler as a user's choice would.
+  virtual void ResetTypeList(Side side) = 0;
   // The main window's "Новые установки": every setting back to its start.
   virtual void ResetToNewSettings() = 0;
   // The main window's position on the screen, twips.

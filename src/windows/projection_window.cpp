@@ -5,6 +5,7 @@
 
 #include "text/key_filter.h"
 #include "projection/confirmed_sets.h"
+#include "projection/projection_kinds.h"
 #include "projection/projection_validation.h"
 
 namespace vexilor {
@@ -60,7 +61,6 @@ constexpr std::array<const char*, FrmProjection::kBoxes> kBoxCaptions = {
 };
 // clang-format on
 
-constexpr std::array<const char*, FrmProjection::kTypes> kTypeCaptions = {"Гаусса - Крюгера", "Ламберта", "UTM"};
 constexpr std::array<int, FrmProjection::kTypes> kTypeButtonLefts = {120, 2040, 3360};
 constexpr std::array<int, FrmProjection::kTypes> kTypeButtonWidths = {1800, 1200, 1200};
 
@@ -69,12 +69,6 @@ constexpr std::array<const char*, FrmProjection::kPanels> kAxisFrameCaptions = {
                                                                                " Ориентировка осей  CK "};
 
 std::string Indexed(const char* name, int index) { return std::string(name) + "(" + std::to_string(index) + ")"; }
-
-ProjectionKind KindOfType(double typeSlot) {
-  if (typeSlot == 1.0) return ProjectionKind::Lambert;
-  if (typeSlot == 2.0) return ProjectionKind::Utm;
-  return ProjectionKind::GaussKruger;  // also a side not set yet
-}
 
 }  // namespace
 
@@ -111,7 +105,8 @@ void FrmProjection::AddTypeFrame() {
                      {kMargin, kMargin, kFrameWidth, kTypeFrameHeight}, 0);
   for (int type = 0; type < kTypes; ++type) {
     const auto t = static_cast<std::size_t>(type);
-    optPro_[t] = &Make(ControlKind::kOption, "optPro", kTypeCaptions[t], &fraPro(0),
+    const std::string caption(DescriptionOf(kProjectionKinds[t]).caption);
+    optPro_[t] = &Make(ControlKind::kOption, "optPro", caption, &fraPro(0),
                        {kTypeButtonLefts[t], 270, kTypeButtonWidths[t], kOptionHeight}, type, Indexed("fraPro", 0));
   }
   // Design time: Gauss-Krüger, without running the type switch.
@@ -178,15 +173,16 @@ void FrmProjection::BindHandlers() {
   cmdCancel.OnClick([this] { cmdCancel_Click(); });
 }
 
-void FrmProjection::Preset(ProjectionKind kind) { optPro(static_cast<int>(kind)).SetChecked(true); }
+void FrmProjection::Preset(ProjectionKind kind) { TypeButton(kind).SetChecked(true); }
 
 // --- Handlers ---
 
 void FrmProjection::Form_Activate() {
   PlaceAtMainWindow();
-  const ProjectionSide side = Side();
-  // Selecting another type runs the type switch.
-  optPro(static_cast<int>(KindOfType(state_.projection.params.Side(side)[1]))).SetChecked(true);
+  const Side side = EditedSide();
+  // Selecting another type runs the type switch; a side not set yet shows
+  // Gauss-Krüger.
+  TypeButton(state_.projection.params[side].Kind()).SetChecked(true);
   ForgetSetsOfOtherSystem(state_.projection, side, SideSystemName(state_.settings, side));
   FillPanel(SelectedKind(), PanelFill::kOpening);
 }
@@ -213,11 +209,10 @@ void FrmProjection::txt1_GotFocus(int index) {
 void FrmProjection::txt1_KeyPress(int& key) { key = FilterNumericKey(key, platform_.Beeper()); }
 
 void FrmProjection::cmdOK_Click() {
-  const ProjectionSide side = Side();
+  const Side side = EditedSide();
   const ProjectionKind kind = SelectedKind();
-  const int panel = PanelOf(kind);
-  const std::optional<EntryFailure> failure =
-      ValidateAndStore(kind, ReadPanel(panel), state_.projection.params.Side(side));
+  const int panel = DescriptionOf(kind).panel;
+  const std::optional<EntryFailure> failure = ValidateAndStore(kind, ReadPanel(panel), state_.projection.params[side]);
   if (failure) {
     Warn(failure->message);
     Box(panel, failure->box).SetFocus();
@@ -229,21 +224,19 @@ void FrmProjection::cmdOK_Click() {
 }
 
 void FrmProjection::cmdCancel_Click() {
-  mainWindow_.ResetTypeList(Side() - 1);
+  mainWindow_.ResetTypeList(EditedSide());
   Hide();
 }
 
 // --- Helpers ---
 
-ProjectionSide FrmProjection::Side() const {
-  // Any value but 2 edits the source side, so that a stray value never
-  // addresses a side that does not exist.
-  return state_.projection.side == 2 ? ProjectionSide{2} : ProjectionSide{1};
-}
+Side FrmProjection::EditedSide() const { return state_.projection.side; }
+
+Control& FrmProjection::TypeButton(ProjectionKind kind) const { return optPro(FactsOf(kind).code); }
 
 ProjectionKind FrmProjection::SelectedKind() const {
-  if (optPro(1).Checked()) return ProjectionKind::Lambert;
-  if (optPro(2).Checked()) return ProjectionKind::Utm;
+  for (ProjectionKind kind : kProjectionKinds)
+    if (TypeButton(kind).Checked()) return kind;
   return ProjectionKind::GaussKruger;
 }
 
@@ -267,8 +260,8 @@ void FrmProjection::ShowPanel(int panel) {
 }
 
 void FrmProjection::FillPanel(ProjectionKind kind, PanelFill fill) {
-  const ProjectionSide side = Side();
-  const int panel = PanelOf(kind);
+  const Side side = EditedSide();
+  const int panel = DescriptionOf(kind).panel;
   const PanelEntry entry = PanelEntryFromSet(ConfirmedSet(state_.projection, kind, side), kind, side, fill);
   // The axis buttons go first: their click exchanges the false origins,
   // which the texts below then overwrite.

@@ -24,7 +24,7 @@ inline constexpr std::string_view kProjectionMessageTitle = "Установит�
 
 class FrmProjection : public Form {
  public:
-  static constexpr int kTypes = 3;                      // optPro(0..2): Gauss-Krüger, Lambert, UTM
+  static constexpr int kTypes = static_cast<int>(kProjectionKinds.size());  // optPro(code of the kind)
   static constexpr int kPanels = 2;                     // fraPro(1) Gauss-Krüger and UTM, fraPro(2) Lambert
   static constexpr int kBoxes = kPanels * kPanelBoxes;  // txt1(0..11)
 
@@ -34,7 +34,7 @@ class FrmProjection : public Form {
   Control& cmdOK;
   Control& cmdCancel;
   Control& fraPro(int index) const { return At(fraPro_, index); }    // 0 type frame, 1 and 2 panels
-  Control& optPro(int index) const { return At(optPro_, index); }    // index = ProjectionKind
+  Control& optPro(int index) const { return At(optPro_, index); }    // index = code of the kind
   Control& fraLong(int index) const { return At(fraLong_, index); }  // per panel
   Control& optLong(int index) const { return At(optLong_, index); }  // 2 per panel: east, west
   Control& fraAxis(int index) const { return At(fraAxis_, index); }  // per panel
@@ -71,7 +71,8 @@ class FrmProjection : public Form {
                      const std::array<const char*, 2>& captions);
   void BindHandlers();
 
-  ProjectionSide Side() const;
+  Side EditedSide() const;
+  Control& TypeButton(ProjectionKind kind) const;
   ProjectionKind SelectedKind() const;
   Control& Box(int panel, int box) const { return txt1(panel * kPanelBoxes + box); }
   void PlaceAtMainWindow();

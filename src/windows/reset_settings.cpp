@@ -19,16 +19,15 @@ void ResetSettings(FrmMain& w) {
   s.SourceSystemName.clear();
   s.TargetSystemName.clear();
   state.projection.systemMark = {};
-  w.ShowSystemName(0, "");
-  w.ShowSystemName(1, "");
+  for (Side side : kSides) w.ShowSystemName(side, "");
 
   w.cmdSbros.SetEnabled(false);
   w.cmdOK.SetEnabled(false);
   w.fraSet.SetEnabled(true);
 
   s.ResultHeaderWritten = 0;
-  s.RememberedTypeIndex = {0, 0};
-  s.RememberedUnitIndex = {-1, -1, -1, -1};
+  s.RememberedTypeIndex = {};
+  s.RememberedUnitIndex = {};
 
   RefillTypes(w.cboTypeIsx);
   RefillTypes(w.cboTypeOut);
@@ -72,7 +71,7 @@ void ResetSettings(FrmMain& w) {
   state.projection.params = {};
 
   s.LocalLinkValues = {3, 6, 0, 500};
-  s.Units = {0, 0, 0, 0};
+  s.Units = {};
 }
 
 }  // namespace vexilor

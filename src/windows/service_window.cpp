@@ -47,7 +47,9 @@ std::string LengthTip(int index, bool source) {
 }
 
 // An edge of a sheet in degrees and minutes, as the edge boxes show it.
-std::string EdgeText(double degrees) { return std::string(TrimBlanks(FormatAngle(degrees, 2, 2, kAngleWithSymbols))); }
+std::string EdgeText(double degrees) {
+  return std::string(TrimBlanks(FormatAngle(degrees, {AngleColumns::DegMin, 2, AngleMarks::Symbols})));
+}
 
 bool IsAnglePanel(int panel) {
   return panel == FrmService::kDegreesToGradsPanel || panel == FrmService::kGradsToDegreesPanel;

@@ -81,8 +81,8 @@ void FrmMain::Form_Load() {
   cmdOK.SetEnabled(false);
   cmdSbros.SetEnabled(false);
 
-  s.RememberedTypeIndex = {0, 0};
-  s.RememberedUnitIndex = {-1, -1, -1, -1};
+  s.RememberedTypeIndex = {};
+  s.RememberedUnitIndex = {};
   state.catalogue.reloadNeeded = true;
   state.catalogue.resetOnActivation = true;
   s.CurPath = folder;
@@ -117,7 +117,7 @@ void FrmMain::Form_Load() {
 
   state.projection.ResetForStartUp();
   s.LocalLinkValues = {3, 6, 0, 500};
-  s.Units = {0, 0, 0, 0};
+  s.Units = {};
   s.TypeH = 0;
   s.fGeoid = 0;
 

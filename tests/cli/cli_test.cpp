@@ -29,12 +29,12 @@ TEST(ParseCliOptions, AcceptsWhatTheUsageDescribes) {
   ASSERT_TRUE(p.options) << p.error;
   const CliOptions& o = *p.options;
   EXPECT_EQ(o.from.system, "CK42");
-  EXPECT_EQ(o.from.unit, 2);
-  EXPECT_EQ(o.from.heightUnit, 1);
+  EXPECT_EQ(o.from.units.angles, AngleUnit::Degrees);
+  EXPECT_EQ(o.from.units.heights, LengthUnit::Kilometres);
   EXPECT_EQ(o.to.type, CoordType::xyH);
   ASSERT_TRUE(o.to.projection);
-  EXPECT_EQ((*o.to.projection)[3], 183);
-  EXPECT_EQ((*o.to.projection)[5], 500000);  // false origin in metres
+  EXPECT_EQ(o.to.projection->ZoneOneAxialMeridian(), 183);
+  EXPECT_EQ(o.to.projection->FalseX(), 500000);  // false origin in metres
   EXPECT_EQ(o.zone, 37);
   EXPECT_EQ(o.heights, HeightType::Geodetic);
   EXPECT_TRUE(o.geoidColumn && o.progress);
@@ -46,7 +46,7 @@ TEST(ParseCliOptions, AcceptsWhatTheUsageDescribes) {
   const CliParse defaults = ParseCliOptions(Words("--from a --from-type XYZ --to b --to-type BLH i o"));
   ASSERT_TRUE(defaults.options) << defaults.error;
   EXPECT_EQ(defaults.options->heights, HeightType::Normal);
-  EXPECT_EQ(defaults.options->to.unit, 0);
+  EXPECT_EQ(defaults.options->to.units, SideUnits{});
   EXPECT_FALSE(defaults.options->zone);
   EXPECT_EQ(defaults.options->jobs, 0);  // every core
 }
@@ -115,12 +115,12 @@ TEST(CliUsage, NamesEveryExitStatusAndShowsTheExamples) {
 TEST(ParseProjectionArgument, NineSlotValues) {
   const auto p = ParseProjectionArgument("0,0,3,6,0,500000,1,0,0");
   ASSERT_TRUE(p);
-  EXPECT_EQ((*p)[6], 500000);
-  EXPECT_EQ((*p)[10], 0);
+  EXPECT_EQ(p->FalseY(), 500000);
+  EXPECT_EQ(p->FixedZone(), 0);
   const auto lambert = ParseProjectionArgument("lambert");
   ASSERT_TRUE(lambert);
-  EXPECT_TRUE(lambert->IsLambert());
-  EXPECT_EQ((*lambert)[5], 500000);
+  EXPECT_EQ(lambert->Kind(), ProjectionKind::Lambert);
+  EXPECT_EQ(lambert->FalseX(), 500000);
   EXPECT_FALSE(ParseProjectionArgument("0,0,3,6,0,500000,1,0,0,"));
   EXPECT_FALSE(ParseProjectionArgument("0,0,3,6,0,5e5x,1,0,0"));
 }

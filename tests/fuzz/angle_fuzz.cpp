@@ -16,10 +16,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (const NumericLocale& locale : {NumericLocale{"."}, NumericLocale{","}}) {
     const double angle = ParseAngle(text, locale);
     fuzz::Check(std::isfinite(angle), "an angle read is finite");
-    for (int layout : {1, 2})
-      for (int symbols : {0, 1}) fuzz::Check(!FormatAngle(angle, decimals, layout, symbols).empty(), "an angle is shown");
+    for (AngleColumns columns : {AngleColumns::DegMinSec, AngleColumns::DegMin})
+      for (AngleMarks marks : {AngleMarks::None, AngleMarks::Symbols})
+        fuzz::Check(!FormatAngle(angle, {columns, decimals, marks}).empty(), "an angle is shown");
     if (angle == kAngleParseError || std::fabs(angle) >= 360) continue;
-    const std::string shown = fuzz::WithoutLeadingBlanks(FormatAngle(angle, 6, kAngleLayoutDms, 0));
+    const std::string shown = fuzz::WithoutLeadingBlanks(FormatAngle(angle, {AngleColumns::DegMinSec, 6}));
     const double back = ParseAngle(shown, NumericLocale{"."});
     fuzz::Check(back != kAngleParseError, "a shown angle reads back");
     fuzz::Check(fuzz::CircleDistance(back, angle, 360.0) <= 0.5e-6 / 3600 + 1e-9, "a shown angle reads back to its value");

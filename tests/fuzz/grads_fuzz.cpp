@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       if (shown) fuzz::Check(!shown->empty() && (unit >= 0 && unit <= 3), "a converted angle is shown");
   }
   if (grads == kGradsParseError || std::fabs(grads) >= 400) return 0;
-  const std::string shown = fuzz::WithoutLeadingBlanks(FormatGrads(grads, 6, 1, 0));
+  const std::string shown = fuzz::WithoutLeadingBlanks(FormatGrads(grads, {AngleColumns::DegMinSec, 6}));
   const double back = ParseGrads(shown);
   fuzz::Check(back != kGradsParseError, "shown grads read back");
   fuzz::Check(fuzz::CircleDistance(back, grads, 400.0) <= 0.5e-6 / 10000 + 1e-9, "shown grads read back to their value");

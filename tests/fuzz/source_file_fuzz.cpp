@@ -34,13 +34,20 @@ RunRequest RequestFor(std::uint8_t choice) {
   r.route.source = Ck42Side(from);
   r.route.target = toWgs ? Wgs84Side(to) : Ck42Side(to);
   r.route.global = {-1.1, -0.3, -0.9, 0, 0, -0.16, -1.2e-7};
-  r.route.projection.Side(1) = GaussKruger();
-  r.route.projection.Side(2) = GaussKruger();
+  r.route.projection.source = GaussKruger();
+  r.route.projection.target = GaussKruger();
   r.route.heights = HeightType::Geodetic;
   r.route.gridFile = (fuzz::Folder() / "missing.mat").string();
-  const std::int16_t unit = static_cast<std::int16_t>((choice / 18) % (from == CoordType::BLH ? 4 : 2));
-  r.units = {unit, static_cast<std::int16_t>((choice / 72) % 2), static_cast<std::int16_t>((choice / 144) % 2),
-             0};
+  const std::size_t unit = (choice / 18) % (from == CoordType::BLH ? 4 : 2);
+  if (from == CoordType::BLH) {
+    r.units.source.angles = kAngleUnits[unit];
+  } else {
+    r.units.source.lengths = kLengthUnits[unit];
+  }
+  r.units.source.heights = kLengthUnits[(choice / 72) % 2];
+  const std::size_t targetUnit = (choice / 144) % 2;
+  r.units.target.angles = kAngleUnits[targetUnit];
+  r.units.target.lengths = kLengthUnits[targetUnit];
   r.sourceFile = (fuzz::Folder() / "points.in").string();
   r.resultsFile = (fuzz::Folder() / "points.out").string();
   return r;

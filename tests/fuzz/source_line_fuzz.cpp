@@ -14,14 +14,20 @@ namespace {
 
 struct Layout {
   CoordType type;
-  std::int16_t coordUnit, heightUnit;
+  SideUnits units;
 };
 
+constexpr LengthUnit kKm = LengthUnit::Kilometres;
+
 constexpr Layout kLayouts[] = {
-    {CoordType::BLH, kDegMinSec, kMetres}, {CoordType::BLH, kDegMin, kKilometres},
-    {CoordType::BLH, kDegrees, kMetres},   {CoordType::BLH, kRadians, kKilometres},
-    {CoordType::XYZ, kMetres, kMetres},    {CoordType::XYZ, kKilometres, kMetres},
-    {CoordType::xyH, kMetres, kMetres},    {CoordType::xyH, kKilometres, kMetres},
+    {CoordType::BLH, {.angles = AngleUnit::DegMinSec}},
+    {CoordType::BLH, {.angles = AngleUnit::DegMin, .heights = kKm}},
+    {CoordType::BLH, {.angles = AngleUnit::Degrees}},
+    {CoordType::BLH, {.angles = AngleUnit::Radians, .heights = kKm}},
+    {CoordType::XYZ, {}},
+    {CoordType::XYZ, {.lengths = kKm}},
+    {CoordType::xyH, {}},
+    {CoordType::xyH, {.lengths = kKm}},
 };
 
 const NumericLocale kLocales[] = {{"."}, {","}};
@@ -35,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (const NumericLocale& locale : kLocales) {
     const Coords untouched{-7, -7, -7};
     Coords out = untouched;
-    const ResultCode code = ParseSourceLine(line, layout.type, layout.coordUnit, layout.heightUnit, locale, out);
+    const ResultCode code = ParseSourceLine(line, layout.type, layout.units, locale, out);
     fuzz::Check(code == kOk || code == kValueOutOfRange || code == kUnreadableLine, "a source-line code");
     if (code != kOk) {
       fuzz::Check(out == untouched, "a refused line leaves the point untouched");

@@ -20,8 +20,8 @@ using testing::UtmSlots;
 
 ProjectionParams GkToUtm() {
   ProjectionParams p;
-  p.Side(1) = GaussKrugerSlots();
-  p.Side(2) = UtmSlots();
+  p.source = GaussKrugerSlots();
+  p.target = UtmSlots();
   return p;
 }
 
@@ -52,7 +52,7 @@ TEST(ConvertCoordType, PlaneToPlaneReprojectsWithTheTargetSide) {
   const ProjectionParams params = GkToUtm();
   Coords gk{}, utm{}, direct{};
   ASSERT_EQ(ConvertCoordType(kKrassA, kKrassF, CoordType::BLH, CoordType::xyH,
-                             [] { ProjectionParams p; p.Side(2) = GaussKrugerSlots(); return p; }(),
+                             [] { ProjectionParams p; p.target = GaussKrugerSlots(); return p; }(),
                              {kB, kL, 123.4}, gk),
             kOk);
   ASSERT_EQ(ConvertCoordType(kKrassA, kKrassF, CoordType::xyH, CoordType::xyH, params, gk, utm), kOk);
@@ -74,10 +74,10 @@ TEST(ConvertCoordType, HeightsAcrossGeocentricAndPlane) {
             kOk);
   EXPECT_NEAR(plane[2], 250.0, 1e-6);  // the ellipsoidal height of the geodetic step
 
-  // Read back with the target set on side 1: the input height becomes the
+  // Read back with the target set as the source: the input height becomes the
   // ellipsoidal height of the geocentric point.
   ProjectionParams back;
-  back.Side(1) = UtmSlots();
+  back.source = UtmSlots();
   Coords xyz{};
   ASSERT_EQ(ConvertCoordType(kKrassA, kKrassF, CoordType::xyH, CoordType::XYZ, back, plane, xyz),
             kOk);

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "geodesy/angle_constants.h"
+#include "support/engine_test_support.h"
 
 namespace vexilor {
 namespace {
@@ -73,14 +74,7 @@ struct RouteCase {
   Finish finish;
 };
 
-ProjectionParams GaussKrugerBothSides() {
-  ProjectionParams p;
-  for (int side : {1, 2}) {
-    ProjectionSlots& s = p.Side(side);
-    s[1] = 0; s[3] = 3; s[4] = 6; s[6] = 500000; s[7] = 1;
-  }
-  return p;
-}
+ProjectionParams GaussKrugerBothSides() { return {testing::GaussKrugerSlots(), testing::GaussKrugerSlots()}; }
 
 Coords Expected(const RouteCase& c, CoordType from, CoordType to, const Coords& in,
                 const ProjectionParams& params) {
@@ -147,9 +141,9 @@ TEST(TransformPoint, EachRouteRunsItsLegsAndFinishesOnItsEllipsoid) {
   }
 }
 
-TEST(TransformPoint, PlaneCoordinatesUseSideOneInAndSideTwoOut) {
+TEST(TransformPoint, PlaneCoordinatesAreReadWithTheSourceSideAndWrittenWithTheTarget) {
   ProjectionParams params = GaussKrugerBothSides();
-  params.Side(2)[10] = 6;  // the target written in a fixed neighbouring zone
+  params.target.SetFixedZone(6);  // the target written in a fixed neighbouring zone
   const Coords in{6200000.0, 7400000.0, 120.0};
   for (const auto& c : kRoutes) {
     const SystemSide source = Side(*c.source, CoordType::xyH, true, true, true);
@@ -250,7 +244,7 @@ TEST(TransformPoint, CodesOfTheStepsPassUnchanged) {
   // A target projection without zones refuses the point at the last step.
   const SystemSide plane = Side(kCk95System, CoordType::xyH, true, true, true);
   ProjectionParams noZones = GaussKrugerBothSides();
-  noZones.Side(2)[4] = 0;
+  noZones.target.SetZoneWidth(0);
   EXPECT_EQ(TransformPoint(Side(kCk42System, CoordType::BLH, true, true, true), plane,
                            PoisonedLink(), blh, noZones, out),
             kNoValidZone);

@@ -37,11 +37,11 @@ class PlaneSidesTest : public QObject {
       QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("cmdOK")), Qt::LeftButton);
       QVERIFY(!window.isVisible());
     });
-    const ProjectionSlots& target = run->program.State().projection.params.Side(2);
-    QCOMPARE(target[1], 2.0);
-    QCOMPARE(target[3], 183.0);
-    QCOMPARE(target[5], 500000.0);
-    QCOMPARE(target[7], 0.9996);
+    const ProjectionSlots& target = run->program.State().projection.params.target;
+    QVERIFY(target.Kind() == ProjectionKind::Utm);
+    QCOMPARE(target.ZoneOneAxialMeridian(), 183.0);
+    QCOMPARE(target.FalseX(), 500000.0);
+    QCOMPARE(target.Scale(), 0.9996);
     CompareTypedPointWithCli({"--to", "WGS84", "--to-type", "xyH", "--to-proj", "utm"});
   }
 
@@ -52,9 +52,9 @@ class PlaneSidesTest : public QObject {
     run->dialogs.Type(QStringLiteral("example-mck42"));  // found in upper case
     QTest::mouseClick(run->Widget<QPushButton>("cmdParProOut"), Qt::LeftButton);
     QCOMPARE(run->dialogs.texts.size(), std::size_t{2});
-    const ProjectionSlots& target = run->program.State().projection.params.Side(2);
-    QCOMPARE(target[3], 37.5);
-    QCOMPARE(target[6], 500000.0);
+    const ProjectionSlots& target = run->program.State().projection.params.target;
+    QCOMPARE(target.ZoneOneAxialMeridian(), 37.5);
+    QCOMPARE(target.FalseY(), 500000.0);
     run->dialogs.texts.clear();
     // keys.dat: EXAMPLE-MCK42 37 30 6 0 500 — slots 1 to 9 in metres.
     CompareTypedPointWithCli({"--to", "MCK42", "--to-type", "xyH", "--to-proj", "0,0,37.5,6,0,500000,1,0,0"});
@@ -76,11 +76,11 @@ class PlaneSidesTest : public QObject {
       QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("cmdKey")), Qt::LeftButton);
       QVERIFY(!window.isVisible());
     });
-    const ProjectionSlots& target = run->program.State().projection.params.Side(2);
-    QCOMPARE(target[3], 23.5);
-    QCOMPARE(target[4], 3.0);
-    QVERIFY(qAbs(target[5] - 55288.14) < 1e-6);
-    QCOMPARE(target[6], 250000.0);
+    const ProjectionSlots& target = run->program.State().projection.params.target;
+    QCOMPARE(target.ZoneOneAxialMeridian(), 23.5);
+    QCOMPARE(target.ZoneWidth(), 3.0);
+    QVERIFY(qAbs(target.FalseX() - 55288.14) < 1e-6);
+    QCOMPARE(target.FalseY(), 250000.0);
     QCOMPARE(run->dialogs.texts.size(), std::size_t{1});
   }
 

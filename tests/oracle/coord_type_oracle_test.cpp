@@ -59,8 +59,8 @@ class CoordTypeRun {
  public:
   CoordTypeRun(const ZonedSetup& setup, Measurement& m)
       : setup_(setup), layout_(setup.slots), m_(m) {
-    params_.Side(1) = setup.slots;
-    params_.Side(2) = setup.slots;
+    params_.source = setup.slots;
+    params_.target = setup.slots;
   }
 
   void Point(const ZoneOracle& proj, int zone, double b, double l, double h) {

@@ -125,7 +125,7 @@ TEST(StateSystemsOracle, RoutesAgreeWithThePublishedChainsWithinAMillimetre) {
       ASSERT_EQ(FindGlobalLink(systems, source.base, target.base, global), GlobalLinkSearch::kLinked);
     }
     ProjectionParams params;
-    params.Side(2) = gk.slots;
+    params[Side::Target] = gk.slots;
     const std::string chain = "+proj=pipeline +step +proj=cart " + EllipsoidArgs(from.ellipsoid) + from.toPz90 +
                               Reversed(to.toPz90) + " +step +inv +proj=cart " + EllipsoidArgs(to.ellipsoid);
     const ProjOperation geodetic(chain);

@@ -52,7 +52,7 @@ struct ZoneRun {
     // Just inside the zone edge the engine picks the zone; beyond it the zone
     // is fixed. The margin keeps rounding of axial + offAxis off the edge.
     const bool insideZone = std::fabs(offAxis) < setup.zoneWidth / 2 - 1e-9;
-    slots[10] = insideZone ? 0.0 : zone;
+    slots.SetFixedZone(insideZone ? 0.0 : zone);
     ++m.points;
 
     PlanePoint plane;

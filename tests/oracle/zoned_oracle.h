@@ -48,7 +48,7 @@ struct EastNorth {
 // (Gauss-Krüger), x when the axes are exchanged (UTM).
 class ZonedLayout {
  public:
-  explicit ZonedLayout(const ProjectionSlots& slots) : exchanged_(slots[9] >= 1.0) {}
+  explicit ZonedLayout(const ProjectionSlots& slots) : exchanged_(slots.AxesExchanged()) {}
 
   int ZoneOf(const PlanePoint& p) const;
   EastNorth InZone(const PlanePoint& p, int zone) const;

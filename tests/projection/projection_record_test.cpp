@@ -12,37 +12,36 @@ TEST(DefaultProjectionSets, HoldTheBuiltInSetsOnBothSides) {
       {1, 0, 10, 0, 500, 0, 1.0, 0, 1},
       {2, 0, 183, 6, 500, 0, 0.9996, 0, 1},
   }};
-  const ProjectionSets& sets = DefaultProjectionSets();
+  const ProjectionSets sets = DefaultProjectionSets();
   for (std::size_t type = 0; type < expected.size(); ++type) {
-    for (int side = 0; side < 2; ++side) {
-      for (int k = 1; k <= 9; ++k)
-        EXPECT_EQ(sets[type][side][k], expected[type][k - 1]) << type << " " << side << " " << k;
-      EXPECT_EQ(sets[type][side][10], 0.0);
+    for (Side side : kSides) {
+      const ProjectionSlots& set = sets[type][side];
+      for (std::size_t k = 0; k < 9; ++k) EXPECT_EQ(set.values[k], expected[type][k]) << type << " slot " << k + 1;
+      EXPECT_EQ(set.FixedZone(), 0.0);
     }
   }
 }
 
 TEST(ProjectionRecord, StartUpClearsTheSidesAndRestoresTheConfirmedSets) {
   ProjectionRecord r;
-  r.params.Side(1)[1] = 2;
-  r.params.Side(2)[7] = 0.9996;
-  r.params.Side(2)[10] = 37;
-  r.confirmed[0][1][3] = 45;
+  r.params.source.SetKind(ProjectionKind::Utm);
+  r.params.target.SetScale(0.9996);
+  r.params.target.SetFixedZone(37);
+  r.confirmed[0].target.SetZoneOneAxialMeridian(45);
   r.ResetForStartUp();
-  for (int k = 1; k <= 9; ++k) {
-    EXPECT_EQ(r.params.Side(1)[k], 0.0);
-    EXPECT_EQ(r.params.Side(2)[k], 0.0);
-  }
-  EXPECT_EQ(r.params.Side(2)[10], 37);  // the target zone is Execute's business
-  EXPECT_EQ(r.confirmed[0][1][3], 3.0);
+  ProjectionSlots zoneOnly;
+  zoneOnly.SetFixedZone(37);  // the target zone is Execute's business
+  EXPECT_EQ(r.params.source.values, ProjectionSlots{}.values);
+  EXPECT_EQ(r.params.target.values, zoneOnly.values);
+  EXPECT_EQ(r.confirmed[0].target.ZoneOneAxialMeridian(), 3.0);
 }
 
 TEST(IsProjectionSet, ASideOfZerosIsNotSet) {
   ProjectionSlots s;
   EXPECT_FALSE(IsProjectionSet(s));
-  s[10] = 7;  // a target zone alone counts
+  s.SetFixedZone(7);  // a target zone alone counts
   EXPECT_TRUE(IsProjectionSet(s));
-  EXPECT_TRUE(IsProjectionSet(DefaultProjectionSets()[0][0]));
+  EXPECT_TRUE(IsProjectionSet(DefaultProjectionSets()[0].source));
 }
 
 }  // namespace

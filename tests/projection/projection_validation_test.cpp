@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "projection/confirmed_sets.h"
+#include "projection/projection_kinds.h"
 #include "projection/projection_panel.h"
 #include "projection/projection_record.h"
 
@@ -24,7 +25,7 @@ constexpr auto kUtm = ProjectionKind::Utm;
 
 struct PanelCase {
   ProjectionKind kind;
-  ProjectionSide side;
+  Side side;
   PanelFill fill;
   std::vector<std::string> texts;
   bool west;
@@ -35,9 +36,7 @@ class PanelFromDefaults : public ::testing::TestWithParam<PanelCase> {};
 
 TEST_P(PanelFromDefaults, ShowsAnglesAsDmsAndTheScaleByItsMask) {
   const PanelCase& c = GetParam();
-  const PanelEntry entry =
-      PanelEntryFromSet(DefaultProjectionSets()[static_cast<std::size_t>(c.kind)][static_cast<std::size_t>(c.side - 1)],
-                        c.kind, c.side, c.fill);
+  const PanelEntry entry = PanelEntryFromSet(DescriptionOf(c.kind).builtInSet, c.kind, c.side, c.fill);
   EXPECT_EQ(std::vector<std::string>(entry.texts.begin(), entry.texts.end()), c.texts);
   EXPECT_EQ(entry.westPositive, c.west);
   EXPECT_EQ(entry.yAxisVertical, c.yVertical);
@@ -46,25 +45,25 @@ TEST_P(PanelFromDefaults, ShowsAnglesAsDmsAndTheScaleByItsMask) {
 INSTANTIATE_TEST_SUITE_P(
     SourceOpening, PanelFromDefaults,
     ::testing::Values(PanelCase{kLambert,
-                                1,
+                                Side::Source,
                                 PanelFill::kOpening,
                                 {"0 00 00.0", "10 00 00.0", "0 00 00.0", "500.0", "0.0", "1.0000000000"},
                                 false,
                                 true},
                       PanelCase{kUtm,
-                                1,
+                                Side::Source,
                                 PanelFill::kOpening,
                                 {"0 00 00.0", "183 00 00.0", "6 00 00.0", "500.0", "0.0", "0.999600"},
                                 false,
                                 true}));
 
 TEST(PanelEntryFromSet, ShowsMinutesSecondsWestAndKilometreFractions) {
-  ProjectionSlots set = DefaultProjectionSets()[0][0];
-  set[2] = 30.5;                // 30°30'
-  set[3] = 37.0 + 1.0 / 120.0;  // 37°00'30"
-  set[5] = -12.35;
-  set[8] = 1;
-  const PanelEntry entry = PanelEntryFromSet(set, kGk, 2, PanelFill::kOpening);
+  ProjectionSlots set = DescriptionOf(kGk).builtInSet;
+  set.SetPrimeMeridian(30.5);                       // 30°30'
+  set.SetZoneOneAxialMeridian(37.0 + 1.0 / 120.0);  // 37°00'30"
+  set.SetFalseX(-12.35);
+  set.SetWestPositive(true);
+  const PanelEntry entry = PanelEntryFromSet(set, kGk, Side::Target, PanelFill::kOpening);
   EXPECT_EQ(entry.texts[0], "30 30 00.0");
   EXPECT_EQ(entry.texts[1], "37 00 30.0");
   EXPECT_EQ(entry.texts[3], "-12.4");
@@ -74,19 +73,23 @@ TEST(PanelEntryFromSet, ShowsMinutesSecondsWestAndKilometreFractions) {
 TEST(ScaleMask, SourceOpeningShowsMoreDigitsOtherwiseFour) {
   struct Case {
     ProjectionKind kind;
-    ProjectionSide side;
+    Side side;
     PanelFill fill;
     std::string mask;
   };
   const std::vector<Case> cases = {
-      {kGk, 1, PanelFill::kOpening, "0.000000"},    {kLambert, 1, PanelFill::kOpening, "0.0000000000"},
-      {kUtm, 1, PanelFill::kOpening, "0.000000"},   {kGk, 2, PanelFill::kOpening, "0.0000"},
-      {kLambert, 2, PanelFill::kOpening, "0.0000"}, {kUtm, 2, PanelFill::kOpening, "0.0000"},
-      {kGk, 1, PanelFill::kTypeSwitch, "0.0000"},   {kLambert, 1, PanelFill::kTypeSwitch, "0.0000"},
-      {kUtm, 2, PanelFill::kTypeSwitch, "0.0000"},
+      {kGk, Side::Source, PanelFill::kOpening, "0.000000"},
+      {kLambert, Side::Source, PanelFill::kOpening, "0.0000000000"},
+      {kUtm, Side::Source, PanelFill::kOpening, "0.000000"},
+      {kGk, Side::Target, PanelFill::kOpening, "0.0000"},
+      {kLambert, Side::Target, PanelFill::kOpening, "0.0000"},
+      {kUtm, Side::Target, PanelFill::kOpening, "0.0000"},
+      {kGk, Side::Source, PanelFill::kTypeSwitch, "0.0000"},
+      {kLambert, Side::Source, PanelFill::kTypeSwitch, "0.0000"},
+      {kUtm, Side::Target, PanelFill::kTypeSwitch, "0.0000"},
   };
   for (const Case& c : cases)
-    EXPECT_EQ(ScaleMask(c.kind, c.side, c.fill), c.mask) << static_cast<int>(c.kind) << " " << c.side;
+    EXPECT_EQ(ScaleMask(c.kind, c.side, c.fill), c.mask) << static_cast<int>(c.kind) << " " << static_cast<int>(c.side);
 }
 
 // --- Validate and store ---
@@ -101,7 +104,7 @@ PanelEntry ValidEntry(ProjectionKind kind, bool yVertical = true) {
 // Slot values no rule produces, to see what a failure leaves untouched.
 ProjectionSlots Sentinels() {
   ProjectionSlots p;
-  for (int k = 1; k <= 10; ++k) p[k] = 700.0 + k;
+  for (std::size_t k = 0; k < p.values.size(); ++k) p.values[k] = 701.0 + k;
   return p;
 }
 
@@ -129,10 +132,10 @@ TEST_P(ValidateStep, StoresTheBoxSlotOrNothing) {
   const std::optional<EntryFailure> failure = ValidateAndStore(c.kind, entry, p);
   EXPECT_EQ(failure ? failure->box : kNone, c.failingBox);
   if (c.slotValue != kAsBefore) {
-    EXPECT_DOUBLE_EQ(p[c.box + 2], c.slotValue);
+    EXPECT_DOUBLE_EQ(p.values[static_cast<std::size_t>(c.box) + 1], c.slotValue);  // slot box + 2
     return;
   }
-  for (int k = 1; k <= 10; ++k) EXPECT_EQ(p[k], Sentinels()[k]) << "slot " << k;
+  EXPECT_EQ(p.values, Sentinels().values);
 }
 
 std::string StepCaseName(const ::testing::TestParamInfo<StepCase>& param) { return param.param.name; }
@@ -206,8 +209,8 @@ TEST(ValidateAndStore, AValidEntryFillsAllTenSlots) {
   for (const Case& c : cases) {
     ProjectionSlots p = Sentinels();
     EXPECT_FALSE(ValidateAndStore(c.kind, c.entry, p).has_value());
-    for (int k = 1; k <= 10; ++k)
-      EXPECT_DOUBLE_EQ(p[k], c.slots[static_cast<std::size_t>(k - 1)]) << static_cast<int>(c.kind) << " slot " << k;
+    for (std::size_t k = 0; k < c.slots.size(); ++k)
+      EXPECT_DOUBLE_EQ(p.values[k], c.slots[k]) << static_cast<int>(c.kind) << " slot " << k + 1;
   }
 }
 
@@ -218,7 +221,7 @@ TEST(ValidateAndStore, AFailureAfterValidBoxesWritesNoSlot) {
   const std::optional<EntryFailure> failure = ValidateAndStore(kGk, entry, p);
   ASSERT_TRUE(failure.has_value());
   EXPECT_EQ(failure->box, 4);
-  for (int k = 1; k <= 10; ++k) EXPECT_EQ(p[k], Sentinels()[k]) << "slot " << k;
+  EXPECT_EQ(p.values, Sentinels().values);
   // A side that was not set stays not set, whatever passed before the refusal.
   ProjectionSlots unset;
   entry.texts = {"0", "3", "6", "0", "500", "0"};  // scale 0 is refused last
@@ -281,33 +284,33 @@ TEST(ValidateAndStore, NamesTheRefusedValueLineByLine) {
 
 TEST(ConfirmedSets, ConfirmingKeepsSlotsOneToNineInKilometresAndMarksTheSystem) {
   ProjectionRecord record;
-  record.params.Side(2) = Sentinels();
-  record.params.Side(2)[1] = 2;
-  ConfirmSet(record, kUtm, 2, "Target");
-  const ProjectionSlots& set = ConfirmedSet(record, kUtm, 2);
-  for (int k : {1, 2, 3, 4, 7, 8, 9}) EXPECT_EQ(set[k], record.params.Side(2)[k]) << k;
-  EXPECT_DOUBLE_EQ(set[5], 0.705);
-  EXPECT_DOUBLE_EQ(set[6], 0.706);
-  EXPECT_EQ(set[10], 0.0);
-  EXPECT_EQ(record.systemMark[1], "Target");
-  EXPECT_EQ(record.systemMark[0], "");
+  record.params.target = Sentinels();
+  record.params.target.SetKind(kUtm);
+  ConfirmSet(record, kUtm, Side::Target, "Target");
+  const ProjectionSlots& set = ConfirmedSet(record, kUtm, Side::Target);
+  for (std::size_t k : {0, 1, 2, 3, 6, 7, 8}) EXPECT_EQ(set.values[k], record.params.target.values[k]) << k + 1;
+  EXPECT_DOUBLE_EQ(set.FalseX(), 0.705);
+  EXPECT_DOUBLE_EQ(set.FalseY(), 0.706);
+  EXPECT_EQ(set.FixedZone(), 0.0);
+  EXPECT_EQ(record.systemMark.target, "Target");
+  EXPECT_EQ(record.systemMark.source, "");
   // The other side keeps its set.
-  EXPECT_EQ(ConfirmedSet(record, kUtm, 1)[3], 183.0);
+  EXPECT_EQ(ConfirmedSet(record, kUtm, Side::Source).ZoneOneAxialMeridian(), 183.0);
 }
 
 TEST(ConfirmedSets, AnotherSystemBringsBackTheDefaultsOfThatSideOnly) {
   ProjectionRecord record;
-  for (auto& type : record.confirmed)
-    for (ProjectionSlots& set : type) set[3] = 77;
+  for (auto& sets : record.confirmed)
+    for (Side side : kSides) sets[side].SetPrimeMeridian(77);
   record.systemMark = {"Source", "Target"};
 
-  ForgetSetsOfOtherSystem(record, 2, "Target");
-  EXPECT_EQ(ConfirmedSet(record, kLambert, 2)[3], 77.0);
+  ForgetSetsOfOtherSystem(record, Side::Target, "Target");
+  EXPECT_EQ(ConfirmedSet(record, kLambert, Side::Target).PrimeMeridian(), 77.0);
 
-  ForgetSetsOfOtherSystem(record, 2, "Other");
-  for (ProjectionKind kind : {kGk, kLambert, kUtm}) {
-    EXPECT_EQ(ConfirmedSet(record, kind, 2)[3], DefaultProjectionSets()[static_cast<std::size_t>(kind)][1][3]);
-    EXPECT_EQ(ConfirmedSet(record, kind, 1)[3], 77.0);
+  ForgetSetsOfOtherSystem(record, Side::Target, "Other");
+  for (ProjectionKind kind : kProjectionKinds) {
+    EXPECT_EQ(ConfirmedSet(record, kind, Side::Target).values, DescriptionOf(kind).builtInSet.values);
+    EXPECT_EQ(ConfirmedSet(record, kind, Side::Source).PrimeMeridian(), 77.0);
   }
 }
 

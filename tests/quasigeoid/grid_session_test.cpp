@@ -14,6 +14,7 @@
 #include "quasigeoid/quasi_geoid.h"
 #include "run/run_transformation.h"
 #include "quasigeoid/grid_test_files.h"
+#include "support/unit_choices.h"
 
 namespace vexilor {
 namespace {
@@ -142,7 +143,7 @@ TEST(GridSession, ARunOpensTheGridOnce) {
       request.route.source = request.route.target = side;
       request.route.heights = c.heights;
       request.route.gridFile = grid;
-      request.units = {kDegrees, kMetres, kDegrees, kMetres};
+      request.units = {testing::kInDegrees, testing::kInDegrees};
       request.typedPoint = {55 * kRadiansPerDegree, 37 * kRadiansPerDegree, 100};
       if (c.file) {
         request.sourceFile = folder.PathOf("points.in");

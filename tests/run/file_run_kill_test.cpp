@@ -7,7 +7,7 @@
 
 #include "geodesy/datum.h"
 #include "run/run_transformation.h"
-#include "run/units.h"
+#include "support/unit_choices.h"
 #include "support/engine_test_support.h"
 #include "support/kill_child.h"
 #include "support/raw_files.h"
@@ -26,9 +26,9 @@ RunRequest PlaneRun(const TempFolder& folder) {
   r.route.source.vector.values = {6378245, 298.3, 6378136, 298.25784, 25, -141, -80, 0, -0.35, -0.66, 0};
   r.route.target = r.route.source;
   r.route.target.type = CoordType::xyH;
-  r.route.projection.Side(2) = testing::GaussKrugerSlots();
+  r.route.projection.target = testing::GaussKrugerSlots();
   r.route.heights = HeightType::Geodetic;
-  r.units = {kDegrees, kMetres, kMetres, kMetres};
+  r.units = {testing::kInDegrees, testing::kInMetres};
   r.sourceFile = folder.PathOf("points.in");
   r.resultsFile = folder.PathOf("points.out");
   return r;

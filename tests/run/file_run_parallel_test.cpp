@@ -16,6 +16,7 @@
 #include "run/source_line.h"
 #include "quasigeoid/grid_test_files.h"
 #include "support/raw_files.h"
+#include "support/unit_choices.h"
 
 namespace vexilor {
 namespace {
@@ -34,10 +35,8 @@ struct PointByPoint {
 // The run as the program made it before file runs had sessions and
 // threads: each line read, transformed on its own and written in turn.
 PointByPoint TransformPointByPoint(const RunRequest& r, const std::string& source) {
-  const ResultsLayout layout{r.route.target.name,      r.route.target.type,
-                             r.units[2],               r.units[3],
-                             r.route.heights,          r.route.projection.Target().Kind(),
-                             r.route.geoidColumn};
+  const ResultsLayout layout{r.route.target.name, r.route.target.type, r.units.target, r.route.heights,
+                             r.route.projection.target.Kind(), r.route.geoidColumn};
   PointByPoint out;
   for (const std::string& line : ResultsHeader(layout)) out.results += Utf8ToCp1251(line) + "\r\n";
   std::istringstream in(source);
@@ -47,8 +46,7 @@ PointByPoint TransformPointByPoint(const RunRequest& r, const std::string& sourc
     if (!line.empty() && line.back() == '\r') line.pop_back();
     Coords point{};
     PointResult p;
-    out.code = ParseSourceLine(line, r.route.source.type, r.units[0], r.units[1],
-                               CurrentNumericLocale(), point);
+    out.code = ParseSourceLine(line, r.route.source.type, r.units.source, CurrentNumericLocale(), point);
     if (out.code == kOk) out.code = TransformOnePoint(r.route, point, p);
     if (out.code != kOk) {
       out.line = number;
@@ -105,7 +103,7 @@ TEST(FileRunOnThreads, ResultsAreThoseOfThePointByPointRun) {
     request.route.heights = HeightType::Normal;
     request.route.geoidColumn = true;
     request.route.gridFile = grid;
-    request.units = {kDegrees, kMetres, kDegrees, kMetres};
+    request.units = {testing::kInDegrees, testing::kInDegrees};
     request.sourceFile = folder.PathOf("points.in");
     request.resultsFile = folder.PathOf("points.out");
     const PointByPoint expected = TransformPointByPoint(request, source.text);

@@ -20,6 +20,7 @@
 #include "run/source_file_reader.h"
 #include "support/engine_test_support.h"
 #include "support/standard_sides.h"
+#include "support/unit_choices.h"
 
 namespace vexilor {
 namespace {
@@ -56,10 +57,10 @@ class RunTransformationTest : public ::testing::Test {
     RunRequest r;
     r.route.source = Ck42Side(CoordType::BLH);
     r.route.target = Ck42Side(CoordType::xyH);
-    r.route.projection.Side(2) = testing::GaussKrugerSlots();
+    r.route.projection.target = testing::GaussKrugerSlots();
     r.route.heights = HeightType::Geodetic;
     r.route.gridFile = Path("missing.mat");
-    r.units = {kDegrees, kMetres, kMetres, kMetres};
+    r.units = {testing::kInDegrees, testing::kInMetres};
     r.sourceFile = Path("points.in");
     r.resultsFile = Path("points.out");
     return r;
@@ -151,7 +152,7 @@ TEST_F(RunTransformationTest, BadLineStopsTheRunAndKeepsTheLinesBefore) {
   };
   for (const auto& c : cases) {
     RunRequest request = PlaneRequest();
-    request.route.projection.Side(2)[10] = 7;  // fixed zone: 33° lies outside it
+    request.route.projection.target.SetFixedZone(7);  // fixed zone: 33° lies outside it
     RunResult result;
     WriteSource("points.in", c.source);
     const std::string shown = c.source.substr(0, 40);
@@ -296,7 +297,7 @@ TEST_F(RunTransformationTest, ScreenModeWithoutResultsFileGivesAngleTexts) {
   RunRequest request = PlaneRequest();
   request.route.source = Ck42Side(CoordType::xyH);
   request.route.target = Ck42Side(CoordType::BLH);
-  request.route.projection.Side(1) = testing::GaussKrugerSlots();
+  request.route.projection.source = testing::GaussKrugerSlots();
   request.sourceFile = kNoFile;
   request.resultsFile = kNoFile;
   request.typedPoint = {0.0, 7500000.0, 12.0};

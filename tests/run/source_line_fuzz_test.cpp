@@ -9,7 +9,7 @@
 
 #include "run/point_pipeline.h"
 #include "run/source_line.h"
-#include "run/units.h"
+#include "support/unit_choices.h"
 #include "support/engine_test_support.h"
 
 namespace vexilor {
@@ -17,17 +17,17 @@ namespace {
 
 struct Layout {
   CoordType type;
-  std::int16_t unit;
+  SideUnits units;
   const char* sample;
 };
 
 const Layout kLayouts[] = {
-    {CoordType::BLH, kDegMinSec, "17 55 45 20.5 37 37 12.25 150.5"},
-    {CoordType::BLH, kDegMin, "3 -33 52.2 151 12.6 5"},
-    {CoordType::BLH, kDegrees, "230 55.75 37.62 150"},
-    {CoordType::BLH, kRadians, "1 0.97 0.65 -12"},
-    {CoordType::XYZ, kMetres, "5 2846123.4567 2200000.25 5000000"},
-    {CoordType::xyH, kKilometres, "9 6164.123 7412.345 0.151"},
+    {CoordType::BLH, testing::kInDegMinSec, "17 55 45 20.5 37 37 12.25 150.5"},
+    {CoordType::BLH, testing::kInDegMin, "3 -33 52.2 151 12.6 5"},
+    {CoordType::BLH, testing::kInDegrees, "230 55.75 37.62 150"},
+    {CoordType::BLH, testing::kInRadians, "1 0.97 0.65 -12"},
+    {CoordType::XYZ, testing::kInMetres, "5 2846123.4567 2200000.25 5000000"},
+    {CoordType::xyH, testing::kInKilometres, "9 6164.123 7412.345 0.151"},
 };
 
 // Pieces a damaged or hand-edited line may contain.
@@ -58,14 +58,14 @@ TEST(SourceLineFuzz, MutatedLinesGiveACleanCode) {
   route.source = {"A", "Russia 1990 Global Coordinate System (ПЗ-90)", CoordType::BLH, {}};
   route.source.vector.values = {6378245, 298.3, 6378136, 298.25784, 25, -141, -80, 0, -0.35, -0.66, 0};
   route.target = route.source;
-  route.projection.Side(1) = testing::GaussKrugerSlots();
-  route.projection.Side(2) = testing::UtmSlots();
+  route.projection.source = testing::GaussKrugerSlots();
+  route.projection.target = testing::UtmSlots();
   int accepted = 0;
   for (int i = 0; i < 20000; ++i) {
     const Layout& layout = kLayouts[static_cast<std::size_t>(i) % std::size(kLayouts)];
     const std::string line = Mutate(layout.sample, rng);
     Coords point{};
-    const ResultCode code = ParseSourceLine(line, layout.type, layout.unit, kMetres, locale, point);
+    const ResultCode code = ParseSourceLine(line, layout.type, layout.units, locale, point);
     ASSERT_TRUE(code == kOk || code == kValueOutOfRange || code == kUnreadableLine)
         << "seed " << seed << " line '" << line << "' code " << code;
     if (code != kOk) continue;

@@ -45,38 +45,36 @@ TEST(ParseGradsTest, GivesTheErrorValueForAnythingElse) {
 
 struct FormatCase {
   double grads;
-  int decimals;
-  int layout;
-  int symbols;
+  AngleFormat format;
   const char* text;
 };
 
 TEST(FormatGradsTest, BuildsTheColumnsAndCarriesAtAHundred) {
   const FormatCase cases[] = {
-      {100, 4, 1, 0, "  100 00 00.0000"},
-      {12.5025, 4, 1, 0, "   12 50 25.0000"},
-      {12.5, 6, 2, 0, "   12 50.000000"},
-      {-12.5, 1, 2, 1, " -12 g 50.0 c"},
-      {100, 2, 1, 1, "  100 g 00 c 00.00 cc"},
+      {100, {AngleColumns::DegMinSec, 4}, "  100 00 00.0000"},
+      {12.5025, {AngleColumns::DegMinSec, 4}, "   12 50 25.0000"},
+      {12.5, {AngleColumns::DegMin, 6}, "   12 50.000000"},
+      {-12.5, {AngleColumns::DegMin, 1, AngleMarks::Symbols}, " -12 g 50.0 c"},
+      {100, {AngleColumns::DegMinSec, 2, AngleMarks::Symbols}, "  100 g 00 c 00.00 cc"},
       // Centicentigrads carry into centigrads, centigrads into grads.
-      {12.9999999999, 4, 1, 0, "   13 00 00.0000"},
-      {12.99999999999, 6, 2, 0, "   13 00.000000"},
+      {12.9999999999, {AngleColumns::DegMinSec, 4}, "   13 00 00.0000"},
+      {12.99999999999, {AngleColumns::DegMin, 6}, "   13 00.000000"},
       // A full circle is 400 grads and shows as 0.
-      {399.9999999999, 4, 1, 0, "    0 00 00.0000"},
-      {400, 4, 1, 0, "    0 00 00.0000"},
-      {450.5, 2, 2, 0, "   50 50.00"},
-      {-0.0000000001, 4, 1, 0, "   0 00 00.0000"},
-      // Decimals are held within 1 to 6 (layout 1) or 8.
-      {12.5, 0, 1, 0, "   12 50 00.0"},
-      {12.5, 9, 1, 0, "   12 50 00.000000"},
-      {12.5, 9, 2, 0, "   12 50.00000000"},
+      {399.9999999999, {AngleColumns::DegMinSec, 4}, "    0 00 00.0000"},
+      {400, {AngleColumns::DegMinSec, 4}, "    0 00 00.0000"},
+      {450.5, {AngleColumns::DegMin, 2}, "   50 50.00"},
+      {-0.0000000001, {AngleColumns::DegMinSec, 4}, "   0 00 00.0000"},
+      // Decimals are held within 1 to 6 (three columns) or 8.
+      {12.5, {AngleColumns::DegMinSec, 0}, "   12 50 00.0"},
+      {12.5, {AngleColumns::DegMinSec, 9}, "   12 50 00.000000"},
+      {12.5, {AngleColumns::DegMin, 9}, "   12 50.00000000"},
   };
-  for (const FormatCase& c : cases) EXPECT_EQ(FormatGrads(c.grads, c.decimals, c.layout, c.symbols), c.text) << c.grads;
+  for (const FormatCase& c : cases) EXPECT_EQ(FormatGrads(c.grads, c.format), c.text) << c.grads;
 }
 
 TEST(FormatGradsTest, HugeAnglesReduceIntoTheCircle) {
-  EXPECT_EQ(FormatGrads(4e20 + 0.0, 2, 2, 0), "    0 00.00");
-  const std::string text = FormatGrads(-1e300, 2, 1, 0);
+  EXPECT_EQ(FormatGrads(4e20 + 0.0, {AngleColumns::DegMin, 2}), "    0 00.00");
+  const std::string text = FormatGrads(-1e300, {AngleColumns::DegMinSec, 2});
   const std::size_t minus = text.find('-');
   ASSERT_NE(minus, std::string::npos) << text;
   EXPECT_LT(std::stoi(text.substr(minus + 1)), 400) << text;

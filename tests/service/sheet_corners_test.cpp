@@ -57,7 +57,7 @@ TEST(ProjectSheetCornersTest, AMillionSheetIsSymmetricAboutItsAxialMeridian) {
 
 TEST(ProjectSheetCornersTest, AFailingCornerLeavesTheCornersAlone) {
   PlaneSystem noZones = Sk42GaussKruger();
-  noZones.slots[4] = 0.0;
+  noZones.slots.SetZoneWidth(0.0);
   SheetCorners corners{PlanePoint{1, 2}, PlanePoint{3, 4}, PlanePoint{5, 6}, PlanePoint{7, 8}};
   EXPECT_EQ(ProjectSheetCorners(FrameOf(1000000, "(N) N-37"), noZones, corners), kNoValidZone);
   EXPECT_EQ(corners[3].y, 8.0);

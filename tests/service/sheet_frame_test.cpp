@@ -209,8 +209,8 @@ TEST(ComputeSheetFrameTest, ThePoleSideWestCornerTypedInDmsNamesTheSameSheet) {
         const SheetFrame f = ComputeSheetFrame(s.scale, name).frame;
         const double poleSide = b > 0 ? f.north : f.south;
         if (std::fabs(poleSide) == std::fabs(b > 0 ? millionNorth : millionNorth - 4)) return;
-        const std::string latitude(TrimBlanks(FormatAngle(poleSide, 3, kAngleLayoutDms, 0)));
-        const std::string longitude(TrimBlanks(FormatAngle(f.west, 3, kAngleLayoutDms, 0)));
+        const std::string latitude(TrimBlanks(FormatAngle(poleSide, {AngleColumns::DegMinSec, 3})));
+        const std::string longitude(TrimBlanks(FormatAngle(f.west, {AngleColumns::DegMinSec, 3})));
         ASSERT_EQ(ComputeSheetNomenclature(s.scale, ParseAngle(latitude), ParseAngle(longitude)).name, name)
             << latitude << " " << longitude;
       });

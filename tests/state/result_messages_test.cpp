@@ -66,7 +66,7 @@ TEST(RunResultMessage, FileAndGridCodes) {
 
 TEST(RunResultMessage, EveryOtherCodeIsUnexpected) {
   struct Case { ResultCode code; int shown; };
-  const Case cases[] = {{kBadDirection, 1}, {kSemiMajorAxisOutOfRange, 2}, {kProjectionNotFinite, 4},
+  const Case cases[] = {{kUnknownCoordType, 1}, {kSemiMajorAxisOutOfRange, 2}, {kProjectionNotFinite, 4},
                         {kNoRoute, 100}, {kGridInterpolationFailed, 7}};
   for (const Case& c : cases)
     EXPECT_EQ(RunResultMessage(c.code, RunContext{}),
@@ -91,7 +91,7 @@ TEST(RunMessageOf, EveryEngineCodeKeepsTheNumberUsersKnow) {
       {kResultsFileNotOpened, 108}, {kResultsFileNotWritten, 108}, {kSourceFileNotOpened, 109},
       {kValueOutOfRange, 110}, {kUnreadableLine, 111}, {kLineTooLong, 111},
       {kGridFileNotFound, 112}, {kGridFileNotOpened, 112},
-      {kBadDirection, 1}, {kUnknownCoordType, 1}, {kBaseNotGlobal, 1},
+      {kUnknownCoordType, 1}, {kBaseNotGlobal, 1},
       {kSemiMajorAxisOutOfRange, 2},
       {kGeodeticConversionFailed, 4}, {kProjectionNotFinite, 4}, {kCoordinatesNotFinite, 4},
       {kLinkResultNotFinite, 4},

@@ -12,15 +12,15 @@ namespace vexilor::testing {
 
 class RecordingMainWindow : public MainWindowHooks {
  public:
-  void ShowSystemName(int side, const std::string& name) override { names.emplace_back(side, name); }
+  void ShowSystemName(Side side, const std::string& name) override { names.emplace_back(side, name); }
   void ClearResults() override { ++clears; }
-  void ResetTypeList(int side) override { typeListResets.push_back(side); }
+  void ResetTypeList(Side side) override { typeListResets.push_back(side); }
   void ResetToNewSettings() override { ++newSettings; }
   TwipsRect WindowPosition() const override { return position; }
 
-  std::vector<std::pair<int, std::string>> names;
+  std::vector<std::pair<Side, std::string>> names;
   int clears = 0;
-  std::vector<int> typeListResets;
+  std::vector<Side> typeListResets;
   int newSettings = 0;
   TwipsRect position{1200, 900, 9000, 7000};
 };

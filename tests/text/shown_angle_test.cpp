@@ -24,8 +24,10 @@ TEST(TypedAngleTextTest, MarksBecomeSingleBlanks) {
       {"", ""},
   };
   for (const ShownCase& c : cases) EXPECT_EQ(TypedAngleText(c.shown), c.typed) << c.shown;
-  EXPECT_DOUBLE_EQ(ParseAngle(TypedAngleText(FormatAngle(55.755, 5, kAngleLayoutDms, kAngleWithSymbols))), 55.755);
-  EXPECT_DOUBLE_EQ(ParseAngle(TypedAngleText(FormatAngle(-12.5, 1, 2, kAngleWithSymbols))), -12.5);
+  const AngleFormat seconds{AngleColumns::DegMinSec, 5, AngleMarks::Symbols};
+  const AngleFormat minutes{AngleColumns::DegMin, 1, AngleMarks::Symbols};
+  EXPECT_DOUBLE_EQ(ParseAngle(TypedAngleText(FormatAngle(55.755, seconds))), 55.755);
+  EXPECT_DOUBLE_EQ(ParseAngle(TypedAngleText(FormatAngle(-12.5, minutes))), -12.5);
 }
 
 }  // namespace

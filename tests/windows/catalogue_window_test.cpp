@@ -45,7 +45,7 @@ class CatalogueWindow : public ::testing::Test {
 
   // Loads the catalogue for `side` and shows the window while `user` acts;
   // the user must leave it hidden.
-  void Open(std::int16_t side, const std::function<void(FrmCatalogue&)>& user) {
+  void Open(Side side, const std::function<void(FrmCatalogue&)>& user) {
     state.catalogue.side = side;
     ASSERT_TRUE(LoadCatalogue(state, platform));
     platform.ExpectModal(window, [&](Form&) { user(window); });
@@ -79,7 +79,7 @@ class CatalogueWindow : public ::testing::Test {
 };
 
 TEST_F(CatalogueWindow, ListsTheShippedSystemsSortedAndStartsCleared) {
-  Open(1, [](FrmCatalogue& frm) {
+  Open(Side::Target, [](FrmCatalogue& frm) {
     EXPECT_EQ(frm.lstSys.Items(),
               (std::vector<std::string>{kCk42Name, kMck42Name, kCk63Name, kPz90Entry, kCk95Name, kMck95Name,
                                         "Russia 2002 Global Coordinate System (ПЗ-90.02)",
@@ -97,7 +97,7 @@ TEST_F(CatalogueWindow, ListsTheShippedSystemsSortedAndStartsCleared) {
   EXPECT_FALSE(state.catalogue.reloadNeeded);
   EXPECT_TRUE(platform.Messages().empty());
   // "Закрыть" puts the side's coordinate type back to its first entry.
-  EXPECT_EQ(mainWindow.typeListResets, std::vector<int>{1});
+  EXPECT_EQ(mainWindow.typeListResets, std::vector<Side>{Side::Target});
 }
 
 struct DisplayCase {
@@ -114,7 +114,7 @@ class CatalogueDisplay : public CatalogueWindow, public ::testing::WithParamInte
 
 TEST_P(CatalogueDisplay, ShowsTheEntryRightAligned) {
   const DisplayCase& c = GetParam();
-  Open(0, [&](FrmCatalogue& frm) {
+  Open(Side::Source, [&](FrmCatalogue& frm) {
     Select(frm, c.name);
     for (int i = 0; i < FrmCatalogue::kLinkBoxes; ++i) EXPECT_EQ(frm.txt1(i).Text(), c.link[i]) << "txt1(" << i << ")";
     EXPECT_EQ(Trimmed(frm.txtEll(2)), c.ellipsoid);
@@ -146,7 +146,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(CatalogueWindow, AMissingEllipsoidIsReportedAndNothingStaleStays) {
   testing::WriteBytes(folder / "sys.dat",
                       "Broken entry 99 1 2 3 0 0 0 0 PZ90 27\r\n" + testing::ReadBytes(ShippedFile("sys.dat")));
-  Open(0, [&](FrmCatalogue& frm) {
+  Open(Side::Source, [&](FrmCatalogue& frm) {
     Select(frm, kCk42Name);
     Select(frm, "Broken entry");
     frm.cmdCancel.Click();
@@ -179,7 +179,7 @@ TEST_P(CatalogueSave, ChecksEachParameterAgainstItsBound) {
   const SaveCase& c = GetParam();
   const std::string before = testing::ReadBytes(folder / "sys.dat");
   if (c.refusal == nullptr) platform.AnswerMessage(MessageAnswer::kNo);
-  Open(0, [&](FrmCatalogue& frm) {
+  Open(Side::Source, [&](FrmCatalogue& frm) {
     Select(frm, kCk42Name);
     ASSERT_TRUE(frm.cmdChange.Click());
     Control& box = frm.txt1(c.box);
@@ -230,7 +230,7 @@ INSTANTIATE_TEST_SUITE_P(
     testing::CaseLabel());
 
 TEST_F(CatalogueWindow, NumericBoxesRefuseTheCommaButTheScaleBoxTakesAnyKey) {
-  Open(0, [](FrmCatalogue& frm) {
+  Open(Side::Source, [](FrmCatalogue& frm) {
     Select(frm, kCk42Name);
     frm.cmdChange.Click();
     frm.txt1(0).SelectAll();
@@ -248,7 +248,7 @@ TEST_F(CatalogueWindow, AcceptedSaveWritesTheFileAfterABackupCopy) {
   const std::string before = testing::ReadBytes(folder / "sys.dat");
   platform.AnswerMessage(MessageAnswer::kYes);
   platform.AnswerMessage(MessageAnswer::kYes);
-  Open(0, [](FrmCatalogue& frm) {
+  Open(Side::Source, [](FrmCatalogue& frm) {
     Select(frm, kCk42Name);
     frm.cmdChange.Click();
     frm.txt1(0).SelectAll();
@@ -266,7 +266,7 @@ TEST_F(CatalogueWindow, AcceptedSaveWritesTheFileAfterABackupCopy) {
 
   // Read back from the file: the new value, shown as the window shows it.
   state.catalogue.reloadNeeded = true;
-  Open(0, [](FrmCatalogue& frm) {
+  Open(Side::Source, [](FrmCatalogue& frm) {
     EXPECT_EQ(frm.lstSys.ListCount(), 10);
     Select(frm, kCk42Name);
     EXPECT_EQ(frm.txt1(0).Text(), "    23.50");
@@ -279,7 +279,7 @@ TEST_F(CatalogueWindow, ASavedLineThatSortsElsewhereStaysSelected) {
   // Padded to its column, "Sys" sorts before "Sys 1"; unpadded it sorted after.
   testing::WriteBytes(folder / "sys.dat", "Sys 20 1 2 3 0 0 0 0 PZ90 27\r\nSys 1 20 4 5 6 0 0 0 0 PZ90 27\r\n");
   platform.AnswerMessage(MessageAnswer::kNo);
-  Open(0, [](FrmCatalogue& frm) {
+  Open(Side::Source, [](FrmCatalogue& frm) {
     EXPECT_EQ(frm.lstSys.Items(), (std::vector<std::string>{"Sys 1", "Sys"}));
     Select(frm, "Sys");
     frm.cmdChange.Click();
@@ -299,7 +299,7 @@ TEST_F(CatalogueWindow, RemovingTheLastEntryWritesAnEmptyFileWithoutBackup) {
   for (const MessageAnswer answer : {MessageAnswer::kYes, MessageAnswer::kYes, MessageAnswer::kNo}) {
     platform.AnswerMessage(answer);
   }
-  Open(0, [](FrmCatalogue& frm) {
+  Open(Side::Source, [](FrmCatalogue& frm) {
     Select(frm, "Only entry");
     frm.cmdRemove.Click();
     EXPECT_EQ(frm.lstSys.ListCount(), 0);
@@ -318,7 +318,7 @@ TEST_F(CatalogueWindow, RemovingTheLastEntryWritesAnEmptyFileWithoutBackup) {
 
 TEST_F(CatalogueWindow, RemovalIsAskedForWithNoAsTheDefault) {
   platform.AnswerMessage(MessageAnswer::kNo);
-  Open(0, [](FrmCatalogue& frm) {
+  Open(Side::Source, [](FrmCatalogue& frm) {
     Select(frm, kPz90Entry);
     frm.cmdRemove.Click();
     EXPECT_EQ(frm.lstSys.Text(), kPz90Entry);
@@ -335,7 +335,7 @@ TEST_F(CatalogueWindow, DeclinedRemovalKeepsTheFileAndTheWindowAsLeft) {
   const std::string before = testing::ReadBytes(folder / "sys.dat");
   platform.AnswerMessage(MessageAnswer::kYes);
   platform.AnswerMessage(MessageAnswer::kNo);
-  Open(0, [](FrmCatalogue& frm) {
+  Open(Side::Source, [](FrmCatalogue& frm) {
     Select(frm, kCk63Name);
     frm.cmdRemove.Click();
     frm.cmdOK.Click();  // nothing is selected: nothing happens
@@ -345,14 +345,14 @@ TEST_F(CatalogueWindow, DeclinedRemovalKeepsTheFileAndTheWindowAsLeft) {
   EXPECT_EQ(testing::ReadBytes(folder / "sys.dat"), before);
   EXPECT_EQ(state.catalogue.systems.Count(), 9);
   EXPECT_FALSE(state.catalogue.resetOnActivation);
-  Open(0, [](FrmCatalogue& frm) {
+  Open(Side::Source, [](FrmCatalogue& frm) {
     EXPECT_EQ(frm.lstSys.ListCount(), 9);
     frm.cmdCancel.Click();
   });
 }
 
 TEST_F(CatalogueWindow, OkForSourceThenTargetHandsTheSystemsAndTheGlobalLinkOver) {
-  Open(0, [](FrmCatalogue& frm) {
+  Open(Side::Source, [](FrmCatalogue& frm) {
     Select(frm, kCk42Name);
     frm.cmdOK.Click();
   });
@@ -363,7 +363,7 @@ TEST_F(CatalogueWindow, OkForSourceThenTargetHandsTheSystemsAndTheGlobalLinkOver
   const double source[11] = {6378245, 298.3, 6378136, 298.25784, 25, -141, -80, 0, -0.35, -0.66, 0};
   for (int i = 1; i <= 11; ++i) EXPECT_EQ(settings.SourceVector[i], source[i - 1]) << "place " << i;
 
-  Open(1, [](FrmCatalogue& frm) {
+  Open(Side::Target, [](FrmCatalogue& frm) {
     Select(frm, kPz90Entry);
     frm.cmdOK.Click();
   });
@@ -371,18 +371,19 @@ TEST_F(CatalogueWindow, OkForSourceThenTargetHandsTheSystemsAndTheGlobalLinkOver
   EXPECT_EQ(settings.TargetBaseName, kWgs84Name);
   EXPECT_EQ(settings.TargetVector[3], 6378137);
   EXPECT_EQ(settings.GlobalLink, (GlobalLinkParams{-1.08, -0.27, -0.9, 0, 0, -0.16, -1.2e-7}));
-  EXPECT_EQ(mainWindow.names, (std::vector<std::pair<int, std::string>>{{0, kCk42Name}, {1, kPz90Entry}}));
+  EXPECT_EQ(mainWindow.names,
+            (std::vector<std::pair<Side, std::string>>{{Side::Source, kCk42Name}, {Side::Target, kPz90Entry}}));
   EXPECT_EQ(mainWindow.clears, 2);
   EXPECT_TRUE(platform.Messages().empty());
 }
 
 TEST_F(CatalogueWindow, ATargetOnTheSourceBaseLeavesTheGlobalLinkAlone) {
   state.settings.GlobalLink = {7, 7, 7, 7, 7, 7, 7};
-  Open(0, [](FrmCatalogue& frm) {
+  Open(Side::Source, [](FrmCatalogue& frm) {
     Select(frm, kCk42Name);
     frm.cmdOK.Click();
   });
-  Open(1, [](FrmCatalogue& frm) {
+  Open(Side::Target, [](FrmCatalogue& frm) {
     Select(frm, kWgs84Name);  // the shipped WGS-84 entry rests on ПЗ-90, as СК-42 does
     frm.cmdOK.Click();
   });
@@ -395,11 +396,11 @@ TEST_F(CatalogueWindow, AnUnlinkedBaseKeepsTheWindowOpen) {
                       "Local W 21 1 2 3 0 0 0 0 WGS84 21\r\n"
                       "WGS 1984 Global Definition (WGS84) 21 0 0 0 0 0 0 0 WGS84 21\r\n"
                       "Local P 20 1 2 3 0 0 0 0 PZ90 27\r\n");
-  Open(0, [](FrmCatalogue& frm) {
+  Open(Side::Source, [](FrmCatalogue& frm) {
     Select(frm, "Local W");
     frm.cmdOK.Click();
   });
-  Open(1, [](FrmCatalogue& frm) {
+  Open(Side::Target, [](FrmCatalogue& frm) {
     Select(frm, "Local P");
     frm.cmdOK.Click();
     EXPECT_TRUE(frm.Visible());
@@ -408,12 +409,12 @@ TEST_F(CatalogueWindow, AnUnlinkedBaseKeepsTheWindowOpen) {
   ASSERT_EQ(platform.Messages().size(), 1U);
   EXPECT_EQ(LastMessage().text, "Не установлена связь между общеземными CK\r\n" + kWgs84Name + " и\r\n" + kPz90Name);
   EXPECT_EQ(state.settings.TargetSystemName, "Local P");
-  EXPECT_EQ(mainWindow.typeListResets, std::vector<int>{1});
+  EXPECT_EQ(mainWindow.typeListResets, std::vector<Side>{Side::Target});
 }
 
 TEST_F(CatalogueWindow, AnUnknownParentIsReportedAndNothingIsHandedOver) {
   testing::WriteBytes(folder / "sys.dat", "Odd system 20 1 2 3 0 0 0 0 GRS80 27\r\n");
-  Open(0, [](FrmCatalogue& frm) {
+  Open(Side::Source, [](FrmCatalogue& frm) {
     Select(frm, "Odd system");
     frm.cmdOK.Click();
     EXPECT_TRUE(frm.Visible());
@@ -427,13 +428,13 @@ TEST_F(CatalogueWindow, AnUnknownParentIsReportedAndNothingIsHandedOver) {
 }
 
 TEST_F(CatalogueWindow, CloseHandsNothingOverAndTheNextOpeningIsCleared) {
-  Open(0, [](FrmCatalogue& frm) {
+  Open(Side::Source, [](FrmCatalogue& frm) {
     Select(frm, kCk95Name);
     frm.cmdCancel.Click();
   });
-  EXPECT_EQ(mainWindow.typeListResets, std::vector<int>{0});
+  EXPECT_EQ(mainWindow.typeListResets, std::vector<Side>{Side::Source});
   EXPECT_EQ(state.settings.SourceSystemName, "");
-  Open(0, [](FrmCatalogue& frm) {
+  Open(Side::Source, [](FrmCatalogue& frm) {
     EXPECT_EQ(frm.lstSys.ListIndex(), -1);
     EXPECT_EQ(frm.txt1(0).Text(), "");
     EXPECT_EQ(frm.txtEll(2).Text(), "");
@@ -458,7 +459,7 @@ TEST_P(NationalFailure, ReportsAndTriesAgainNextTime) {
   const LoadFailureCase& c = GetParam();
   if (c.missing != nullptr) std::filesystem::remove(folder / c.missing);
   if (c.sysBytes != nullptr) testing::WriteBytes(folder / "sys.dat", c.sysBytes);
-  state.catalogue.side = 0;
+  state.catalogue.side = Side::Source;
   EXPECT_FALSE(LoadCatalogue(state, platform));
   ASSERT_EQ(platform.Messages().size(), 1U);
   EXPECT_EQ(LastMessage().text, c.message + PathOf(c.file));
@@ -488,7 +489,7 @@ TEST_F(CatalogueWindow, NationalReadsNothingOnceLoaded) {
 
 TEST_F(CatalogueWindow, AnEmptySystemsFileGivesAnEmptyListWithoutMessage) {
   testing::WriteBytes(folder / "sys.dat", "");
-  Open(0, [](FrmCatalogue& frm) {
+  Open(Side::Source, [](FrmCatalogue& frm) {
     EXPECT_EQ(frm.lstSys.ListCount(), 0);
     frm.cmdCancel.Click();
   });

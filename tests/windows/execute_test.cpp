@@ -6,6 +6,7 @@
 #include "main_window_fixture.h"
 
 #include "state/result_messages.h"
+#include "support/engine_test_support.h"
 #include "support/form_access.h"
 #include "support/raw_files.h"
 #include "text/angle_text.h"
@@ -29,14 +30,7 @@ class ExecuteTest : public MainWindowTest {
     ChooseCk42Both();
   }
   void Run() { ASSERT_TRUE(window.cmdOK.Click()); }
-  void SetGaussKruger(int side) {
-    ProjectionSlots& p = state.projection.params.Side(side);
-    p = {};
-    p[3] = 3;
-    p[4] = 6;
-    p[6] = 500000;
-    p[7] = 1;
-  }
+  void SetGaussKruger(Side side) { state.projection.params[side] = testing::GaussKrugerSlots(); }
 };
 
 struct TypedCase {
@@ -132,8 +126,8 @@ TEST_F(ExecuteTest, NegativeLongitudeCountsFromGreenwichEastwards) {
   TypePoint("55", "-10", "100");
   Run();
   EXPECT_TRUE(platform.Messages().empty());
-  EXPECT_EQ(window.txtLon_Out.Text(), std::string(TrimBlanks(FormatAngle(350, 5, 1, 1))));
-  EXPECT_EQ(window.txtLat_Out.Text(), std::string(TrimBlanks(FormatAngle(55, 5, 1, 1))));
+  EXPECT_EQ(window.txtLon_Out.Text(), std::string(TrimBlanks(FormatAngle(350, kShownAngleFormat))));
+  EXPECT_EQ(window.txtLat_Out.Text(), std::string(TrimBlanks(FormatAngle(55, kShownAngleFormat))));
   EXPECT_EQ(window.txtHei_Out.Text(), "100.0000");
 }
 
@@ -180,7 +174,7 @@ TEST_F(ExecuteTest, ZoneNumberIsAskedUntilValid) {
   };
   StartGeodetic();
   window.cboTypeOut.Choose(2);
-  SetGaussKruger(2);
+  SetGaussKruger(Side::Target);
   for (const ZoneCase& c : cases) {
     SCOPED_TRACE(c.answers.front());
     const std::size_t asked = platform.Inputs().size();
@@ -189,7 +183,7 @@ TEST_F(ExecuteTest, ZoneNumberIsAskedUntilValid) {
     TypePoint("55", "37", "0");
     Run();
     EXPECT_EQ(platform.Inputs().size(), asked + c.answers.size());
-    EXPECT_EQ(state.projection.params.Side(2)[10], c.zone);
+    EXPECT_EQ(state.projection.params.target.FixedZone(), c.zone);
     const std::size_t refusals = c.answers.size() - 1;
     for (std::size_t k = 0; k < refusals; ++k) {
       EXPECT_EQ(platform.Messages()[said + k].text,
@@ -371,8 +365,8 @@ class ExecuteCatalogueTest : public CatalogueMainWindowTest {
   }
 
   void ExpectShown(const Coords& blh) const {
-    EXPECT_EQ(window.txtLat_Out.Text(), TrimBlanks(FormatAngle(blh[0] * kDegreesPerRadian, 5, 1, 1)));
-    EXPECT_EQ(window.txtLon_Out.Text(), TrimBlanks(FormatAngle(blh[1] * kDegreesPerRadian, 5, 1, 1)));
+    EXPECT_EQ(window.txtLat_Out.Text(), TrimBlanks(FormatAngle(blh[0] * kDegreesPerRadian, kShownAngleFormat)));
+    EXPECT_EQ(window.txtLon_Out.Text(), TrimBlanks(FormatAngle(blh[1] * kDegreesPerRadian, kShownAngleFormat)));
   }
 };
 
@@ -381,8 +375,8 @@ class ExecuteCatalogueTest : public CatalogueMainWindowTest {
 TEST_F(ExecuteCatalogueTest, TheLinkBetweenTheBasesIsTakenWhenTheRunStarts) {
   AddSystemLine(FormatSystemLine(OnWgs84()));
   StartGeodetic();
-  Pick(1, kCk42Name);
-  Pick(0, OnWgs84().name);
+  Pick(Side::Target, kCk42Name);
+  Pick(Side::Source, OnWgs84().name);
   EXPECT_EQ(state.settings.GlobalLink, GlobalLinkParams{});  // nothing linked at the choice
   TypePoint("55", "37", "100");
   Run();
@@ -393,8 +387,8 @@ TEST_F(ExecuteCatalogueTest, TheLinkBetweenTheBasesIsTakenWhenTheRunStarts) {
   // ends with): the link of the earlier pair points the wrong way for this one.
   window.cmdNewSet_Click();
   window.optGeodesy.SetChecked(true);
-  Pick(1, OnWgs84().name);
-  Pick(0, kCk42Name);
+  Pick(Side::Target, OnWgs84().name);
+  Pick(Side::Source, kCk42Name);
   TypePoint("55", "37", "100");
   Run();
   EXPECT_TRUE(platform.Messages().empty());
@@ -414,8 +408,8 @@ TEST_F(ExecuteCatalogueTest, BasesThatNoLineLinksAreRefused) {
   for (const std::string& line : lines) out << line << "\n";
   out.close();
   StartGeodetic();
-  Pick(0, OnWgs84().name);
-  Pick(1, kCk42Name);
+  Pick(Side::Source, OnWgs84().name);
+  Pick(Side::Target, kCk42Name);
   TypePoint("55", "37", "100");
   Run();
   ASSERT_EQ(platform.Messages().size(), 1u);

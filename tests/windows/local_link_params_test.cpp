@@ -33,16 +33,16 @@ class LocalLink : public ::testing::Test {
   LocalLink() {
     state.programFolder = folder.text();
     state.catalogueFolder = folder.text();
-    for (int slot = 1; slot <= 10; ++slot) {  // both sides already set, so that any write shows
-      state.projection.params.Side(1)[slot] = 100 + slot;
-      state.projection.params.Side(2)[slot] = 200 + slot;
+    for (std::size_t k = 0; k < 10; ++k) {  // both sides already set, so that any write shows
+      state.projection.params.source.values[k] = 101.0 + k;
+      state.projection.params.target.values[k] = 201.0 + k;
     }
     before = state.projection.params;
   }
 
   std::string KeysPath() const { return ReferenceFilePath(state.catalogueFolder, kKeysFileName); }
   void WriteKeys(const std::string& bytes) { testing::WriteBytes(folder / "keys.dat", bytes); }
-  void Run(ProjectionSide side, const std::string& systemName) {
+  void Run(Side side, const std::string& systemName) {
     SetLocalLinkParams(state, platform, mainWindow, dialog, side, systemName);
   }
   void Type(const Texts& texts) {
@@ -57,17 +57,20 @@ class LocalLink : public ::testing::Test {
     });
   }
   const MessageRequest& LastMessage() const { return platform.Messages().back(); }
-  bool Unchanged() const { return state.projection.params.sides[0].values == before.sides[0].values &&
-                                  state.projection.params.sides[1].values == before.sides[1].values; }
+  bool Unchanged() const {
+    return state.projection.params.source.values == before.source.values &&
+           state.projection.params.target.values == before.target.values;
+  }
 
   // Slots 1 to 9 of `side` hold the Gauss-Krüger set (x0, y0 in metres);
   // slot 10 and the other side are as before.
-  void ExpectWritten(ProjectionSide side, double l0, double width, double x0, double y0) const {
-    const std::array<double, 10> expected{0, 0, l0, width, x0, y0, 1, 0, 0, before.Side(side)[10]};
-    for (int slot = 1; slot <= 10; ++slot) {
-      EXPECT_NEAR(state.projection.params.Side(side)[slot], expected[slot - 1], 1e-6) << "slot " << slot;
+  void ExpectWritten(Side side, double l0, double width, double x0, double y0) const {
+    const std::array<double, 10> expected{0, 0, l0, width, x0, y0, 1, 0, 0, before[side].FixedZone()};
+    for (std::size_t k = 0; k < expected.size(); ++k) {
+      EXPECT_NEAR(state.projection.params[side].values[k], expected[k], 1e-6) << "slot " << k + 1;
     }
-    EXPECT_EQ(state.projection.params.Side(3 - side).values, before.Side(3 - side).values);
+    const Side other = side == Side::Source ? Side::Target : Side::Source;
+    EXPECT_EQ(state.projection.params[other].values, before[other].values);
     EXPECT_FALSE(dialog.Entered());
     EXPECT_EQ(mainWindow.newSettings, 0);
   }
@@ -85,7 +88,7 @@ TEST_F(LocalLink, TakesTheLineOfTheNameTypedInLowerCase) {
   WriteKeys(keys);
   platform.AnswerMessage(MessageAnswer::kYes);
   platform.AnswerInput("mck42a");
-  Run(1, kMck42Name);
+  Run(Side::Source, kMck42Name);
   ASSERT_EQ(platform.Messages().size(), 1u);
   const MessageRequest& q = platform.Messages()[0];
   EXPECT_EQ(q.text, "Параметры связи MCK42 c CK42 вводятся\r\nиз файла? (Иначе с клавиатуры).");
@@ -97,7 +100,7 @@ TEST_F(LocalLink, TakesTheLineOfTheNameTypedInLowerCase) {
             "Введите имя региона (СК63) или имя местной\r\nсистемы   координат (MCK42  или  MCK95).");
   EXPECT_EQ(platform.Inputs()[0].title, kStepTitle);
   EXPECT_EQ(platform.Inputs()[0].defaultText, "A");
-  ExpectWritten(1, 37.5, 6, 0, 500000);
+  ExpectWritten(Side::Source, 37.5, 6, 0, 500000);
   EXPECT_EQ(ReadBytes(folder / "keys.dat"), keys);
 }
 
@@ -105,7 +108,7 @@ struct FileCase {
   const char* label;
   std::string systemName;
   std::string line;
-  ProjectionSide side;
+  Side side;
   double l0, width, x0, y0;  // degrees and metres
 };
 
@@ -124,13 +127,14 @@ TEST_P(LocalLinkFromFile, WritesTheGaussKrugerSet) {
 INSTANTIATE_TEST_SUITE_P(
     Lines, LocalLinkFromFile,
     ::testing::Values(
-        FileCase{"seven_words", kMck95Name, "R 38 28 30 3 -5811.057 250", 2, 38 + 28 / 60.0 + 30 / 3600.0, 3,
+        FileCase{"seven_words", kMck95Name, "R 38 28 30 3 -5811.057 250", Side::Target, 38 + 28 / 60.0 + 30 / 3600.0, 3,
                  -5811057, 250000},
-        FileCase{"negative_longitude", kMck42Name, "R -3 00 6 0 500", 1, 357, 6, 0, 500000},
+        FileCase{"negative_longitude", kMck42Name, "R -3 00 6 0 500", Side::Source, 357, 6, 0, 500000},
         // СК63 counts x0 in minutes of arc of 1842.938 m.
-        FileCase{"ck63_minutes", kCk63Name, "R 23 30 3 30 250", 1, 23.5, 3, 55288.14, 250000},
-        FileCase{"y0_at_65_per_degree", kMck42Name, "R 37 30 6 0 390", 2, 37.5, 6, 0, 390000},
-        FileCase{"range_ends", kMck42Name, "R 359 59.5 0.5 -10000 32.5", 1, 359 + 59.5 / 60, 0.5, -1e7, 32500}),
+        FileCase{"ck63_minutes", kCk63Name, "R 23 30 3 30 250", Side::Source, 23.5, 3, 55288.14, 250000},
+        FileCase{"y0_at_65_per_degree", kMck42Name, "R 37 30 6 0 390", Side::Target, 37.5, 6, 0, 390000},
+        FileCase{"range_ends", kMck42Name, "R 359 59.5 0.5 -10000 32.5", Side::Source, 359 + 59.5 / 60, 0.5, -1e7,
+                 32500}),
     testing::CaseLabel());
 
 struct FailureCase {
@@ -148,7 +152,7 @@ TEST_P(LocalLinkFileFailure, AsksForTheKeyboardAndNoStartsAnew) {
   platform.AnswerMessage(MessageAnswer::kYes);
   if (!c.keys.empty()) platform.AnswerInput("a");
   platform.AnswerMessage(MessageAnswer::kNo);
-  Run(2, c.systemName);
+  Run(Side::Target, c.systemName);
   std::string question = c.question;
   if (const auto at = question.find('%'); at != std::string::npos) question.replace(at, 1, KeysPath());
   EXPECT_EQ(LastMessage().text, question);
@@ -193,7 +197,7 @@ TEST_F(LocalLink, AReadFailureAsksTheFileQuestion) {
   platform.AnswerMessage(MessageAnswer::kYes);
   platform.AnswerInput("a");
   platform.AnswerMessage(MessageAnswer::kNo);
-  Run(1, kMck42Name);
+  Run(Side::Source, kMck42Name);
   EXPECT_EQ(LastMessage().text, "Ошибка чтения файла параметров\r\nсвязи  систем  координат\r\n" + KeysPath() +
                                     ".\r\nВвести параметры связи с клавиатуры?");
   EXPECT_EQ(mainWindow.newSettings, 1);
@@ -206,16 +210,16 @@ TEST_F(LocalLink, YesToAFileQuestionSwitchesToTheKeyboard) {
   platform.AnswerInput("a");
   platform.AnswerMessage(MessageAnswer::kYes);
   ExpectEntry({"21 15", "3", "-5", "195"});
-  Run(2, kMck95Name);
+  Run(Side::Target, kMck95Name);
   EXPECT_EQ(dialog.lblCaption.Text(), "Параметры связи MCK95 с CK95");
   EXPECT_EQ(dialog.lblDlg3.Text(), "Условное начало по оси \"x\", км");
-  ExpectWritten(2, 21.25, 3, -5000, 195000);
+  ExpectWritten(Side::Target, 21.25, 3, -5000, 195000);
 }
 
 TEST_F(LocalLink, NoToTheFirstQuestionGoesStraightToTheDialog) {
   platform.AnswerMessage(MessageAnswer::kNo);  // no keys.dat: the step must not look for it
   ExpectEntry({"-3", "6", "30", "390"});
-  Run(1, kCk63Name);
+  Run(Side::Source, kCk63Name);
   EXPECT_EQ(platform.Messages().size(), 1u);
   EXPECT_TRUE(platform.Inputs().empty());
   EXPECT_EQ(platform.ModalForms(), std::vector<const Form*>{&dialog});
@@ -224,14 +228,14 @@ TEST_F(LocalLink, NoToTheFirstQuestionGoesStraightToTheDialog) {
   // The dialog stands at the main window's top-left corner.
   EXPECT_EQ(dialog.Position().left, mainWindow.position.left);
   EXPECT_EQ(dialog.Position().top, mainWindow.position.top);
-  ExpectWritten(1, 357, 6, 55288.14, 390000);
+  ExpectWritten(Side::Source, 357, 6, 55288.14, 390000);
 }
 
 TEST_F(LocalLink, AnEmptyNameAsksAgainUntilNo) {
   WriteKeys("MCK42A 37 30 6 0 500\r\n");
   for (auto answer : {MessageAnswer::kYes, MessageAnswer::kYes, MessageAnswer::kNo}) platform.AnswerMessage(answer);
   for (const char* name : {"", ""}) platform.AnswerInput(name);
-  Run(1, kMck42Name);
+  Run(Side::Source, kMck42Name);
   const std::string again =
       "Не введено имя региона (СК63) или имя местной\r\nсистемы   координат (MCK42  или  MCK95).\r\nПовторный ввод?";
   EXPECT_EQ(platform.Messages()[1].text, again);
@@ -251,9 +255,9 @@ TEST_F(LocalLink, CancelledDialogAndNoStartsAnew) {
     EXPECT_TRUE(dialog.txtDlg1.HasFocus());
   });
   platform.AnswerMessage(MessageAnswer::kNo);
-  Run(2, kMck42Name);
+  Run(Side::Target, kMck42Name);
   EXPECT_EQ(LastMessage().text, "Не введены параметры связи MCK42 с CK42\r\nПовторный ввод?");
-  EXPECT_EQ(mainWindow.typeListResets, std::vector<int>{1});
+  EXPECT_EQ(mainWindow.typeListResets, std::vector<Side>{Side::Target});
   EXPECT_EQ(mainWindow.newSettings, 1);
   EXPECT_TRUE(Unchanged());
 }
@@ -263,10 +267,10 @@ TEST_F(LocalLink, TheCloseBoxCancelsAndYesShowsTheDialogAgain) {
   platform.ExpectModal(dialog, [this](Form&) { EXPECT_FALSE(dialog.RequestClose()); });
   platform.AnswerMessage(MessageAnswer::kYes);
   ExpectEntry({"50", "6", "0", "500"});
-  Run(1, kMck42Name);
+  Run(Side::Source, kMck42Name);
   EXPECT_EQ(platform.ModalForms().size(), 2u);
-  EXPECT_EQ(mainWindow.typeListResets, std::vector<int>{0});
-  ExpectWritten(1, 50, 6, 0, 500000);
+  EXPECT_EQ(mainWindow.typeListResets, std::vector<Side>{Side::Source});
+  ExpectWritten(Side::Source, 50, 6, 0, 500000);
 }
 
 struct RefusalCase {
@@ -290,7 +294,7 @@ TEST_P(LinkDialogRefusal, NamesTheValueFocusesItsBoxAndStaysOpen) {
     dialog.cmdCanc.Click();
   });
   platform.AnswerMessage(MessageAnswer::kNo);
-  Run(1, c.system);
+  Run(Side::Source, c.system);
   const MessageRequest& refusal = platform.Messages()[1];
   EXPECT_EQ(refusal.text, c.message);
   EXPECT_EQ(refusal.title, "Параметры связи МСК с родительской СК");
@@ -324,10 +328,8 @@ TEST_F(LocalLink, TheBoxesRefuseOtherKeysWithThreeBeeps) {
   EXPECT_EQ(platform.Beeps(), 6);
 }
 
-TEST_F(LocalLink, OtherSystemsAndSidesAreLeftAlone) {
-  Run(1, kCk42Name);
-  Run(0, kMck42Name);
-  Run(3, kMck42Name);
+TEST_F(LocalLink, OtherSystemsAreLeftAlone) {
+  Run(Side::Source, kCk42Name);
   EXPECT_TRUE(platform.Messages().empty());
   EXPECT_TRUE(Unchanged());
 }

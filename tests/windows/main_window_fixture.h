@@ -117,8 +117,8 @@ class CatalogueMainWindowTest : public MainWindowTest {
     std::ofstream(folder_ / "sys.dat", std::ios::binary | std::ios::app) << Utf8ToCp1251(line) << "\r\n";
   }
 
-  // "Выбрать" of `side` (0 source, 1 target), the entry `name` chosen, OK.
-  void Pick(int side, const std::string& name) {
+  // "Выбрать" of `side`, the entry `name` chosen, OK.
+  void Pick(Side side, const std::string& name) {
     platform.ExpectModal(catalogue, [&](Form&) {
       const std::vector<std::string>& items = catalogue.lstSys.Items();
       const auto found = std::find(items.begin(), items.end(), name);
@@ -126,7 +126,7 @@ class CatalogueMainWindowTest : public MainWindowTest {
       ASSERT_TRUE(catalogue.lstSys.Choose(static_cast<int>(found - items.begin())));
       ASSERT_TRUE(catalogue.cmdOK.Click());
     });
-    ASSERT_TRUE((side == 0 ? window.cmdIsx : window.cmdOut).Click());
+    ASSERT_TRUE((side == Side::Source ? window.cmdIsx : window.cmdOut).Click());
   }
 
   FrmCatalogue catalogue{state, platform, window};

@@ -37,6 +37,25 @@ TEST_F(FrmSettinngsTest, LocalSystemsOfferPlaneCoordinatesOnly) {
   EXPECT_EQ(window.cboTypeIsx.Text(), "x y H");
 }
 
+// Each side's lists choose that side's units: the first one the angles of
+// B L H or the lengths of X Y Z and x y H, the second one the heights of
+// B L H.
+TEST_F(FrmSettinngsTest, UnitListsChooseTheUnitsOfTheirSide) {
+  Start();
+  ChooseCk42Both();
+  // The lists of the file frames, hidden while a point is typed.
+  ASSERT_TRUE(window.cboOutFl1.SetListIndex(3));
+  ASSERT_TRUE(window.cboOutFl2.SetListIndex(1));
+  ASSERT_TRUE(window.cboTypeIsx.Choose(2));
+  ASSERT_TRUE(window.cboInFl.SetListIndex(1));
+  const RunUnits& units = state.settings.Units;
+  EXPECT_EQ(units.target.angles, AngleUnit::Radians);
+  EXPECT_EQ(units.target.heights, LengthUnit::Kilometres);
+  EXPECT_EQ(units.target.lengths, LengthUnit::Metres);
+  EXPECT_EQ(units.source.lengths, LengthUnit::Kilometres);
+  EXPECT_EQ(units.source.angles, AngleUnit::DegMinSec);
+}
+
 TEST_F(FrmSettinngsTest, ExecuteIsEnabledOnlyWhenEverythingIsSet) {
   Start();
   ChooseCk42Both();
@@ -47,7 +66,7 @@ TEST_F(FrmSettinngsTest, ExecuteIsEnabledOnlyWhenEverythingIsSet) {
   EXPECT_TRUE(window.cmdOK.Enabled());
   window.cboTypeOut.Choose(2);
   EXPECT_FALSE(window.CanExecute()) << "target projection not set";
-  state.projection.params.Side(2)[4] = 6;
+  state.projection.params.target.SetZoneWidth(6);
   EXPECT_TRUE(window.CanExecute());
 }
 
@@ -165,8 +184,8 @@ TEST_F(FrmSettinngsTest, ProjectionButtonsOpenTheDialogOrTheLocalLinkStep) {
   EXPECT_TRUE(projection.optPro(0).Checked());
   platform.ExpectModal(projection, [&](Form&) { projection.cmdOK.Click(); });
   ASSERT_TRUE(window.cmdParProIn.Click());
-  EXPECT_EQ(state.projection.side, 1);
-  EXPECT_EQ(state.projection.params.Side(1)[6], 500000.0);  // the built-in Gauss-Krüger set
+  EXPECT_EQ(state.projection.side, Side::Source);
+  EXPECT_EQ(state.projection.params.source.FalseY(), 500000.0);  // the built-in Gauss-Krüger set
 
   // WGS-84 as a plane target: preset to UTM.
   ChooseTarget(kWgs84Name, kPz90Name, Pz90Vector());
@@ -178,9 +197,9 @@ TEST_F(FrmSettinngsTest, ProjectionButtonsOpenTheDialogOrTheLocalLinkStep) {
   platform.AnswerMessage(MessageAnswer::kNo);
   platform.ExpectModal(localLink, [&](Form&) { TypeLinkValues(localLink); });
   ASSERT_TRUE(window.cmdParProOut.Click());
-  EXPECT_EQ(state.projection.side, 2);
-  EXPECT_EQ(state.projection.params.Side(2)[3], 37.5);
-  EXPECT_EQ(state.projection.params.Side(2)[6], 500000.0);
+  EXPECT_EQ(state.projection.side, Side::Target);
+  EXPECT_EQ(state.projection.params.target.ZoneOneAxialMeridian(), 37.5);
+  EXPECT_EQ(state.projection.params.target.FalseY(), 500000.0);
   EXPECT_EQ(platform.Messages().size(), 1u);  // the file question only
 }
 
@@ -207,8 +226,8 @@ TEST_F(CatalogueMainWindowTest, ChoosingAnotherSystemForASideClearsItsProjection
   window.SetProjectionWindow(projection);
   window.SetLocalLinkDialog(localLink);
   Start();
-  Pick(0, kCk42Name);
-  Pick(1, kCk42Name);
+  Pick(Side::Source, kCk42Name);
+  Pick(Side::Target, kCk42Name);
   window.cboTypeIsx.Choose(2);
   platform.ExpectModal(projection, [&](Form&) { projection.cmdOK.Click(); });
   ASSERT_TRUE(window.cmdParProIn.Click());
@@ -216,18 +235,18 @@ TEST_F(CatalogueMainWindowTest, ChoosingAnotherSystemForASideClearsItsProjection
   EXPECT_TRUE(window.cmdOK.Enabled());
 
   // The same system again keeps the projection.
-  Pick(0, kCk42Name);
-  EXPECT_TRUE(IsProjectionSet(state.projection.params.Side(1)));
+  Pick(Side::Source, kCk42Name);
+  EXPECT_TRUE(IsProjectionSet(state.projection.params.source));
   EXPECT_TRUE(window.cmdOK.Enabled());
 
-  Pick(0, kMck42Name);
-  EXPECT_FALSE(IsProjectionSet(state.projection.params.Side(1)));
+  Pick(Side::Source, kMck42Name);
+  EXPECT_FALSE(IsProjectionSet(state.projection.params.source));
   EXPECT_FALSE(window.cmdOK.Enabled());
   // "Проекция" now asks for the local system's link values.
   platform.AnswerMessage(MessageAnswer::kNo);
   platform.ExpectModal(localLink, [&](Form&) { TypeLinkValues(localLink); });
   ASSERT_TRUE(window.cmdParProIn.Click());
-  EXPECT_EQ(state.projection.params.Side(1)[3], 37.5);
+  EXPECT_EQ(state.projection.params.source.ZoneOneAxialMeridian(), 37.5);
   EXPECT_TRUE(window.cmdOK.Enabled());
 }
 

@@ -63,7 +63,7 @@ class NewSystemWindow : public ::testing::Test {
   // `user` act in the new window, which must hide; then `after` looks at the
   // catalogue, which closes.
   void Add(const std::function<void(FrmNewSystem&)>& user, const std::function<void(FrmCatalogue&)>& after = {}) {
-    state.catalogue.side = 0;
+    state.catalogue.side = Side::Source;
     ASSERT_TRUE(LoadCatalogue(state, platform));
     platform.ExpectModal(catalogue, [&](Form&) {
       platform.ExpectModal(window, [&](Form&) { user(window); });
@@ -610,7 +610,7 @@ TEST_F(NewSystemWindow, AFullListOrADamagedEllipsoidFileAddsNothing) {
 }
 
 TEST_F(NewSystemWindow, CancelAddsNothingAndKeepsTheCatalogueAsItWas) {
-  state.catalogue.side = 0;
+  state.catalogue.side = Side::Source;
   ASSERT_TRUE(LoadCatalogue(state, platform));
   platform.ExpectModal(catalogue, [&](Form&) {
     ASSERT_TRUE(catalogue.lstSys.Choose(2));

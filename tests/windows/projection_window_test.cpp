@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "projection/confirmed_sets.h"
 #include "projection/projection_record.h"
 #include "support/recording_main_window.h"
 #include "support/scripted_platform.h"
@@ -32,13 +33,13 @@ class ProjectionWindow : public ::testing::Test {
   }
 
   // Shows the dialog for `side` while `user` acts; the user must leave it hidden.
-  void Open(ProjectionSide side, const std::function<void(FrmProjection&)>& user) {
+  void Open(Side side, const std::function<void(FrmProjection&)>& user) {
     state.projection.side = side;
     platform.ExpectModal(window, [&](Form&) { user(window); });
     ASSERT_TRUE(platform.ShowModal(window));
   }
 
-  void OpenAndConfirm(ProjectionSide side, const std::function<void(FrmProjection&)>& edit) {
+  void OpenAndConfirm(Side side, const std::function<void(FrmProjection&)>& edit) {
     Open(side, [&](FrmProjection& frm) {
       edit(frm);
       ASSERT_TRUE(frm.cmdOK.Click());
@@ -46,7 +47,7 @@ class ProjectionWindow : public ::testing::Test {
     });
   }
 
-  const ProjectionSlots& P(int side) const { return state.projection.params.Side(side); }
+  const ProjectionSlots& P(Side side) const { return state.projection.params[side]; }
 
   void ExpectLastMessage(const std::string& text) const {
     ASSERT_FALSE(platform.Messages().empty());
@@ -86,10 +87,10 @@ TEST_F(ProjectionWindow, CarriesTheDesignCaptions) {
 
 TEST_F(ProjectionWindow, FirstOpeningShowsTheDefaultGaussKrugerSetWithTheSideScaleMask) {
   struct Case {
-    ProjectionSide side;
+    Side side;
     std::string scale;
   };
-  for (const Case& c : {Case{1, "1.000000"}, Case{2, "1.0000"}}) {
+  for (const Case& c : {Case{Side::Source, "1.000000"}, Case{Side::Target, "1.0000"}}) {
     Open(c.side, [&](FrmProjection& frm) {
       EXPECT_TRUE(frm.optPro(0).Checked());
       EXPECT_EQ(Texts(frm, 0),
@@ -107,12 +108,12 @@ TEST_F(ProjectionWindow, FirstOpeningShowsTheDefaultGaussKrugerSetWithTheSideSca
       ASSERT_TRUE(frm.cmdCancel.Click());
     });
   }
-  EXPECT_EQ(mainWindow.typeListResets, (std::vector<int>{0, 1}));
-  EXPECT_EQ(P(1)[1] + P(2)[1], 0.0);
+  EXPECT_EQ(mainWindow.typeListResets, (std::vector<Side>{Side::Source, Side::Target}));
+  EXPECT_FALSE(IsProjectionSet(P(Side::Source)) || IsProjectionSet(P(Side::Target)));
 }
 
 TEST_F(ProjectionWindow, TypeSwitchMovesTheLambertPanelAndFillsWithShortScale) {
-  Open(1, [&](FrmProjection& frm) {
+  Open(Side::Source, [&](FrmProjection& frm) {
     const int panelOneLeft = frm.fraPro(1).Position().left;
     // The Lambert panel waits outside the visible area.
     EXPECT_GT(frm.fraPro(2).Position().left, kDialogWidth);
@@ -143,12 +144,12 @@ TEST_F(ProjectionWindow, NegativePrimeMeridianWrapsOnlyOnTheZonedPanel) {
     double stored;
   };
   for (const Case& c : {Case{0, 0, 330.0}, Case{1, 6, -30.0}}) {
-    OpenAndConfirm(1, [&](FrmProjection& frm) {
+    OpenAndConfirm(Side::Source, [&](FrmProjection& frm) {
       ASSERT_TRUE(frm.optPro(c.type).Click());
       ASSERT_TRUE(frm.txt1(c.box).ReplaceText("-30"));
     });
-    EXPECT_EQ(P(1)[1], c.type);
-    EXPECT_EQ(P(1)[2], c.stored);
+    EXPECT_EQ(P(Side::Source).Kind(), kProjectionKinds[static_cast<std::size_t>(c.type)]);
+    EXPECT_EQ(P(Side::Source).PrimeMeridian(), c.stored);
   }
 }
 
@@ -165,8 +166,8 @@ TEST_F(ProjectionWindow, HorizontalFalseOriginNeedsSixtyFiveKilometresPerDegreeB
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
     const std::size_t messagesBefore = platform.Messages().size();
-    const ProjectionSlots before = P(2);
-    Open(2, [&](FrmProjection& frm) {
+    const ProjectionSlots before = P(Side::Target);
+    Open(Side::Target, [&](FrmProjection& frm) {
       ASSERT_TRUE(frm.txt1(c.box).ReplaceText(c.text));
       ASSERT_TRUE(frm.cmdOK.Click());
       EXPECT_EQ(frm.Visible(), !c.accepted);
@@ -180,12 +181,12 @@ TEST_F(ProjectionWindow, HorizontalFalseOriginNeedsSixtyFiveKilometresPerDegreeB
     }
     ExpectLastMessage(c.box == 4 ? yMessage : xMessage);
     // A refusal leaves the side as the last accepted entry set it.
-    EXPECT_EQ(P(2).values, before.values);
+    EXPECT_EQ(P(Side::Target).values, before.values);
   }
 }
 
 TEST_F(ProjectionWindow, RefusalFocusesTheBoxAndSelectsItsText) {
-  Open(1, [&](FrmProjection& frm) {
+  Open(Side::Source, [&](FrmProjection& frm) {
     ASSERT_TRUE(frm.txt1(4).ReplaceText("1000"));
     ASSERT_TRUE(frm.cmdOK.Click());
     EXPECT_TRUE(frm.Visible());
@@ -194,7 +195,7 @@ TEST_F(ProjectionWindow, RefusalFocusesTheBoxAndSelectsItsText) {
     ASSERT_TRUE(frm.cmdCancel.Click());
   });
   EXPECT_EQ(mainWindow.clears, 0);
-  EXPECT_EQ(state.projection.systemMark[0], "");
+  EXPECT_EQ(state.projection.systemMark.source, "");
 }
 
 TEST_F(ProjectionWindow, AxisSwitchExchangesTheFalseOriginsAndBack) {
@@ -204,7 +205,7 @@ TEST_F(ProjectionWindow, AxisSwitchExchangesTheFalseOriginsAndBack) {
     int xBox;
   };
   for (const Case& c : {Case{0, 0, 3}, Case{1, 2, 9}}) {
-    Open(2, [&](FrmProjection& frm) {
+    Open(Side::Target, [&](FrmProjection& frm) {
       ASSERT_TRUE(frm.optPro(c.type).Click());
       ASSERT_TRUE(frm.txt1(c.xBox).ReplaceText("12.5"));
       ASSERT_TRUE(frm.txt1(c.xBox + 1).ReplaceText("480"));
@@ -224,39 +225,39 @@ TEST_F(ProjectionWindow, AxisSwitchExchangesTheFalseOriginsAndBack) {
 }
 
 TEST_F(ProjectionWindow, AxisSwitchKeepsTheDefaultsValidWithYVertical) {
-  OpenAndConfirm(1, [](FrmProjection& frm) { ASSERT_TRUE(frm.optAxis(1).Click()); });
-  EXPECT_EQ(P(1)[5], 500000.0);
-  EXPECT_EQ(P(1)[6], 0.0);
-  EXPECT_EQ(P(1)[9], 1.0);
+  OpenAndConfirm(Side::Source, [](FrmProjection& frm) { ASSERT_TRUE(frm.optAxis(1).Click()); });
+  EXPECT_EQ(P(Side::Source).FalseX(), 500000.0);
+  EXPECT_EQ(P(Side::Source).FalseY(), 0.0);
+  EXPECT_TRUE(P(Side::Source).AxesExchanged());
 }
 
 TEST_F(ProjectionWindow, OkStoresTheSideEmptiesResultsConfirmsAndMarksTheSystem) {
-  state.projection.params.Side(2)[10] = 42;  // a zone fixed by an earlier run
-  OpenAndConfirm(2, [](FrmProjection& frm) {
+  state.projection.params.target.SetFixedZone(42);  // a zone fixed by an earlier run
+  OpenAndConfirm(Side::Target, [](FrmProjection& frm) {
     ASSERT_TRUE(frm.txt1(2).ReplaceText("3"));
     ASSERT_TRUE(frm.txt1(4).ReplaceText("250"));
     ASSERT_TRUE(frm.optLong(1).Click());
   });
   const std::array<double, 10> expected = {0, 0, 3, 3, 0, 250000, 1, 1, 0, 0};
-  for (int k = 1; k <= 10; ++k) EXPECT_EQ(P(2)[k], expected[static_cast<std::size_t>(k - 1)]) << "slot " << k;
+  EXPECT_EQ(P(Side::Target).values, expected);
   EXPECT_EQ(mainWindow.clears, 1);
   EXPECT_TRUE(mainWindow.typeListResets.empty());
-  EXPECT_EQ(state.projection.systemMark[1], state.settings.TargetSystemName);
-  EXPECT_EQ(state.projection.systemMark[0], "");
-  EXPECT_EQ(state.projection.confirmed[0][1][6], 250.0);
-  EXPECT_EQ(P(1)[1] + P(1)[2] + P(1)[6], 0.0);  // the other side is untouched
+  EXPECT_EQ(state.projection.systemMark.target, state.settings.TargetSystemName);
+  EXPECT_EQ(state.projection.systemMark.source, "");
+  EXPECT_EQ(ConfirmedSet(state.projection, ProjectionKind::GaussKruger, Side::Target).FalseY(), 250.0);
+  EXPECT_FALSE(IsProjectionSet(P(Side::Source)));  // the other side is untouched
 }
 
 TEST_F(ProjectionWindow, ConfirmedUtmReopensUntilTheTargetSystemChanges) {
-  OpenAndConfirm(2, [](FrmProjection& frm) {
+  OpenAndConfirm(Side::Target, [](FrmProjection& frm) {
     ASSERT_TRUE(frm.optPro(2).Click());
     ASSERT_TRUE(frm.txt1(1).ReplaceText("-177 30"));
     ASSERT_TRUE(frm.txt1(5).ReplaceText("0.9999"));
   });
-  EXPECT_EQ(P(2)[1], 2.0);
-  EXPECT_EQ(P(2)[3], 182.5);
+  EXPECT_EQ(P(Side::Target).Kind(), ProjectionKind::Utm);
+  EXPECT_EQ(P(Side::Target).ZoneOneAxialMeridian(), 182.5);
 
-  Open(2, [](FrmProjection& frm) {
+  Open(Side::Target, [](FrmProjection& frm) {
     EXPECT_TRUE(frm.optPro(2).Checked());
     EXPECT_EQ(Texts(frm, 0),
               (std::vector<std::string>{"0 00 00.0", "182 30 00.0", "6 00 00.0", "500.0", "0.0", "0.9999"}));
@@ -265,22 +266,22 @@ TEST_F(ProjectionWindow, ConfirmedUtmReopensUntilTheTargetSystemChanges) {
   });
 
   state.settings.TargetSystemName = "Pulkovo 1942 / Other";
-  Open(2, [](FrmProjection& frm) {
+  Open(Side::Target, [](FrmProjection& frm) {
     EXPECT_TRUE(frm.optPro(2).Checked());  // the side's stored type still decides
     EXPECT_EQ(Texts(frm, 0),
               (std::vector<std::string>{"0 00 00.0", "183 00 00.0", "6 00 00.0", "500.0", "0.0", "0.9996"}));
     ASSERT_TRUE(frm.cmdCancel.Click());
   });
   // Cancel does not touch the record.
-  EXPECT_EQ(P(2)[3], 182.5);
+  EXPECT_EQ(P(Side::Target).ZoneOneAxialMeridian(), 182.5);
 }
 
 TEST_F(ProjectionWindow, ReopeningALambertSourceShowsTheLongScaleOnPanelTwo) {
-  OpenAndConfirm(1, [](FrmProjection& frm) {
+  OpenAndConfirm(Side::Source, [](FrmProjection& frm) {
     ASSERT_TRUE(frm.optPro(1).Click());
     ASSERT_TRUE(frm.txt1(11).ReplaceText("0.9999123456"));
   });
-  Open(1, [](FrmProjection& frm) {
+  Open(Side::Source, [](FrmProjection& frm) {
     EXPECT_TRUE(frm.optPro(1).Checked());
     EXPECT_TRUE(frm.fraPro(2).Visible());
     EXPECT_FALSE(frm.fraPro(1).Visible());
@@ -295,7 +296,7 @@ TEST_F(ProjectionWindow, ReopeningALambertSourceShowsTheLongScaleOnPanelTwo) {
 // "Выполнить" stays off instead of running with half the parameters (and a
 // zero scale).
 TEST_F(ProjectionWindow, CancelAfterARefusedOkLeavesTheSideAsItWas) {
-  Open(1, [](FrmProjection& frm) {
+  Open(Side::Source, [](FrmProjection& frm) {
     ASSERT_TRUE(frm.txt1(0).ReplaceText("-30"));
     ASSERT_TRUE(frm.txt1(1).ReplaceText("9"));
     ASSERT_TRUE(frm.txt1(2).ReplaceText("20"));
@@ -305,16 +306,15 @@ TEST_F(ProjectionWindow, CancelAfterARefusedOkLeavesTheSideAsItWas) {
     EXPECT_FALSE(frm.Visible());
   });
   ExpectLastMessage("Недопустимое значение ширины\r\nкоординатных зон");
-  for (int k = 1; k <= 10; ++k) EXPECT_EQ(P(1)[k], 0.0) << "slot " << k;
-  EXPECT_FALSE(IsProjectionSet(P(1)));
-  EXPECT_EQ(mainWindow.typeListResets, (std::vector<int>{0}));
+  EXPECT_EQ(P(Side::Source).values, ProjectionSlots{}.values);
+  EXPECT_EQ(mainWindow.typeListResets, (std::vector<Side>{Side::Source}));
   EXPECT_EQ(mainWindow.clears, 0);
-  EXPECT_EQ(state.projection.confirmed[0][0][3], 3.0);
+  EXPECT_EQ(ConfirmedSet(state.projection, ProjectionKind::GaussKruger, Side::Source).ZoneOneAxialMeridian(), 3.0);
 }
 
 TEST_F(ProjectionWindow, ARefusedLatitudeOfOriginKeepsTheSideItsValues) {
-  state.projection.params.Side(2)[3] = 45;
-  Open(2, [](FrmProjection& frm) {
+  state.projection.params.target.SetStandardParallel(45);
+  Open(Side::Target, [](FrmProjection& frm) {
     ASSERT_TRUE(frm.optPro(1).Click());
     ASSERT_TRUE(frm.txt1(7).ReplaceText("0 05"));
     ASSERT_TRUE(frm.cmdOK.Click());
@@ -323,12 +323,12 @@ TEST_F(ProjectionWindow, ARefusedLatitudeOfOriginKeepsTheSideItsValues) {
     ASSERT_TRUE(frm.cmdCancel.Click());
   });
   ExpectLastMessage("Недопустимое значение широты условного\r\nначала в данной зоне проекции Ламберта");
-  EXPECT_EQ(P(2)[1], 0.0);
-  EXPECT_EQ(P(2)[3], 45.0);
+  EXPECT_EQ(P(Side::Target).Kind(), ProjectionKind::GaussKruger);
+  EXPECT_EQ(P(Side::Target).StandardParallel(), 45.0);
 }
 
 TEST_F(ProjectionWindow, BoxesTakeOnlyNumericKeys) {
-  Open(1, [this](FrmProjection& frm) {
+  Open(Side::Source, [this](FrmProjection& frm) {
     ASSERT_TRUE(frm.txt1(5).Type("1,5"));
     EXPECT_EQ(frm.txt1(5).Text(), "15");
     EXPECT_EQ(platform.Beeps(), 1);
@@ -340,7 +340,7 @@ TEST_F(ProjectionWindow, PresetSelectsTheTypeButTheSideStoredTypeDecidesOnOpenin
   window.Preset(ProjectionKind::Utm);
   EXPECT_TRUE(window.optPro(2).Checked());
   EXPECT_EQ(window.txt1(1).Text(), "183 00 00.0");
-  Open(2, [](FrmProjection& frm) {
+  Open(Side::Target, [](FrmProjection& frm) {
     EXPECT_TRUE(frm.optPro(0).Checked());  // the side is not set yet
     EXPECT_EQ(frm.txt1(1).Text(), "3 00 00.0");
     ASSERT_TRUE(frm.cmdCancel.Click());
@@ -348,9 +348,9 @@ TEST_F(ProjectionWindow, PresetSelectsTheTypeButTheSideStoredTypeDecidesOnOpenin
 }
 
 TEST_F(ProjectionWindow, CloseBoxCancels) {
-  Open(2, [](FrmProjection& frm) { EXPECT_FALSE(frm.RequestClose()); });
+  Open(Side::Target, [](FrmProjection& frm) { EXPECT_FALSE(frm.RequestClose()); });
   EXPECT_FALSE(window.Visible());
-  EXPECT_EQ(mainWindow.typeListResets, (std::vector<int>{1}));
+  EXPECT_EQ(mainWindow.typeListResets, (std::vector<Side>{Side::Target}));
 }
 
 }  // namespace

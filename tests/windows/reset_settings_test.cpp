@@ -15,7 +15,7 @@ TEST_F(ResetSettingsTest, NewSettingsBringBackTheFreshStart) {
   window.cboTypeIsx.Choose(1);
   window.cboTypeOut.Choose(2);
   window.cboInFl.Choose(1);
-  state.projection.params.Side(2)[4] = 6;
+  state.projection.params.target.SetZoneWidth(6);
   state.settings.LocalLinkValues = {9, 3, 1, 1};
   state.catalogue.reloadNeeded = false;
   TypePoint("1", "2", "3");
@@ -32,7 +32,7 @@ TEST_F(ResetSettingsTest, NewSettingsBringBackTheFreshStart) {
   EXPECT_EQ(window.cboInFl.Text(), "градусы, минуты, секунды");
   EXPECT_EQ(window.cboOutFl1.Text(), "градусы, минуты, секунды");
   EXPECT_EQ(window.cboInFl2.Text(), "метры");
-  EXPECT_EQ(s.Units, (UnitCodes{0, 0, 0, 0}));
+  EXPECT_EQ(s.Units, RunUnits{});
   EXPECT_FALSE(window.cmdParProIn.Enabled());
   EXPECT_FALSE(window.cmdParProOut.Enabled());
   EXPECT_FALSE(window.cmdOK.Enabled());
@@ -49,7 +49,7 @@ TEST_F(ResetSettingsTest, NewSettingsBringBackTheFreshStart) {
   EXPECT_EQ(s.TypeH, 0);
   EXPECT_EQ(s.LocalLinkValues, (std::array<double, 4>{3, 6, 0, 500}));
   EXPECT_TRUE(state.catalogue.reloadNeeded);
-  EXPECT_FALSE(IsProjectionSet(state.projection.params.Side(2)));
+  EXPECT_FALSE(IsProjectionSet(state.projection.params.target));
   EXPECT_TRUE(window.cmdIsx.HasFocus());
   ChooseCk42Both();
   EXPECT_FALSE(window.cmdOK.Enabled()) << "no point typed yet";

@@ -9,7 +9,7 @@
 #include "text/number_reader.h"
 #include "text/number_text.h"
 #include "text/numeric.h"
-#include "run/units.h"
+#include "projection/projection_kinds.h"
 #include "projection/projection_record.h"
 
 namespace vexilor {
@@ -37,28 +37,47 @@ std::vector<std::string> SplitCommas(const std::string& text) {
   return parts;
 }
 
-// "A" or "A,H": the coordinate unit and, for geodetic coordinates, the
-// height unit, as the main window's lists number them.
-bool ParseUnits(const std::string& text, CliSide& side) {
+// "A" or "A,H": the positions of the coordinate unit and, for geodetic
+// coordinates, of the height unit in the main window's lists.
+struct UnitNumbers {
+  std::int16_t coordinates = 0;
+  std::int16_t heights = 0;
+};
+
+std::optional<UnitNumbers> ParseUnits(const std::string& text) {
   const std::vector<std::string> parts = SplitCommas(text);
-  if (parts.empty() || parts.size() > 2) return false;
+  if (parts.empty() || parts.size() > 2) return std::nullopt;
   const auto unit = WholeNumber(parts[0]);
   const auto height = parts.size() == 2 ? WholeNumber(parts[1]) : std::optional<std::int16_t>(0);
-  if (!unit || !height || *unit < 0 || *height < 0 || *height > kKilometres) return false;
-  side.unit = *unit;
-  side.heightUnit = *height;
-  return true;
+  if (!unit || !height || *unit < 0 || !UnitAt(kLengthUnits, *height)) return std::nullopt;
+  return UnitNumbers{*unit, *height};
 }
 
-bool UnitsFitType(const CliSide& side) {
-  return side.unit <= (side.type == CoordType::BLH ? kRadians : kKilometres);
+// The units the numbers name for coordinates of `type`; empty when the
+// coordinate unit is beyond the type's list.
+std::optional<SideUnits> UnitsOf(CoordType type, const UnitNumbers& numbers) {
+  SideUnits units;
+  units.heights = kLengthUnits[static_cast<std::size_t>(numbers.heights)];
+  if (type == CoordType::BLH) {
+    const auto angles = UnitAt(kAngleUnits, numbers.coordinates);
+    if (!angles) return std::nullopt;
+    units.angles = *angles;
+  } else {
+    const auto lengths = UnitAt(kLengthUnits, numbers.coordinates);
+    if (!lengths) return std::nullopt;
+    units.lengths = *lengths;
+  }
+  return units;
 }
 
-ProjectionSlots BuiltInSet(int type) {
-  ProjectionSlots p = DefaultProjectionSets()[static_cast<std::size_t>(type)][0];
-  p[5] *= 1000.0;  // the sets keep false origins in kilometres
-  p[6] *= 1000.0;
-  return p;
+// The name of a built-in set in a projection argument.
+std::string_view ArgumentName(ProjectionKind kind) {
+  switch (kind) {
+    case ProjectionKind::GaussKruger: return "gk";
+    case ProjectionKind::Lambert: return "lambert";
+    case ProjectionKind::Utm: return "utm";
+  }
+  return "";
 }
 
 CommandLine Collect(const std::vector<std::string>& args) {
@@ -79,9 +98,15 @@ std::string SideError(const CommandLine& raw, const std::string& prefix, CliSide
   const auto type = CoordTypeFromName(v.at(prefix + "-type"));
   if (!type) return "the type must be BLH, XYZ or xyH: " + v.at(prefix + "-type");
   side.type = *type;
-  if (v.count(prefix + "-units") && !ParseUnits(v.at(prefix + "-units"), side))
-    return "bad units: " + v.at(prefix + "-units");
-  if (!UnitsFitType(side)) return "units out of range for " + v.at(prefix + "-type");
+  UnitNumbers numbers;
+  if (v.count(prefix + "-units")) {
+    const auto parsed = ParseUnits(v.at(prefix + "-units"));
+    if (!parsed) return "bad units: " + v.at(prefix + "-units");
+    numbers = *parsed;
+  }
+  const auto units = UnitsOf(side.type, numbers);
+  if (!units) return "units out of range for " + v.at(prefix + "-type");
+  side.units = *units;
   if (v.count(prefix + "-proj")) {
     side.projection = ParseProjectionArgument(v.at(prefix + "-proj"));
     if (!side.projection) return "bad projection: " + v.at(prefix + "-proj");
@@ -121,18 +146,18 @@ std::string OptionsError(const CommandLine& raw, CliOptions& o) {
 }  // namespace
 
 std::optional<ProjectionSlots> ParseProjectionArgument(const std::string& text) {
-  if (text == "gk") return BuiltInSet(0);
-  if (text == "lambert") return BuiltInSet(1);
-  if (text == "utm") return BuiltInSet(2);
+  for (ProjectionKind kind : kProjectionKinds)
+    if (text == ArgumentName(kind)) return SideOfSet(DescriptionOf(kind).builtInSet);
   const std::vector<std::string> parts = SplitCommas(text);
   if (parts.size() != 9) return std::nullopt;
+  // Slots 1 to 9 as the record lays them out; slot 1 must name a kind.
   ProjectionSlots p;
-  for (int k = 1; k <= 9; ++k) {
-    const auto v = Number(parts[static_cast<std::size_t>(k - 1)]);
+  for (std::size_t k = 0; k < parts.size(); ++k) {
+    const auto v = Number(parts[k]);
     if (!v) return std::nullopt;
-    p[k] = *v;
+    p.values[k] = *v;
   }
-  if (p[1] != 0 && p[1] != 1 && p[1] != 2) return std::nullopt;
+  if (FactsOf(p.Kind()).code != p.values[0]) return std::nullopt;
   return p;
 }
 

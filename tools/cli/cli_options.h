@@ -9,6 +9,7 @@
 #include "geodesy/coord_type.h"
 #include "run/point_pipeline.h"
 #include "geodesy/projection_slots.h"
+#include "run/units.h"
 
 namespace vexilor {
 
@@ -19,8 +20,7 @@ inline constexpr int kExitDataError = 65;  // the reference files are missing or
 struct CliSide {
   std::string system;  // a sys.dat name or the code in its closing brackets
   CoordType type = CoordType::BLH;
-  std::int16_t unit = 0;        // angles of BLH, lengths of XYZ and xyH
-  std::int16_t heightUnit = 0;  // heights of BLH
+  SideUnits units;
   std::optional<ProjectionSlots> projection;  // false origins in metres
 };
 

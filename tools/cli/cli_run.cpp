@@ -66,23 +66,23 @@ std::optional<CliFailure> GlobalLink(const Catalogue& c, const SystemSide& from,
 }
 
 std::optional<CliFailure> Projection(const CliOptions& o, ProjectionParams& p) {
-  const CliSide* sides[] = {&o.from, &o.to};
-  const char* names[] = {"--from", "--to"};
-  for (int s = 1; s <= 2; ++s) {
-    const CliSide& side = *sides[s - 1];
+  const PerSide<const CliSide*> sides{&o.from, &o.to};
+  const PerSide<std::string> names{"--from", "--to"};
+  for (Side s : kSides) {
+    const CliSide& side = *sides[s];
     if (side.type != CoordType::xyH) continue;
-    const std::string option = names[s - 1];
+    const std::string& option = names[s];
     if (!side.projection) return CliFailure{option + "-type xyH needs " + option + "-proj", kExitUsage};
-    p.Side(s) = *side.projection;
+    p[s] = *side.projection;
   }
-  if (o.zone && o.to.type == CoordType::xyH && !p.Target().IsLambert()) {
-    const double width = p.Target().ZoneWidth();
+  if (o.zone && o.to.type == CoordType::xyH && IsZoned(p.target.Kind())) {
+    const double width = p.target.ZoneWidth();
     const int zones = width > 0 ? static_cast<int>(Int(360.0 / width)) : 0;
     if (*o.zone > zones)
       return CliFailure{"--zone " + std::to_string(*o.zone) + ": the target projection has zones 1 to " +
                             std::to_string(zones) + " (0: each point's own)",
                         kExitUsage};
-    p.Target().SetFixedZone(*o.zone);
+    p.target.SetFixedZone(*o.zone);
   }
   return std::nullopt;
 }
@@ -118,7 +118,7 @@ std::optional<CliFailure> BuildRequest(const CliOptions& o, const DataFolders& f
   r.route.gridFile = o.geoidFile.empty() ? ReferenceFilePath(folders.program.string(), "wgeoid.mat") : o.geoidFile;
   r.sourceFile = files.SourcePath();
   r.resultsFile = files.ResultsPath();
-  r.units = {o.from.unit, o.from.heightUnit, o.to.unit, o.to.heightUnit};
+  r.units = {o.from.units, o.to.units};
   r.jobs = o.jobs;
   return std::nullopt;
 }
@@ -158,7 +158,7 @@ int RunCli(const CliOptions& o, const DataFolders& folders, CliStreams& io) {
   files.Deliver(io.out, io.outIsTerminal);
   if (code == kOk) return 0;
   RunPlace place{files.SourceName(), files.ResultsName(), request.route.gridFile, result.line,
-                 o.from.type,        o.from.unit,         std::nullopt};
+                 o.from.type,        o.from.units.angles, std::nullopt};
   if (code == kGridPointOutside) place.bounds = BoundsOf(request.route.gridFile);
   return Report(io.err, {RunFailureText(code, place), ExitStatusOf(code)});
 }

@@ -3,7 +3,6 @@
 #include <cstdio>
 
 #include "run/source_file_reader.h"
-#include "run/units.h"
 #include "text/codepage.h"
 #include "text/utf8.h"
 
@@ -18,26 +17,28 @@ std::string LineOf(const RunPlace& p) {
 }
 
 // The words of a point line of the source layout.
-std::string PointLayout(CoordType type, std::int16_t unit) {
+std::string PointLayout(CoordType type, AngleUnit angles) {
   if (type == CoordType::XYZ) return "4 numbers: N X Y Z";
   if (type == CoordType::xyH) return "4 numbers: N x y H";
-  switch (unit) {
-    case kDegMinSec: return "8 numbers: N Bd Bm Bs Ld Lm Ls H";
-    case kDegMin: return "6 numbers: N Bd Bm Ld Lm H";
-    case kDegrees: return "4 numbers: N B L H, B and L in degrees";
-    default: return "4 numbers: N B L H, B and L in radians";
+  switch (angles) {
+    case AngleUnit::DegMinSec: return "8 numbers: N Bd Bm Bs Ld Lm Ls H";
+    case AngleUnit::DegMin: return "6 numbers: N Bd Bm Ld Lm H";
+    case AngleUnit::Degrees: return "4 numbers: N B L H, B and L in degrees";
+    case AngleUnit::Radians: break;
   }
+  return "4 numbers: N B L H, B and L in radians";
 }
 
 // The spans a geodetic source line is checked against.
-std::string ValueSpans(CoordType type, std::int16_t unit) {
+std::string ValueSpans(CoordType type, AngleUnit angles) {
   if (type != CoordType::BLH) return "a number too large";
-  switch (unit) {
-    case kDegMinSec: return "|Bd| <= 90, 0 <= Bm, Lm <= 59, 0 <= Bs, Ls <= 60, 0 <= Ld <= 360";
-    case kDegMin: return "|Bd| <= 90, 0 <= Bm, Lm <= 60, 0 <= Ld <= 360";
-    case kDegrees: return "|B| <= 90, 0 <= L <= 360";
-    default: return "|B| <= pi/2, 0 <= L <= 2 pi";
+  switch (angles) {
+    case AngleUnit::DegMinSec: return "|Bd| <= 90, 0 <= Bm, Lm <= 59, 0 <= Bs, Ls <= 60, 0 <= Ld <= 360";
+    case AngleUnit::DegMin: return "|Bd| <= 90, 0 <= Bm, Lm <= 60, 0 <= Ld <= 360";
+    case AngleUnit::Degrees: return "|B| <= 90, 0 <= L <= 360";
+    case AngleUnit::Radians: break;
   }
+  return "|B| <= pi/2, 0 <= L <= 2 pi";
 }
 
 std::string Degrees(double value) {
@@ -100,15 +101,14 @@ std::string RunFailureText(ResultCode code, const RunPlace& p) {
       return p.results + ": writing failed (is the disk full?); a file of that name keeps what it held";
     case kSourceFileNotOpened: return p.source + ": cannot be opened";
     case kValueOutOfRange:
-      return LineOf(p) + "a value out of range (" + ValueSpans(p.sourceType, p.sourceUnit) + ")";
+      return LineOf(p) + "a value out of range (" + ValueSpans(p.sourceType, p.sourceAngles) + ")";
     case kUnreadableLine:
-      return LineOf(p) + "expected " + PointLayout(p.sourceType, p.sourceUnit) + ", separated by blanks";
+      return LineOf(p) + "expected " + PointLayout(p.sourceType, p.sourceAngles) + ", separated by blanks";
     case kLineTooLong:
       return LineOf(p) + "longer than " + std::to_string(kMaxSourceLineBytes / 1024) + " KiB, not a point line";
     case kOk:
     case kRunStopped:  // only the progress window stops a run
     case kGeodeticConversionFailed:
-    case kBadDirection:
     case kSemiMajorAxisOutOfRange:
     case kProjectionNotFinite:
     case kUnknownCoordType:

@@ -14,6 +14,7 @@
 #include "geodesy/result_codes.h"
 #include "refdata/reference_file.h"
 #include "refdata/system_choice.h"
+#include "run/units.h"
 #include "state/result_messages.h"
 
 namespace vexilor {
@@ -23,7 +24,7 @@ struct RunPlace {
   std::string source, results, grid;
   std::int32_t dataLine = 0;  // the engine's count: 1 is the first point, line 2 of the file
   CoordType sourceType = CoordType::BLH;
-  std::int16_t sourceUnit = 0;
+  AngleUnit sourceAngles = AngleUnit::DegMinSec;  // of a geodetic source
   std::optional<GridBounds> bounds;  // of the grid, for a point outside it
 };
 

@@ -1,0 +1,23 @@
+#include "run/units.h"
+
+namespace vexilor {
+
+std::string_view AngleUnitName(AngleUnit unit) {
+  switch (unit) {
+    case AngleUnit::DegMinSec: return "градусы, минуты, секунды";
+    case AngleUnit::DegMin: return "градусы, минуты";
+    case AngleUnit::Degrees: return "градусы";
+    case AngleUnit::Radians: return "радианы";
+  }
+  return "";
+}
+
+std::string_view LengthUnitName(LengthUnit unit) {
+  switch (unit) {
+    case LengthUnit::Metres: return "метры";
+    case LengthUnit::Kilometres: return "километры";
+  }
+  return "";
+}
+
+}  // namespace vexilor
