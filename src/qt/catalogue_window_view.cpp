@@ -7,8 +7,9 @@ namespace vexilor {
 
 namespace {
 
-// The longest name of a standard system, which the list shows whole.
-const QString kLongestName = QStringLiteral("Russia 1995 Local User Defined System (MCK95)");
+// The longest name of a shipped system, which the list shows whole; a
+// longer name of the user's scrolls.
+const QString kLongestName = QStringLiteral("Russia 1963 Local Coordinate Reference System (CK63)");
 
 }  // namespace
 

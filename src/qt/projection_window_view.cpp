@@ -16,7 +16,8 @@ const QString kValueRoom(13, QLatin1Char('0'));
 
 // Two Lambert captions break their lines where a run of blanks stands
 // ("дан-           ной"): the caption column is as wide as the widest piece
-// before such a run, so that the line breaks inside the run, not before it.
+// before such a run and a character to spare, so that the line breaks
+// inside the run, not before it.
 int CaptionWidth(const FrmProjection& f, const QFontMetrics& metrics) {
   static const QRegularExpression kRun(QStringLiteral(" {3,}"));
   int width = 0;
@@ -24,7 +25,7 @@ int CaptionWidth(const FrmProjection& f, const QFontMetrics& metrics) {
     const QStringList pieces = ToQt(f.lbl1(i).Text()).split(kRun);
     for (qsizetype k = 0; k + 1 < pieces.size(); ++k) width = std::max(width, metrics.horizontalAdvance(pieces[k]));
   }
-  return width;
+  return width + metrics.averageCharWidth();
 }
 
 // The two options of a frame side by side.

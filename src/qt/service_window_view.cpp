@@ -49,18 +49,23 @@ void LayOutNomenclature(FormWindow& w, const FrmService& f) {
 // fraBound: the four edges, or the corners as text beside the sketch.
 void LayOutBounds(FormWindow& w, const FrmService& f) {
   QGridLayout& grid = GridOf(w, f.fraBound());
-  Put(w, grid, f.optCoord(2), {0, 0, 1, 2});
-  Put(w, grid, f.optCoord(3), {0, 2, 1, 2});
+  auto* kinds = new QHBoxLayout;
+  for (int k = 2; k < 4; ++k) kinds->addWidget(&WidgetOf(w, f.optCoord(k)));
+  kinds->addStretch();
+  grid.addLayout(kinds, 0, 0);
+  // North and south in the first row, west and east in the second.
+  auto* edges = new QGridLayout;
   for (int k = 2; k < FrmService::kCoordBoxes; ++k) {
-    const int row = 1 + (k - 2) / 2;
+    const int row = (k - 2) / 2;
     const int column = 2 * (k % 2);
-    Put(w, grid, f.lblCoord(k), {row, column});
-    Put(w, grid, f.txtCoord(k), {row, column + 1});
+    Put(w, *edges, f.lblCoord(k), {row, column});
+    Put(w, *edges, f.txtCoord(k), {row, column + 1});
     RoomFor(w, f.txtCoord(k), kCoordinateRoom);
     KeepPlace(w, f.lblCoord(k));
     KeepPlace(w, f.txtCoord(k));
   }
-  Put(w, grid, f.txtRmkXY(), {1, 0, 2, 4});
+  grid.addLayout(edges, 1, 0);
+  Put(w, grid, f.txtRmkXY(), {1, 0});
   RoomFor(w, f.txtRmkXY(), kCornerLineRoom);
   // The four lines whole and little more: the edges share the place.
   auto& corners = static_cast<QPlainTextEdit&>(WidgetOf(w, f.txtRmkXY()));
@@ -71,11 +76,9 @@ void LayOutBounds(FormWindow& w, const FrmService& f) {
   KeepPlace(w, f.txtRmkXY());
   auto* sketch = new QWidget;
   sketch->setObjectName(QStringLiteral("sketch"));
-  grid.addWidget(sketch, 0, 4, 3, 1, Qt::AlignCenter);
+  grid.addWidget(sketch, 0, 1, 2, 1, Qt::AlignCenter);
   DrawFrameSketch(*sketch, {WidgetOf(w, f.lblName()), WidgetOf(w, f.shpRamka()), WidgetOf(w, f.linAxis(0)),
                             WidgetOf(w, f.linAxis(1)), WidgetOf(w, f.lblX()), WidgetOf(w, f.lblY())});
-  grid.setColumnStretch(1, 1);
-  grid.setColumnStretch(3, 1);
 }
 
 // Panel 1: the sheet's name, the scales in rows of four, the bounds.

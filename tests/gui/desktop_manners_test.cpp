@@ -36,11 +36,15 @@ QList<QWidget*> Shown(QWidget& window) {
   return shown;
 }
 
-// The room `widget` needs for what it shows: its size hint, and for a label
-// that breaks its lines, the height those lines take at its width.
+// The room `widget` needs for what it shows: its size hint, for a label
+// that breaks its lines the height those lines take at its width, for a
+// list its entries' width.
 QSize Needed(const QWidget& widget) {
   if (const auto* label = qobject_cast<const QLabel*>(&widget); label != nullptr && label->wordWrap()) {
     return {0, label->heightForWidth(label->width())};
+  }
+  if (const auto* list = qobject_cast<const QListWidget*>(&widget)) {
+    return {list->sizeHintForColumn(0) + 2 * list->frameWidth(), 0};
   }
   if (const auto* frame = qobject_cast<const QGroupBox*>(&widget)) {
     return {frame->fontMetrics().horizontalAdvance(frame->title()), 0};
