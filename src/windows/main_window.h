@@ -211,7 +211,6 @@ class FrmMain : public Form, public MainWindowHooks {
   void SetProjection(ProjectionSide side);
   void PresetProjection(int side);
   void HeightTypeChosen(std::int16_t typeH);
-  void PlaceAtTopCentre();
 
   AppState& state_;
   Platform& platform_;

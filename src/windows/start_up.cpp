@@ -71,6 +71,8 @@ bool IsRuntimeFilePresent(std::string_view fileName, const std::filesystem::path
 void FrmMain::Form_Load() {
   TransformSettings& s = Settings();
   AppState& state = State();
+  const TwipsSize screen = Host().ScreenSize();
+  Move({(screen.width - Position().width) / 2, 0, Position().width, Position().height});
 
   const std::string& folder = state.programFolder;
   SetHelpFile(ReferenceFilePath(folder, kHelpFileName));
@@ -130,15 +132,6 @@ void FrmMain::Form_Load() {
     txtFlGeoid.SetText("");
   }
   UpdateHeightOptions();
-  PlaceAtTopCentre();
-}
-
-// At the top of the screen, centred on whole numbers. The window's size is
-// the one its start values give it: the window learns it first.
-void FrmMain::PlaceAtTopCentre() {
-  Host().DoEvents();
-  const TwipsSize screen = Host().ScreenSize();
-  Move({(screen.width - Position().width) / 2, 0, Position().width, Position().height});
 }
 
 }  // namespace vexilor

@@ -14,6 +14,8 @@
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QRadioButton>
+#include <QScreen>
+#include <cstdlib>
 
 #include "qt/help_viewer.h"
 #include "qt/qt_dialogs.h"
@@ -379,6 +381,42 @@ class DesktopMannersTest : public QObject {
     window.move(place + QPoint(200, 150));
     QTRY_VERIFY_WITH_TIMEOUT(!placer.Looking(), 10000);
     QCOMPARE(FrameTopLeft(window), place);
+  }
+
+  // Centred by the size it shows with, its start values in its boxes; the
+  // frame the window system adds is not known before the window shows.
+  void theMainWindowStartsAtTheTopCentreOfTheScreen() {
+    const QRect screen = run->main->screen()->geometry();
+    const QRect frame = FrameGeometry(*run->main);
+    QCOMPARE(frame.top(), screen.top());
+    QVERIFY2(std::abs(frame.center().x() - screen.center().x()) <= FrameMargins(*run->main).left() + 1,
+             qPrintable(QStringLiteral("%1 on a screen of %2").arg(frame.left()).arg(screen.width())));
+  }
+
+  // The projection dialog and the service window take the size of the panel
+  // they show: larger for a larger one, smaller again for a smaller one.
+  void windowsOfPanelsTakeTheSizeOfThePanelShown() {
+    FrmService& service = run->program.Service();
+    run->PickIntoModal(run->main->ActionFor(run->program.MainWindow().mnuServis), service, [&](FormWindow& window) {
+      int previous = 0;
+      for (const Control* tool : {&service.mnuGradusGrad, &service.mnuRamka, &service.mnuAnglMetric}) {
+        window.ActionFor(*tool)->trigger();  // the СК-42 warning is answered OK
+        QTRY_COMPARE(window.size(), window.sizeHint());
+        QVERIFY(window.height() != previous);
+        previous = window.height();
+      }
+      QTest::keyClick(&window, Qt::Key_Escape);
+    });
+    run->ChooseSystem("cmdIsx", kCk42Name);
+    run->ChooseType("cboTypeIsx", 2);
+    run->ClickIntoModal("cmdParProIn", run->program.Projection(), [](FormWindow& window) {
+      for (const char* kind : {"optPro(1)", "optPro(0)"}) {  // Lambert, then Gauss-Krüger
+        QTest::mouseClick(window.findChild<QRadioButton*>(QString::fromLatin1(kind)), Qt::LeftButton, {},
+                          QPoint(5, 5));
+        QTRY_COMPARE(window.size(), window.sizeHint());
+      }
+      QTest::keyClick(&window, Qt::Key_Escape);
+    });
   }
 
   void serviceWindowIsADialogWithRoomForEveryTool_data() { Fonts(); }
