@@ -42,8 +42,8 @@ Control::Control(Form& owner, ControlDesign spec)
       text_(std::move(spec.text)),
       toolTip_(std::move(spec.toolTip)),
       checked_(spec.checked),
-      position_(spec.position),
       fixedPitch_(spec.fixedPitch),
+      fitted_(spec.fitted),
       multiLine_(spec.multiLine) {}
 
 std::string Control::Id() const {

@@ -36,17 +36,15 @@ namespace vexilor {
 class Control;
 class Form;
 
-// kLine and kShape are drawn only (a sketch in a window): a line runs from
-// the top-left to the bottom-right corner of its position (zero width: a
-// vertical line, zero height: a horizontal one); a shape is the outline of
-// its rectangle. Neither takes the focus nor answers a gesture.
+// kLine and kShape are drawn only (a sketch in a window): a line, the outline
+// of a rectangle. Where they stand, as every control, is the view's
+// business. Neither takes the focus nor answers a gesture.
 enum class ControlKind { kButton, kTextBox, kCombo, kList, kOption, kCheck, kFrame, kLabel, kMenu, kLine, kShape };
 
 // Index of a control that is not an element of a control array.
 inline constexpr int kNoIndex = -1;
 
-// Position and size in twips (1440 per inch), relative to the container: the
-// frame holding the control, or the form's client area.
+// A window's place on the screen and its size, in twips (1440 per inch).
 struct TwipsRect {
   int left = 0;
   int top = 0;
@@ -70,11 +68,13 @@ struct ControlDesign {
   std::string text{};                // caption, or a text box's text
   Control* container = nullptr;    // frame (or parent menu) holding it; nullptr = the form
   std::string group{};               // option buttons: exclusive group, by convention the frame's name
-  TwipsRect position{};
   std::string toolTip{};
   bool checked = false;            // option buttons and check boxes, set without events
   bool multiLine = false;         // text boxes: "\r\n" breaks lines, Enter types one
   bool fixedPitch = false;        // shown in a fixed-pitch font
+  // A read-only box that shows its text fitted to the width it gets:
+  // centred, and a long text (a path) shortened in its middle.
+  bool fitted = false;
 };
 
 class Control {
@@ -112,9 +112,9 @@ class Control {
   std::string SelectedText() const;
   bool ReadOnly() const { return readOnly_; }
   int MaxLength() const { return maxLength_; }  // code points; 0 = no limit
-  const TwipsRect& Position() const { return position_; }
   bool Bold() const { return bold_; }
   bool FixedPitch() const { return fixedPitch_; }
+  bool Fitted() const { return fitted_; }
   bool MultiLine() const { return multiLine_; }
   bool HasFocus() const;
   // Place in the form's tab order, from 0 (see Form::TabOrder); -1 for a menu.
@@ -153,7 +153,6 @@ class Control {
   void SetReadOnly(bool readOnly) { readOnly_ = readOnly; }
   // Limits what the user types or pastes, not what the program sets.
   void SetMaxLength(int maxLength) { maxLength_ = maxLength < 0 ? 0 : maxLength; }
-  void Move(const TwipsRect& position) { position_ = position; }
   void SetBold(bool bold) { bold_ = bold; }
   // Moves the control to place `index` of the form's tab order, the others
   // keeping their order around it, as a classic toolkit renumbers them. An
@@ -210,9 +209,9 @@ class Control {
   TextSelection selection_{};
   bool readOnly_ = false;
   int maxLength_ = 0;
-  TwipsRect position_;
   bool bold_ = false;
   bool fixedPitch_;
+  bool fitted_;
   bool multiLine_;
 
   Handler onClick_;

@@ -53,7 +53,9 @@ class Form {
   const std::string& Name() const { return name_; }
   const std::string& Caption() const { return caption_; }
   void SetCaption(std::string caption) { caption_ = std::move(caption); }
-  // Window position and client size in twips; left and top on the screen.
+  // Where the window's frame stands on the screen and how large it is, in
+  // twips. Window rules place windows by it; the size is the one the view
+  // gives the window for what it shows, and the view writes it here.
   const TwipsRect& Position() const { return position_; }
   void Move(const TwipsRect& position) { position_ = position; }
   bool Visible() const { return visible_; }

@@ -50,10 +50,6 @@ BeepFn Platform::Beeper() {
   return [this] { Beep(); };
 }
 
-TextWidthFn Platform::WidthMeasure(const Form& form, bool bold) const {
-  return [this, &form, bold](const std::string& text) { return TextWidth(form, text, bold); };
-}
-
 bool Platform::Present(Form& form) {
   if (quitRequested_) return false;
   form.Load();

@@ -1,6 +1,6 @@
 #pragma once
 // The one way window logic reaches the outside world: standard dialogs,
-// showing forms, the cursor, the beep, text measurement, the help viewer,
+// showing forms, the cursor, the beep, the screen's size, the help viewer,
 // pending events and the end of the program.
 //
 // One Platform object lives for the whole program and is passed by reference
@@ -18,7 +18,6 @@
 
 #include "form/dialog_requests.h"
 #include "text/beep.h"
-#include "text/path_fit.h"
 
 namespace vexilor {
 
@@ -62,9 +61,6 @@ class Platform {
   // --- Environment ---
   virtual void SetWaitCursor(bool on) = 0;
   virtual void Beep() = 0;
-  // Width and height of `text` in the font of `form`'s window, in twips.
-  virtual int TextWidth(const Form& form, std::string_view text, bool bold) const = 0;
-  virtual int TextHeight(const Form& form, std::string_view text, bool bold) const = 0;
   virtual TwipsSize ScreenSize() const = 0;
   // Starts the help viewer on the help file at `path`.
   virtual void StartHelp(const std::string& path) = 0;
@@ -76,9 +72,8 @@ class Platform {
   void Quit();
   bool QuitRequested() const { return quitRequested_; }
 
-  // Adapters for the text helpers (FilterNumericKey, FitPathToWidth).
+  // The adapter for the key filter (FilterNumericKey).
   BeepFn Beeper();
-  TextWidthFn WidthMeasure(const Form& form, bool bold = false) const;
 
  protected:
   // Called after the form became visible and was activated.

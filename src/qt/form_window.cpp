@@ -26,6 +26,7 @@
 
 #include "qt/drawn_control.h"
 #include "qt/qt_text.h"
+#include "text/path_fit.h"
 #include "qt/twips.h"
 #include "qt/window_memory.h"
 #include "qt/window_placement.h"
@@ -64,11 +65,19 @@ TextSpan DisplaySpan(const Control& control) {
           DisplayPosition(text, selection.start + selection.length, control.MultiLine())};
 }
 
-constexpr double kTwipsFontPoints = 8.0;
+// The text of a fitted box as it fits the box's width now.
+QString FittedText(const QLineEdit& box, const std::string& text) {
+  const QFontMetrics metrics = box.fontMetrics();
+  // The room for text is the box less its frame and margins, which its size
+  // hint holds beside the room for 17 "x".
+  const int frame = box.sizeHint().width() - 17 * metrics.horizontalAdvance(QLatin1Char('x'));
+  const TextWidthFn measure = [&metrics](const std::string& piece) { return metrics.horizontalAdvance(ToQt(piece)); };
+  return ToQt(FitPathToWidth(measure, box.width() - frame, text));
+}
 
 }  // namespace
 
-FormWindow::FormWindow(Form& form, QWidget* owner, std::function<void()> afterEvent)
+FormWindow::FormWindow(Form& form, QWidget* owner, std::function<void()> afterEvent, const FormView& view)
     : QWidget(owner, WindowFlagsOwnedBy(owner)),
       form_(form),
       afterEvent_(std::move(afterEvent)),
@@ -81,15 +90,19 @@ FormWindow::FormWindow(Form& form, QWidget* owner, std::function<void()> afterEv
   layout_->setSpacing(0);
   layout_->addWidget(client_);
   layout_->addItem(titleRoom_);
-  // Positions in twips were drawn for an 8-point dialog font; a larger font
-  // would not fit its boxes. A view that lays out with Qt layouts may give
-  // the client another font.
-  QFont font = client_->font();
-  font.setPointSizeF(kTwipsFontPoints);
-  client_->setFont(font);
+  // Never smaller than what its controls need, whatever the font.
+  layout_->setSizeConstraint(QLayout::SetMinimumSize);
   CreateWidgets();
   FollowModality();
-  Refresh();
+  // The view measures texts in the fonts the controls show them in.
+  refreshing_ = true;
+  for (const Binding& binding : bindings_) RefreshControl(binding);
+  refreshing_ = false;
+  if (view) {
+    view(*this);
+  } else {
+    StackControls();
+  }
 }
 
 FormWindow::~FormWindow() = default;
@@ -135,6 +148,17 @@ void FormWindow::CreateWidgets() {
     bindings_.push_back(binding);
   }
 }
+
+void FormWindow::StackControls() {
+  for (const Binding& binding : bindings_) {
+    if (binding.widget == nullptr) continue;
+    QWidget* parent = binding.widget->parentWidget();
+    QLayout* layout = parent->layout() != nullptr ? parent->layout() : new QVBoxLayout(parent);
+    layout->addWidget(binding.widget);
+  }
+}
+
+void FormWindow::FixSizeToContent() { layout_->setSizeConstraint(QLayout::SetFixedSize); }
 
 void FormWindow::CreateMenu(Binding& binding, const std::map<const Control*, bool>& hasItems) {
   if (menuBar_ == nullptr) {
@@ -263,7 +287,8 @@ bool FormWindow::ForwardKey(Control& control, const QKeyEvent& key) {
 }
 
 void FormWindow::SyncSelectionFromWidget(Control& control) const {
-  if (refreshing_) return;
+  // A fitted box shows another text than its model's: its selection is its own.
+  if (refreshing_ || control.Fitted()) return;
   const Binding* binding = Find(control);
   if (binding == nullptr) return;
   const std::string text = control.Text();
@@ -296,30 +321,17 @@ void FormWindow::Refresh() {
 void FormWindow::RefreshWindow() {
   setWindowTitle(ToQt(form_.Caption()));
   const double dpi = DotsPerInch();
-  // A client laid out by its view may grow, never shrink below what its
-  // layout needs; the form learns the window's size (it centres the window
-  // by it). A client placed by twips has the form's size.
-  const bool laidOut = client_->layout() != nullptr;
   const int titleWidth = TitleBarWidth(windowTitle());
   if (titleRoom_->sizeHint().width() != titleWidth) {
     titleRoom_->changeSize(titleWidth, 0, QSizePolicy::Minimum, QSizePolicy::Fixed);
     layout_->invalidate();
   }
+  // The form learns the window's size: window rules place windows by it.
   TwipsRect position = form_.Position();
-  if (laidOut) {
-    layout_->setSizeConstraint(QLayout::SetMinimumSize);
-    // The size the form had before its view laid it out no longer holds.
-    client_->setMinimumSize(0, 0);
-    client_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-    const QSize outer = isVisible() ? FrameGeometry(*this).size() : sizeHint();
-    position.width = PixelsToTwips(outer.width(), dpi);
-    position.height = PixelsToTwips(outer.height(), dpi);
-    if (!(position == form_.Position())) form_.Move(position);
-  } else if (position.width > 0 && position.height > 0) {
-    layout_->setSizeConstraint(QLayout::SetFixedSize);
-    const QSize size(TwipsToPixels(position.width, dpi), TwipsToPixels(position.height, dpi));
-    if (client_->minimumSize() != size || client_->maximumSize() != size) client_->setFixedSize(size);
-  }
+  const QSize outer = isVisible() ? FrameGeometry(*this).size() : SizeToShowWith();
+  position.width = PixelsToTwips(outer.width(), dpi);
+  position.height = PixelsToTwips(outer.height(), dpi);
+  if (!(position == form_.Position())) form_.Move(position);
   // The window system places a window until the form moves it; the form's
   // position is the frame's.
   if (position.left != appliedPosition_.left || position.top != appliedPosition_.top) {
@@ -327,6 +339,13 @@ void FormWindow::RefreshWindow() {
     placer_.Place(QPoint(TwipsToPixels(position.left, dpi), TwipsToPixels(position.top, dpi)));
   }
   appliedPosition_ = position;
+}
+
+// A hidden window's layouts learn of their widgets' new texts only when it
+// shows; its size is worked out afresh from what it shows now.
+QSize FormWindow::SizeToShowWith() {
+  for (QWidget* widget : findChildren<QWidget*>()) widget->updateGeometry();
+  return sizeHint();
 }
 
 void FormWindow::RefreshControl(const Binding& binding) {
@@ -348,7 +367,6 @@ void FormWindow::RefreshControl(const Binding& binding) {
   widget->setEnabled(control.Enabled());
   widget->setToolTip(ToQt(control.ToolTip()));
   RefreshFont(control, widget);
-  RefreshGeometry(control, widget);
   if (auto* button = qobject_cast<QPushButton*>(widget)) button->setDefault(&control == form_.DefaultButton());
   const bool visible = control.Visible() && !CoveredByVisible(control);
   if (widget->isHidden() == visible) widget->setVisible(visible);
@@ -405,7 +423,9 @@ void FormWindow::RefreshText(const Control& control, QWidget* widget) {
       return;
   }
   const TextSpan span = DisplaySpan(control);
-  if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+  if (auto* edit = qobject_cast<QLineEdit*>(widget); edit != nullptr && control.Fitted()) {
+    RefitText(control, *edit);
+  } else if (edit != nullptr) {
     if (edit->text() != text) edit->setText(text);
     edit->setReadOnly(control.ReadOnly());
     edit->setSelection(span.start, span.end - span.start);
@@ -448,29 +468,10 @@ void FormWindow::RefreshItems(const Control& control, QWidget* widget) {
   }
 }
 
-void FormWindow::RefreshGeometry(const Control& control, QWidget* widget) {
-  const QWidget* parent = widget->parentWidget();
-  if (parent == nullptr || parent->layout() != nullptr) return;  // a view's layout places it
-  const TwipsRect& position = control.Position();
-  const double dpi = DotsPerInch();
-  const bool drawn = control.Kind() == ControlKind::kLine || control.Kind() == ControlKind::kShape;
-  QSize size = position.width > 0 && position.height > 0
-                   ? QSize(TwipsToPixels(position.width, dpi), TwipsToPixels(position.height, dpi))
-                   : widget->sizeHint();
-  // Twips were drawn for another font: a caption measured in the real one
-  // takes the room it needs.
-  if (drawn) {
-    // A drawn line of no width or height is still one pixel wide.
-    size = QSize(std::max(1, TwipsToPixels(position.width, dpi)), std::max(1, TwipsToPixels(position.height, dpi)));
-  } else if (qobject_cast<const QAbstractButton*>(widget) != nullptr) {
-    size = size.expandedTo(widget->sizeHint());
-  } else if (qobject_cast<const QComboBox*>(widget) != nullptr) {
-    size.setHeight(std::max(size.height(), widget->sizeHint().height()));
-  } else if (const auto* label = qobject_cast<const QLabel*>(widget)) {
-    size = size.expandedTo(label->wordWrap() ? QSize(0, label->heightForWidth(size.width())) : label->sizeHint());
-  }
-  const QRect rect(QPoint(TwipsToPixels(position.left, dpi), TwipsToPixels(position.top, dpi)), size);
-  if (widget->geometry() != rect) widget->setGeometry(rect);
+void FormWindow::RefitText(const Control& control, QLineEdit& box) const {
+  const QString text = FittedText(box, control.Text());
+  if (box.text() != text) box.setText(text);
+  box.setReadOnly(control.ReadOnly());
 }
 
 void FormWindow::RefreshFont(const Control& control, QWidget* widget) {
@@ -556,9 +557,7 @@ void FormWindow::PlaceOnShow() {
   layout_->activate();  // the size the window shows with, which centres it
   std::optional<QPoint> target;
   if (!shownBefore_ && memory_ != nullptr) {
-    if (const auto size = memory_->Size(objectName()); size && client_->layout() != nullptr) {
-      resize(size->expandedTo(minimumSizeHint()));
-    }
+    if (const auto size = memory_->Size(objectName())) resize(size->expandedTo(minimumSizeHint()));
     if (const auto position = memory_->Position(objectName())) target = OwnerFrameCorner(*this) + *position;
   }
   if (!target && placedByForm_) target = placer_.Target();
@@ -594,10 +593,17 @@ void FormWindow::WritePositionToForm() {
 }
 
 bool FormWindow::eventFilter(QObject* watched, QEvent* event) {
-  if (refreshing_) return false;
   Binding* binding = FindByObject(watched);
   if (binding == nullptr) return QWidget::eventFilter(watched, event);
   Control* control = binding->control;
+  if (event->type() == QEvent::Resize && control->Fitted()) {
+    if (auto* box = qobject_cast<QLineEdit*>(binding->widget)) {
+      const QSignalBlocker blocker(box);
+      RefitText(*control, *box);
+    }
+    return false;
+  }
+  if (refreshing_) return false;
   if (event->type() == QEvent::FocusIn) {
     if (IsUserFocusReason(static_cast<QFocusEvent*>(event)->reason())) Forward([control] { control->SetFocus(); });
     return false;

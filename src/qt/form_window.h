@@ -9,23 +9,22 @@
 // client area under the menu bar. The focus chain (Tab) follows the form's
 // tab order.
 //
-// Layout: by default every widget is placed at its model position, twips
-// scaled to pixels at the screen's logical resolution (a control of width 0
-// keeps its preferred size), and the client area takes the form's size when
-// it has one; a client area the view gave a layout takes the layout's size. A view function may then change anything, e.g. put widgets
-// into Qt layouts; a widget whose parent has a layout is left to that layout
-// from then on. Model positions keep being applied to the others, so window
-// rules that move frames work.
+// Layout: the window's view (a FormView, one per window in its own file)
+// puts the widgets into Qt layouts, which size them for their texts in the
+// desktop's font at any scale; the model holds no positions. A form without
+// a view shows its controls one under another (StackControls). A fitted
+// box (Control::Fitted) shows its text fitted to the width the layout gives
+// it, again whenever that width changes.
 //
 // Widgets only translate: a widget signal becomes the model's user action
 // (typed keys go through the control's KeyPress and Change, clicks, chosen
 // indices, focus, the close box, Enter and Escape), then `after_event` runs —
 // the platform re-reads every window there with Refresh, signals blocked.
 //
-// A laid-out window can be resized but never below what its layout needs;
-// a window placed by twips keeps the form's size. Either is at least as wide
-// as its caption. The form's position is where the window's frame stands;
-// moves of the user are written back into the form. A window shown over
+// A window can be resized but never below what its layout needs, unless its
+// view fixes its size to its content; either way it is at least as wide as
+// its caption. The form's position is where the window's frame stands, its
+// size the window's; moves of the user are written back into the form. A window shown over
 // another becomes a dialog owned by it: centred over it unless the form
 // places it, and kept on the screen. With a WindowMemory the window comes
 // back where it stood and as large as it was at the end of the last run.
@@ -42,6 +41,7 @@
 #include "qt/window_placement.h"
 
 class QAction;
+class QLineEdit;
 class QMenu;
 class QMenuBar;
 class QSpacerItem;
@@ -49,13 +49,18 @@ class QVBoxLayout;
 
 namespace vexilor {
 
+class FormWindow;
 class WindowMemory;
+
+// Lays out the widgets of a form's window; given to QtPlatform::Bind.
+using FormView = std::function<void(FormWindow&)>;
 
 class FormWindow : public QWidget {
  public:
   // A form shown over another gets that one's window as `owner` before it
-  // first shows, so that it is placed as a dialog from the start.
-  FormWindow(Form& form, QWidget* owner, std::function<void()> afterEvent);
+  // first shows, so that it is placed as a dialog from the start. The
+  // window shows the model from its first Refresh on.
+  FormWindow(Form& form, QWidget* owner, std::function<void()> afterEvent, const FormView& view);
   ~FormWindow() override;
 
   Form& Model() const { return form_; }
@@ -71,6 +76,9 @@ class FormWindow : public QWidget {
   // `upper` shows, `lower` is hidden however the form sets it, and the place
   // is as large as the larger of the two.
   void Cover(const Control& upper, const Control& lower);
+  // The window is as large as its content needs, no larger, and follows it
+  // when controls show or hide (a fixed dialog, a window of panels).
+  void FixSizeToContent();
   // Makes the window a dialog owned by `owner` (nullptr: a window of its own).
   void SetOwner(QWidget* owner);
   // Application-modal while the form is shown modally.
@@ -79,8 +87,8 @@ class FormWindow : public QWidget {
 
   // Re-reads the whole model into the widgets with their signals blocked:
   // caption, size, position and visibility of the window; text, items, index,
-  // checked, enabled, visible, tool tip, font, position and selection of each
-  // control; the focused control.
+  // checked, enabled, visible, tool tip, font and selection of each control;
+  // the focused control.
   void Refresh();
 
   double DotsPerInch() const;
@@ -103,16 +111,20 @@ class FormWindow : public QWidget {
   };
 
   void CreateWidgets();
+  // The layout for a form without a view: in each frame and in the client
+  // area the controls one under another, in the order they were added.
+  void StackControls();
   void CreateMenu(Binding& binding, const std::map<const Control*, bool>& hasItems);
   QWidget* CreateWidget(Control& control, QWidget* parent);
   void Forward(const std::function<void()>& userAction);
   bool ForwardKey(Control& control, const QKeyEvent& key);
   void SyncSelectionFromWidget(Control& control) const;
   void RefreshWindow();
+  QSize SizeToShowWith();
   void RefreshControl(const Binding& binding);
   void RefreshText(const Control& control, QWidget* widget);
   void RefreshItems(const Control& control, QWidget* widget);
-  void RefreshGeometry(const Control& control, QWidget* widget);
+  void RefitText(const Control& control, QLineEdit& box) const;
   void RefreshFont(const Control& control, QWidget* widget);
   // The focus chain of the widgets follows the form's tab order.
   void RefreshTabOrder();
@@ -144,8 +156,5 @@ class FormWindow : public QWidget {
   std::vector<std::pair<const Control*, const Control*>> covers_;  // upper, lower
   std::vector<QWidget*> appliedTabOrder_;
 };
-
-// Lays out the widgets of a form's window; given to QtPlatform::Bind.
-using FormView = std::function<void(FormWindow&)>;
 
 }  // namespace vexilor

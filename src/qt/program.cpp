@@ -1,6 +1,11 @@
 #include "qt/program.h"
 
+#include "qt/catalogue_window_view.h"
+#include "qt/local_link_dialog_view.h"
 #include "qt/main_window_view.h"
+#include "qt/new_system_window_view.h"
+#include "qt/projection_window_view.h"
+#include "qt/service_window_view.h"
 #include "qt/russian_translation.h"
 #include "windows/load_catalogue.h"
 
@@ -28,8 +33,12 @@ ProgramWindows::ProgramWindows(QtPlatform& platform, const DataFolders& folders)
         return progress_.Update(lines, done, total);
       },
       [this] { progress_.End(); });
-  progress_.Attach(&platform_.Bind(main_, LayOutMainWindow));
-  // The other windows carry their controls' positions in their models.
+  progress_.Attach(&platform_.Bind(main_, [this](FormWindow& w) { LayOutMainWindow(w, main_); }));
+  platform_.Bind(catalogue_, [this](FormWindow& w) { LayOutCatalogue(w, catalogue_); });
+  platform_.Bind(newSystem_, [this](FormWindow& w) { LayOutNewSystem(w, newSystem_); });
+  platform_.Bind(projection_, [this](FormWindow& w) { LayOutProjection(w, projection_); });
+  platform_.Bind(localLink_, [this](FormWindow& w) { LayOutLocalLink(w, localLink_); });
+  platform_.Bind(service_, [this](FormWindow& w) { LayOutService(w, service_); });
 }
 
 void ProgramWindows::Start() { platform_.Show(main_); }

@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QFileInfo>
-#include <QFontMetrics>
 #include <QScreen>
 #include <QSettings>
 
@@ -25,13 +24,10 @@ QtPlatform::~QtPlatform() {
 
 FormWindow& QtPlatform::Bind(Form& form, const FormView& view) {
   if (FormWindow* window = WindowOf(form)) return *window;
-  windows_.push_back(std::make_unique<FormWindow>(form, OwnerWindow(form), [this] { RefreshAll(); }));
+  windows_.push_back(std::make_unique<FormWindow>(form, OwnerWindow(form), [this] { RefreshAll(); }, view));
   FormWindow& window = *windows_.back();
   window.SetMemory(&memory_);
-  if (view) {
-    view(window);
-    window.Refresh();
-  }
+  window.Refresh();
   return window;
 }
 
@@ -84,17 +80,6 @@ void QtPlatform::SetWaitCursor(bool on) {
 
 void QtPlatform::Beep() { QApplication::beep(); }
 
-int QtPlatform::TextWidth(const Form& form, std::string_view text, bool bold) const {
-  const QFontMetricsF metrics(FontOf(form, bold));
-  return PixelsToTwips(metrics.horizontalAdvance(ToQt(text)), DotsPerInch(form));
-}
-
-int QtPlatform::TextHeight(const Form& form, std::string_view text, bool bold) const {
-  const QFontMetricsF metrics(FontOf(form, bold));
-  const auto lines = DisplayText(text, true).count(QLatin1Char('\n')) + 1;
-  return PixelsToTwips(metrics.height() * static_cast<double>(lines), DotsPerInch(form));
-}
-
 TwipsSize QtPlatform::ScreenSize() const {
   const QScreen* screen = QGuiApplication::primaryScreen();
   if (screen == nullptr) return {};
@@ -142,19 +127,6 @@ QWidget* QtPlatform::DialogParent() const {
   const Form* active = ActiveForm();
   FormWindow* window = active == nullptr ? nullptr : WindowOf(*active);
   return window != nullptr && window->isVisible() ? window : nullptr;
-}
-
-QFont QtPlatform::FontOf(const Form& form, bool bold) const {
-  const FormWindow* window = WindowOf(form);
-  QFont font = window != nullptr ? window->Client()->font() : QApplication::font();
-  font.setBold(bold);
-  return font;
-}
-
-double QtPlatform::DotsPerInch(const Form& form) const {
-  if (const FormWindow* window = WindowOf(form)) return window->DotsPerInch();
-  const QScreen* screen = QGuiApplication::primaryScreen();
-  return screen != nullptr ? screen->logicalDotsPerInchX() : 96.0;
 }
 
 }  // namespace vexilor

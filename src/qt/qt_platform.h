@@ -31,7 +31,7 @@ class QtPlatform : public Platform {
   ~QtPlatform() override;
 
   // The window of `form`, created at the first call and laid out by `view`
-  // then; a form shown without a Bind gets the default twips layout.
+  // then; a form shown without a Bind shows its controls one under another.
   FormWindow& Bind(Form& form, const FormView& view = {});
   // nullptr when `form` has no window yet.
   FormWindow* WindowOf(const Form& form) const;
@@ -47,8 +47,6 @@ class QtPlatform : public Platform {
   std::string ChooseSaveFile(const FileDialogRequest& request) override;
   void SetWaitCursor(bool on) override;
   void Beep() override;
-  int TextWidth(const Form& form, std::string_view text, bool bold) const override;
-  int TextHeight(const Form& form, std::string_view text, bool bold) const override;
   TwipsSize ScreenSize() const override;
   void StartHelp(const std::string& path) override;
   void DoEvents() override;
@@ -68,8 +66,6 @@ class QtPlatform : public Platform {
   FormWindow* OwnerWindow(const Form& form) const;
   // The window of the active form, parent of the standard dialogs.
   QWidget* DialogParent() const;
-  QFont FontOf(const Form& form, bool bold) const;
-  double DotsPerInch(const Form& form) const;
   // The open or save dialog, starting in the folder last chosen for its
   // kind of file.
   std::string ChooseFile(FileDialogRequest request, bool save);

@@ -74,13 +74,17 @@ QPoint FrameTopLeft(const QWidget& window) {
 // while showing it loses the frame-inclusive position.
 QPoint PlaceFrame(QWidget& window, QPoint frameTopLeft) {
   const bool created = window.testAttribute(Qt::WA_WState_Created);
-  if (!created && window.layout() != nullptr) window.layout()->activate();
+  if (!created) {
+    if (window.layout() != nullptr) window.layout()->activate();
+    // The size it shows with, which the window keeps from now on: what its
+    // layout asks for, unless it was given a size.
+    if (!window.testAttribute(Qt::WA_Resized)) window.adjustSize();
+  }
   const QMargins margins = ExpectedFrameMargins(window);
   QRect frame = window.geometry().marginsAdded(margins);
   frame.moveTopLeft(frameTopLeft);
   frame = KeptInside(frame, AvailableArea(window));
   if (!created) {
-    window.resize(window.size());
     window.move(frame.topLeft());
     return frame.topLeft();
   }

@@ -43,9 +43,10 @@ QPoint FrameTopLeft(const QWidget& window);
 
 // Moves the frame of the top-level `window` so that its top-left corner is
 // at `frameTopLeft`, then keeps it inside the available area; answers where
-// the corner was sent. Done before the window is first shown, the position
-// goes with the window to the window system, which then does not place the
-// window by its own rules.
+// the corner was sent. Done before the window is first shown, the window
+// takes the size its layout asks for, and the position goes with the window
+// to the window system, which then does not place the window by its own
+// rules.
 QPoint PlaceFrame(QWidget& window, QPoint frameTopLeft);
 
 // The frame corner of the window that owns `window`, or the screen's origin

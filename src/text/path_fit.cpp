@@ -51,9 +51,9 @@ std::string Shortened(const std::string& text, double measuredWidth, int width) 
   return head + kEllipsis + std::string(FromFirstSeparator(TrimBlanks(tail)));
 }
 
-// Fits `text` as FitPathToWidth describes; without `centre` a text that fits
-// comes back without the centring blanks.
-std::string Fit(const TextWidthFn& measure, int width, std::string text, bool centre) {
+}  // namespace
+
+std::string FitPathToWidth(const TextWidthFn& measure, int width, std::string text) {
   if (!measure) return text;
   // Box widths are 16-bit; the bound also keeps the centring blanks few.
   width = std::clamp(width, kMinWidth, kMaxWidth);
@@ -61,7 +61,7 @@ std::string Fit(const TextWidthFn& measure, int width, std::string text, bool ce
   while (!text.empty()) {
     const double measuredWidth = Measured(measure, text);
     const double k = Int((width - measuredWidth) / (2.0 * blank));
-    if (k >= 2 && centre) return std::string(static_cast<std::size_t>(k - 1), ' ') + text;
+    if (k >= 2) return std::string(static_cast<std::size_t>(k - 1), ' ') + text;
     if (k >= 1) return text;
     std::string shorter = Shortened(text, measuredWidth, width);
     // Nothing left to remove (the head and "..." alone): this is as narrow as it gets.
@@ -69,16 +69,6 @@ std::string Fit(const TextWidthFn& measure, int width, std::string text, bool ce
     text = std::move(shorter);
   }
   return text;
-}
-
-}  // namespace
-
-std::string FitPathToWidth(const TextWidthFn& measure, int width, std::string text) {
-  return Fit(measure, width, std::move(text), true);
-}
-
-std::string ShortenPathToWidth(const TextWidthFn& measure, int width, std::string text) {
-  return Fit(measure, width, std::move(text), false);
 }
 
 }  // namespace vexilor

@@ -7,7 +7,7 @@
 
 namespace vexilor {
 
-// Width of a text in the box's current font, in the box's unit (twips).
+// Width of a text in the box's current font, in the unit of the box's width.
 using TextWidthFn = std::function<int(const std::string&)>;
 
 // `text` fitted to a box `width` units wide, measured by `measure`:
@@ -24,9 +24,5 @@ using TextWidthFn = std::function<int(const std::string&)>;
 // Callers pass the path already in proper case. An empty `measure` leaves the
 // text unchanged.
 [[nodiscard]] std::string FitPathToWidth(const TextWidthFn& measure, int width, std::string text);
-
-// `text` shortened as FitPathToWidth does, but never padded with blanks: for
-// a box that aligns its text itself.
-[[nodiscard]] std::string ShortenPathToWidth(const TextWidthFn& measure, int width, std::string text);
 
 }  // namespace vexilor

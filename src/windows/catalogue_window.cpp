@@ -7,7 +7,6 @@
 
 #include "text/key_filter.h"
 #include "text/mask_format.h"
-#include "text/path_fit.h"
 #include "text/shortest_double.h"
 #include "text/text_edit.h"
 #include "refdata/catalogue_listing.h"
@@ -29,38 +28,30 @@ constexpr std::array<std::string_view, FrmCatalogue::kEllipsoidBoxes> kEllipsoid
     "Большая полуось", "Знаменатель сжатия", "Имя"};
 constexpr std::array<int, FrmCatalogue::kEllipsoidBoxes> kEllipsoidBoxOfRow{2, 0, 1};
 
-constexpr int kRowHeight = 360;
-constexpr int kBoxHeight = 315;
-
 }  // namespace
 
 FrmCatalogue::FrmCatalogue(AppState& state, Platform& platform, MainWindowHooks& mainWindow)
     : Form("frmNational", "Установка параметров  систем координат"),
-      fraSys(Make(ControlKind::kFrame, "fraSys", " Выбор национальной системы координат", nullptr,
-                  {120, 120, 5400, 5400})),
-      lstSys(Make(ControlKind::kList, "lstSys", "", &fraSys, {120, 300, 5160, 4980})),
-      fraEllipso(Make(ControlKind::kFrame, "fraEllipso", " Параметры эллипсоида ", nullptr, {5640, 120, 4200, 1500})),
-      fraSystem(Make(ControlKind::kFrame, "fraSystem", " Связь с системой ", nullptr, {5640, 1680, 4200, 660})),
-      txtSystem(Make(ControlKind::kTextBox, "txtSystem", "", &fraSystem, {120, 270, 3960, kBoxHeight})),
-      fraOrient(Make(ControlKind::kFrame, "fraOrient", " Параметры связи СК ", nullptr, {5640, 2400, 4200, 2580})),
-      fraLin(Make(ControlKind::kFrame, "fraLin", " Линейные ", &fraOrient, {120, 270, 1920, 1500})),
-      fraAngle(Make(ControlKind::kFrame, "fraAngle", " Угловые ", &fraOrient, {2160, 270, 1920, 1500})),
-      fraScale(Make(ControlKind::kFrame, "fraScale", " Масштабная поправка ", &fraOrient, {120, 1860, 3960, 600})),
-      cmdChange(Make(ControlKind::kButton, "cmdChange", "Изменить", nullptr, {120, 5640, 1500, 375},
+      fraSys(Make(ControlKind::kFrame, "fraSys", " Выбор национальной системы координат", nullptr)),
+      lstSys(Make(ControlKind::kList, "lstSys", "", &fraSys)),
+      fraEllipso(Make(ControlKind::kFrame, "fraEllipso", " Параметры эллипсоида ", nullptr)),
+      fraSystem(Make(ControlKind::kFrame, "fraSystem", " Связь с системой ", nullptr)),
+      txtSystem(MakeShownBox("txtSystem", fraSystem)),
+      fraOrient(Make(ControlKind::kFrame, "fraOrient", " Параметры связи СК ", nullptr)),
+      fraLin(Make(ControlKind::kFrame, "fraLin", " Линейные ", &fraOrient)),
+      fraAngle(Make(ControlKind::kFrame, "fraAngle", " Угловые ", &fraOrient)),
+      fraScale(Make(ControlKind::kFrame, "fraScale", " Масштабная поправка ", &fraOrient)),
+      cmdChange(Make(ControlKind::kButton, "cmdChange", "Изменить", nullptr,
                      "Сделать доступными параметры связи СК для редактирования")),
-      cmdSave(Make(ControlKind::kButton, "cmdSave", "Сохранить", nullptr, {1740, 5640, 1500, 375},
-                   "Сохранить измения параметров связи СК")),
-      cmdRemove(Make(ControlKind::kButton, "cmdRemove", "Удалить", nullptr, {3360, 5640, 1500, 375},
+      cmdSave(Make(ControlKind::kButton, "cmdSave", "Сохранить", nullptr, "Сохранить измения параметров связи СК")),
+      cmdRemove(Make(ControlKind::kButton, "cmdRemove", "Удалить", nullptr,
                      "Удалить выбранную систему координат из списка")),
-      cmdAdd(Make(ControlKind::kButton, "cmdAdd", "Добавить", nullptr, {4980, 5640, 1500, 375},
-                  "Добавить новую систему координат в список")),
-      cmdCancel(Make(ControlKind::kButton, "cmdCancel", "Закрыть", nullptr, {6600, 5640, 1500, 375},
-                     "Выход без выбора имени системы координат")),
-      cmdOK(Make(ControlKind::kButton, "cmdOK", "OK", nullptr, {8220, 5640, 1500, 375})),
+      cmdAdd(Make(ControlKind::kButton, "cmdAdd", "Добавить", nullptr, "Добавить новую систему координат в список")),
+      cmdCancel(Make(ControlKind::kButton, "cmdCancel", "Закрыть", nullptr, "Выход без выбора имени системы координат")),
+      cmdOK(Make(ControlKind::kButton, "cmdOK", "OK", nullptr)),
       state_(state),
       platform_(platform),
       mainWindow_(mainWindow) {
-  Move({0, 0, 9960, 6240});
   AddEllipsoidBoxes();
   AddLinkBoxes();
   // The buttons were made with the frames; Tab reaches them after the boxes.
@@ -73,28 +64,31 @@ FrmCatalogue::FrmCatalogue(AppState& state, Platform& platform, MainWindowHooks&
 }
 
 Control& FrmCatalogue::Make(ControlKind kind, std::string name, std::string text, Control* container,
-                           TwipsRect position, std::string toolTip, int index) {
+                           std::string toolTip, int index) {
   return Add({.kind = kind,
               .name = std::move(name),
               .index = index,
               .text = std::move(text),
               .container = container,
-              .position = position,
               .toolTip = std::move(toolTip)});
+}
+
+// The ellipsoid's values and the parent's code: shown, not typed.
+Control& FrmCatalogue::MakeShownBox(std::string name, Control& frame, int index) {
+  Control& box =
+      Add({.kind = ControlKind::kTextBox, .name = std::move(name), .index = index, .container = &frame, .fitted = true});
+  box.SetReadOnly(true);
+  return box;
 }
 
 // Row by row, so that Tab goes down the frame; the parent's box below them.
 void FrmCatalogue::AddEllipsoidBoxes() {
   for (int row = 0; row < kEllipsoidBoxes; ++row) {
     const int i = kEllipsoidBoxOfRow[static_cast<std::size_t>(row)];
-    const int top = 270 + row * kRowHeight;
-    Make(ControlKind::kLabel, "lblEll", std::string(kEllipsoidLabels[static_cast<std::size_t>(i)]), &fraEllipso,
-         {120, top + 30, 2040, 285}, {}, i);
-    txtEll_[static_cast<std::size_t>(i)] =
-        &Make(ControlKind::kTextBox, "txtEll", "", &fraEllipso, {2220, top, 1860, kBoxHeight}, {}, i);
-    txtEll(i).SetReadOnly(true);
+    Make(ControlKind::kLabel, "lblEll", std::string(kEllipsoidLabels[static_cast<std::size_t>(i)]), &fraEllipso, {},
+         i);
+    txtEll_[static_cast<std::size_t>(i)] = &MakeShownBox("txtEll", fraEllipso, i);
   }
-  txtSystem.SetReadOnly(true);
   txtSystem.SetTabIndex(static_cast<int>(ControlCount()));
 }
 
@@ -102,14 +96,11 @@ void FrmCatalogue::AddLinkBoxes() {
   for (int i = 0; i < kLinkBoxes; ++i) {
     const LinkField& field = kLinkFields.at(static_cast<std::size_t>(i));
     Control* frame = &fraScale;
-    TwipsRect box{120, 240, 3720, kBoxHeight};
     if (!field.label.empty()) {
       frame = i < 3 ? &fraLin : &fraAngle;
-      const int top = 300 + (i % 3) * kRowHeight;
-      Make(ControlKind::kLabel, "lbl1", std::string(field.label), frame, {120, top + 30, 720, 285}, {}, i);
-      box = {840, top, 960, kBoxHeight};
+      Make(ControlKind::kLabel, "lbl1", std::string(field.label), frame, {}, i);
     }
-    txt1_[static_cast<std::size_t>(i)] = &Make(ControlKind::kTextBox, "txt1", "", frame, box, {}, i);
+    txt1_[static_cast<std::size_t>(i)] = &Make(ControlKind::kTextBox, "txt1", "", frame, {}, i);
   }
 }
 
@@ -169,7 +160,7 @@ void FrmCatalogue::lstSys_Click() {
   }
   ShowEntry(system);
   if (!ShowEllipsoid(system.ellipsoidNumber)) return;
-  txtSystem.SetText(Fitted(txtSystem, system.parentCode));
+  txtSystem.SetText(system.parentCode);
 }
 
 void FrmCatalogue::cmdChange_Click() {
@@ -328,9 +319,9 @@ bool FrmCatalogue::ShowEllipsoid(std::int16_t number) {
   Ellipsoid ellipsoid;
   switch (FindEllipsoid(state_.catalogue.ellipsoids, number, ellipsoid)) {
     case EllipsoidSearch::kFound:
-      txtEll(2).SetText(Fitted(txtEll(2), ellipsoid.name));
-      txtEll(0).SetText(Fitted(txtEll(0), FormatWithMask(ellipsoid.a, kSemiMajorAxisMask)));
-      txtEll(1).SetText(Fitted(txtEll(1), FormatWithMask(ellipsoid.invf, kInverseFlatteningMask)));
+      txtEll(2).SetText(ellipsoid.name);
+      txtEll(0).SetText(FormatWithMask(ellipsoid.a, kSemiMajorAxisMask));
+      txtEll(1).SetText(FormatWithMask(ellipsoid.invf, kInverseFlatteningMask));
       return true;
     case EllipsoidSearch::kNotFound:
       Warn(EllipsoidNotFoundMessage(number, EllipsoidsPath()), Title());
@@ -340,10 +331,6 @@ bool FrmCatalogue::ShowEllipsoid(std::int16_t number) {
   }
   Warn(EllipsoidFileErrorMessage(EllipsoidsPath()), Title());
   return false;
-}
-
-std::string FrmCatalogue::Fitted(const Control& box, std::string text) const {
-  return FitPathToWidth(platform_.WidthMeasure(*this), box.Position().width, std::move(text));
 }
 
 bool FrmCatalogue::ReadLinkBoxes(LinkParams& link) {

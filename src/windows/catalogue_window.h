@@ -72,8 +72,9 @@ class FrmCatalogue : public Form, public CatalogueHooks {
   void cmdOK_Click();
 
  private:
-  Control& Make(ControlKind kind, std::string name, std::string text, Control* container, TwipsRect position,
-                std::string toolTip = {}, int index = kNoIndex);
+  Control& Make(ControlKind kind, std::string name, std::string text, Control* container, std::string toolTip = {},
+                int index = kNoIndex);
+  Control& MakeShownBox(std::string name, Control& frame, int index = kNoIndex);
   void AddEllipsoidBoxes();
   void AddLinkBoxes();
   void BindHandlers();
@@ -91,7 +92,6 @@ class FrmCatalogue : public Form, public CatalogueHooks {
   void ClearBoxes();
   void ShowEntry(const CoordSystem& system);
   bool ShowEllipsoid(std::int16_t number);
-  std::string Fitted(const Control& box, std::string text) const;
   // The seven typed link values, or false after the message for the first
   // box that is empty or out of its bound.
   bool ReadLinkBoxes(LinkParams& link);

@@ -26,18 +26,6 @@ constexpr double kMaxFalseOriginXKm = 10000.0;
 constexpr double kFalseOriginYKmPerDegree = 65.0;  // least y0 per degree of zone width
 constexpr double kFalseOriginYLimitKm = 1000.0;
 
-// Layout, twips: one row per link value, a label left of its box.
-constexpr int kLabelWidth = 4800;
-constexpr int kBoxLeft = 5040;
-constexpr int kBoxWidth = 1440;
-constexpr int kFirstRowTop = 540;
-constexpr int kRowHeight = 480;
-constexpr int kFormWidth = 6720;
-
-constexpr TwipsRect LabelAt(int row) { return {120, kFirstRowTop + row * kRowHeight + 30, kLabelWidth, 285}; }
-constexpr TwipsRect BoxAt(int row) { return {kBoxLeft, kFirstRowTop + row * kRowHeight, kBoxWidth, 315}; }
-constexpr int kButtonTop = kFirstRowTop + 4 * kRowHeight + 60;
-
 // A box's number, or nothing when its text is not a number.
 std::optional<double> NumberIn(const Control& box) {
   const std::string text = box.Text();
@@ -63,29 +51,28 @@ bool IsFalseOriginYInRange(double kilometres, double zoneWidth) {
 
 FrmLocalLink::FrmLocalLink(AppState& state, Platform& platform, MainWindowHooks& mainWindow)
     : Form("frmDlg", std::string(kDialogCaption)),
-      lblCaption(Make(ControlKind::kLabel, "lblCaption", "", {120, 120, kFormWidth - 240, 285})),
-      lblDlg1(Make(ControlKind::kLabel, "lblDlg1", "Долгота осевого меридиана первой зоны,  ° ...' ...\"", LabelAt(0))),
-      txtDlg1(Make(ControlKind::kTextBox, "txtDlg1", "", BoxAt(0))),
-      lblDlg2(Make(ControlKind::kLabel, "lblDlg2", "Ширина координатных зон, °...'...\" ", LabelAt(1))),
-      txtDlg2(Make(ControlKind::kTextBox, "txtDlg2", "", BoxAt(1))),
-      lblDlg3(Make(ControlKind::kLabel, "lblDlg3", std::string(kFalseOriginXKilometres), LabelAt(2))),
-      txtDlg3(Make(ControlKind::kTextBox, "txtDlg3", "", BoxAt(2))),
-      lblDlg4(Make(ControlKind::kLabel, "lblDlg4", "Условное начало по оси  \"y\", км", LabelAt(3))),
-      txtDlg4(Make(ControlKind::kTextBox, "txtDlg4", "", BoxAt(3))),
-      cmdKey(Make(ControlKind::kButton, "cmdKey", "Готово", {1800, kButtonTop, 1400, 375})),
-      cmdCanc(Make(ControlKind::kButton, "cmdCanc", "Отмена", {3520, kButtonTop, 1400, 375})),
+      lblCaption(Make(ControlKind::kLabel, "lblCaption", "")),
+      lblDlg1(Make(ControlKind::kLabel, "lblDlg1", "Долгота осевого меридиана первой зоны,  ° ...' ...\"")),
+      txtDlg1(Make(ControlKind::kTextBox, "txtDlg1", "")),
+      lblDlg2(Make(ControlKind::kLabel, "lblDlg2", "Ширина координатных зон, °...'...\" ")),
+      txtDlg2(Make(ControlKind::kTextBox, "txtDlg2", "")),
+      lblDlg3(Make(ControlKind::kLabel, "lblDlg3", std::string(kFalseOriginXKilometres))),
+      txtDlg3(Make(ControlKind::kTextBox, "txtDlg3", "")),
+      lblDlg4(Make(ControlKind::kLabel, "lblDlg4", "Условное начало по оси  \"y\", км")),
+      txtDlg4(Make(ControlKind::kTextBox, "txtDlg4", "")),
+      cmdKey(Make(ControlKind::kButton, "cmdKey", "Готово")),
+      cmdCanc(Make(ControlKind::kButton, "cmdCanc", "Отмена")),
       state_(state),
       platform_(platform),
       mainWindow_(mainWindow) {
-  Move({0, 0, kFormWidth, kButtonTop + 600});
   lblCaption.SetBold(true);
   SetDefaultButton(cmdKey);
   SetCancelButton(cmdCanc);
   BindHandlers();
 }
 
-Control& FrmLocalLink::Make(ControlKind kind, std::string name, std::string text, TwipsRect position) {
-  return Add({.kind = kind, .name = std::move(name), .text = std::move(text), .position = position});
+Control& FrmLocalLink::Make(ControlKind kind, std::string name, std::string text) {
+  return Add({.kind = kind, .name = std::move(name), .text = std::move(text)});
 }
 
 void FrmLocalLink::BindHandlers() {

@@ -78,7 +78,7 @@ class FrmLocalLink : public Form {
   void ClearEntered() { entered_ = 0; }
 
  private:
-  Control& Make(ControlKind kind, std::string name, std::string text, TwipsRect position);
+  Control& Make(ControlKind kind, std::string name, std::string text);
   void BindHandlers();
   bool IsCk63Entry() const;
   void Refuse(Control& box, std::string_view text);

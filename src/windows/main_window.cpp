@@ -8,17 +8,12 @@
 #include "windows/reset_settings.h"
 #include "windows/start_up.h"
 #include "text/key_filter.h"
-#include "text/path_fit.h"
 #include "text/search_path.h"
 #include "windows/local_link_params.h"
 #include "windows/load_catalogue.h"
 
 namespace vexilor {
 namespace {
-
-constexpr int kPathBoxWidth = 4200;  // twips
-constexpr int kWindowWidth = 10200;
-constexpr int kWindowHeight = 7800;
 
 const std::string& kTypeBlh = kTypeNames[0];
 const std::string& kTypeXyz = kTypeNames[1];
@@ -137,7 +132,7 @@ FrmMain::FrmMain(AppState& state, Platform& platform)
       chkScreen(Make(ControlKind::kCheck, "chkScreen", "На экран", &fraRes)),
       chkFile(Make(ControlKind::kCheck, "chkFile", "В файл", &fraRes)),
       fraGeoid(Make(ControlKind::kFrame, "fraGeoid", " Файл высот квазигеоида ", &fraSet)),
-      txtFlGeoid(Make(ControlKind::kTextBox, "txtFlGeoid", "", &fraGeoid)),
+      txtFlGeoid(MakePathBox("txtFlGeoid", fraGeoid)),
       cmdNewGeoid(Make(ControlKind::kButton, "cmdNewGeoid", "...", &fraGeoid,
                        "Открыть другой файл высот квазигеоида")),
       chkGeoid(Make(ControlKind::kCheck, "chkGeoid", "Вычислять высоты квазигеоида", &fraGeoid)),
@@ -159,13 +154,13 @@ FrmMain::FrmMain(AppState& state, Platform& platform)
       lbl12(Make(ControlKind::kLabel, "lbl12", "Высота квазигеоида, м", &fraResult)),
       txtGeoid(Make(ControlKind::kTextBox, "txtGeoid", "", &fraResult)),
       fraFile(Make(ControlKind::kFrame, "fraFile", " Файл исходных координат ", nullptr)),
-      txtFile(Make(ControlKind::kTextBox, "txtFile", "", &fraFile)),
+      txtFile(MakePathBox("txtFile", fraFile)),
       lblRazm1(Make(ControlKind::kLabel, "lblRazm1", "", &fraFile)),
       cboInFl(Make(ControlKind::kCombo, "cboInFl", "", &fraFile)),
       lblRazm2(Make(ControlKind::kLabel, "lblRazm2", "", &fraFile)),
       cboInFl2(Make(ControlKind::kCombo, "cboInFl2", "", &fraFile)),
       fraOutFl(Make(ControlKind::kFrame, "fraOutFl", "Файл преобразованных координат", nullptr)),
-      txtOutFl(Make(ControlKind::kTextBox, "txtOutFl", "", &fraOutFl)),
+      txtOutFl(MakePathBox("txtOutFl", fraOutFl)),
       lblRazm3(Make(ControlKind::kLabel, "lblRazm3", "", &fraOutFl)),
       cboOutFl1(Make(ControlKind::kCombo, "cboOutFl1", "", &fraOutFl)),
       lblRazm4(Make(ControlKind::kLabel, "lblRazm4", "", &fraOutFl)),
@@ -182,11 +177,6 @@ FrmMain::FrmMain(AppState& state, Platform& platform)
       national_(LoadCatalogue),
       runtimeFinder_(IsRuntimeFilePresent),
       dataFinder_(IsOnSearchPath) {
-  Move({0, 0, kWindowWidth, kWindowHeight});
-  for (Control* box : {&txtFlGeoid, &txtFile, &txtOutFl}) {
-    box->SetReadOnly(true);
-    box->Move({0, 0, kPathBoxWidth, 285});
-  }
   optInScreen.SetChecked(true);
   for (Control* hidden : {&fraFile, &fraOutFl, &txtGeoid, &lbl12, &lblWar, &txtToolIn, &txtToolOut}) {
     hidden->SetVisible(false);
@@ -194,6 +184,12 @@ FrmMain::FrmMain(AppState& state, Platform& platform)
   for (Control* off : {&cmdOK, &cmdSbros, &cmdParProIn, &cmdParProOut}) off->SetEnabled(false);
   SetDefaultButton(cmdOK);  // Enter runs "Выполнить" once it is enabled
   BindHandlers();
+}
+
+Control& FrmMain::MakePathBox(std::string name, Control& frame) {
+  Control& box = Add({.kind = ControlKind::kTextBox, .name = std::move(name), .container = &frame, .fitted = true});
+  box.SetReadOnly(true);
+  return box;
 }
 
 void FrmMain::BindHandlers() {
@@ -249,10 +245,7 @@ void FrmMain::ClearResults() {
   for (Control* box : {&txtLat_Out, &txtLon_Out, &txtHei_Out, &txtGeoid}) box->SetText("");
 }
 
-void FrmMain::ShowFittedPath(Control& box, const std::string& path) {
-  // No centring blanks: the box centres the path itself.
-  box.SetText(ShortenPathToWidth(platform_.WidthMeasure(*this), box.Position().width, ProperCasePath(path)));
-}
+void FrmMain::ShowFittedPath(Control& box, const std::string& path) { box.SetText(ProperCasePath(path)); }
 
 void FrmMain::EnterWorkingFolder() const {
   if (state_.settings.CurPath.empty()) return;

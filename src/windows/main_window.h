@@ -91,8 +91,8 @@ class FrmMain : public Form, public MainWindowHooks {
   void ResetToNewSettings() override { cmdNewSet_Click(); }
   TwipsRect WindowPosition() const override { return Position(); }
 
-  // `path` shown in a read-only path box: lower case, then proper case,
-  // shortened to the box's width (the box centres it).
+  // `path` shown in a read-only path box: lower case, then proper case; the
+  // box fits it to its width.
   void ShowFittedPath(Control& box, const std::string& path);
   // The height options and the warning, from both coordinate types.
   void UpdateHeightOptions();
@@ -203,6 +203,7 @@ class FrmMain : public Form, public MainWindowHooks {
  private:
   Control& Make(ControlKind kind, std::string name, std::string text, Control* container,
                 std::string toolTip = {});
+  Control& MakePathBox(std::string name, Control& frame);
   void BindHandlers();
 
   // The controls of one side of the window.

@@ -46,18 +46,6 @@ constexpr std::array<std::string_view, FrmNewSystem::kEllipsoidBoxes> kEllipsoid
     "Большая полуось, м", "Знаменатель сжатия", "Имя"};
 constexpr std::array<int, FrmNewSystem::kEllipsoidBoxes> kEllipsoidBoxOfRow{2, 0, 1};
 
-// Layout, twips.
-constexpr int kMargin = 120;
-constexpr int kFrameWidth = 6360;
-constexpr int kInnerWidth = kFrameWidth - 2 * kMargin;
-constexpr int kRowHeight = 360;
-constexpr int kBoxHeight = 315;
-constexpr int kButtonWidth = 1320;
-constexpr int kButtonHeight = 375;
-constexpr int kButtonTop = 5880;
-constexpr int kFormWidth = kFrameWidth + 2 * kMargin;
-constexpr int kFormHeight = kButtonTop + kButtonHeight + kMargin;
-
 // A character that cannot be written, named so that the user finds it.
 std::string CharacterText(char32_t c) {
   if (c < 0x20 || (c >= 0x7F && c <= 0x9F)) return "с кодом " + std::to_string(static_cast<unsigned>(c));
@@ -103,27 +91,20 @@ std::string SystemsFileKeptMessage(std::int16_t number, const std::string& ellip
 
 FrmNewSystem::FrmNewSystem(AppState& state, Platform& platform, CatalogueHooks& catalogue)
     : Form("frmNewSys", std::string(kNewSystemCaption)),
-      fraName(Make(ControlKind::kFrame, "fraName", " Имя новой системы координат", nullptr,
-                   {kMargin, kMargin, kFrameWidth, 660})),
-      txtNewName(Make(ControlKind::kTextBox, "txtNewName", "", &fraName, {kMargin, 270, kInnerWidth, kBoxHeight})),
-      fraSystem(Make(ControlKind::kFrame, "fraSystem", " Связь с системой ", nullptr, {kMargin, 840, kFrameWidth, 660})),
-      cboSystem(Make(ControlKind::kCombo, "cboSystem", "", &fraSystem, {kMargin, 270, 2400, kBoxHeight})),
-      fraEllipso(Make(ControlKind::kFrame, "fraEllipso", " Параметры эллипсоида ", nullptr,
-                      {kMargin, 1560, kFrameWidth, 1500})),
-      fraOrient(Make(ControlKind::kFrame, "fraOrient", " Параметры связи СК ", nullptr,
-                     {kMargin, 3120, kFrameWidth, 2640})),
-      fraLin(Make(ControlKind::kFrame, "fraLin", " Линейные ", &fraOrient, {kMargin, 270, 3000, 1500})),
-      fraAngle(Make(ControlKind::kFrame, "fraAngle", " Угловые ", &fraOrient, {3240, 270, 3000, 1500})),
-      fraScale(Make(ControlKind::kFrame, "fraScale", " Масштабная поправка ", &fraOrient,
-                    {kMargin, 1860, kInnerWidth, 660})),
-      cmdOK(Make(ControlKind::kButton, "cmdOK", "OK", nullptr,
-                 {kFormWidth - 2 * (kButtonWidth + kMargin), kButtonTop, kButtonWidth, kButtonHeight})),
-      cmdCancel(Make(ControlKind::kButton, "cmdCancel", "Отмена", nullptr,
-                     {kFormWidth - kButtonWidth - kMargin, kButtonTop, kButtonWidth, kButtonHeight})),
+      fraName(Make(ControlKind::kFrame, "fraName", " Имя новой системы координат", nullptr)),
+      txtNewName(Make(ControlKind::kTextBox, "txtNewName", "", &fraName)),
+      fraSystem(Make(ControlKind::kFrame, "fraSystem", " Связь с системой ", nullptr)),
+      cboSystem(Make(ControlKind::kCombo, "cboSystem", "", &fraSystem)),
+      fraEllipso(Make(ControlKind::kFrame, "fraEllipso", " Параметры эллипсоида ", nullptr)),
+      fraOrient(Make(ControlKind::kFrame, "fraOrient", " Параметры связи СК ", nullptr)),
+      fraLin(Make(ControlKind::kFrame, "fraLin", " Линейные ", &fraOrient)),
+      fraAngle(Make(ControlKind::kFrame, "fraAngle", " Угловые ", &fraOrient)),
+      fraScale(Make(ControlKind::kFrame, "fraScale", " Масштабная поправка ", &fraOrient)),
+      cmdOK(Make(ControlKind::kButton, "cmdOK", "OK", nullptr)),
+      cmdCancel(Make(ControlKind::kButton, "cmdCancel", "Отмена", nullptr)),
       state_(state),
       platform_(platform),
       catalogue_(catalogue) {
-  Move({0, 0, kFormWidth, kFormHeight});
   std::vector<std::string> parents;
   for (const ParentChoice& parent : kParentChoices) parents.emplace_back(parent.listEntry);
   cboSystem.SetItems(std::move(parents));
@@ -138,14 +119,8 @@ FrmNewSystem::FrmNewSystem(AppState& state, Platform& platform, CatalogueHooks& 
   BindHandlers();
 }
 
-Control& FrmNewSystem::Make(ControlKind kind, std::string name, std::string text, Control* container,
-                         TwipsRect position, int index) {
-  return Add({.kind = kind,
-              .name = std::move(name),
-              .index = index,
-              .text = std::move(text),
-              .container = container,
-              .position = position});
+Control& FrmNewSystem::Make(ControlKind kind, std::string name, std::string text, Control* container, int index) {
+  return Add({.kind = kind, .name = std::move(name), .index = index, .text = std::move(text), .container = container});
 }
 
 void FrmNewSystem::AddEllipsoidBoxes() {
@@ -153,11 +128,8 @@ void FrmNewSystem::AddEllipsoidBoxes() {
   for (int row = 0; row < kEllipsoidBoxes; ++row) {
     const int i = kEllipsoidBoxOfRow[static_cast<std::size_t>(row)];
     const auto k = static_cast<std::size_t>(i);
-    const int top = 300 + row * kRowHeight;
-    Make(ControlKind::kLabel, "lblEll", std::string(kEllipsoidLabels[k]), &fraEllipso, {kMargin, top + 30, 2400, 285},
-         i);
-    txtEll_[static_cast<std::size_t>(i)] =
-        &Make(ControlKind::kTextBox, "txtEll", "", &fraEllipso, {2640, top, 3600, kBoxHeight}, i);
+    Make(ControlKind::kLabel, "lblEll", std::string(kEllipsoidLabels[k]), &fraEllipso, i);
+    txtEll_[k] = &Make(ControlKind::kTextBox, "txtEll", "", &fraEllipso, i);
   }
 }
 
@@ -165,14 +137,11 @@ void FrmNewSystem::AddLinkBoxes() {
   for (int i = 0; i < kLinkBoxes; ++i) {
     const LinkField& field = kLinkFields.at(static_cast<std::size_t>(i));
     Control* frame = &fraScale;
-    TwipsRect box{kMargin, 270, kInnerWidth - 2 * kMargin, kBoxHeight};
     if (!field.label.empty()) {
       frame = i < 3 ? &fraLin : &fraAngle;
-      const int top = 300 + (i % 3) * kRowHeight;
-      Make(ControlKind::kLabel, "lbl1", std::string(field.label), frame, {kMargin, top + 30, 720, 285}, i);
-      box = {960, top, 1920, kBoxHeight};
+      Make(ControlKind::kLabel, "lbl1", std::string(field.label), frame, i);
     }
-    txt1_[static_cast<std::size_t>(i)] = &Make(ControlKind::kTextBox, "txt1", "", frame, box, i);
+    txt1_[static_cast<std::size_t>(i)] = &Make(ControlKind::kTextBox, "txt1", "", frame, i);
   }
 }
 

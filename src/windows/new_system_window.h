@@ -74,8 +74,7 @@ class FrmNewSystem : public Form {
     bool added = false;
   };
 
-  Control& Make(ControlKind kind, std::string name, std::string text, Control* container, TwipsRect position,
-                int index = kNoIndex);
+  Control& Make(ControlKind kind, std::string name, std::string text, Control* container, int index = kNoIndex);
   void AddEllipsoidBoxes();
   void AddLinkBoxes();
   void BindHandlers();

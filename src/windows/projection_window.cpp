@@ -11,36 +11,6 @@
 namespace vexilor {
 namespace {
 
-constexpr int kMargin = 120;
-constexpr int kFrameWidth = 4692;
-constexpr int kTypeFrameHeight = 672;
-constexpr int kPanelHeight = 4992;
-constexpr int kPanelTop = kMargin + kTypeFrameHeight + kMargin;
-constexpr int kButtonTop = kPanelTop + kPanelHeight + kMargin;
-constexpr int kButtonWidth = 1320;
-constexpr int kButtonHeight = 375;
-constexpr int kButtonGap = 180;
-constexpr int kFormWidth = kMargin + kFrameWidth + kMargin;
-constexpr int kFormHeight = kButtonTop + kButtonHeight + kMargin;
-
-constexpr int kLabelWidth = 3000;
-constexpr int kBoxLeft = kMargin + kLabelWidth + kMargin;
-constexpr int kBoxWidth = kFrameWidth - kBoxLeft - kMargin;
-constexpr int kBoxHeight = 315;
-constexpr int kOptionHeight = 300;
-constexpr int kInnerFrameWidth = kFrameWidth - 2 * kMargin;
-constexpr int kOptionFrameHeight = 660;
-
-// One row of a panel: where its box stands and how many lines its label needs.
-struct PanelRow {
-  int top;
-  int labelHeight;
-};
-constexpr std::array<PanelRow, kPanelBoxes> kRows{
-    {{300, 720}, {1050, 660}, {1740, 660}, {2430, 300}, {2760, 300}, {3090, 480}}};
-constexpr int kLongitudeFrameTop = 3600;
-constexpr int kAxisFrameTop = 4290;
-
 // txt1(i) is described by lbl1(kLabelOfBox[i]) with the caption kBoxCaptions[i].
 // The blank runs inside two Lambert captions make the label wrap there.
 constexpr std::array<int, FrmProjection::kBoxes> kLabelOfBox = {5, 0, 1, 2, 3, 4, 6, 11, 10, 9, 8, 7};
@@ -61,8 +31,6 @@ constexpr std::array<const char*, FrmProjection::kBoxes> kBoxCaptions = {
 };
 // clang-format on
 
-constexpr std::array<int, FrmProjection::kTypes> kTypeButtonLefts = {120, 2040, 3360};
-constexpr std::array<int, FrmProjection::kTypes> kTypeButtonWidths = {1800, 1200, 1200};
 
 // The axis frames differ only by a trailing blank.
 constexpr std::array<const char*, FrmProjection::kPanels> kAxisFrameCaptions = {" Ориентировка осей  CK",
@@ -74,14 +42,11 @@ std::string Indexed(const char* name, int index) { return std::string(name) + "(
 
 FrmProjection::FrmProjection(AppState& state, Platform& platform, MainWindowHooks& mainWindow)
     : Form("frmProection", "Установка типа проекциии и ее параметров"),
-      cmdOK(Make(ControlKind::kButton, "cmdOK", "OK", nullptr,
-                 {kFormWidth - kMargin - 2 * kButtonWidth - kButtonGap, kButtonTop, kButtonWidth, kButtonHeight})),
-      cmdCancel(Make(ControlKind::kButton, "cmdCancel", "Отмена", nullptr,
-                     {kFormWidth - kMargin - kButtonWidth, kButtonTop, kButtonWidth, kButtonHeight})),
+      cmdOK(Make(ControlKind::kButton, "cmdOK", "OK", nullptr)),
+      cmdCancel(Make(ControlKind::kButton, "cmdCancel", "Отмена", nullptr)),
       state_(state),
       platform_(platform),
       mainWindow_(mainWindow) {
-  Move({0, 0, kFormWidth, kFormHeight});
   AddTypeFrame();
   for (int panel = 0; panel < kPanels; ++panel) AddPanel(panel);
   SetDefaultButton(cmdOK);
@@ -89,40 +54,36 @@ FrmProjection::FrmProjection(AppState& state, Platform& platform, MainWindowHook
   BindHandlers();
 }
 
-Control& FrmProjection::Make(ControlKind kind, std::string name, std::string text, Control* container,
-                            TwipsRect position, int index, std::string group) {
+Control& FrmProjection::Make(ControlKind kind, std::string name, std::string text, Control* container, int index,
+                             std::string group) {
   return Add({.kind = kind,
               .name = std::move(name),
               .index = index,
               .text = std::move(text),
               .container = container,
-              .group = std::move(group),
-              .position = position});
+              .group = std::move(group)});
 }
 
 void FrmProjection::AddTypeFrame() {
-  fraPro_[0] = &Make(ControlKind::kFrame, "fraPro", " Тип проекции ", nullptr,
-                     {kMargin, kMargin, kFrameWidth, kTypeFrameHeight}, 0);
+  fraPro_[0] = &Make(ControlKind::kFrame, "fraPro", " Тип проекции ", nullptr, 0);
   for (int type = 0; type < kTypes; ++type) {
     const auto t = static_cast<std::size_t>(type);
     const std::string caption(DescriptionOf(kProjectionKinds[t]).caption);
-    optPro_[t] = &Make(ControlKind::kOption, "optPro", caption, &fraPro(0),
-                       {kTypeButtonLefts[t], 270, kTypeButtonWidths[t], kOptionHeight}, type, Indexed("fraPro", 0));
+    optPro_[t] = &Make(ControlKind::kOption, "optPro", caption, &fraPro(0), type, Indexed("fraPro", 0));
   }
   // Design time: Gauss-Krüger, without running the type switch.
   optPro(0).SetChecked(true);
 }
 
 void FrmProjection::AddPanel(int panel) {
-  // The Lambert panel waits to the right of the visible area until it is shown.
-  const int left = panel == kLambertPanel ? kFormWidth + kMargin : kMargin;
-  fraPro_[static_cast<std::size_t>(panel + 1)] = &Make(ControlKind::kFrame, "fraPro", " Параметры проекции ", nullptr,
-                                                       {left, kPanelTop, kFrameWidth, kPanelHeight}, panel + 1);
+  // The two panels share one place: the Lambert panel waits hidden.
+  fraPro_[static_cast<std::size_t>(panel + 1)] =
+      &Make(ControlKind::kFrame, "fraPro", " Параметры проекции ", nullptr, panel + 1);
   AddBoxes(panel);
-  AddOptionPair(panel, fraLong_, optLong_, "fraLong", " Положительное направление счета долгот ", kLongitudeFrameTop,
-                "optLong", {"к востоку", "к западу"});
-  AddOptionPair(panel, fraAxis_, optAxis_, "fraAxis", kAxisFrameCaptions[static_cast<std::size_t>(panel)],
-                kAxisFrameTop, "optAxis", {"ось \"x\" вертикально", "ось \"y\" вертикально"});
+  AddOptionPair(panel, fraLong_, optLong_, "fraLong", " Положительное направление счета долгот ", "optLong",
+                {"к востоку", "к западу"});
+  AddOptionPair(panel, fraAxis_, optAxis_, "fraAxis", kAxisFrameCaptions[static_cast<std::size_t>(panel)], "optAxis",
+                {"ось \"x\" вертикально", "ось \"y\" вертикально"});
   fraPro(panel + 1).SetVisible(panel == kGaussKrugerPanel);
 }
 
@@ -131,27 +92,23 @@ void FrmProjection::AddBoxes(int panel) {
   for (int box = 0; box < kPanelBoxes; ++box) {
     const int index = panel * kPanelBoxes + box;
     const auto i = static_cast<std::size_t>(index);
-    const PanelRow& row = kRows[static_cast<std::size_t>(box)];
     lbl1_[static_cast<std::size_t>(kLabelOfBox[i])] =
-        &Make(ControlKind::kLabel, "lbl1", kBoxCaptions[i], frame, {kMargin, row.top, kLabelWidth, row.labelHeight},
-              kLabelOfBox[i]);
-    txt1_[i] = &Make(ControlKind::kTextBox, "txt1", "", frame, {kBoxLeft, row.top, kBoxWidth, kBoxHeight}, index);
+        &Make(ControlKind::kLabel, "lbl1", kBoxCaptions[i], frame, kLabelOfBox[i]);
+    txt1_[i] = &Make(ControlKind::kTextBox, "txt1", "", frame, index);
   }
 }
 
 void FrmProjection::AddOptionPair(int panel, std::array<Control*, kPanels>& frames,
                                  std::array<Control*, 2 * kPanels>& options, const char* frameName,
-                                 const std::string& caption, int top, const char* optionName,
+                                 const std::string& caption, const char* optionName,
                                  const std::array<const char*, 2>& captions) {
-  Control& frame = Make(ControlKind::kFrame, frameName, caption, &fraPro(panel + 1),
-                        {kMargin, top, kInnerFrameWidth, kOptionFrameHeight}, panel);
+  Control& frame = Make(ControlKind::kFrame, frameName, caption, &fraPro(panel + 1), panel);
   frames[static_cast<std::size_t>(panel)] = &frame;
-  const int optionWidth = (kInnerFrameWidth - 3 * kMargin) / 2;
   for (int k = 0; k < 2; ++k) {
     const int index = 2 * panel + k;
-    options[static_cast<std::size_t>(index)] = &Make(
-        ControlKind::kOption, optionName, captions[static_cast<std::size_t>(k)], &frame,
-        {kMargin + k * (optionWidth + kMargin), 270, optionWidth, kOptionHeight}, index, Indexed(frameName, panel));
+    options[static_cast<std::size_t>(index)] = &Make(ControlKind::kOption, optionName,
+                                                     captions[static_cast<std::size_t>(k)], &frame, index,
+                                                     Indexed(frameName, panel));
   }
   options[static_cast<std::size_t>(2 * panel)]->SetChecked(true);
 }
@@ -245,18 +202,10 @@ void FrmProjection::PlaceAtMainWindow() {
   Move({main.left, main.top, Position().width, Position().height});
 }
 
+// The panels share one place in the dialog, which takes the size of the one shown.
 void FrmProjection::ShowPanel(int panel) {
-  Control& first = fraPro(1);
-  Control& shown = fraPro(panel + 1);
-  if (panel == kLambertPanel) {
-    TwipsRect moved = shown.Position();
-    moved.left = first.Position().left;
-    shown.Move(moved);
-  }
   fraPro(1).SetVisible(panel == kGaussKrugerPanel);
   fraPro(2).SetVisible(panel == kLambertPanel);
-  const TwipsRect& at = Position();
-  Move({at.left, at.top, shown.Position().width + first.Position().left + kMargin, at.height});
 }
 
 void FrmProjection::FillPanel(ProjectionKind kind, PanelFill fill) {

@@ -61,13 +61,13 @@ class FrmProjection : public Form {
     return *controls.at(static_cast<std::size_t>(index));
   }
 
-  Control& Make(ControlKind kind, std::string name, std::string text, Control* container, TwipsRect position,
-                int index = kNoIndex, std::string group = {});
+  Control& Make(ControlKind kind, std::string name, std::string text, Control* container, int index = kNoIndex,
+                std::string group = {});
   void AddTypeFrame();
   void AddPanel(int panel);
   void AddBoxes(int panel);
   void AddOptionPair(int panel, std::array<Control*, kPanels>& frames, std::array<Control*, 2 * kPanels>& options,
-                     const char* frameName, const std::string& caption, int top, const char* optionName,
+                     const char* frameName, const std::string& caption, const char* optionName,
                      const std::array<const char*, 2>& captions);
   void BindHandlers();
 

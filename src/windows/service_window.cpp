@@ -10,12 +10,13 @@
 #include "text/angle_text.h"
 #include "text/key_filter.h"
 #include "text/text_edit.h"
-#include "windows/service_window_layout.h"
+#include "windows/service_window_panels.h"
 
 namespace vexilor {
 namespace {
 
-using namespace service_layout;
+using service_panels::BoxesOf;
+using service_panels::PanelBoxes;
 
 // The window opens this far below the main window's top edge, twips.
 constexpr int kBelowMainWindow = 640;
@@ -102,16 +103,10 @@ void FrmService::OpenPanel(int panel) {
   }
 }
 
-// Shows `panel` (-1: none) with its Execute button, disabled, and fits the
-// window and the buttons under it.
+// Shows `panel` (-1: none) with its Execute button, disabled.
 void FrmService::ShowPanel(int panel) {
   for (int p = 0; p < kPanels; ++p) fraExecute(p).SetVisible(p == panel);
   for (int k = 0; k < kExecuteButtons; ++k) cmdOK(k).SetVisible(false);
-  const int top = ButtonRowTop(panel);
-  for (int k = 0; k < kExecuteButtons; ++k) cmdOK(k).Move({kExecuteLeft, top, kButtonWidth, kButtonHeight});
-  cmdClose.Move({kCloseLeft, top, kButtonWidth, kButtonHeight});
-  const TwipsRect& at = Position();
-  Move({at.left, at.top, kFormWidth, top + kButtonHeight + kMargin});
   if (panel < 0) return;
   Control& execute = cmdOK(BoxesOf(panel).execute);
   execute.SetVisible(true);

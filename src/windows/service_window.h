@@ -134,8 +134,8 @@ class FrmService : public Form {
   }
 
   // Construction (service_window_controls.cpp).
-  Control& Make(ControlKind kind, std::string name, std::string_view text, Control* container, TwipsRect position,
-                int index = kNoIndex, std::string group = {});
+  Control& Make(ControlKind kind, std::string name, std::string_view text, Control* container, int index = kNoIndex,
+                std::string group = {});
   Control& MakeMenu(std::string name, std::string_view caption, Control* parent);
   void AddPanels();
   void AddNomenclaturePanel();
@@ -143,8 +143,9 @@ class FrmService : public Form {
   void AddSketch(Control& frame);
   void AddConversionPanel(int panel);
   void AddScaleButtons(Control& frame, int first);
-  void AddUnitRow(Control& frame, int list, int row);
-  void AddAngleRow(Control& frame, int box, int row, bool output);
+  // A labelled row of a conversion frame, one under another as they are added.
+  void AddUnitRow(Control& frame, int list);
+  void AddAngleRow(Control& frame, int box, bool output);
   void BindHandlers();
 
   // Behaviour (service_window.cpp).

@@ -9,12 +9,13 @@
 #include "service/angle_conversion.h"
 #include "service/english_length.h"
 #include "windows/service_window.h"
-#include "windows/service_window_layout.h"
+#include "windows/service_window_panels.h"
 
 namespace vexilor {
 namespace {
 
-using namespace service_layout;
+using service_panels::BoxesOf;
+using service_panels::PanelBoxes;
 
 constexpr std::array<std::string_view, FrmService::kPanels> kPanelCaptions{
     " Определить номенклатуру по координатам точки ",
@@ -76,25 +77,22 @@ FrmService::FrmService(Platform& platform, MainWindowHooks& mainWindow)
       mnuNomencl(MakeMenu("mnuNomencl", "&Номенклатуры", nullptr)),
       mnuNameNom(MakeMenu("mnuNameNom", "Определить номенклатуру", &mnuNomencl)),
       mnuRamka(MakeMenu("mnuRamka", "Определить координаты рамки", &mnuNomencl)),
-      cmdClose(Make(ControlKind::kButton, "cmdClose", "Закрыть", nullptr,
-                    {kCloseLeft, kMargin, kButtonWidth, kButtonHeight})),
+      cmdClose(Make(ControlKind::kButton, "cmdClose", "Закрыть", nullptr)),
       platform_(platform),
       mainWindow_(mainWindow) {
-  Move({0, 0, kFormWidth, ButtonRowTop(-1) + kButtonHeight + kMargin});
   AddPanels();
   SetCancelButton(cmdClose);  // Escape closes as «Закрыть» does
   BindHandlers();
 }
 
-Control& FrmService::Make(ControlKind kind, std::string name, std::string_view text, Control* container,
-                          TwipsRect position, int index, std::string group) {
+Control& FrmService::Make(ControlKind kind, std::string name, std::string_view text, Control* container, int index,
+                          std::string group) {
   return Add({.kind = kind,
               .name = std::move(name),
               .index = index,
               .text = std::string(text),
               .container = container,
-              .group = std::move(group),
-              .position = position});
+              .group = std::move(group)});
 }
 
 Control& FrmService::MakeMenu(std::string name, std::string_view caption, Control* parent) {
@@ -104,13 +102,11 @@ Control& FrmService::MakeMenu(std::string name, std::string_view caption, Contro
 void FrmService::AddPanels() {
   for (int panel = 0; panel < kPanels; ++panel) {
     fraExecute_[static_cast<std::size_t>(panel)] =
-        &Make(ControlKind::kFrame, "fraExecute", kPanelCaptions[static_cast<std::size_t>(panel)], nullptr,
-              {kMargin, kMargin, kPanelWidth, PanelHeight(panel)}, panel);
+        &Make(ControlKind::kFrame, "fraExecute", kPanelCaptions[static_cast<std::size_t>(panel)], nullptr, panel);
     fraExecute(panel).SetVisible(false);
   }
   for (int k = 0; k < kExecuteButtons; ++k) {
-    cmdOK_[static_cast<std::size_t>(k)] = &Make(ControlKind::kButton, "cmdOK", "Выполнить", nullptr,
-                                                {kExecuteLeft, kMargin, kButtonWidth, kButtonHeight}, k);
+    cmdOK_[static_cast<std::size_t>(k)] = &Make(ControlKind::kButton, "cmdOK", "Выполнить", nullptr, k);
     cmdOK(k).SetVisible(false);
   }
   AddNomenclaturePanel();
@@ -123,51 +119,48 @@ void FrmService::AddPanels() {
 
 void FrmService::AddNomenclaturePanel() {
   Control& panel = fraExecute(kNomenclaturePanel);
-  fraCoord_ = &Make(ControlKind::kFrame, "fraCoord", " Координаты точки ", &panel, kPointFrame);
-  optCoord_[0] = &Make(ControlKind::kOption, "optCoord", "Геодезические B, L", fraCoord_, kFirstOption, 0, "fraCoord");
-  optCoord_[1] = &Make(ControlKind::kOption, "optCoord", "Плоские x, y", fraCoord_, kSecondOption, 1, "fraCoord");
+  fraCoord_ = &Make(ControlKind::kFrame, "fraCoord", " Координаты точки ", &panel);
+  optCoord_[0] = &Make(ControlKind::kOption, "optCoord", "Геодезические B, L", fraCoord_, 0, "fraCoord");
+  optCoord_[1] = &Make(ControlKind::kOption, "optCoord", "Плоские x, y", fraCoord_, 1, "fraCoord");
   optCoord(0).SetChecked(true);
   for (int k = 0; k < 2; ++k) {
     const std::size_t i = static_cast<std::size_t>(k);
-    lblCoord_[i] = &Make(ControlKind::kLabel, "lblCoord", "", fraCoord_, PointLabel(k), k);
-    txtCoord_[i] = &Make(ControlKind::kTextBox, "txtCoord", "", fraCoord_, PointBox(k), k);
+    lblCoord_[i] = &Make(ControlKind::kLabel, "lblCoord", "", fraCoord_, k);
+    txtCoord_[i] = &Make(ControlKind::kTextBox, "txtCoord", "", fraCoord_, k);
   }
   ShowPointKind();
   // The name under the point, then the scale column beside both.
-  fraRes_ = &Make(ControlKind::kFrame, "fraRes", " Номенклатура ", &panel, kNameFrame);
-  txtNom_ = &Add({.kind = ControlKind::kTextBox, .name = "txtNom", .container = fraRes_, .position = kNameBox,
-                  .fixedPitch = true});
+  fraRes_ = &Make(ControlKind::kFrame, "fraRes", " Номенклатура ", &panel);
+  txtNom_ = &Add({.kind = ControlKind::kTextBox, .name = "txtNom", .container = fraRes_, .fixedPitch = true});
   txtNom().SetReadOnly(true);
-  fraScale_ = &Make(ControlKind::kFrame, "fraScale", " Масштаб ", &panel, kScaleColumn);
+  fraScale_ = &Make(ControlKind::kFrame, "fraScale", " Масштаб ", &panel);
   AddScaleButtons(*fraScale_, 0);
 }
 
 void FrmService::AddFramePanel() {
   Control& panel = fraExecute(kFramePanel);
-  frame2_ = &Make(ControlKind::kFrame, "Frame2", " Номенклатура ", &panel, kSheetNameFrame);
+  frame2_ = &Make(ControlKind::kFrame, "Frame2", " Номенклатура ", &panel);
   txtNom1_ = &Add({.kind = ControlKind::kTextBox,
                    .name = "txtNom1",
                    .container = frame2_,
-                   .position = kSheetNameBox,
                    .toolTip = "Номенклатура должна содержать признак полушария (N) или (S)",
                    .fixedPitch = true});
-  frame1_ = &Make(ControlKind::kFrame, "Frame1", " Масштаб ", &panel, kScaleRows);
+  frame1_ = &Make(ControlKind::kFrame, "Frame1", " Масштаб ", &panel);
   AddScaleButtons(*frame1_, kFirstFrameScale);
-  fraBound_ = &Make(ControlKind::kFrame, "fraBound", " Координаты границ ", &panel, kBoundFrame);
-  optCoord_[2] = &Make(ControlKind::kOption, "optCoord", "Геодезические B, L", fraBound_, kFirstOption, 2, "fraBound");
-  optCoord_[3] = &Make(ControlKind::kOption, "optCoord", "Плоские x, y", fraBound_, kSecondOption, 3, "fraBound");
+  fraBound_ = &Make(ControlKind::kFrame, "fraBound", " Координаты границ ", &panel);
+  optCoord_[2] = &Make(ControlKind::kOption, "optCoord", "Геодезические B, L", fraBound_, 2, "fraBound");
+  optCoord_[3] = &Make(ControlKind::kOption, "optCoord", "Плоские x, y", fraBound_, 3, "fraBound");
   optCoord(2).SetChecked(true);
   constexpr std::array<std::string_view, 4> kEdgeLabels{"Север", "Юг", "Запад", "Восток"};
   for (int k = 2; k < kCoordBoxes; ++k) {
     const std::size_t i = static_cast<std::size_t>(k);
-    lblCoord_[i] = &Make(ControlKind::kLabel, "lblCoord", kEdgeLabels[i - 2], fraBound_, EdgeLabel(k - 2), k);
-    txtCoord_[i] = &Make(ControlKind::kTextBox, "txtCoord", "", fraBound_, EdgeBox(k - 2), k);
+    lblCoord_[i] = &Make(ControlKind::kLabel, "lblCoord", kEdgeLabels[i - 2], fraBound_, k);
+    txtCoord_[i] = &Make(ControlKind::kTextBox, "txtCoord", "", fraBound_, k);
     txtCoord(k).SetReadOnly(true);
   }
   txtRmkXY_ = &Add({.kind = ControlKind::kTextBox,
                     .name = "txtRmkXY",
                     .container = fraBound_,
-                    .position = kCornerBlock,
                     .multiLine = true,
                     .fixedPitch = true});
   txtRmkXY().SetReadOnly(true);
@@ -177,20 +170,19 @@ void FrmService::AddFramePanel() {
 }
 
 void FrmService::AddSketch(Control& frame) {
-  lblName_ = &Make(ControlKind::kLabel, "lblName", "Углы рамки", &frame, kSketchName);
-  shpRamka_ = &Make(ControlKind::kShape, "shpRamka", "", &frame, kSketchFrame);
-  linAxis_[0] = &Make(ControlKind::kLine, "linAxis", "", &frame, kSketchXAxis, 0);
-  linAxis_[1] = &Make(ControlKind::kLine, "linAxis", "", &frame, kSketchYAxis, 1);
-  lblX_ = &Make(ControlKind::kLabel, "lblX", "X", &frame, kSketchXLabel);
-  lblY_ = &Make(ControlKind::kLabel, "lblY", "Y", &frame, kSketchYLabel);
+  lblName_ = &Make(ControlKind::kLabel, "lblName", "Углы рамки", &frame);
+  shpRamka_ = &Make(ControlKind::kShape, "shpRamka", "", &frame);
+  linAxis_[0] = &Make(ControlKind::kLine, "linAxis", "", &frame, 0);
+  linAxis_[1] = &Make(ControlKind::kLine, "linAxis", "", &frame, 1);
+  lblX_ = &Make(ControlKind::kLabel, "lblX", "X", &frame);
+  lblY_ = &Make(ControlKind::kLabel, "lblY", "Y", &frame);
 }
 
 void FrmService::AddScaleButtons(Control& frame, int first) {
   for (std::size_t k = 0; k < kScaleCaptions.size(); ++k) {
     const int index = first + static_cast<int>(k);
     optScale_[static_cast<std::size_t>(index)] =
-        &Make(ControlKind::kOption, "optScale", kScaleCaptions[k], &frame,
-              first == 0 ? ScaleInColumn(static_cast<int>(k)) : ScaleInRows(static_cast<int>(k)), index, frame.Name());
+        &Make(ControlKind::kOption, "optScale", kScaleCaptions[k], &frame, index, frame.Name());
   }
 }
 
@@ -200,32 +192,30 @@ void FrmService::AddConversionPanel(int panel) {
   const auto p = static_cast<std::size_t>(panel);
   // Panel 4 chooses the units of its source; the others, of their result.
   const bool unitsInSource = panel == kEnglishToMetricPanel;
-  fraIsx_[p] = &Make(ControlKind::kFrame, "fraIsx", kSourceFrameCaptions[p], &frame,
-                     ConversionFrame(0, unitsInSource ? 2 : 1), panel);
-  fraPreob_[p] = &Make(ControlKind::kFrame, "fraPreob", kResultFrameCaptions[p], &frame,
-                       ConversionFrame(unitsInSource ? 2 : 1, unitsInSource ? 1 : 2), panel);
+  fraIsx_[p] = &Make(ControlKind::kFrame, "fraIsx", kSourceFrameCaptions[p], &frame, panel);
+  fraPreob_[p] = &Make(ControlKind::kFrame, "fraPreob", kResultFrameCaptions[p], &frame, panel);
   if (unitsInSource) {
-    AddUnitRow(fraIsx(panel), boxes.units, 0);
-    AddAngleRow(fraIsx(panel), boxes.source, 1, false);
-    AddAngleRow(fraPreob(panel), boxes.output, 0, true);
+    AddUnitRow(fraIsx(panel), boxes.units);
+    AddAngleRow(fraIsx(panel), boxes.source, false);
+    AddAngleRow(fraPreob(panel), boxes.output, true);
   } else {
-    AddAngleRow(fraIsx(panel), boxes.source, 0, false);
-    AddUnitRow(fraPreob(panel), boxes.units, 0);
-    AddAngleRow(fraPreob(panel), boxes.output, 1, true);
+    AddAngleRow(fraIsx(panel), boxes.source, false);
+    AddUnitRow(fraPreob(panel), boxes.units);
+    AddAngleRow(fraPreob(panel), boxes.output, true);
   }
 }
 
-void FrmService::AddUnitRow(Control& frame, int list, int row) {
+void FrmService::AddUnitRow(Control& frame, int list) {
   const auto i = static_cast<std::size_t>(list);
-  lblRazm_[i] = &Make(ControlKind::kLabel, "lblRazm", kUnitLabels[i], &frame, RowLabel(row), list);
-  cboRazmAngle_[i] = &Make(ControlKind::kCombo, "cboRazmAngle", "", &frame, RowBox(row), list);
+  lblRazm_[i] = &Make(ControlKind::kLabel, "lblRazm", kUnitLabels[i], &frame, list);
+  cboRazmAngle_[i] = &Make(ControlKind::kCombo, "cboRazmAngle", "", &frame, list);
   cboRazmAngle(list).SetItems(UnitItems(list));
 }
 
-void FrmService::AddAngleRow(Control& frame, int box, int row, bool output) {
+void FrmService::AddAngleRow(Control& frame, int box, bool output) {
   const auto i = static_cast<std::size_t>(box);
-  lblAngle_[i] = &Make(ControlKind::kLabel, "lblAngle", kAngleLabels[i], &frame, RowLabel(row), box);
-  txtAngle_[i] = &Make(ControlKind::kTextBox, "txtAngle", "", &frame, RowBox(row), box);
+  lblAngle_[i] = &Make(ControlKind::kLabel, "lblAngle", kAngleLabels[i], &frame, box);
+  txtAngle_[i] = &Make(ControlKind::kTextBox, "txtAngle", "", &frame, box);
   txtAngle(box).SetReadOnly(output);
 }
 

@@ -145,13 +145,10 @@ INSTANTIATE_TEST_SUITE_P(Table, Closing,
                                            CloseCase{true, false, {"query"}, false},
                                            CloseCase{false, true, {"query", "unload"}, false}));
 
-TEST(PlatformAdapters, BeeperAndWidthMeasureReachThePlatform) {
+TEST(PlatformAdapters, BeeperReachesThePlatform) {
   ScriptedPlatform platform;
-  Form form{"frm"};
   platform.Beeper()();
   EXPECT_EQ(platform.Beeps(), 1);
-  EXPECT_EQ(platform.WidthMeasure(form)("Юг"), 200);
-  EXPECT_EQ(platform.WidthMeasure(form, true)("Юг"), 220);
 }
 
 TEST(PlatformAdapters, WaitCursorIsShownForItsScope) {

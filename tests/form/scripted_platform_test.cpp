@@ -117,18 +117,6 @@ TEST(ScriptedPlatform, ModalFormWithoutScriptOrOfAnotherNameFails) {
   EXPECT_NONFATAL_FAILURE(platform.ShowModal(form), "where frmNational was expected");
 }
 
-TEST(ScriptedPlatform, MeasuresCodePointsAndLines) {
-  ScriptedPlatform platform;
-  Form form{"frm"};
-  EXPECT_EQ(platform.TextWidth(form, "Юг 1", false), 400);
-  EXPECT_EQ(platform.TextWidth(form, "Юг 1", true), 440);
-  EXPECT_EQ(platform.TextHeight(form, "a\r\nb", false), 480);
-  platform.SetCharWidths(90, 120);
-  platform.SetLineHeight(195);
-  EXPECT_EQ(platform.TextWidth(form, "ab", true), 240);
-  EXPECT_EQ(platform.TextHeight(form, "x", false), 195);
-}
-
 TEST(ScriptedPlatform, CountsBeepsHelpAndPendingEvents) {
   ScriptedPlatform platform;
   platform.Beep();

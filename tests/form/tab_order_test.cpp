@@ -28,7 +28,7 @@ class TabOrderTest : public ::testing::Test {
   Control& txtA = form.Add({.kind = ControlKind::kTextBox, .name = "txtA", .container = &fra});
   Control& lbl = form.Add({.kind = ControlKind::kLabel, .name = "lbl", .container = &fra});
   Control& txtB = form.Add({.kind = ControlKind::kTextBox, .name = "txtB", .container = &fra});
-  Control& line = form.Add({.kind = ControlKind::kLine, .name = "Line1", .position = {0, 0, 100, 0}});
+  Control& line = form.Add({.kind = ControlKind::kLine, .name = "Line1"});
   Control& cmdOK = form.Add({.kind = ControlKind::kButton, .name = "cmdOK"});
   Control& cmdClose = form.Add({.kind = ControlKind::kButton, .name = "cmdClose"});
   std::vector<std::string> focused;
@@ -86,7 +86,7 @@ TEST_F(TabOrderTest, TabPassesOverWhatTheUserCannotReach) {
 TEST_F(TabOrderTest, DrawnControlsTakeNoFocusAndNoGesture) {
   bool clicked = false;
   line.OnClick([&clicked] { clicked = true; });
-  Control& box = form.Add({.kind = ControlKind::kShape, .name = "Shape1", .position = {0, 0, 400, 300}});
+  Control& box = form.Add({.kind = ControlKind::kShape, .name = "Shape1"});
   for (Control* drawn : {&line, &box}) {
     EXPECT_FALSE(drawn->SetFocus()) << drawn->Id();
     EXPECT_FALSE(drawn->Click()) << drawn->Id();

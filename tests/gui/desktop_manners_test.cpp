@@ -14,6 +14,8 @@
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QRadioButton>
+#include <QScreen>
+#include <cstdlib>
 
 #include "qt/help_viewer.h"
 #include "qt/qt_dialogs.h"
@@ -36,11 +38,15 @@ QList<QWidget*> Shown(QWidget& window) {
   return shown;
 }
 
-// The room `widget` needs for what it shows: its size hint, and for a label
-// that breaks its lines, the height those lines take at its width.
+// The room `widget` needs for what it shows: its size hint, for a label
+// that breaks its lines the height those lines take at its width, for a
+// list its entries' width.
 QSize Needed(const QWidget& widget) {
   if (const auto* label = qobject_cast<const QLabel*>(&widget); label != nullptr && label->wordWrap()) {
     return {0, label->heightForWidth(label->width())};
+  }
+  if (const auto* list = qobject_cast<const QListWidget*>(&widget)) {
+    return {list->sizeHintForColumn(0) + 2 * list->frameWidth(), 0};
   }
   if (const auto* frame = qobject_cast<const QGroupBox*>(&widget)) {
     return {frame->fontMetrics().horizontalAdvance(frame->title()), 0};
@@ -52,13 +58,16 @@ QSize Needed(const QWidget& widget) {
   return widget.minimumSizeHint();
 }
 
-// Every shown control of `window` has the room it needs, and no two shown
-// controls of one frame overlap.
+// Every shown control of `window` speaks in the desktop's font (at least as
+// large) and has the room it needs, and no two shown controls of one frame
+// overlap.
 void ExpectRoomForEverything(QWidget& window) {
   QCoreApplication::processEvents();
   const QList<QWidget*> shown = Shown(window);
   for (const QWidget* widget : shown) {
     if (widget->objectName().isEmpty()) continue;  // the parts of Qt's own widgets
+    QVERIFY2(widget->font().pointSizeF() >= QApplication::font().pointSizeF(),
+             qPrintable(widget->objectName() + QStringLiteral(": a smaller font")));
     const QSize needed = Needed(*widget);
     QVERIFY2(widget->width() >= needed.width() && widget->height() >= needed.height(),
              qPrintable(QStringLiteral("%1 in %2: %3x%4, needs %5x%6")
@@ -106,8 +115,12 @@ class DesktopMannersTest : public QObject {
   Q_OBJECT
 
  private slots:
+  void initTestCase() { desktopFont = QApplication::font(); }
   void init() { run = std::make_unique<testing::RunningProgram>(); }
-  void cleanup() { run.reset(); }
+  void cleanup() {
+    run.reset();
+    QApplication::setFont(desktopFont);
+  }
 
   void standardButtonsSpeakRussian_data() {
     QTest::addColumn<int>("button");
@@ -164,28 +177,30 @@ class DesktopMannersTest : public QObject {
     testing::RunningProgram::SaveScreenshot(*run->main, "main_window_file_mode.png");
   }
 
-  // Set against the screen's right edge, the main window grows to the right
-  // with the file frames; it comes back onto the screen.
-  void theMainWindowGrownForFilesStaysOnTheScreen() {
-    const QRect area = AvailableArea(*run->main);
-    FrmMain& form = run->program.MainWindow();
-    TwipsRect position = form.Position();
-    const double dpi = run->main->DotsPerInch();
-    position.left = PixelsToTwips(area.right() + 1 - FrameGeometry(*run->main).width(), dpi);
-    position.top = PixelsToTwips(area.top(), dpi);
-    form.Move(position);  // the program places it there
-    run->main->Refresh();
-    QVERIFY(FrameGeometry(*run->main).right() >= area.right() - 2);
-    const int narrow = FrameGeometry(*run->main).width();
-    run->platform.openFiles.push_back(run->folder.PathOf("points.in"));
-    run->platform.saveFiles.push_back(run->folder.PathOf("points.out"));
-    std::ofstream(run->platform.openFiles.back(), std::ios::binary) << "BLH\r\n1 55 45 20 37 37 0 150\r\n";
-    QTest::mouseClick(run->Widget<QRadioButton>("optInFile"), Qt::LeftButton, {}, QPoint(5, 5));
-    QTRY_VERIFY(FrameGeometry(*run->main).width() > narrow);
-    QTRY_COMPARE(KeptInside(FrameGeometry(*run->main), area), FrameGeometry(*run->main));
+  // Set against the screen's bottom edge, the service window grows with a
+  // larger tool; it comes back onto the screen.
+  void aWindowGrownForAToolStaysOnTheScreen() {
+    FrmService& service = run->program.Service();
+    run->PickIntoModal(run->main->ActionFor(run->program.MainWindow().mnuServis), service, [&](FormWindow& window) {
+      window.ActionFor(service.mnuGradusGrad)->trigger();
+      const QRect area = AvailableArea(window);
+      const double dpi = window.DotsPerInch();
+      TwipsRect position = service.Position();
+      position.top = PixelsToTwips(area.bottom() + 1 - FrameGeometry(window).height(), dpi);
+      service.Move(position);  // the program places it there
+      window.Refresh();
+      QTRY_VERIFY(FrameGeometry(window).bottom() >= area.bottom() - 2);
+      const int low = FrameGeometry(window).height();
+      window.ActionFor(service.mnuRamka)->trigger();  // the СК-42 warning is answered OK
+      QTRY_VERIFY(FrameGeometry(window).height() > low);
+      QTRY_COMPARE(KeptInside(FrameGeometry(window), area), FrameGeometry(window));
+      QTest::keyClick(&window, Qt::Key_Escape);
+    });
   }
 
+  void everyOptionOfTheMainWindowHasRoom_data() { Fonts(); }
   void everyOptionOfTheMainWindowHasRoom() {
+    StartWithFont();
     ExpectRoomForEverything(*run->main);
     QTest::mouseClick(run->Widget<QCheckBox>("chkGeoid"), Qt::LeftButton, {}, QPoint(5, 5));
     QVERIFY(run->Widget<QLineEdit>("txtGeoid")->isVisible());
@@ -244,7 +259,9 @@ class DesktopMannersTest : public QObject {
     QCOMPARE(run->dialogs.texts, std::vector<QString>{});
   }
 
+  void secondaryWindowsAreDialogsOfTheMainWindow_data() { Fonts(); }
   void secondaryWindowsAreDialogsOfTheMainWindow() {
+    StartWithFont();
     // Each window is looked at as it opens: every caption has its room.
     QList<QWidget*> windows;
     const auto collect = [&](FormWindow& window) {
@@ -293,6 +310,18 @@ class DesktopMannersTest : public QObject {
     QVERIFY(!run->platform.Help()->isVisible());
   }
 
+  // Placed by its form before it first shows (at the main window's corner),
+  // a dialog still takes the size its layout asks for.
+  void aDialogPlacedBeforeItShowsTakesTheSizeOfItsLayout() {
+    run->ChooseSystem("cmdIsx", kCk63Name);  // a plane side: «Проекция» asks for the link values
+    run->dialogs.Answer(QMessageBox::No);    // from the keyboard
+    run->dialogs.Answer(QMessageBox::No);    // no second try after Escape
+    run->ClickIntoModal("cmdParProIn", run->program.LocalLink(), [](FormWindow& window) {
+      QCOMPARE(window.size(), window.sizeHint());
+      QTest::keyClick(&window, Qt::Key_Escape);
+    });
+  }
+
   void dialogsAreMappedWherePlaced() {
     const Mappings mappings;
     QWidget* catalogue = nullptr;
@@ -300,7 +329,9 @@ class DesktopMannersTest : public QObject {
     QPoint placed;
     run->ClickIntoModal("cmdIsx", run->program.Catalogue(), [&](FormWindow& window) {
       catalogue = &window;
-      centred = CentredOver(window, run->main->frameGeometry());
+      // Centred over the main window, as far as the screen lets it.
+      const QRect over(CentredOver(window, run->main->frameGeometry()), FrameGeometry(window).size());
+      centred = KeptInside(over, AvailableArea(window)).topLeft();
       placed = FrameTopLeft(window);
       QTest::keyClick(&window, Qt::Key_Escape);
     });
@@ -352,7 +383,45 @@ class DesktopMannersTest : public QObject {
     QCOMPARE(FrameTopLeft(window), place);
   }
 
+  // Centred by the size it shows with, its start values in its boxes; the
+  // frame the window system adds is not known before the window shows.
+  void theMainWindowStartsAtTheTopCentreOfTheScreen() {
+    const QRect screen = run->main->screen()->geometry();
+    const QRect frame = FrameGeometry(*run->main);
+    QCOMPARE(frame.top(), screen.top());
+    QVERIFY2(std::abs(frame.center().x() - screen.center().x()) <= FrameMargins(*run->main).left() + 1,
+             qPrintable(QStringLiteral("%1 on a screen of %2").arg(frame.left()).arg(screen.width())));
+  }
+
+  // The projection dialog and the service window take the size of the panel
+  // they show: larger for a larger one, smaller again for a smaller one.
+  void windowsOfPanelsTakeTheSizeOfThePanelShown() {
+    FrmService& service = run->program.Service();
+    run->PickIntoModal(run->main->ActionFor(run->program.MainWindow().mnuServis), service, [&](FormWindow& window) {
+      int previous = 0;
+      for (const Control* tool : {&service.mnuGradusGrad, &service.mnuRamka, &service.mnuAnglMetric}) {
+        window.ActionFor(*tool)->trigger();  // the СК-42 warning is answered OK
+        QTRY_COMPARE(window.size(), window.sizeHint());
+        QVERIFY(window.height() != previous);
+        previous = window.height();
+      }
+      QTest::keyClick(&window, Qt::Key_Escape);
+    });
+    run->ChooseSystem("cmdIsx", kCk42Name);
+    run->ChooseType("cboTypeIsx", 2);
+    run->ClickIntoModal("cmdParProIn", run->program.Projection(), [](FormWindow& window) {
+      for (const char* kind : {"optPro(1)", "optPro(0)"}) {  // Lambert, then Gauss-Krüger
+        QTest::mouseClick(window.findChild<QRadioButton*>(QString::fromLatin1(kind)), Qt::LeftButton, {},
+                          QPoint(5, 5));
+        QTRY_COMPARE(window.size(), window.sizeHint());
+      }
+      QTest::keyClick(&window, Qt::Key_Escape);
+    });
+  }
+
+  void serviceWindowIsADialogWithRoomForEveryTool_data() { Fonts(); }
   void serviceWindowIsADialogWithRoomForEveryTool() {
+    StartWithFont();
     FrmService& service = run->program.Service();
     run->PickIntoModal(run->main->ActionFor(run->program.MainWindow().mnuServis), service, [&](FormWindow& window) {
       QCOMPARE(window.parentWidget(), run->main);
@@ -440,6 +509,26 @@ class DesktopMannersTest : public QObject {
     std::function<void()> shown_;
   };
 
+  // A user's larger font, then the desktop's: pictures for the README taken
+  // on the way are taken last in the desktop's font.
+  static void Fonts() {
+    QTest::addColumn<qreal>("points");
+    QTest::newRow("14 pt") << 14.0;
+    QTest::newRow("desktop font") << 0.0;
+  }
+
+  // The program started afresh in the font of the test's data row.
+  void StartWithFont() {
+    QFETCH(qreal, points);
+    if (points <= 0) return;
+    run.reset();
+    QFont font = QApplication::font();
+    font.setPointSizeF(points);
+    QApplication::setFont(font);
+    run = std::make_unique<testing::RunningProgram>();
+  }
+
+  QFont desktopFont;
   std::unique_ptr<testing::RunningProgram> run;
 };
 

@@ -23,6 +23,7 @@
 #include "qt/help_viewer.h"
 #include "qt/qt_dialogs.h"
 #include "qt/qt_platform.h"
+#include "qt/qt_text.h"
 #include "gui_support.h"
 
 namespace vexilor {
@@ -32,7 +33,6 @@ namespace {
 class DemoForm : public Form {
  public:
   explicit DemoForm(Platform& platform) : Form("frmDemo", "Демонстрация") {
-    Move({0, 0, 6000, 4500});
     txtA.OnKeyPress([this, &platform](int& key) {
       key = FilterNumericKey(key, [this, &platform] {
         ++refusedKeys;
@@ -55,39 +55,35 @@ class DemoForm : public Form {
   }
 
   Control& mnuHelp = Add({.kind = ControlKind::kMenu, .name = "mnuHelp", .text = "С&правка"});
-  Control& txtA = Add({.kind = ControlKind::kTextBox, .name = "txtA", .position = {150, 300, 1500, 300}});
-  Control& txtB = Add({.kind = ControlKind::kTextBox, .name = "txtB", .position = {1800, 300, 1500, 300}});
+  Control& txtA = Add({.kind = ControlKind::kTextBox, .name = "txtA"});
+  Control& txtB = Add({.kind = ControlKind::kTextBox, .name = "txtB"});
   Control& cmdCopy = Add({.kind = ControlKind::kButton,
                           .name = "cmdCopy",
                           .text = "Копировать",
-                          .position = {3450, 300, 1500, 375},
                           .toolTip = "Скопировать первое поле во второе"});
-  Control& cboUnit = Add({.kind = ControlKind::kCombo, .name = "cboUnit", .position = {150, 900, 2000, 315}});
-  Control& lblInfo = Add({.kind = ControlKind::kLabel, .name = "lblInfo", .position = {2400, 900, 3000, 300}});
+  Control& cboUnit = Add({.kind = ControlKind::kCombo, .name = "cboUnit"});
+  Control& lblInfo = Add({.kind = ControlKind::kLabel, .name = "lblInfo"});
   Control& fraOpt = Add({.kind = ControlKind::kFrame,
                          .name = "fraOpt",
-                         .text = " Высоты ",
-                         .position = {150, 1500, 3000, 1200}});
+                         .text = " Высоты "});
   Control& opt0 = Add({.kind = ControlKind::kOption,
                        .name = "optH",
                        .index = 0,
                        .text = "Нормальные",
                        .container = &fraOpt,
                        .group = "fraOpt",
-                       .position = {150, 300, 2500, 300},
                        .checked = true});
   Control& opt1 = Add({.kind = ControlKind::kOption,
                        .name = "optH",
                        .index = 1,
                        .text = "Геодезические",
                        .container = &fraOpt,
-                       .group = "fraOpt",
-                       .position = {150, 700, 2500, 300}});
+                       .group = "fraOpt"});
   Control& chkScreen = Add(
-      {.kind = ControlKind::kCheck, .name = "chkScreen", .text = "На экран", .position = {3450, 1500, 2000, 300}});
+      {.kind = ControlKind::kCheck, .name = "chkScreen", .text = "На экран"});
+  Control& txtPath = Add({.kind = ControlKind::kTextBox, .name = "txtPath", .fitted = true});
   Control& txtBlock = Add({.kind = ControlKind::kTextBox,
                            .name = "txtBlock",
-                           .position = {150, 2900, 5000, 900},
                            .multiLine = true,
                            .fixedPitch = true});
 
@@ -108,7 +104,7 @@ class DialogForm : public Form {
       Hide();
     });
   }
-  Control& cmdOK = Add({.kind = ControlKind::kButton, .name = "cmdOK", .text = "OK", .position = {100, 100, 1200, 375}});
+  Control& cmdOK = Add({.kind = ControlKind::kButton, .name = "cmdOK", .text = "OK"});
   int oks = 0;
 };
 
@@ -215,25 +211,37 @@ class FormBinderTest : public QObject {
 
   void checkBoxForcedByItsHandlerShowsTheForcedState() {
     auto* check = Widget<QCheckBox>("chkScreen");
-    QTest::mouseClick(check, Qt::LeftButton);
+    QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(5, 5));
     QVERIFY(demo->chkScreen.Checked());
     QVERIFY(check->isChecked());
     demo->screenForced = true;
-    QTest::mouseClick(check, Qt::LeftButton);
+    QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(5, 5));
     QVERIFY(demo->chkScreen.Checked());
     QVERIFY(check->isChecked());
   }
 
-  void twipsPlaceWidgetsAndModelMovesThem() {
-    auto* edit = Widget<QLineEdit>("txtA");
-    const double dpi = edit->logicalDpiX();
-    const auto px = [dpi](int twips) { return qRound(twips * dpi / 1440.0); };
-    QCOMPARE(edit->geometry(), QRect(px(150), px(300), px(1500), px(300)));
-    QCOMPARE(window->Client()->size(), QSize(px(6000), px(4500)));
-    demo->txtA.Move({600, 1200, 1500, 300});
-    platform->RefreshAll();
-    QCOMPARE(edit->pos(), QPoint(px(600), px(1200)));
+  void withoutAViewControlsStandOneUnderAnother() {
+    QVERIFY(Widget<QLineEdit>("txtB")->geometry().top() > Widget<QLineEdit>("txtA")->geometry().bottom());
+    QVERIFY(Widget<QRadioButton>("optH(1)")->geometry().top() > Widget<QRadioButton>("optH(0)")->geometry().bottom());
     QCOMPARE(window->windowTitle(), QStringLiteral("Демонстрация"));
+  }
+
+  // The model keeps the whole path; the box shows it fitted to the width it
+  // has, again whenever that changes.
+  void aFittedBoxShowsItsTextFittedToItsWidth() {
+    auto* box = Widget<QLineEdit>("txtPath");
+    const QString path = QStringLiteral("/home/user/Vexilor/Data/Grids/Russia/wgeoid.mat");
+    demo->txtPath.SetText(FromQt(path));
+    box->setFixedWidth(box->sizeHint().width());  // room for 17 "x": too narrow
+    platform->RefreshAll();
+    QCoreApplication::processEvents();
+    QVERIFY2(box->text().trimmed().startsWith(QStringLiteral("/ho...")) &&
+                 box->text().endsWith(QStringLiteral("/wgeoid.mat")),
+             qPrintable(box->text()));
+    QCOMPARE(demo->txtPath.Text(), FromQt(path));
+    box->setFixedWidth(box->sizeHint().width() + 2 * box->fontMetrics().horizontalAdvance(path));
+    QCoreApplication::processEvents();
+    QVERIFY2(box->text().startsWith(QLatin1Char(' ')) && box->text().trimmed() == path, qPrintable(box->text()));
   }
 
   void multiLineBoxShowsLineBreaksAndFixedPitch() {
@@ -311,15 +319,6 @@ class FormBinderTest : public QObject {
     QCOMPARE(answer, MessageAnswer::kNo);
     QCOMPARE(defaultButton, QMessageBox::No);
     QCOMPARE(text, QStringLiteral("Файл уже существует.\nЗаменить его?"));
-  }
-
-  void textWidthIsMeasuredInTwips() {
-    const int regular = platform->TextWidth(*demo, "Широта 55 30", false);
-    const int bold = platform->TextWidth(*demo, "Широта 55 30", true);
-    QVERIFY(regular > 0);
-    QVERIFY(bold >= regular);
-    QCOMPARE(platform->TextWidth(*demo, "", false), 0);
-    QVERIFY(platform->TextHeight(*demo, "a\r\nb", false) > platform->TextHeight(*demo, "a", false));
   }
 
   void helpViewerShowsTheFile() {

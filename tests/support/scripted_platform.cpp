@@ -2,10 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "form/file_filter.h"
-#include "text/utf8.h"
 
 namespace vexilor {
 namespace {
@@ -74,14 +71,6 @@ std::string ScriptedPlatform::ChooseFile(FileDialogKind kind, const FileDialogRe
   std::string path = std::move(queue.front());
   queue.pop_front();
   return path;
-}
-
-int ScriptedPlatform::TextWidth(const Form&, std::string_view text, bool bold) const {
-  return static_cast<int>(CodePointCount(text)) * (bold ? boldCharWidth_ : charWidth_);
-}
-
-int ScriptedPlatform::TextHeight(const Form&, std::string_view text, bool) const {
-  return static_cast<int>(std::count(text.begin(), text.end(), '\n') + 1) * lineHeight_;
 }
 
 void ScriptedPlatform::RunModal(Form& form) {

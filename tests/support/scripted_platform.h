@@ -41,12 +41,7 @@ class ScriptedPlatform : public Platform {
   // Same, and the form shown must be `form`.
   void ExpectModal(const Form& form, UserScript user) { scripts_.push_back({&form, std::move(user)}); }
 
-  // --- Measurements (twips) ---
-  void SetCharWidths(int regular, int bold) {
-    charWidth_ = regular;
-    boldCharWidth_ = bold;
-  }
-  void SetLineHeight(int twips) { lineHeight_ = twips; }
+  // --- The screen (twips) ---
   void SetScreenSize(TwipsSize size) { screen_ = size; }
 
   // --- What happened ---
@@ -67,8 +62,6 @@ class ScriptedPlatform : public Platform {
   std::string ChooseSaveFile(const FileDialogRequest& request) override;
   void SetWaitCursor(bool on) override { waitCursorChanges_.push_back(on); }
   void Beep() override { ++beeps_; }
-  int TextWidth(const Form& form, std::string_view text, bool bold) const override;
-  int TextHeight(const Form& form, std::string_view text, bool bold) const override;
   TwipsSize ScreenSize() const override { return screen_; }
   void StartHelp(const std::string& path) override { helpFiles_.push_back(path); }
   void DoEvents() override { ++doEvents_; }
@@ -92,9 +85,6 @@ class ScriptedPlatform : public Platform {
   std::deque<std::string> saveFiles_;
   std::deque<ModalScript> scripts_;
 
-  int charWidth_ = 100;
-  int boldCharWidth_ = 110;
-  int lineHeight_ = 240;
   TwipsSize screen_{28800, 16200};  // 1920 x 1080 pixels at 15 twips a pixel
 
   std::vector<MessageRequest> messages_;

@@ -25,15 +25,6 @@ TEST(FitPathToWidthTest, CentresAPathThatLeavesRoom) {
   EXPECT_EQ(FitPathToWidth(TenPerCodePoint, 140, path), std::string(1, ' ') + path);
 }
 
-// The same fitting without the centring blanks, for a box that centres.
-TEST(ShortenPathToWidthTest, FitsLikeFitPathToWidthWithoutLeadingBlanks) {
-  for (int width = -100; width <= 600; width += 7) {
-    const std::string fitted = FitPathToWidth(TenPerCodePoint, width, kPath);
-    EXPECT_EQ(ShortenPathToWidth(TenPerCodePoint, width, kPath), std::string(TrimBlanks(fitted))) << width;
-  }
-  EXPECT_EQ(ShortenPathToWidth(TenPerCodePoint, 200, "C:\\A\\B.dat"), "C:\\A\\B.dat");
-}
-
 TEST(FitPathToWidthTest, KeepsAPathThatFitsWithLittleRoom) {
   const std::string path = "C:\\A\\B.dat";
   for (const int width : {120, 130, 139}) EXPECT_EQ(FitPathToWidth(TenPerCodePoint, width, path), path) << width;

