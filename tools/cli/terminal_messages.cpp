@@ -118,6 +118,11 @@ std::string RunFailureText(ResultCode code, const RunPlace& p) {
     case kLinkResultNotFinite:
     case kGridWindowUnreadable:
     case kGridInterpolationFailed:
+    case kFitTooFewPoints:  // worded by the fit command, which knows the sets
+    case kFitPointsInLine:
+    case kFitPointUnmatched:
+    case kFitPointRepeated:
+    case kFitValueNotFinite:
       break;
   }
   return LineOf(p) + "an unexpected failure inside the engine (code " + number + ")";
