@@ -161,6 +161,7 @@ std::string CliUsage() {
          "                   [--heights normal|geodetic] [--geoid-column] [--geoid FILE] [--data DIR]\n"
          "                   [--progress] [--jobs J] INPUT OUTPUT\n"
          "       vexilor-cli sheet|frame|grads|length ...   the service tools (--help after each)\n"
+         "       vexilor-cli fit ...   a link between two systems from common points (fit --help)\n"
          "       vexilor-cli --help | --version\n"
          "\n"
          "Transforms the points of a source file (.in) into a results file (.out) as the\n"
