@@ -152,19 +152,18 @@ TEST(FitLink, ResidualsLieAlongTheLocalAxes) {
   for (int axis = 0; axis < 3; ++axis) {
     auto target = Carried(source, kShiftsOnly);
     for (std::size_t i = 0; i < 2; ++i) {
+      Geocentric& t = target[i].xyz;
       Geodetic g;
-      ASSERT_EQ(GeocentricToGeodetic(kKrassA, kKrassF, target[i].xyz.x, target[i].xyz.y, target[i].xyz.z, g), kOk);
+      ASSERT_EQ(GeocentricToGeodetic(kKrassA, kKrassF, t.x, t.y, t.z, g), kOk);
       const double sb = std::sin(g.b), cb = std::cos(g.b), sl = std::sin(g.l), cl = std::cos(g.l);
-      const double directions[3][3] = {{-sb * cl, -sb * sl, cb}, {-sl, cl, 0}, {cb * cl, cb * sl, sb}};
+      const Geocentric along[3] = {{-sb * cl, -sb * sl, cb}, {-sl, cl, 0}, {cb * cl, cb * sl, sb}};
       const double step = i == 0 ? 0.05 : -0.05;
-      target[i].xyz = {target[i].xyz.x + step * directions[axis][0], target[i].xyz.y + step * directions[axis][1],
-                       target[i].xyz.z + step * directions[axis][2]};
+      t = {t.x + step * along[axis].x, t.y + step * along[axis].y, t.z + step * along[axis].z};
     }
-    const LinkFitOutcome o = Fit(LinkModel::kShifts, source, target);
-    ASSERT_EQ(o.code, kOk);
-    const PointResidual& r = o.fit.residuals[0];
-    const double local[3] = {r.north, r.east, r.up};
-    for (int c = 0; c < 3; ++c) EXPECT_NEAR(local[c], c == axis ? 0.05 : 0.0, 5e-5) << axis << " " << c;
+    const PointResidual r = Fit(LinkModel::kShifts, source, target).fit.residuals.at(0);
+    EXPECT_NEAR(r.north, axis == 0 ? 0.05 : 0, 5e-5) << axis;
+    EXPECT_NEAR(r.east, axis == 1 ? 0.05 : 0, 5e-5) << axis;
+    EXPECT_NEAR(r.up, axis == 2 ? 0.05 : 0, 5e-5) << axis;
   }
 }
 

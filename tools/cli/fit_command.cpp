@@ -1,6 +1,7 @@
 #include "fit_command.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <map>
 #include <optional>
 
@@ -135,10 +136,11 @@ std::string FitFailureText(const LinkFitOutcome& o, LinkModel model, const Point
       return "common points used: " + std::to_string(o.fit.pointsUsed) + "; " +
              (model == LinkModel::kShifts ? "three parameters need at least 1" : "seven parameters need at least 3");
     case kFitPointsInLine: {
-      char condition[32];
-      std::snprintf(condition, sizeof condition, "%.3g", o.fit.conditionNumber);
-      return std::string("the common points lie in a line or nearly so (condition number ") + condition +
-             ", above 1000): the rotation about that line cannot be found; add points off it, or use --model 3";
+      char condition[64];
+      std::snprintf(condition, sizeof condition, "condition number %.3g, above %g", o.fit.conditionNumber,
+                    kMaxLinkConditionNumber);
+      return std::string("the common points lie in a line or nearly so (") + condition +
+             "): the rotation about that line cannot be found; add points off it, or use --model 3";
     }
     case kFitPointUnmatched:
       return "points in one file only (" + NumbersByFile(o.numbers, 0, source, target) +
