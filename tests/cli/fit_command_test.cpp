@@ -13,18 +13,14 @@
 #include "geodesy/angle_constants.h"
 #include "geodesy/seven_parameter.h"
 #include "support/temp_folder.h"
+#include "text/words.h"
 
 namespace vexilor {
 namespace {
 
 namespace fs = std::filesystem;
 
-std::vector<std::string> Words(const std::string& text) {
-  std::istringstream in(text);
-  std::vector<std::string> words;
-  for (std::string w; in >> w;) words.push_back(w);
-  return words;
-}
+std::vector<std::string> Words(const std::string& text) { return SplitWords(text, 64); }
 
 class FitCommandTest : public ::testing::Test {
  protected:
