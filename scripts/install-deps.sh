@@ -7,6 +7,7 @@ packages=(
   g++ cmake make pkg-config
   clang libclang-rt-dev   # the sanitizer build and the fuzz targets (libFuzzer)
   libgtest-dev googletest
+  libeigen3-dev           # the least-squares fit of a link
   qt6-base-dev qt6-base-dev-tools libgl-dev
   qt6-translations-l10n   # Qt's standard dialogs in Russian
   libproj-dev proj-data proj-bin

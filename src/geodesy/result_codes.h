@@ -4,9 +4,9 @@
 // reports them. Each module numbers its causes in a range of its own:
 //
 //   1000  ellipsoid geometry            1400  seven-parameter legs
-//   1100  projections                   1600  quasi-geoid grid
-//   1200  change of coordinate type     1700  run over a point or a file
-//   1300  route between systems
+//   1100  projections                   1500  link fitted to common points
+//   1200  change of coordinate type     1600  quasi-geoid grid
+//   1300  route between systems         1700  run over a point or a file
 //
 // A code passes unchanged from the module that found the failure up to the
 // caller of the run. The numbers under which the program reports a code -
@@ -47,6 +47,13 @@ enum class ResultCode : std::int16_t {
 
   // Seven-parameter legs.
   kLinkResultNotFinite = 1403,
+
+  // Link fitted to common points.
+  kFitTooFewPoints = 1501,    // fewer common points than the model needs
+  kFitPointsInLine = 1502,    // common points in a line or nearly so
+  kFitPointUnmatched = 1503,  // a point number in one set only
+  kFitPointRepeated = 1504,   // a point number twice in one set
+  kFitValueNotFinite = 1505,  // a coordinate or the ellipsoid not finite
 
   // Quasi-geoid grid.
   kGridFileNotFound = 1601,

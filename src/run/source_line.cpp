@@ -120,19 +120,31 @@ ResultCode Finite(const Coords& point, Coords& out) {
 
 ResultCode ParseSourceLine(std::string_view line, CoordType type, const SideUnits& units,
                            const NumericLocale& locale, Coords& out) {
+  SourcePoint point;
+  const ResultCode code = ParseSourcePoint(line, type, units, locale, point);
+  if (code == kOk) out = point.coords;
+  return code;
+}
+
+ResultCode ParseSourcePoint(std::string_view line, CoordType type, const SideUnits& units,
+                            const NumericLocale& locale, SourcePoint& out) {
   const std::optional<NumberWords> w = ReadWords(line, WordCount(type, units.angles), locale);
   if (!w) return kUnreadableLine;
-  if (!ToInt32(w->value[0])) return kValueOutOfRange;  // the point number
+  const std::optional<std::int32_t> number = ToInt32(w->value[0]);
+  if (!number) return kValueOutOfRange;
   const double height = w->value.back();
+  Coords coords{};
+  ResultCode code = kValueOutOfRange;
   if (type != CoordType::BLH) {
     const double k = units.lengths == LengthUnit::Kilometres ? 1000.0 : 1.0;
-    return Finite({w->value[1] * k, w->value[2] * k, height * k}, out);
+    code = Finite({w->value[1] * k, w->value[2] * k, height * k}, coords);
+  } else if (const std::optional<Angles> a = GeodeticAngles(*w, units.angles)) {
+    code = Finite({a->b * kRadiansPerDegree, a->l * kRadiansPerDegree,
+                   units.heights == LengthUnit::Kilometres ? height * 1000.0 : height},
+                  coords);
   }
-  const std::optional<Angles> a = GeodeticAngles(*w, units.angles);
-  if (!a) return kValueOutOfRange;
-  return Finite({a->b * kRadiansPerDegree, a->l * kRadiansPerDegree,
-                 units.heights == LengthUnit::Kilometres ? height * 1000.0 : height},
-                out);
+  if (code == kOk) out = {*number, coords};
+  return code;
 }
 
 }  // namespace vexilor

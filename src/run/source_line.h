@@ -11,6 +11,7 @@
 // 1000; degree words and the minute words beside seconds are whole
 // numbers.
 
+#include <cstdint>
 #include <string_view>
 
 #include "text/number_text.h"
@@ -20,6 +21,13 @@
 
 namespace vexilor {
 
+// A point line read: its number and its coordinates in engine units
+// (radians and metres).
+struct SourcePoint {
+  std::int32_t number = 0;
+  Coords coords{};
+};
+
 // Fills `out` with the point in engine units (radians and metres).
 // kUnreadableLine: a wrong number of words or a word that is not a number;
 // kValueOutOfRange: a value outside its range (a latitude beyond a pole, a
@@ -27,5 +35,10 @@ namespace vexilor {
 // too large for its integer). `out` is untouched on failure.
 ResultCode ParseSourceLine(std::string_view line, CoordType type, const SideUnits& units,
                            const NumericLocale& locale, Coords& out);
+
+// The same, keeping the point number (the first word, a whole number of 32
+// bits after rounding half to even).
+ResultCode ParseSourcePoint(std::string_view line, CoordType type, const SideUnits& units,
+                            const NumericLocale& locale, SourcePoint& out);
 
 }  // namespace vexilor

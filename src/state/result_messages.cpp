@@ -118,6 +118,10 @@ RunMessage RunMessageOf(ResultCode code) {
     case kUnreadableLine:
     case kLineTooLong: return RunMessage::kUnreadableLine;
     case kRunStopped: return RunMessage::kRunStopped;
+    case kFitTooFewPoints: return RunMessage::kFitTooFewPoints;
+    case kFitPointsInLine: return RunMessage::kFitPointsInLine;
+    case kFitPointUnmatched:
+    case kFitPointRepeated: return RunMessage::kFitPointsUnpaired;
     // A grid file that is not there cannot be opened either.
     case kGridFileNotFound:
     case kGridFileNotOpened: return RunMessage::kGeoidFileNotOpened;
@@ -127,7 +131,8 @@ RunMessage RunMessageOf(ResultCode code) {
     case kGeodeticConversionFailed:
     case kProjectionNotFinite:
     case kCoordinatesNotFinite:
-    case kLinkResultNotFinite: return Unexpected(4);
+    case kLinkResultNotFinite:
+    case kFitValueNotFinite: return Unexpected(4);
     case kGridWindowUnreadable: return Unexpected(6);
     case kGridInterpolationFailed: return Unexpected(7);
     case kNoRoute: return Unexpected(100);
@@ -165,6 +170,17 @@ std::string RunResultMessage(ResultCode code, const RunContext& c) {
       // earlier run under that name stays as it was.
       return Join({"Преобразование прервано.", "Файл результатов", c.resultsFile,
                    c.resultsFileExisted ? "не изменен." : "не создан."});
+    case RunMessage::kFitTooFewPoints:
+      return Join({"Недостаточно общих точек для вычисления параметров связи:",
+                   "для семи параметров нужны не менее трех точек, для трех сдвигов - одна."});
+    case RunMessage::kFitPointsInLine:
+      return Join({"Общие точки лежат на одной прямой или почти на ней:",
+                   "поворот вокруг этой прямой не определяется. Добавьте точки",
+                   "в стороне от нее или вычислите только три сдвига."});
+    case RunMessage::kFitPointsUnpaired:
+      return Join({"Номера общих точек в двух файлах не совпадают: точка есть",
+                   "только в одном из них или повторяется в одном файле.",
+                   "Исправьте файлы или исключите эти точки."});
     default:
       return Join({"Непредвиденная ошибка с кодом " + std::to_string(static_cast<int>(message)) + ".",
                    "Если эта ошибка будет повторяться в дальнейщем,",

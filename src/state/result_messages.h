@@ -38,6 +38,10 @@ enum class RunMessage : std::int16_t {
   kUnreadableLine = 111,
   kGeoidFileNotOpened = 112,
   kRunStopped = 113,  // by the user, in the progress window
+  // A link fitted to common points (geodesy/link_fit.h) that cannot be found.
+  kFitTooFewPoints = 114,
+  kFitPointsInLine = 115,
+  kFitPointsUnpaired = 116,  // a number in one set only, or twice in one set
 };
 
 RunMessage RunMessageOf(ResultCode code);

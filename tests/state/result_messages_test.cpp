@@ -97,6 +97,8 @@ TEST(RunMessageOf, EveryEngineCodeKeepsTheNumberUsersKnow) {
       {kLinkResultNotFinite, 4},
       {kGridWindowUnreadable, 6}, {kGridInterpolationFailed, 7},
       {kNoRoute, 100},
+      {kFitTooFewPoints, 114}, {kFitPointsInLine, 115}, {kFitPointUnmatched, 116}, {kFitPointRepeated, 116},
+      {kFitValueNotFinite, 4},
   };
   std::set<ResultCode> codes;
   for (const Case& c : cases) {

@@ -90,6 +90,8 @@ CommandLine Collect(const std::vector<std::string>& args) {
   return CollectCommandLine(args, 0, kTakesValue);
 }
 
+}  // namespace
+
 std::string SideError(const CommandLine& raw, const std::string& prefix, CliSide& side) {
   const auto& v = raw.values;
   if (!v.count(prefix)) return "missing " + prefix;
@@ -114,19 +116,29 @@ std::string SideError(const CommandLine& raw, const std::string& prefix, CliSide
   return "";
 }
 
-std::string OptionsError(const CommandLine& raw, CliOptions& o) {
+std::string RouteOptionsError(const CommandLine& raw, CliOptions& o) {
   if (!raw.error.empty()) return raw.error;
   if (std::string e = SideError(raw, "--from", o.from); !e.empty()) return e;
   if (std::string e = SideError(raw, "--to", o.to); !e.empty()) return e;
   const auto& v = raw.values;
-  if (v.count("--zone")) {
-    o.zone = WholeNumber(v.at("--zone"));
-    if (!o.zone || *o.zone < 0) return "bad zone number: " + v.at("--zone");
-  }
   if (v.count("--heights")) {
     const std::string& h = v.at("--heights");
     if (h != "normal" && h != "geodetic") return "heights must be normal or geodetic";
     o.heights = h == "normal" ? HeightType::Normal : HeightType::Geodetic;
+  }
+  if (v.count("--geoid")) o.geoidFile = v.at("--geoid");
+  if (v.count("--data")) o.dataDir = v.at("--data");
+  return "";
+}
+
+namespace {
+
+std::string OptionsError(const CommandLine& raw, CliOptions& o) {
+  if (std::string e = RouteOptionsError(raw, o); !e.empty()) return e;
+  const auto& v = raw.values;
+  if (v.count("--zone")) {
+    o.zone = WholeNumber(v.at("--zone"));
+    if (!o.zone || *o.zone < 0) return "bad zone number: " + v.at("--zone");
   }
   if (v.count("--jobs")) {
     const auto jobs = WholeNumber(v.at("--jobs"));
@@ -135,8 +147,6 @@ std::string OptionsError(const CommandLine& raw, CliOptions& o) {
   }
   o.geoidColumn = v.count("--geoid-column") > 0;
   o.progress = v.count("--progress") > 0;
-  if (v.count("--geoid")) o.geoidFile = v.at("--geoid");
-  if (v.count("--data")) o.dataDir = v.at("--data");
   if (raw.words.size() != 2) return "expected INPUT.in and OUTPUT.out";
   o.input = raw.words[0];
   o.output = raw.words[1];
@@ -177,6 +187,7 @@ std::string CliUsage() {
          "                   [--heights normal|geodetic] [--geoid-column] [--geoid FILE] [--data DIR]\n"
          "                   [--progress] [--jobs J] INPUT OUTPUT\n"
          "       vexilor-cli sheet|frame|grads|length ...   the service tools (--help after each)\n"
+         "       vexilor-cli fit ...   a link between two systems from common points (fit --help)\n"
          "       vexilor-cli -h|--help | -V|--version\n"
          "\n"
          "Transforms the points of a source file (.in) into a results file (.out) as the\n"

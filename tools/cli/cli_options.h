@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "command_line.h"
 #include "geodesy/coord_type.h"
 #include "run/point_pipeline.h"
 #include "geodesy/projection_slots.h"
@@ -54,6 +55,15 @@ std::string UsageErrorLine(const std::string& error);
 
 // The text of --version.
 std::string CliVersion();
+
+// Reads one side's options - `prefix` ("--from" or "--to") and its -type,
+// -units and -proj - from `raw` into `side`; what is wrong, or "".
+std::string SideError(const CommandLine& raw, const std::string& prefix, CliSide& side);
+
+// Reads what a transformation and a fit share - both sides, --heights,
+// --geoid and --data - from `raw` into `o`, after any fault `raw` found
+// itself; what is wrong, or "".
+std::string RouteOptionsError(const CommandLine& raw, CliOptions& o);
 
 // A projection argument: "gk", "utm", "lambert" for the built-in sets, or
 // nine comma-separated values of slots 1 to 9 with false origins in metres.

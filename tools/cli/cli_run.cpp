@@ -2,13 +2,11 @@
 
 #include <optional>
 
+#include "cli_catalogue.h"
 #include "quasigeoid/grid_file.h"
 #include "run/run_transformation.h"
 #include "run/source_file_reader.h"
 #include "progress_bar.h"
-#include "refdata/reference_file.h"
-#include "refdata/reference_path.h"
-#include "refdata/system_choice.h"
 #include "refdata/system_lookup.h"
 #include "run_files.h"
 #include "state/result_messages.h"
@@ -20,41 +18,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The catalogue as its folder holds it.
-struct Catalogue {
-  std::string folder;
-  SystemLines systems;
-  EllipsoidLines ellipsoids;
-
-  std::string SystemsPath() const { return ReferenceFilePath(folder, kSystemsFileName); }
-  std::string EllipsoidsPath() const { return ReferenceFilePath(folder, kEllipsoidsFileName); }
-};
-
 // The exit status of a failed run: the number of its message, as the main
 // window shows it.
 int ExitStatusOf(ResultCode code) { return static_cast<int>(RunMessageOf(code)); }
-
-std::optional<CliFailure> LoadCatalogue(Catalogue& c) {
-  if (const auto e = LoadSystemLines(c.SystemsPath(), c.systems); e != ReferenceFileError::kNone)
-    return CliFailure{ReferenceFileText(e, c.SystemsPath()), kExitDataError};
-  if (const auto e = LoadEllipsoidLines(c.EllipsoidsPath(), c.ellipsoids); e != ReferenceFileError::kNone)
-    return CliFailure{ReferenceFileText(e, c.EllipsoidsPath()), kExitDataError};
-  return std::nullopt;
-}
-
-// The side of the route that a command-line side names.
-std::optional<CliFailure> ChooseSide(const Catalogue& c, const CliSide& side, const char* option, SystemSide& out) {
-  const std::int16_t index = FindSystemLine(c.systems, side.system);
-  if (index == 0)
-    return CliFailure{std::string(option) + " " + side.system + ": no such system in " + c.SystemsPath(),
-                      kExitUsage};
-  SystemChoice choice;
-  const ChoiceOutcome outcome = ChooseSystem(c.systems, c.ellipsoids, index, choice);
-  if (outcome.error != ChoiceError::kNone)
-    return CliFailure{ChoiceText(outcome, side.system, c.SystemsPath(), c.EllipsoidsPath()), kExitDataError};
-  out = {choice.name, choice.baseName, side.type, choice.vector};
-  return std::nullopt;
-}
 
 // The catalogue's link between two different bases; a missing one would
 // leave the global leg silently empty.

@@ -1,6 +1,7 @@
 // vexilor-cli: transforms a source coordinates file (.in) into a results
 // file (.out) with the engine and the reference files of the program; its
-// subcommands sheet, frame, grads and length run the service tools.
+// subcommands sheet, frame, grads and length run the service tools, fit
+// finds a link from common points.
 
 #include <unistd.h>
 
@@ -12,6 +13,7 @@
 #include "cli_options.h"
 #include "cli_run.h"
 #include "command_line.h"
+#include "fit_command.h"
 #include "run/removed_on_signal.h"
 #include "refdata/data_folders.h"
 #include "service_commands.h"
@@ -31,8 +33,8 @@ std::filesystem::path ExecutableFolder(const char* argv0) {
 // beside itself or installed, with the user's own catalogue. Systems a newer
 // catalogue of the program added to the user's copy are named once, in one
 // line on standard error.
-vexilor::DataFolders FoldersOf(const vexilor::CliOptions& options, const char* argv0) {
-  if (!options.dataDir.empty()) return {options.dataDir, options.dataDir};
+vexilor::DataFolders FoldersOf(const std::string& dataDir, const char* argv0) {
+  if (!dataDir.empty()) return {dataDir, dataDir};
   const vexilor::DataFolders folders =
       vexilor::ResolveDataFolders(ExecutableFolder(argv0), vexilor::UserCatalogueFolder());
   if (const auto added = vexilor::UpdateCatalogueCopy(folders); !added.empty()) {
@@ -53,6 +55,9 @@ bool IsUnknownCommand(const std::string& word) {
 int RunCommand(const std::vector<std::string>& args, const char* argv0) {
   if (!args.empty() && vexilor::IsServiceCommand(args[0]))
     return vexilor::RunServiceCommand(args, std::cout, std::cerr);
+  if (!args.empty() && args[0] == vexilor::kFitCommand)
+    return vexilor::RunFitCommand(
+        args, [argv0](const std::string& dir) { return FoldersOf(dir, argv0); }, std::cout, std::cerr);
   if (!args.empty() && IsUnknownCommand(args[0])) {
     std::cerr << vexilor::UsageErrorLine("unknown command " + args[0]) << "\n";
     return vexilor::kExitUsage;
@@ -72,7 +77,7 @@ int RunCommand(const std::vector<std::string>& args, const char* argv0) {
   }
   vexilor::CliStreams io{std::cin, std::cout, std::cerr, ::isatty(STDOUT_FILENO) == 1,
                           ::isatty(STDERR_FILENO) == 1};
-  return vexilor::RunCli(*parse.options, FoldersOf(*parse.options, argv0), io);
+  return vexilor::RunCli(*parse.options, FoldersOf(parse.options->dataDir, argv0), io);
 }
 
 }  // namespace

@@ -118,15 +118,21 @@ std::string RunFailureText(ResultCode code, const RunPlace& p) {
     case kLinkResultNotFinite:
     case kGridWindowUnreadable:
     case kGridInterpolationFailed:
+    case kFitTooFewPoints:  // worded by the fit command, which knows the sets
+    case kFitPointsInLine:
+    case kFitPointUnmatched:
+    case kFitPointRepeated:
+    case kFitValueNotFinite:
       break;
   }
   return LineOf(p) + "an unexpected failure inside the engine (code " + number + ")";
 }
 
-std::string TypeLineText(std::string_view source, std::string_view firstLine, CoordType expected) {
+std::string TypeLineText(std::string_view source, std::string_view firstLine, CoordType expected,
+                         std::string_view option) {
   const std::string type(CoordTypeName(expected));
   if (firstLine.empty()) return std::string(source) + ": line 1 is empty, but must name the type " + type;
-  return std::string(source) + ": line 1 names " + Shown(firstLine) + ", but --from-type is " + type;
+  return std::string(source) + ": line 1 names " + Shown(firstLine) + ", but " + std::string(option) + " is " + type;
 }
 
 std::string ReferenceFileText(ReferenceFileError error, std::string_view path) {

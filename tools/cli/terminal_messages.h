@@ -32,8 +32,9 @@ struct RunPlace {
 std::string RunFailureText(ResultCode code, const RunPlace& place);
 
 // Line 1 of `source`, `firstLine` as the file holds it (Windows-1251), does
-// not name the source type `expected`.
-std::string TypeLineText(std::string_view source, std::string_view firstLine, CoordType expected);
+// not name the type `expected` that `option` gives.
+std::string TypeLineText(std::string_view source, std::string_view firstLine, CoordType expected,
+                         std::string_view option = "--from-type");
 
 // A reference file at `path` that could not be read.
 std::string ReferenceFileText(ReferenceFileError error, std::string_view path);
