@@ -19,11 +19,11 @@ bool Finite(const LatLonDegrees& g) { return std::isfinite(g.b) && std::isfinite
 // Brings a longitude (degrees) into [0, 360) and turns west-positive
 // longitudes round. Empty when the longitude is too large to reduce.
 std::optional<double> NormaliseLongitude(double l, const ProjectionSlots& p) {
-  const auto turns = ToInt16(Fix(l / 360.0));
+  const auto turns = ToInt16(Fix(l / kDegreesPerCircle));
   if (!turns) return std::nullopt;
-  l -= 360.0 * *turns;
-  if (l < 0.0) l += 360.0;
-  if (p.WestPositive()) l = 360.0 - l;
+  l -= kDegreesPerCircle * *turns;
+  if (l < 0.0) l += kDegreesPerCircle;
+  if (p.WestPositive()) l = kDegreesPerCircle - l;
   return l;
 }
 
@@ -32,13 +32,13 @@ std::optional<double> NormaliseLongitude(double l, const ProjectionSlots& p) {
 std::optional<std::int16_t> ZoneOf(double l, const ProjectionSlots& p) {
   if (p.FixedZone() >= 1.0) return ToInt16(p.FixedZone());
   double d = l - (p.ZoneOneAxialMeridian() - p.ZoneWidth() * 0.5);
-  if (d < 0.0) d += 360.0;
+  if (d < 0.0) d += kDegreesPerCircle;
   return ToInt16(Int(d / p.ZoneWidth() + 1.0));
 }
 
 double AxialMeridian(double zone, const ProjectionSlots& p) {
   const double l0 = p.ZoneWidth() * (zone - 1.0) + p.ZoneOneAxialMeridian();
-  return l0 > 360.0 ? l0 - 360.0 : l0;
+  return l0 > kDegreesPerCircle ? l0 - kDegreesPerCircle : l0;
 }
 
 bool InZone(double v) { return v >= 0.0 && v < kZoneMillions; }
@@ -83,7 +83,7 @@ ResultCode ZonedInverse(double a, double invF, const PlanePoint& plane, LatLonDe
   if (!HasZones(p)) return kNoValidZone;
   const double zoned = p.AxesExchanged() ? plane.x : plane.y;
   const double zone = Int(zoned * 1e-6);
-  if (!(zone >= 1.0 && zone <= 360.0 / p.ZoneWidth())) return kNoValidZone;
+  if (!(zone >= 1.0 && zone <= kDegreesPerCircle / p.ZoneWidth())) return kNoValidZone;
   PlanePoint inZone =
       p.AxesExchanged()
           ? PlanePoint{plane.y - p.FalseY(), plane.x - zone * kZoneMillions - p.FalseX()}
@@ -93,7 +93,7 @@ ResultCode ZonedInverse(double a, double invF, const PlanePoint& plane, LatLonDe
       GaussKrugerSeries(a, invF, ProjectionDirection::kInverse, p.Scale(), inZone, r);
   if (code != kOk) return code;
   r.l += AxialMeridian(zone, p) + p.PrimeMeridian();
-  if (p.WestPositive()) r.l = 360.0 - r.l;
+  if (p.WestPositive()) r.l = kDegreesPerCircle - r.l;
   if (!Finite(r)) return kProjectionNotFinite;
   geo = r;
   return kOk;
@@ -126,9 +126,9 @@ ResultCode LambertProjectInverse(double a, double invF, const PlanePoint& plane,
   const PlanePoint meridian = p.AxesExchanged() ? plane : PlanePoint{plane.y, plane.x};
   const LatLonRadians rad = LambertInverse(meridian, a, invF, LambertZoneOf(p));
   LatLonDegrees r{rad.b * kDegreesPerRadian, rad.l * kDegreesPerRadian};
-  if (r.l < 0.0) r.l += 360.0;
-  if (r.l > 360.0) r.l -= 360.0;
-  if (p.WestPositive()) r.l = 360.0 - r.l;
+  if (r.l < 0.0) r.l += kDegreesPerCircle;
+  if (r.l > kDegreesPerCircle) r.l -= kDegreesPerCircle;
+  if (p.WestPositive()) r.l = kDegreesPerCircle - r.l;
   if (!Finite(r)) return kProjectionNotFinite;
   geo = r;
   return kOk;

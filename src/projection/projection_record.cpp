@@ -3,11 +3,11 @@
 #include <numeric>
 
 #include "projection/projection_kinds.h"
+#include "run/units.h"
 
 namespace vexilor {
 namespace {
 
-constexpr double kMetresPerKilometre = 1000.0;
 
 }  // namespace
 

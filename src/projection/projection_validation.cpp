@@ -8,6 +8,7 @@
 #include "refdata/reference_messages.h"
 #include "projection/panel_rules.h"
 #include "projection/projection_kinds.h"
+#include "run/units.h"
 
 namespace vexilor {
 namespace {
@@ -22,7 +23,6 @@ std::string JoinLines(const std::array<std::string_view, 3>& lines) {
   return text;
 }
 
-constexpr double kMetresPerKilometre = 1000.0;
 
 // The value of a box in the unit of the record, or empty when the text is
 // not a number. Bad angle text reads as kAngleParseError, which every angle

@@ -37,7 +37,7 @@ std::string Column(const std::string& value, int width) {
 
 // Lengths in metres or kilometres with the mask of their unit.
 std::string Length(double metres, LengthUnit unit) {
-  if (unit == LengthUnit::Kilometres) return FormatWithMask(metres * 0.001, "0.0000000");
+  if (unit == LengthUnit::Kilometres) return FormatWithMask(metres * kKilometresPerMetre, "0.0000000");
   return FormatWithMask(metres, "0.0000");
 }
 

@@ -136,11 +136,11 @@ ResultCode ParseSourcePoint(std::string_view line, CoordType type, const SideUni
   Coords coords{};
   ResultCode code = kValueOutOfRange;
   if (type != CoordType::BLH) {
-    const double k = units.lengths == LengthUnit::Kilometres ? 1000.0 : 1.0;
+    const double k = units.lengths == LengthUnit::Kilometres ? kMetresPerKilometre : 1.0;
     code = Finite({w->value[1] * k, w->value[2] * k, height * k}, coords);
   } else if (const std::optional<Angles> a = GeodeticAngles(*w, units.angles)) {
     code = Finite({a->b * kRadiansPerDegree, a->l * kRadiansPerDegree,
-                   units.heights == LengthUnit::Kilometres ? height * 1000.0 : height},
+                   units.heights == LengthUnit::Kilometres ? height * kMetresPerKilometre : height},
                   coords);
   }
   if (code == kOk) out = {*number, coords};

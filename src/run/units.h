@@ -13,6 +13,11 @@ namespace vexilor {
 enum class AngleUnit { DegMinSec, DegMin, Degrees, Radians };
 enum class LengthUnit { Metres, Kilometres };
 
+// Kilometres are read by multiplying by the one and written by multiplying
+// by the other, the two operations results files have always used.
+inline constexpr double kMetresPerKilometre = 1000.0;
+inline constexpr double kKilometresPerMetre = 0.001;
+
 // The units in the order of the main window's unit lists; vexilor-cli's
 // --from-units and --to-units number them the same way.
 inline constexpr std::array<AngleUnit, 4> kAngleUnits = {AngleUnit::DegMinSec, AngleUnit::DegMin,

@@ -9,6 +9,7 @@
 #include "refdata/local_system_key.h"
 #include "refdata/reference_messages.h"
 #include "refdata/reference_path.h"
+#include "run/units.h"
 
 namespace vexilor {
 namespace {
@@ -23,7 +24,6 @@ constexpr std::string_view kNameFirstLine = "имя региона (СК63) ил
 constexpr std::string_view kNameSecondLine = "системы   координат (MCK42  или  MCK95).";
 constexpr std::string_view kDefaultName = "A";
 
-constexpr double kMetresPerKilometre = 1000.0;
 // A СК63 region counts its false origin along x in minutes of arc of the
 // meridian.
 constexpr double kMetresPerArcMinute = 1842.938;
