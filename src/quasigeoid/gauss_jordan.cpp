@@ -5,27 +5,12 @@
 #include <numeric>
 #include <utility>
 
+#include "quasigeoid/row_kernels.h"
+
 namespace vexilor {
 namespace {
 
 constexpr double kSingularRatio = 1e-15;
-
-// The largest |v| of values[0 .. count - 1] that are numbers; 0 when there
-// is none. Two running maxima keep the processor's pipelines full.
-double LargestMagnitude(const double* values, std::size_t count) {
-  double even = 0.0, odd = 0.0;
-  std::size_t i = 0;
-  for (; i + 1 < count; i += 2) {
-    const double v = std::fabs(values[i]), w = std::fabs(values[i + 1]);
-    even = v > even ? v : even;
-    odd = w > odd ? w : odd;
-  }
-  if (i < count) {
-    const double v = std::fabs(values[i]);
-    even = v > even ? v : even;
-  }
-  return odd > even ? odd : even;
-}
 
 }  // namespace
 
@@ -38,19 +23,24 @@ double LargestMagnitude(const double* values, std::size_t count) {
 // apply to it, and the pivot search breaks ties by the places and columns
 // such an elimination would scan them in, so the solution is the same to
 // the last bit.
-bool GaussJordan::Solve(std::vector<double>& a, std::vector<double>& rhs) {
+bool GaussJordan::Solve(const std::vector<double>& a, std::vector<double>& rhs) {
   const std::size_t n = rhs.size();
+  stride_ = (n + kRowVector - 1) / kRowVector * kRowVector;
+  work_.assign(n * stride_, 0.0);
+  for (std::size_t r = 0; r < n; ++r) std::copy_n(a.begin() + static_cast<std::ptrdiff_t>(r * n), n, &work_[r * stride_]);
+  largest_.resize(n);
+  RowMagnitudes(work_.data(), stride_, n, n, largest_.data());
   double largest = 0.0;
-  for (const double v : a) largest = std::max(largest, std::fabs(v));
+  for (const double v : largest_) largest = std::max(largest, v);
   const double floor = kSingularRatio * largest;
   columnIn_.resize(n);
   rowAt_.resize(n);
   std::iota(columnIn_.begin(), columnIn_.end(), std::size_t{0});
   std::iota(rowAt_.begin(), rowAt_.end(), std::size_t{0});
   for (std::size_t open = n; open > 0; --open) {
-    const Pivot pivot = FindPivot(a, n, open);
+    const Pivot pivot = FindPivot(n, open);
     if (!(pivot.magnitude > 0.0) || !(pivot.magnitude > floor)) return false;
-    Eliminate(a, rhs, n, open, pivot);
+    Eliminate(rhs, n, open, pivot);
   }
   solution_.resize(n);
   for (std::size_t p = 0; p < n; ++p) solution_[p] = rhs[rowAt_[p]];
@@ -59,48 +49,43 @@ bool GaussJordan::Solve(std::vector<double>& a, std::vector<double>& rhs) {
 }
 
 // The open places are the open columns: once column c has been eliminated,
-// its pivot row stands at place c. A search fused into the elimination pass
-// (each row measured as it is reduced) was tried and ran 5-35 % slower: the
-// matrix of at most 39 rows stays in the first-level cache either way.
-GaussJordan::Pivot GaussJordan::FindPivot(const std::vector<double>& a, std::size_t n,
-                                          std::size_t open) const {
+// its pivot row stands at place c. Each row's largest magnitude comes from
+// the pass that reduced it (row_kernels.h): the pivot's row is the one of
+// the largest (the first place of equals), and only that row is searched
+// for the pivot's column.
+GaussJordan::Pivot GaussJordan::FindPivot(std::size_t n, std::size_t open) const {
   Pivot best;
   best.position = n;
   for (std::size_t s = 0; s < open; ++s) {
     const std::size_t position = columnIn_[s];
-    const double* line = &a[rowAt_[position] * n];
-    const double largest = LargestMagnitude(line, open);
-    if (largest < best.magnitude || (largest == best.magnitude && position > best.position))
-      continue;
-    // The row holds the pivot: the first column holding its magnitude.
-    best = {largest, position, n, 0};
-    for (std::size_t slot = 0; slot < open; ++slot)
-      if (std::fabs(line[slot]) == largest && columnIn_[slot] < best.column)
-        best = {largest, position, columnIn_[slot], slot};
+    const double largest = largest_[rowAt_[position]];
+    if (largest > best.magnitude || (largest == best.magnitude && position < best.position)) {
+      best.magnitude = largest;
+      best.position = position;
+    }
+  }
+  // The first column holding the largest magnitude.
+  const double* line = &work_[rowAt_[best.position] * stride_];
+  best.column = n;
+  for (std::size_t slot = 0; slot < open; ++slot) {
+    if (std::fabs(line[slot]) == best.magnitude && columnIn_[slot] < best.column) {
+      best.column = columnIn_[slot];
+      best.slot = slot;
+    }
   }
   return best;
 }
 
-void GaussJordan::Eliminate(std::vector<double>& a, std::vector<double>& rhs, std::size_t n,
-                            std::size_t open, const Pivot& pivot) {
+void GaussJordan::Eliminate(std::vector<double>& rhs, std::size_t n, std::size_t open, const Pivot& pivot) {
   // The pivot's row takes the place of its column.
   const std::size_t pivotIndex = rowAt_[pivot.position];
   std::swap(rowAt_[pivot.position], rowAt_[pivot.column]);
-  double* pivotRow = &a[pivotIndex * n];
+  double* pivotRow = &work_[pivotIndex * stride_];
   const double inverse = 1.0 / pivotRow[pivot.slot];
   for (std::size_t k = 0; k < open; ++k) pivotRow[k] *= inverse;
   rhs[pivotIndex] *= inverse;
-  const std::size_t last = open - 1;
-  for (std::size_t r = 0; r < n; ++r) {
-    double* line = &a[r * n];
-    const double factor = line[pivot.slot];
-    if (r != pivotIndex && factor != 0.0) {
-      for (std::size_t k = 0; k < open; ++k) line[k] -= factor * pivotRow[k];
-      rhs[r] -= factor * rhs[pivotIndex];
-    }
-    line[pivot.slot] = line[last];
-  }
-  columnIn_[pivot.slot] = columnIn_[last];
+  ReduceRows(work_.data(), rhs.data(), stride_, n, open, pivotIndex, pivot.slot, largest_.data());
+  columnIn_[pivot.slot] = columnIn_[open - 1];
 }
 
 }  // namespace vexilor

@@ -20,13 +20,14 @@ namespace vexilor {
 // pivot of each step is the largest remaining element in magnitude, the
 // first of equals in the order of the rows and, within a row, of the
 // columns, as they stand after the earlier steps' exchanges of rows. False,
-// with a and rhs spoilt, when the largest remaining element is not above
-// 1e-15 times the largest element of a as given (or is not a number).
+// with rhs spoilt, when the largest remaining element is not above 1e-15
+// times the largest element of a as given (or is not a number). a is read
+// only.
 //
 // The work buffers of one solve serve the next.
 class GaussJordan {
  public:
-  bool Solve(std::vector<double>& a, std::vector<double>& rhs);
+  bool Solve(const std::vector<double>& a, std::vector<double>& rhs);
 
  private:
   struct Pivot {
@@ -35,15 +36,19 @@ class GaussJordan {
     std::size_t column = 0;
     std::size_t slot = 0;  // where the column is held
   };
-  Pivot FindPivot(const std::vector<double>& a, std::size_t n, std::size_t open) const;
-  void Eliminate(std::vector<double>& a, std::vector<double>& rhs, std::size_t n,
-                 std::size_t open, const Pivot& pivot);
+  Pivot FindPivot(std::size_t n, std::size_t open) const;
+  void Eliminate(std::vector<double>& rhs, std::size_t n, std::size_t open, const Pivot& pivot);
 
-  // The columns not yet eliminated are held in slots 0 .. open - 1 of every
-  // row, column columnIn_[s] in slot s; rowAt_[p] is the row stored at place
-  // p of the exchanged order.
+  // The matrix being eliminated, row by row with a stride of whole vectors
+  // (row_kernels.h). The columns not yet eliminated are held in slots 0 ..
+  // open - 1 of every row, column columnIn_[s] in slot s; rowAt_[p] is the
+  // row stored at place p of the exchanged order; largest_[r] the largest
+  // magnitude among the open slots of row r.
+  std::vector<double> work_;
+  std::size_t stride_ = 0;
   std::vector<std::size_t> columnIn_;
   std::vector<std::size_t> rowAt_;
+  std::vector<double> largest_;
   std::vector<double> solution_;
 };
 

@@ -1,0 +1,168 @@
+#include "quasigeoid/row_kernels.h"
+
+#include <cstring>
+
+// Each function below is built twice, for AVX2 and for the build's target;
+// the loader picks one. Elsewhere (another processor family, a compiler
+// without the attribute) it is built once.
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#define VEXILOR_AVX2_AND_DEFAULT __attribute__((target_clones("avx2", "default")))
+#else
+#define VEXILOR_AVX2_AND_DEFAULT
+#endif
+
+// The helpers below pass four-double vectors by value; they are always
+// inlined into the two builds of each function, so no call carries such a
+// vector across the boundary of the calling convention that GCC warns of.
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic ignored "-Wpsabi"
+#endif
+
+namespace vexilor {
+namespace {
+
+using Doubles4 = double __attribute__((vector_size(32)));
+using Bits4 = long long __attribute__((vector_size(32)));
+
+constexpr long long kNoSign = 0x7fffffffffffffffLL;
+
+[[gnu::always_inline]] inline Doubles4 Load(const double* at) {
+  Doubles4 v;
+  std::memcpy(&v, at, sizeof v);
+  return v;
+}
+
+[[gnu::always_inline]] inline void Store(double* at, Doubles4 v) { std::memcpy(at, &v, sizeof v); }
+
+// The lanes to keep: kFirstLanes[m] the first m of them, kAllLanesBut[j]
+// all but lane j.
+constexpr Bits4 kFirstLanes[5] = {{0, 0, 0, 0}, {-1, 0, 0, 0}, {-1, -1, 0, 0}, {-1, -1, -1, 0}, {-1, -1, -1, -1}};
+constexpr Bits4 kAllLanesBut[4] = {{0, -1, -1, -1}, {-1, 0, -1, -1}, {-1, -1, 0, -1}, {-1, -1, -1, 0}};
+
+// The sign bits cleared, and the lanes of the vector at slot k that stand
+// for no open slot, or for the slot `skipped`, cleared whole (no slot is
+// skipped when it is `open` or beyond). Only the vector of the last open
+// slot and that of the skipped slot have lanes to clear.
+[[gnu::always_inline]] inline Bits4 Magnitude(std::size_t k, std::size_t open, std::size_t skipped) {
+  Bits4 keep = {kNoSign, kNoSign, kNoSign, kNoSign};
+  if (open - k < kRowVector) keep &= kFirstLanes[open - k];
+  if (skipped - k < kRowVector) keep &= kAllLanesBut[skipped - k];
+  return keep;
+}
+
+// The largest of running and |v| lane by lane, v masked by `magnitude`;
+// where |v| is no number the running value stays.
+[[gnu::always_inline]] inline Doubles4 Larger(Doubles4 v, Bits4 magnitude, Doubles4 running) {
+  const Doubles4 m = reinterpret_cast<Doubles4>(reinterpret_cast<Bits4>(v) & magnitude);
+  return m > running ? m : running;
+}
+
+// The largest lane, by halves; the lanes are numbers, not below 0.
+[[gnu::always_inline]] inline double LargestLane(Doubles4 lanes) {
+  const Doubles4 halves = __builtin_shufflevector(lanes, lanes, 2, 3, 0, 1);
+  const Doubles4 half = halves > lanes ? halves : lanes;
+  const Doubles4 pairs = __builtin_shufflevector(half, half, 1, 0, 3, 2);
+  return (pairs > half ? pairs : half)[0];
+}
+
+constexpr std::size_t WholeVectors(std::size_t count) { return (count + kRowVector - 1) / kRowVector * kRowVector; }
+
+}  // namespace
+
+VEXILOR_AVX2_AND_DEFAULT
+void RowMagnitudes(const double* a, std::size_t stride, std::size_t rows, std::size_t open, double* largest) {
+  const std::size_t width = WholeVectors(open);
+  for (std::size_t r = 0; r < rows; ++r) {
+    const double* line = a + r * stride;
+    Doubles4 lanes = {0.0, 0.0, 0.0, 0.0};
+    for (std::size_t k = 0; k < width; k += kRowVector) lanes = Larger(Load(line + k), Magnitude(k, open, open), lanes);
+    largest[r] = LargestLane(lanes);
+  }
+}
+
+namespace {
+
+// What every row of one step shares.
+struct Step {
+  const double* pivotRow;
+  const double* rhs;
+  std::size_t pivotIndex, pivotSlot, open, width;
+  // The last open value moves into the pivot's slot: the slots that stay
+  // open hold every value but the pivot slot's. Only two vectors of a row
+  // need lanes cleared; the others take the sign bits off alone.
+  std::size_t lastVector, pivotVector;
+
+  [[gnu::always_inline]] Bits4 MagnitudeAt(std::size_t k) const {
+    const Bits4 plain = {kNoSign, kNoSign, kNoSign, kNoSign};
+    return k == lastVector || k == pivotVector ? Magnitude(k, open, pivotSlot) : plain;
+  }
+};
+
+// Row r after the step's reduction (when `reduce`): its open slots' largest
+// magnitude, the last open value moved into the pivot slot.
+[[gnu::always_inline]] inline void ReduceRow(const Step& s, double* line, double& rhs, bool reduce, double& largest) {
+  const double factor = line[s.pivotSlot];
+  const Doubles4 f = {factor, factor, factor, factor};
+  Doubles4 lanes = {0.0, 0.0, 0.0, 0.0};
+  for (std::size_t k = 0; k < s.width; k += kRowVector) {
+    Doubles4 v = Load(line + k);
+    if (reduce) {
+      v = v - f * Load(s.pivotRow + k);
+      Store(line + k, v);
+    }
+    lanes = Larger(v, s.MagnitudeAt(k), lanes);
+  }
+  if (reduce) rhs -= factor * s.rhs[s.pivotIndex];
+  line[s.pivotSlot] = line[s.open - 1];
+  largest = LargestLane(lanes);
+}
+
+// Two rows that are both reduced, in one pass over the pivot row.
+[[gnu::always_inline]] inline void ReduceTwoRows(const Step& s, double* one, double* two, double& rhsOne,
+                                                 double& rhsTwo, double& largestOne, double& largestTwo) {
+  const double factorOne = one[s.pivotSlot], factorTwo = two[s.pivotSlot];
+  const Doubles4 f1 = {factorOne, factorOne, factorOne, factorOne};
+  const Doubles4 f2 = {factorTwo, factorTwo, factorTwo, factorTwo};
+  Doubles4 lanesOne = {0.0, 0.0, 0.0, 0.0}, lanesTwo = lanesOne;
+  for (std::size_t k = 0; k < s.width; k += kRowVector) {
+    const Doubles4 p = Load(s.pivotRow + k);
+    const Doubles4 v1 = Load(one + k) - f1 * p;
+    const Doubles4 v2 = Load(two + k) - f2 * p;
+    Store(one + k, v1);
+    Store(two + k, v2);
+    const Bits4 magnitude = s.MagnitudeAt(k);
+    lanesOne = Larger(v1, magnitude, lanesOne);
+    lanesTwo = Larger(v2, magnitude, lanesTwo);
+  }
+  rhsOne -= factorOne * s.rhs[s.pivotIndex];
+  rhsTwo -= factorTwo * s.rhs[s.pivotIndex];
+  one[s.pivotSlot] = one[s.open - 1];
+  two[s.pivotSlot] = two[s.open - 1];
+  largestOne = LargestLane(lanesOne);
+  largestTwo = LargestLane(lanesTwo);
+}
+
+}  // namespace
+
+VEXILOR_AVX2_AND_DEFAULT
+void ReduceRows(double* a, double* rhs, std::size_t stride, std::size_t rows, std::size_t open, std::size_t pivotIndex,
+                std::size_t pivotSlot, double* largest) {
+  const std::size_t width = WholeVectors(open);
+  const Step s{a + pivotIndex * stride, rhs, pivotIndex, pivotSlot, open, width, width - kRowVector,
+               pivotSlot / kRowVector * kRowVector};
+  const auto reduces = [&](std::size_t r) { return r != pivotIndex && a[r * stride + pivotSlot] != 0.0; };
+  // Rows go in pairs where both are reduced: the pivot row is read once for
+  // two. Each row sees the same operations either way.
+  std::size_t r = 0;
+  while (r < rows) {
+    if (r + 1 < rows && reduces(r) && reduces(r + 1)) {
+      ReduceTwoRows(s, a + r * stride, a + (r + 1) * stride, rhs[r], rhs[r + 1], largest[r], largest[r + 1]);
+      r += 2;
+    } else {
+      ReduceRow(s, a + r * stride, rhs[r], reduces(r), largest[r]);
+      r += 1;
+    }
+  }
+}
+
+}  // namespace vexilor

@@ -1,0 +1,37 @@
+#pragma once
+// The passes over matrix rows that the spline's elimination spends its time
+// in (gauss_jordan.h), four doubles at a time and built twice: with AVX2 for
+// the processors that have it, chosen when the program is loaded, and for
+// the build's own target.
+//
+// The matrix is held row by row with a stride that is a multiple of four,
+// so that every pass runs in whole vectors; the values past a row's open
+// slots are dead and may be overwritten with anything.
+//
+// Both builds give the same bits. A largest magnitude is exact whatever the
+// order of the comparisons; the row update applies to each element the same
+// product and difference, one element at a time, as a scalar loop would -
+// the engine is built without fused multiply-adds (src/CMakeLists.txt), and
+// the AVX2 build asks for no FMA either.
+
+#include <cstddef>
+
+namespace vexilor {
+
+inline constexpr std::size_t kRowVector = 4;
+
+// largest[r] = the largest |v| among the first `open` values of each of the
+// `rows` rows of `a`; a NaN is passed over, 0 when no value is a number.
+void RowMagnitudes(const double* a, std::size_t stride, std::size_t rows, std::size_t open, double* largest);
+
+// One Gauss-Jordan step over the `rows` rows of `a`, whose pivot row
+// `pivotIndex` is already divided by its pivot: every other row with a
+// non-zero factor f = row[pivotSlot] gets row[k] -= f · pivot[k] for
+// k < open and rhs[row] -= f · rhs[pivotIndex]; then every row gives slot
+// `pivotSlot` the value of its last open slot, and largest[r] receives the
+// largest magnitude of row r's open slots as they then stand (open - 1 of
+// them), as RowMagnitudes would find it.
+void ReduceRows(double* a, double* rhs, std::size_t stride, std::size_t rows, std::size_t open, std::size_t pivotIndex,
+                std::size_t pivotSlot, double* largest);
+
+}  // namespace vexilor
