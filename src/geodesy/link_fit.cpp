@@ -16,7 +16,7 @@ using Eigen::MatrixXd;
 using Eigen::Vector3d;
 using Eigen::VectorXd;
 
-constexpr double kArcSecondsPerRadian = 3600.0 * kDegreesPerRadian;
+constexpr double kArcSecondsPerRadian = kArcSecondsPerDegree * kDegreesPerRadian;
 
 // A residual beyond this many of its standard deviations is flagged.
 constexpr double kFlagLimit = 3.0;

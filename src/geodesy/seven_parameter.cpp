@@ -7,8 +7,6 @@
 namespace vexilor {
 namespace {
 
-constexpr double kArcSecondsPerDegree = 3600.0;
-
 double ArcSecondsToRadians(double seconds) {
   return seconds / kArcSecondsPerDegree * kRadiansPerDegree;
 }

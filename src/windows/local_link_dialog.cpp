@@ -9,6 +9,7 @@
 #include "text/key_filter.h"
 #include "text/number_reader.h"
 #include "text/number_text.h"
+#include "geodesy/angle_constants.h"
 
 namespace vexilor {
 namespace {
@@ -18,7 +19,6 @@ constexpr std::string_view kMessageTitle = "Параметры связи МСК
 constexpr std::string_view kFalseOriginXKilometres = "Условное начало по оси \"x\", км";
 constexpr std::string_view kFalseOriginXMinutes = "Условное начало по оси \"x\", мин";
 
-constexpr double kFullCircle = 360.0;            // degrees
 constexpr double kMinZoneWidth = 0.5;            // degrees
 constexpr double kMaxZoneWidth = 15.0;           // degrees
 constexpr double kMaxFalseOriginXMinutes = 60.0; // minutes of arc, СК63 regions
@@ -35,9 +35,9 @@ std::optional<double> NumberIn(const Control& box) {
 
 }  // namespace
 
-bool IsAxialMeridianInRange(double degrees) { return std::fabs(degrees) < kFullCircle; }
+bool IsAxialMeridianInRange(double degrees) { return std::fabs(degrees) < kDegreesPerCircle; }
 
-double EastwardAxialMeridian(double degrees) { return degrees < 0.0 ? degrees + kFullCircle : degrees; }
+double EastwardAxialMeridian(double degrees) { return degrees < 0.0 ? degrees + kDegreesPerCircle : degrees; }
 
 bool IsZoneWidthInRange(double degrees) { return degrees >= kMinZoneWidth && degrees <= kMaxZoneWidth; }
 
