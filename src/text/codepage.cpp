@@ -61,7 +61,14 @@ std::string Cp1251ToUtf8(std::string_view bytes) {
 std::string Utf8ToCp1251(std::string_view text) {
   std::string bytes;
   bytes.reserve(text.size());
-  for (std::size_t pos = 0; pos < text.size();) bytes.push_back(ByteOfCharacter(DecodeCodePoint(text, pos)));
+  for (std::size_t pos = 0; pos < text.size();) {
+    // ASCII, most of every results line, is the same byte in both.
+    if (static_cast<unsigned char>(text[pos]) < 0x80) {
+      bytes.push_back(text[pos++]);
+    } else {
+      bytes.push_back(ByteOfCharacter(DecodeCodePoint(text, pos)));
+    }
+  }
   return bytes;
 }
 

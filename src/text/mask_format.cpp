@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstddef>
+#include <cstring>
 
 namespace vexilor {
 namespace {
@@ -31,63 +32,81 @@ DigitMask ParseMask(std::string_view mask) {
   DigitMask parsed;
   const std::size_t firstZero = integer.find('0');
   if (firstZero != std::string_view::npos) parsed.minIntegerDigits = PlaceholderCount(integer.substr(firstZero));
-  parsed.fractionDigits = PlaceholderCount(fraction);
+  parsed.fractionDigits = std::min<std::size_t>(PlaceholderCount(fraction), kMaxMaskDecimals);
   const std::size_t lastZero = fraction.rfind('0');
-  if (lastZero != std::string_view::npos) parsed.minFractionDigits = PlaceholderCount(fraction.substr(0, lastZero + 1));
+  if (lastZero != std::string_view::npos)
+    parsed.minFractionDigits = std::min(PlaceholderCount(fraction.substr(0, lastZero + 1)), parsed.fractionDigits);
   return parsed;
 }
 
-// Adds one to a string of decimal digits.
-void Increment(std::string& digits) {
-  for (auto it = digits.rbegin(); it != digits.rend(); ++it) {
-    if (*it != '9') {
-      ++*it;
+// The digits of a rounded value: at most the 15 significant digits, a
+// carry, and the zeros that stand for places beyond them.
+struct Digits {
+  // The integer part of the largest double has 309 digits.
+  char text[309 + kMaxMaskDecimals + 2];
+  std::size_t size = 0;
+
+  std::string_view View() const { return {text, size}; }
+};
+
+// Adds one to a run of decimal digits.
+void Increment(Digits& d) {
+  for (std::size_t i = d.size; i-- > 0;) {
+    if (d.text[i] != '9') {
+      ++d.text[i];
       return;
     }
-    *it = '0';
+    d.text[i] = '0';
   }
-  digits.insert(digits.begin(), '1');
+  std::memmove(d.text + 1, d.text, d.size);
+  d.text[0] = '1';
+  ++d.size;
 }
 
 // |value| rounded half away from zero to `decimals` places, as the digits of
 // the rounded value times 10^decimals ("12345" for 123.45 and 2 places).
-std::string RoundedDigits(double magnitude, std::size_t decimals) {
+void RoundedDigits(double magnitude, std::size_t decimals, Digits& d) {
   char buffer[40];
   const auto written = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
                                      std::chars_format::scientific, kSignificantDigits - 1);
   // buffer: "d.dddddddddddddde+XX", the value 0.dddd... times 10^(XX + 1).
   const std::string_view form(buffer, static_cast<std::size_t>(written.ptr - buffer));
-  std::string digits = std::string(1, form[0]) + std::string(form.substr(2, kSignificantDigits - 1));
   int exponent = 0;
   const std::size_t mark = form.find('e');
   const char* exponentText = form.data() + mark + (form[mark + 1] == '+' ? 2 : 1);
   std::from_chars(exponentText, form.data() + form.size(), exponent);
 
   const long long keep = exponent + 1 + static_cast<long long>(decimals);
-  if (keep < 0) return "0";
-  if (keep == 0) return digits[0] >= '5' ? "1" : "0";
+  if (keep <= 0) {
+    d.text[0] = keep == 0 && form[0] >= '5' ? '1' : '0';
+    d.size = 1;
+    return;
+  }
   const auto keptCount = static_cast<std::size_t>(keep);
-  if (keptCount >= digits.size()) return digits + std::string(keptCount - digits.size(), '0');
-  const bool roundUp = digits[keptCount] >= '5';
-  digits.resize(keptCount);
-  if (roundUp) Increment(digits);
-  return digits;
-}
-
-std::string WithoutLeadingZeros(std::string_view digits) {
-  const std::size_t first = digits.find_first_not_of('0');
-  return first == std::string_view::npos ? std::string() : std::string(digits.substr(first));
+  const std::size_t significant = std::min<std::size_t>(keptCount, kSignificantDigits);
+  d.text[0] = form[0];
+  std::memcpy(d.text + 1, form.data() + 2, significant - 1);
+  if (keptCount >= kSignificantDigits) {
+    std::memset(d.text + kSignificantDigits, '0', keptCount - kSignificantDigits);
+    d.size = keptCount;
+    return;
+  }
+  d.size = keptCount;
+  // The first digit dropped decides: digit keptCount of the 15.
+  const char dropped = form[keptCount + 1];
+  if (dropped >= '5') Increment(d);
 }
 
 }  // namespace
 
 std::optional<std::int64_t> RoundedUnits(double value, int decimals) {
   constexpr std::size_t kMaxDigits = 18;
-  if (!std::isfinite(value) || decimals < 0) return std::nullopt;
-  const std::string digits = RoundedDigits(std::fabs(value), static_cast<std::size_t>(decimals));
-  if (digits.size() > kMaxDigits) return std::nullopt;
+  if (!std::isfinite(value) || decimals < 0 || decimals > kMaxMaskDecimals) return std::nullopt;
+  Digits digits;
+  RoundedDigits(std::fabs(value), static_cast<std::size_t>(decimals), digits);
+  if (digits.size > kMaxDigits) return std::nullopt;
   std::int64_t units = 0;
-  std::from_chars(digits.data(), digits.data() + digits.size(), units);
+  std::from_chars(digits.text, digits.text + digits.size, units);
   return value < 0 ? -units : units;
 }
 
@@ -99,19 +118,37 @@ std::string NonFiniteText(double value) {
 std::string FormatWithMask(double value, std::string_view mask) {
   if (!std::isfinite(value)) return NonFiniteText(value);
   const DigitMask parsed = ParseMask(mask);
-  std::string digits = RoundedDigits(std::fabs(value), parsed.fractionDigits);
-  const bool isZero = digits.find_first_not_of('0') == std::string::npos;
-  if (digits.size() < parsed.fractionDigits) digits.insert(0, parsed.fractionDigits - digits.size(), '0');
+  Digits rounded;
+  RoundedDigits(std::fabs(value), parsed.fractionDigits, rounded);
+  const std::string_view digits = rounded.View();
+  const bool isZero = digits.find_first_not_of('0') == std::string_view::npos;
+  // The digits before the fraction's places (none when the value is below
+  // one), without their leading zeros; the fraction's places, short digits
+  // standing for leading zeros.
+  const std::size_t fractionDigits = parsed.fractionDigits;
+  const std::string_view whole = digits.size() > fractionDigits ? digits.substr(0, digits.size() - fractionDigits) : "";
+  const std::string_view integer = whole.substr(std::min(whole.find_first_not_of('0'), whole.size()));
+  const std::size_t fractionShown = digits.size() - whole.size();
+  const std::size_t leadingZeros = fractionDigits - fractionShown;
+  std::string_view fractionTail = digits.substr(whole.size());
+  // Trailing zeros go, down to the mask's least number of places.
+  std::size_t fractionSize = fractionDigits;
+  while (fractionSize > parsed.minFractionDigits &&
+         (fractionSize > leadingZeros ? fractionTail[fractionSize - leadingZeros - 1] : '0') == '0') {
+    --fractionSize;
+  }
 
-  const std::size_t point = digits.size() - parsed.fractionDigits;
-  std::string integer = WithoutLeadingZeros(std::string_view(digits).substr(0, point));
-  if (integer.size() < parsed.minIntegerDigits) integer.insert(0, parsed.minIntegerDigits - integer.size(), '0');
-  std::string fraction = digits.substr(point);
-  while (fraction.size() > parsed.minFractionDigits && fraction.back() == '0') fraction.pop_back();
-
-  std::string text = (value < 0 && !isZero) ? "-" : "";
+  std::string text;
+  text.reserve(1 + std::max(integer.size(), parsed.minIntegerDigits) + 1 + fractionSize);
+  if (value < 0 && !isZero) text += '-';
+  if (integer.size() < parsed.minIntegerDigits) text.append(parsed.minIntegerDigits - integer.size(), '0');
   text += integer;
-  if (!fraction.empty()) text += "." + fraction;
+  if (fractionSize > 0) {
+    text += '.';
+    const std::size_t zeros = std::min(leadingZeros, fractionSize);
+    text.append(zeros, '0');
+    text += fractionTail.substr(0, fractionSize - zeros);
+  }
   return text;
 }
 

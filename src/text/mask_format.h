@@ -10,12 +10,16 @@
 
 namespace vexilor {
 
+// The most decimal places a mask rounds to.
+inline constexpr int kMaxMaskDecimals = 64;
+
 // Formats `value` by `mask`:
 // - before the ".": '0' is a mandatory digit, '#' an optional one; the
 //   integer part shows at least as many digits as there are placeholders from
 //   the first '0' on ("##00" -> 2, "#0" -> 1, "#" -> none, so zero shows as
 //   nothing), and always all of its digits;
-// - after the ".": one decimal per placeholder; the value is rounded there,
+// - after the ".": one decimal per placeholder (at most kMaxMaskDecimals;
+//   placeholders beyond are ignored); the value is rounded there,
 //   a half away from zero; trailing zeros in '#' places are dropped, and the
 //   "." with them when no decimal is left;
 // - any other character of the mask is ignored.
@@ -30,7 +34,7 @@ std::string FormatWithMask(double value, std::string_view mask);
 // 10^decimals), rounded exactly as FormatWithMask rounds to that many
 // places, so a number split into columns after this rounding shows the same
 // digits as the masked number. Empty when the value is not finite or the
-// count does not fit 18 digits.
+// count does not fit 18 digits or `decimals` is beyond kMaxMaskDecimals.
 std::optional<std::int64_t> RoundedUnits(double value, int decimals);
 
 // Marker shown instead of a non-finite number: "NaN", "Inf" or "-Inf".

@@ -71,7 +71,11 @@ std::size_t DecimalNumberLength(std::string_view text, std::string_view separato
 std::optional<double> DecimalNumberValue(std::string_view number, std::string_view separator) {
   const bool negative = !number.empty() && number[0] == '-';
   if (!number.empty() && IsSign(number[0])) number.remove_prefix(1);
-  const std::string plain = ReplaceFirstChar(number, separator, ".");
+  // The value is read from the "." form of the text; a text already in it
+  // is read where it stands.
+  std::string replaced;
+  std::string_view plain = number;
+  if (separator != ".") plain = replaced = ReplaceFirstChar(number, separator, ".");
 
   double value = 0.0;
   const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);

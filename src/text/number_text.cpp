@@ -25,7 +25,7 @@ bool IsNumberText(std::string_view text, const NumericLocale& locale) {
   // ReadNumber takes "." only: a text with the locale's own separator ("12,5"
   // under a Russian locale) would read as 12, a wrong value taken silently.
   if (locale.decimalPoint != "." && text.find(locale.decimalPoint) != std::string_view::npos) return false;
-  if (IsLocaleNumber("42.12", locale)) return IsLocaleNumber(text, locale);
+  if (locale.decimalPoint == ".") return IsLocaleNumber(text, locale);
   return IsLocaleNumber(ReplaceFirstChar(text, ".", locale.decimalPoint), locale);
 }
 
