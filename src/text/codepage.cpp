@@ -62,12 +62,12 @@ std::string Utf8ToCp1251(std::string_view text) {
   std::string bytes;
   bytes.reserve(text.size());
   for (std::size_t pos = 0; pos < text.size();) {
-    // ASCII, most of every results line, is the same byte in both.
-    if (static_cast<unsigned char>(text[pos]) < 0x80) {
-      bytes.push_back(text[pos++]);
-    } else {
-      bytes.push_back(ByteOfCharacter(DecodeCodePoint(text, pos)));
-    }
+    // ASCII, most of every results line, is the same bytes in both.
+    std::size_t end = pos;
+    while (end < text.size() && static_cast<unsigned char>(text[end]) < 0x80) ++end;
+    bytes.append(text, pos, end - pos);
+    pos = end;
+    if (pos < text.size()) bytes.push_back(ByteOfCharacter(DecodeCodePoint(text, pos)));
   }
   return bytes;
 }

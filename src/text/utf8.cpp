@@ -1,5 +1,7 @@
 #include "text/utf8.h"
 
+#include <algorithm>
+
 namespace vexilor {
 namespace {
 
@@ -81,6 +83,9 @@ void AppendCodePoint(std::string& text, char32_t codePoint) {
 }
 
 std::size_t CodePointCount(std::string_view text) {
+  // ASCII, every number and most names, is one byte a code point.
+  const auto ascii = [](char c) { return static_cast<unsigned char>(c) < 0x80; };
+  if (std::all_of(text.begin(), text.end(), ascii)) return text.size();
   std::size_t count = 0;
   for (std::size_t pos = 0; pos < text.size(); ++count) DecodeCodePoint(text, pos);
   return count;
