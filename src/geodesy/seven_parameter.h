@@ -16,7 +16,8 @@
 // parts per million). Positive rotations turn the coordinate frame, not the
 // point, anticlockwise about the axis seen from its positive end: a point on
 // the X axis gets Y' = -Wz X. A position-vector parameter set (EPSG 1033,
-// PROJ's default +convention) enters with its three rotations negated.
+// PROJ's default +convention) enters with its three rotations negated
+// (InCoordinateFrame, link_params.h).
 //
 // With a system's link, "to the base" takes a point of the system to its
 // base. "From the base" is its first-order inverse, not the exact one: it

@@ -28,7 +28,7 @@ void LayOutCatalogue(FormWindow& w, const FrmCatalogue& f) {
   Put(w, client, f.fraOrient, {2, 1});
   QHBoxLayout& buttons = ButtonRow(w, {&f.cmdCancel, &f.cmdOK});
   int at = 0;
-  for (const Control* edit : {&f.cmdChange, &f.cmdSave, &f.cmdRemove, &f.cmdAdd}) {
+  for (const Control* edit : {&f.cmdChange, &f.cmdSave, &f.cmdRemove, &f.cmdAdd, &f.cmdFit}) {
     buttons.insertWidget(at++, &WidgetOf(w, *edit));
   }
   client.addLayout(&buttons, 4, 0, 1, 2);

@@ -20,6 +20,9 @@ void LayOutNewSystem(FormWindow& w, const FrmNewSystem& f) {
   PutColumn(w, parent, {&f.cboSystem});
   parent.setColumnStretch(1, 1);  // the list as wide as its entries
   LayOutLinkFrames(w, {f.fraEllipso, f.fraOrient, f.fraLin, f.fraAngle, f.fraScale});
+  // The rule of sign of the rotations under the values it reads.
+  PutColumn(w, GridOf(w, f.fraRotation), {&f.optRotation(0), &f.optRotation(1)});
+  Put(w, GridOf(w, f.fraOrient), f.fraRotation, {2, 0, 1, 2});
 
   QGridLayout& client = ClientGrid(w);
   PutColumn(w, client, {&f.fraName, &f.fraSystem, &f.fraEllipso, &f.fraOrient});

@@ -1,6 +1,7 @@
 #include "qt/program.h"
 
 #include "qt/catalogue_window_view.h"
+#include "qt/link_fit_window_view.h"
 #include "qt/local_link_dialog_view.h"
 #include "qt/main_window_view.h"
 #include "qt/new_system_window_view.h"
@@ -16,6 +17,7 @@ ProgramWindows::ProgramWindows(QtPlatform& platform, const DataFolders& folders)
       main_(state_, platform),
       catalogue_(state_, platform, main_),
       newSystem_(state_, platform, catalogue_),
+      linkFit_(state_, platform),
       projection_(state_, platform, main_),
       localLink_(state_, platform, main_),
       service_(platform, main_) {
@@ -25,6 +27,8 @@ ProgramWindows::ProgramWindows(QtPlatform& platform, const DataFolders& folders)
   main_.SetCatalogueLoader(LoadCatalogue);
   main_.SetCatalogueWindow(catalogue_);
   catalogue_.SetNewSystemWindow(newSystem_);
+  catalogue_.SetLinkFitWindow(linkFit_);
+  linkFit_.SetNewSystemWindow(newSystem_);
   main_.SetProjectionWindow(projection_);
   main_.SetLocalLinkDialog(localLink_);
   main_.SetServiceWindow(service_);
@@ -35,6 +39,10 @@ ProgramWindows::ProgramWindows(QtPlatform& platform, const DataFolders& folders)
       [this] { progress_.End(); });
   progress_.Attach(&platform_.Bind(main_, [this](FormWindow& w) { LayOutMainWindow(w, main_); }));
   platform_.Bind(catalogue_, [this](FormWindow& w) { LayOutCatalogue(w, catalogue_); });
+  // A window is bound after every window that may own it (the new-system
+  // window shows over the catalogue and over the link fit): the platform
+  // deletes the windows in the reverse order, each before its owner.
+  platform_.Bind(linkFit_, [this](FormWindow& w) { LayOutLinkFit(w, linkFit_); });
   platform_.Bind(newSystem_, [this](FormWindow& w) { LayOutNewSystem(w, newSystem_); });
   platform_.Bind(projection_, [this](FormWindow& w) { LayOutProjection(w, projection_); });
   platform_.Bind(localLink_, [this](FormWindow& w) { LayOutLocalLink(w, localLink_); });

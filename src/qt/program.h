@@ -18,6 +18,7 @@
 #include "windows/local_link_dialog.h"
 #include "windows/service_window.h"
 #include "windows/new_system_window.h"
+#include "windows/link_fit_window.h"
 
 namespace vexilor {
 
@@ -33,6 +34,7 @@ class ProgramWindows {
   FrmMain& MainWindow() { return main_; }
   FrmCatalogue& Catalogue() { return catalogue_; }
   FrmNewSystem& NewSystem() { return newSystem_; }
+  FrmLinkFit& LinkFit() { return linkFit_; }
   FrmProjection& Projection() { return projection_; }
   FrmLocalLink& LocalLink() { return localLink_; }
   FrmService& Service() { return service_; }
@@ -44,6 +46,7 @@ class ProgramWindows {
   FrmMain main_;
   FrmCatalogue catalogue_;
   FrmNewSystem newSystem_;
+  FrmLinkFit linkFit_;
   FrmProjection projection_;
   FrmLocalLink localLink_;
   FrmService service_;

@@ -47,6 +47,8 @@ FrmCatalogue::FrmCatalogue(AppState& state, Platform& platform, MainWindowHooks&
       cmdRemove(Make(ControlKind::kButton, "cmdRemove", "Удалить", nullptr,
                      "Удалить выбранную систему координат из списка")),
       cmdAdd(Make(ControlKind::kButton, "cmdAdd", "Добавить", nullptr, "Добавить новую систему координат в список")),
+      cmdFit(Make(ControlKind::kButton, "cmdFit", "По общим точкам…", nullptr,
+                  "Вычислить параметры связи новой системы по пунктам, известным в двух системах координат")),
       cmdCancel(Make(ControlKind::kButton, "cmdCancel", "Закрыть", nullptr, "Выход без выбора имени системы координат")),
       cmdOK(Make(ControlKind::kButton, "cmdOK", "OK", nullptr)),
       state_(state),
@@ -55,7 +57,7 @@ FrmCatalogue::FrmCatalogue(AppState& state, Platform& platform, MainWindowHooks&
   AddEllipsoidBoxes();
   AddLinkBoxes();
   // The buttons were made with the frames; Tab reaches them after the boxes.
-  for (Control* button : {&cmdChange, &cmdSave, &cmdRemove, &cmdAdd, &cmdCancel, &cmdOK}) {
+  for (Control* button : {&cmdChange, &cmdSave, &cmdRemove, &cmdAdd, &cmdFit, &cmdCancel, &cmdOK}) {
     button->SetTabIndex(static_cast<int>(ControlCount()));
   }
   SetDefaultButton(cmdOK);
@@ -118,6 +120,7 @@ void FrmCatalogue::BindHandlers() {
   cmdSave.OnClick([this] { cmdSave_Click(); });
   cmdRemove.OnClick([this] { cmdRemove_Click(); });
   cmdAdd.OnClick([this] { cmdAdd_Click(); });
+  cmdFit.OnClick([this] { cmdFit_Click(); });
   cmdCancel.OnClick([this] { cmdCancel_Click(); });
   cmdOK.OnClick([this] { cmdOK_Click(); });
   for (int i = 0; i < kLinkBoxes; ++i) {
@@ -228,10 +231,10 @@ void FrmCatalogue::cmdRemove_Click() {
   RewriteSystems(Title());
 }
 
-void FrmCatalogue::cmdAdd_Click() {
+void FrmCatalogue::ShowOver(Form* form) {
   state_.catalogue.resetOnActivation = false;
-  if (newSystem_ == nullptr) return;
-  platform_.ShowModal(*newSystem_);
+  if (form == nullptr) return;
+  platform_.ShowModal(*form);
   // The activation on return focuses the list; an added entry wants its OK.
   if (std::exchange(focusOkAfterAdd_, false)) cmdOK.SetFocus();
 }
@@ -249,7 +252,7 @@ void FrmCatalogue::cmdOK_Click() {
   const ChoiceOutcome outcome =
       ChooseSystem(state_.catalogue.systems, state_.catalogue.ellipsoids, position, choice);
   if (outcome.error != ChoiceError::kNone) {
-    ReportChoiceError(outcome);
+    Warn(ChoiceErrorMessage(outcome, SystemsPath(), EllipsoidsPath()), Title());
     return;
   }
   if (!HandOver(choice)) return;
@@ -356,25 +359,6 @@ void FrmCatalogue::RefuseLinkBox(int index, std::string text) {
   Warn(std::move(text), kSaveLinkTitle);
   txt1(index).SetFocus();
   cmdSave.SetEnabled(false);
-}
-
-void FrmCatalogue::ReportChoiceError(const ChoiceOutcome& outcome) {
-  switch (outcome.error) {
-    case ChoiceError::kBadSystemLine:
-      Warn(BadSystemFileMessage(SystemsPath()), Title());
-      return;
-    case ChoiceError::kBadEllipsoidFile:
-      Warn(EllipsoidFileErrorMessage(EllipsoidsPath()), Title());
-      return;
-    case ChoiceError::kEllipsoidNotFound:
-      Warn(EllipsoidNotFoundMessage(outcome.missingEllipsoid, EllipsoidsPath()), Title());
-      return;
-    case ChoiceError::kUnknownParent:
-      Warn(UnknownParentMessage(outcome.parentCode), Title());
-      return;
-    case ChoiceError::kNone:
-      return;
-  }
 }
 
 void FrmCatalogue::RewriteSystems(std::string_view title) {

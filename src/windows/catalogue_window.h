@@ -36,6 +36,9 @@ class FrmCatalogue : public Form, public CatalogueHooks {
   // The window that "Добавить" shows (frmNewSys); until it is set the
   // button only keeps the window as it is.
   void SetNewSystemWindow(Form& form) { newSystem_ = &form; }
+  // The window that "По общим точкам…" shows (frmLinkFit), which may add
+  // an entry through the new-system window.
+  void SetLinkFitWindow(Form& form) { linkFit_ = &form; }
 
   // CatalogueHooks
   void ShowAddedEntry(std::int16_t position) override;
@@ -54,6 +57,7 @@ class FrmCatalogue : public Form, public CatalogueHooks {
   Control& cmdSave;
   Control& cmdRemove;
   Control& cmdAdd;
+  Control& cmdFit;
   Control& cmdCancel;
   Control& cmdOK;
   Control& txt1(int index) const { return *txt1_.at(static_cast<std::size_t>(index)); }
@@ -67,7 +71,8 @@ class FrmCatalogue : public Form, public CatalogueHooks {
   void txt1_KeyPress(int& key);
   void cmdSave_Click();
   void cmdRemove_Click();
-  void cmdAdd_Click();
+  void cmdAdd_Click() { ShowOver(newSystem_); }
+  void cmdFit_Click() { ShowOver(linkFit_); }
   void cmdCancel_Click();
   void cmdOK_Click();
 
@@ -96,11 +101,13 @@ class FrmCatalogue : public Form, public CatalogueHooks {
   // box that is empty or out of its bound.
   bool ReadLinkBoxes(LinkParams& link);
   void RefuseLinkBox(int index, std::string text);
-  void ReportChoiceError(const ChoiceOutcome& outcome);
   // Rewrites sys.dat after an edit; a refusal keeps the window as it is at
   // its next activation.
   void RewriteSystems(std::string_view title);
   bool HandOver(const SystemChoice& choice);
+  // Shows `form` modally over the catalogue, which keeps its state; an
+  // entry added meanwhile is selected with OK focused.
+  void ShowOver(Form* form);
 
   AppState& state_;
   Platform& platform_;
@@ -108,6 +115,7 @@ class FrmCatalogue : public Form, public CatalogueHooks {
   std::array<Control*, kLinkBoxes> txt1_{};
   std::array<Control*, kEllipsoidBoxes> txtEll_{};
   Form* newSystem_ = nullptr;
+  Form* linkFit_ = nullptr;
   bool editMode_ = false;
   bool focusOkAfterAdd_ = false;
 };

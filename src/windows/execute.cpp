@@ -246,13 +246,6 @@ void ShowResults(FrmMain& w, CoordType target, const RunResult& result) {
   w.txtHei_Out.SetText(Metres(result.coords[2]));
 }
 
-std::optional<GridBounds> BoundsOf(const std::string& gridFile) {
-  GridFile grid;
-  if (grid.Open(gridFile, kGridSignature) != kOk) return std::nullopt;
-  const GridGeometry& g = grid.Geometry();
-  return GridBounds{g.north, g.south, g.west, g.east};
-}
-
 // Step 14: the message of a failed run and what follows it.
 void FollowUp(Run& run, ResultCode code, const RunResult& result) {
   FrmMain& w = run.w;
@@ -304,6 +297,13 @@ void FollowUp(Run& run, ResultCode code, const RunResult& result) {
 }
 
 }  // namespace
+
+std::optional<GridBounds> BoundsOf(const std::string& gridFile) {
+  GridFile grid;
+  if (grid.Open(gridFile, kGridSignature) != kOk) return std::nullopt;
+  const GridGeometry& g = grid.Geometry();
+  return GridBounds{g.north, g.south, g.west, g.east};
+}
 
 std::optional<int> ParseZoneAnswer(std::string_view text, int maxZone) {
   const std::string_view trimmed = TrimBlanks(text);

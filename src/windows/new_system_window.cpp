@@ -6,6 +6,7 @@
 
 #include "text/key_filter.h"
 #include "text/mask_format.h"
+#include "text/shortest_double.h"
 #include "text/text_edit.h"
 #include "text/utf8.h"
 #include "geodesy/gauss_kruger.h"
@@ -45,6 +46,21 @@ constexpr int kEllipsoidNameBox = 2;
 constexpr std::array<std::string_view, FrmNewSystem::kEllipsoidBoxes> kEllipsoidLabels{
     "Большая полуось, м", "Знаменатель сжатия", "Имя"};
 constexpr std::array<int, FrmNewSystem::kEllipsoidBoxes> kEllipsoidBoxOfRow{2, 0, 1};
+
+// optRotation(i): its caption, its tip, the convention it reads the rotations in.
+struct RotationOption {
+  std::string_view caption;
+  std::string_view tip;
+  RotationConvention convention;
+};
+constexpr std::array<RotationOption, 2> kRotationOptions{{
+    {"Поворот системы координат (EPSG 1032)",
+     "Углы поворачивают оси координат: так публикует ГОСТ 32453-2017 и хранит каталог",
+     RotationConvention::kCoordinateFrame},
+    {"Поворот вектора положения (EPSG 1033)",
+     "Углы поворачивают точку: так задает PROJ (+towgs84); в каталог они запишутся с обратным знаком",
+     RotationConvention::kPositionVector},
+}};
 
 // A character that cannot be written, named so that the user finds it.
 std::string CharacterText(char32_t c) {
@@ -100,6 +116,7 @@ FrmNewSystem::FrmNewSystem(AppState& state, Platform& platform, CatalogueHooks& 
       fraLin(Make(ControlKind::kFrame, "fraLin", " Линейные ", &fraOrient)),
       fraAngle(Make(ControlKind::kFrame, "fraAngle", " Угловые ", &fraOrient)),
       fraScale(Make(ControlKind::kFrame, "fraScale", " Масштабная поправка ", &fraOrient)),
+      fraRotation(Make(ControlKind::kFrame, "fraRotation", " Знак углов поворота ", &fraOrient)),
       cmdOK(Make(ControlKind::kButton, "cmdOK", "OK", nullptr)),
       cmdCancel(Make(ControlKind::kButton, "cmdCancel", "Отмена", nullptr)),
       state_(state),
@@ -111,6 +128,7 @@ FrmNewSystem::FrmNewSystem(AppState& state, Platform& platform, CatalogueHooks& 
   cboSystem.SetListIndex(0);
   AddEllipsoidBoxes();
   AddLinkBoxes();
+  AddRotationOptions();
   // The buttons were made with the frames; Tab reaches them after the boxes.
   for (Control* button : {&cmdOK, &cmdCancel}) button->SetTabIndex(static_cast<int>(ControlCount()));
   cmdOK.SetEnabled(false);
@@ -145,6 +163,21 @@ void FrmNewSystem::AddLinkBoxes() {
   }
 }
 
+// After the link boxes, so that Tab reaches the rule of sign after the
+// values it reads.
+void FrmNewSystem::AddRotationOptions() {
+  for (std::size_t k = 0; k < kRotationOptions.size(); ++k) {
+    optRotation_[k] = &Add({.kind = ControlKind::kOption,
+                            .name = "optRotation",
+                            .index = static_cast<int>(k),
+                            .text = std::string(kRotationOptions[k].caption),
+                            .container = &fraRotation,
+                            .group = fraRotation.Name(),
+                            .toolTip = std::string(kRotationOptions[k].tip),
+                            .checked = k == 0});
+  }
+}
+
 void FrmNewSystem::BindHandlers() {
   OnActivate([this] { Form_Activate(); });
   // The close box leaves the window as "Отмена" does: hidden, never unloaded.
@@ -153,6 +186,7 @@ void FrmNewSystem::BindHandlers() {
     cmdCancel_Click();
   });
   txtNewName.OnChange([this] { txtNewName_Change(); });
+  cboSystem.OnClick([this] { cboSystem_Click(); });
   for (int i = 0; i < kEllipsoidBoxes; ++i) {
     txtEll(i).OnChange([this] { txtEll_Change(); });
     txtEll(i).OnLostFocus([this, i] { txtEll_LostFocus(i); });
@@ -170,10 +204,23 @@ void FrmNewSystem::BindHandlers() {
 
 // --- Handlers ---
 
+// A set is taken in the catalogue's rule of sign unless the user says
+// otherwise, at every opening.
 void FrmNewSystem::Form_Activate() {
-  cboSystem.SetListIndex(0);
+  optRotation(0).SetChecked(true);
+  const int parent = offer_ ? static_cast<int>(offer_->parent) : 0;
+  if (cboSystem.ListIndex() != parent) {
+    cboSystem.SetListIndex(parent);  // its Click shows an offered link
+  } else if (offer_) {
+    ShowOfferedLink();
+  }
+  if (offer_) ShowEllipsoid(offer_->ellipsoid);
   cmdOK.SetEnabled(false);
   txtNewName.SetFocus();
+}
+
+void FrmNewSystem::cboSystem_Click() {
+  if (offer_) ShowOfferedLink();
 }
 
 void FrmNewSystem::txtEll_KeyPress(int& key) { key = FilterNumericKey(key, platform_.Beeper()); }
@@ -187,9 +234,7 @@ void FrmNewSystem::txtEll_LostFocus(int index) {
   const std::optional<Ellipsoid> known =
       FindEllipsoidNamed(state_.catalogue.ellipsoids, txtEll(index).Text(), LetterCase::kIgnored);
   if (!known) return;
-  txtEll(0).SetText(FormatWithMask(known->a, kSemiMajorAxisMask));
-  txtEll(1).SetText(FormatWithMask(known->invf, kInverseFlatteningMask));
-  txtEll(index).SetText(known->name);
+  ShowEllipsoid(*known);
   txt1(0).SetFocus();
 }
 
@@ -228,6 +273,26 @@ void FrmNewSystem::UpdateOK() {
   cmdOK.SetEnabled(complete);
 }
 
+void FrmNewSystem::ShowEllipsoid(const Ellipsoid& ellipsoid) {
+  txtEll(0).SetText(FormatWithMask(ellipsoid.a, kSemiMajorAxisMask));
+  txtEll(1).SetText(FormatWithMask(ellipsoid.invf, kInverseFlatteningMask));
+  txtEll(kEllipsoidNameBox).SetText(ellipsoid.name);
+}
+
+// Each value whole, so that the catalogue line carries the points exactly as
+// the fit found them.
+void FrmNewSystem::ShowOfferedLink() {
+  const auto parent = static_cast<std::size_t>(std::max(cboSystem.ListIndex(), 0));
+  const std::optional<LinkParams>& link = offer_->links.at(parent);
+  for (int i = 0; i < kLinkBoxes; ++i)
+    txt1(i).SetText(link ? ShortestDoubleText((*link)[static_cast<std::size_t>(i)]) : std::string());
+  if (!link) {
+    // Only two parents: the one not reached is linked to the other nowhere.
+    Warn(GlobalLinkMissingMessage(BaseNameOfParentCode(kParentChoices.at(1 - parent).code),
+                                  BaseNameOfParentCode(kParentChoices.at(parent).code)));
+  }
+}
+
 void FrmNewSystem::Warn(const std::string& text) {
   platform_.ShowMessage({.text = text,
                          .title = std::string(kNewSystemCaption),
@@ -244,6 +309,7 @@ bool FrmNewSystem::Refuse(Control& box, std::string_view text) {
 }
 
 void FrmNewSystem::ClearBoxes() {
+  offer_.reset();
   txtNewName.SetText("");
   for (Control* box : txtEll_) box->SetText("");
   for (Control* box : txt1_) box->SetText("");
@@ -292,6 +358,8 @@ std::optional<FrmNewSystem::Definition> FrmNewSystem::ReadDefinition() {
     }
     d.link[k] = *value;
   }
+  for (std::size_t k = 0; k < kRotationOptions.size(); ++k)
+    if (optRotation(static_cast<int>(k)).Checked()) d.link = InCoordinateFrame(d.link, kRotationOptions[k].convention);
   const int parent = cboSystem.ListIndex();
   d.parent = kParentChoices.at(parent == 1 ? 1 : 0);
   return d;

@@ -2,19 +2,27 @@
 // The new-system window frmNewSys, shown over the catalogue by "Добавить":
 // the user defines a national coordinate system by its name, its parent
 // global system (WGS-84 or ПЗ-90), its ellipsoid (a known one, recognised by
-// its name, or a new one) and its seven link parameters. OK checks them,
-// adds the lines to the catalogue lists, shows the new entry selected in the
-// catalogue and offers to rewrite ellips.dat and sys.dat.
+// its name, or a new one) and its seven link parameters, with the rule of
+// sign its rotations were published in (optRotation). OK checks
+// them, adds the lines to the catalogue lists, shows the new entry selected
+// in the catalogue and offers to rewrite ellips.dat and sys.dat.
+//
+// The link fit (link_fit_window.h) opens it filled: an offer names the
+// ellipsoid and the link onto each parent, and choosing the parent shows
+// that parent's link.
 
 #include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "form/form.h"
 #include "form/platform.h"
 #include "geodesy/link_params.h"
+#include "refdata/ellipsoid_record.h"
+#include "refdata/links_onto_parents.h"
 #include "refdata/new_system.h"
 #include "state/app_state.h"
 #include "windows/catalogue_hooks.h"
@@ -24,12 +32,23 @@ namespace vexilor {
 // The window's caption, also the title of every message of the window.
 inline constexpr std::string_view kNewSystemCaption = "Определить параметры новой системы координат";
 
+// What a link fitted to common points offers to the next opening.
+struct NewSystemOffer {
+  Ellipsoid ellipsoid;  // the new system's, as ellips.dat names it
+  ParentLinks links;    // onto each parent of kParentChoices
+  std::size_t parent = 0;  // the parent shown first
+};
+
 class FrmNewSystem : public Form {
  public:
   static constexpr int kLinkBoxes = 7;       // txt1(0..6): Dx, Dy, Dz, Wx, Wy, Wz, m
   static constexpr int kEllipsoidBoxes = 3;  // txtEll(0) a, txtEll(1) 1/f, txtEll(2) name
 
   FrmNewSystem(AppState& state, Platform& platform, CatalogueHooks& catalogue);
+
+  // The next opening shows `offer` instead of empty boxes; OK or "Отмена"
+  // forget it.
+  void Offer(NewSystemOffer offer) { offer_ = std::move(offer); }
 
   // --- Controls ---
   Control& fraName;
@@ -41,13 +60,19 @@ class FrmNewSystem : public Form {
   Control& fraLin;
   Control& fraAngle;
   Control& fraScale;
+  Control& fraRotation;
   Control& cmdOK;
   Control& cmdCancel;
   Control& txtEll(int index) const { return *txtEll_.at(static_cast<std::size_t>(index)); }
   Control& txt1(int index) const { return *txt1_.at(static_cast<std::size_t>(index)); }
+  // optRotation(0): the rotations turn the coordinate frame, as the
+  // catalogue keeps them; optRotation(1): they turn the position vector,
+  // and are stored negated (geodesy/link_params.h).
+  Control& optRotation(int index) const { return *optRotation_.at(static_cast<std::size_t>(index)); }
 
   // --- Handlers ---
   void Form_Activate();
+  void cboSystem_Click();
   void txtNewName_Change() { UpdateOK(); }
   void txtEll_Change() { UpdateOK(); }
   void txt1_Change() { UpdateOK(); }
@@ -77,9 +102,13 @@ class FrmNewSystem : public Form {
   Control& Make(ControlKind kind, std::string name, std::string text, Control* container, int index = kNoIndex);
   void AddEllipsoidBoxes();
   void AddLinkBoxes();
+  void AddRotationOptions();
   void BindHandlers();
 
   void UpdateOK();
+  void ShowEllipsoid(const Ellipsoid& ellipsoid);
+  // The offered link onto the parent chosen in cboSystem.
+  void ShowOfferedLink();
   void Warn(const std::string& text);
   // Shows `text` and puts the focus into `box`, its text selected; always false.
   bool Refuse(Control& box, std::string_view text);
@@ -104,6 +133,8 @@ class FrmNewSystem : public Form {
   CatalogueHooks& catalogue_;
   std::array<Control*, kEllipsoidBoxes> txtEll_{};
   std::array<Control*, kLinkBoxes> txt1_{};
+  std::array<Control*, 2> optRotation_{};
+  std::optional<NewSystemOffer> offer_;
 };
 
 }  // namespace vexilor

@@ -111,17 +111,15 @@ TEST(PublishedValues, GeographicAndGeocentric) {
 // Seven-parameter transformation --------------------------------------------
 
 // The engine's link: Dx, Dy, Dz, Wx, Wy, Wz in the coordinate-frame
-// convention, m as a pure number. A position-vector case turns its
-// rotations round.
+// convention, m as a pure number; a position-vector case through
+// InCoordinateFrame.
 LinkParams EngineLink(const PublishedCase& c) {
-  const double rotation = c.Text("convention") == "position_vector" ? -1.0 : 1.0;
-  return {c.Number("tx_m"),
-          c.Number("ty_m"),
-          c.Number("tz_m"),
-          rotation * c.Number("rx_arcsec"),
-          rotation * c.Number("ry_arcsec"),
-          rotation * c.Number("rz_arcsec"),
-          c.Number("ds_ppm") * 1e-6};
+  const RotationConvention convention = c.Text("convention") == "position_vector"
+                                            ? RotationConvention::kPositionVector
+                                            : RotationConvention::kCoordinateFrame;
+  return InCoordinateFrame({c.Number("tx_m"), c.Number("ty_m"), c.Number("tz_m"), c.Number("rx_arcsec"),
+                            c.Number("ry_arcsec"), c.Number("rz_arcsec"), c.Number("ds_ppm") * 1e-6},
+                           convention);
 }
 
 TEST(PublishedValues, SevenParameterTransformation) {

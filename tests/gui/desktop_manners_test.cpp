@@ -282,6 +282,14 @@ class DesktopMannersTest : public QObject {
       });
       QTest::mouseClick(catalogue.findChild<QPushButton*>(QStringLiteral("cmdAdd")), Qt::LeftButton);
       QVERIFY(!run->platform.WindowOf(run->program.NewSystem())->isVisible());
+      // «По общим точкам…» opens the link fit, a dialog of the catalogue too.
+      run->ClickIntoModal(catalogue.findChild<QPushButton*>(QStringLiteral("cmdFit")), run->program.LinkFit(),
+                          [&](FormWindow& fit) {
+                            QCOMPARE(fit.parentWidget(), &catalogue);
+                            QVERIFY(fit.windowType() == Qt::Dialog);
+                            ExpectRoomForEverything(fit);
+                            QTest::keyClick(&fit, Qt::Key_Escape);
+                          });
       collect(catalogue);
     });
     run->ChooseSystem("cmdIsx", kCk42Name);

@@ -116,6 +116,28 @@ class TabOrderTest : public QObject {
     });
   }
 
+  // Opened on geodetic coordinates, then with the example files: a plane
+  // set and a geocentric one, their residuals listed.
+  void linkFitBeforeAndAfterAFit() {
+    run->ClickIntoModal("cmdIsx", run->program.Catalogue(), [&](FormWindow& catalogue) {
+      auto* fit = catalogue.findChild<QPushButton*>(QStringLiteral("cmdFit"));
+      run->ClickIntoModal(fit, run->program.LinkFit(), [&](FormWindow& window) {
+        ExpectTabInReadingOrder(window);
+        int set = 0;
+        for (const char* name : {"ck42-gk-marks.in", "wgs84-xyz-marks.in"}) {
+          run->platform.openFiles.push_back(
+              (std::filesystem::path(VEXILOR_SOURCE_DIR) / "data" / "examples" / name).string());
+          QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("cmdFile(%1)").arg(set++)), Qt::LeftButton);
+        }
+        QTest::mouseClick(window.findChild<QPushButton*>(QStringLiteral("cmdFit")), Qt::LeftButton);
+        run->program.LinkFit().lstPoints.Choose(0);  // «Учитывать пункт» for the first point
+        ExpectTabInReadingOrder(window);
+        QTest::keyClick(&window, Qt::Key_Escape);
+      });
+      QTest::keyClick(&catalogue, Qt::Key_Escape);
+    });
+  }
+
   void projectionAndLocalLink() {
     run->ChooseSystem("cmdIsx", kCk42Name);
     run->ChooseSystem("cmdOut", kCk63Name);

@@ -41,6 +41,7 @@ struct Entry {
   std::string a = "6378200";
   std::string invf = "298.3";
   std::array<std::string, 7> link{"23.5", "-140", "-80", "0", "0.35", "0.66", "-1.2e-7"};
+  int rotation = 0;  // optRotation: 0 coordinate frame, 1 position vector
 };
 
 // The answers that write both files without backups.
@@ -86,6 +87,7 @@ class NewSystemWindow : public ::testing::Test {
     type(frm.txtEll(0), entry.a);
     type(frm.txtEll(1), entry.invf);
     for (int i = 0; i < FrmNewSystem::kLinkBoxes; ++i) type(frm.txt1(i), entry.link[static_cast<std::size_t>(i)]);
+    ASSERT_TRUE(frm.optRotation(entry.rotation).Click());
   }
 
   // Fills the window with `entry` and presses OK, answering the questions
@@ -406,6 +408,41 @@ TEST_F(NewSystemWindow, TheParentDecidesTheCodeAndTheParentEllipsoid) {
     EXPECT_EQ(added->parentEllipsoidNumber, c.ellipsoid);
     EXPECT_EQ(added->link, (LinkParams{23.5, -140, -80, 0, 0.35, 0.66, -1.2e-7}));
   }
+}
+
+// The guidance note 7-2 example WGS 72 → WGS 84 (EPSG 1238), published in
+// the position-vector rule of sign, and the same set in the coordinate-frame
+// rule: one catalogue line but for the name. The window opens on the
+// coordinate frame every time, whatever was chosen before.
+TEST_F(NewSystemWindow, APositionVectorSetIsStoredWithItsRotationsNegated) {
+  struct Case {
+    const char* name;
+    int rotation;
+    const char* wz;
+  };
+  std::vector<std::string> tails;
+  // Names of one length, so that the values stand at one place in the lines.
+  for (const Case& c : {Case{"Опыт 1033 А", 1, "0.554"}, Case{"Опыт 1032 А", 0, "-0.554"},
+                        Case{"Опыт 1033 Б", 1, "0.554"}}) {
+    Entry entry;
+    entry.name = c.name;
+    entry.rotation = c.rotation;
+    entry.link = {"0", "0", "4.5", "0", "0", c.wz, "2.19e-7"};
+    for (MessageAnswer answer : kWriteBoth) platform.AnswerMessage(answer);
+    Add([&](FrmNewSystem& frm) {
+      EXPECT_TRUE(frm.optRotation(0).Checked()) << entry.name;
+      EXPECT_FALSE(frm.optRotation(1).Checked()) << entry.name;
+      Fill(frm, entry);
+      ASSERT_TRUE(frm.cmdOK.Click());
+    });
+    const auto line = std::find_if(state.catalogue.systems.begin(), state.catalogue.systems.end(),
+                                   [&](const std::string& l) { return l.starts_with(entry.name + " "); });
+    ASSERT_NE(line, state.catalogue.systems.end()) << entry.name;
+    tails.push_back(line->substr(kMaxSystemNameLength));
+  }
+  EXPECT_EQ(tails[0], tails[1]);
+  EXPECT_EQ(tails[1], tails[2]);
+  EXPECT_EQ(SystemNamed("Опыт 1032 А")->link, (LinkParams{0, 0, 4.5, 0, 0, -0.554, 2.19e-7}));
 }
 
 TEST_F(NewSystemWindow, ANameThatSortsFirstIsListedFirstSelectedAndReadyToChoose) {

@@ -10,9 +10,8 @@
 #include "command_line.h"
 #include "fit_report.h"
 #include "geodesy/link_fit.h"
-#include "run/geocentric_points.h"
+#include "run/point_file_marks.h"
 #include "run/source_file_reader.h"
-#include "run/source_points.h"
 #include "state/result_messages.h"
 #include "terminal_messages.h"
 
@@ -96,13 +95,9 @@ std::optional<CliFailure> ReadSet(PointSet& set, HeightType heights, const std::
     return CliFailure{TypeLineText(set.file, *typeLine, side.type, set.option + "-type"), kExitUsage};
   if (side.type == CoordType::xyH && !side.projection)
     return CliFailure{set.option + "-type xyH needs " + set.option + "-proj", kExitUsage};
-  std::vector<SourcePoint> points;
-  std::int32_t line = 0;
-  if (const ResultCode code = ReadSourcePoints(set.file, side.type, side.units, points, line);
-      code != kOk)
-    return RunFailure(code, set, grid, line);
   const PointSetFrame frame{set.system, side.projection.value_or(ProjectionSlots{}), heights, grid};
-  if (const ResultCode code = ToGeocentric(frame, points, set.marks, line); code != kOk)
+  std::int32_t line = 0;
+  if (const ResultCode code = ReadMarks(set.file, frame, side.units, set.marks, line); code != kOk)
     return RunFailure(code, set, grid, line);
   return std::nullopt;
 }
