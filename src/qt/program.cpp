@@ -18,7 +18,7 @@ ProgramWindows::ProgramWindows(QtPlatform& platform, const DataFolders& folders)
       newSystem_(state_, platform, catalogue_),
       projection_(state_, platform, main_),
       localLink_(state_, platform, main_),
-      service_(platform, main_) {
+      service_(state_, platform, main_) {
   InstallRussianTranslation();
   state_.programFolder = folders.program.string();
   state_.catalogueFolder = folders.catalogue.string();

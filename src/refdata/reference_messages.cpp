@@ -60,6 +60,18 @@ std::string UnknownParentMessage(std::string_view parentCode) {
   return "Неизвестная общеземная CK: " + std::string(parentCode);
 }
 
+std::string ChoiceErrorMessage(const ChoiceOutcome& outcome, std::string_view systemsPath,
+                               std::string_view ellipsoidsPath) {
+  switch (outcome.error) {
+    case ChoiceError::kBadSystemLine: return BadSystemFileMessage(systemsPath);
+    case ChoiceError::kBadEllipsoidFile: return EllipsoidFileErrorMessage(ellipsoidsPath);
+    case ChoiceError::kEllipsoidNotFound: return EllipsoidNotFoundMessage(outcome.missingEllipsoid, ellipsoidsPath);
+    case ChoiceError::kUnknownParent: return UnknownParentMessage(outcome.parentCode);
+    case ChoiceError::kNone: break;
+  }
+  return "";
+}
+
 std::string GlobalLinkMissingMessage(std::string_view sourceBase, std::string_view targetBase) {
   return "Не установлена связь между общеземными CK" + kBreak + std::string(sourceBase) + " и" + kBreak +
          std::string(targetBase);

@@ -10,6 +10,7 @@
 
 #include "refdata/ellipsoid_references.h"
 #include "refdata/reference_file.h"
+#include "refdata/system_choice.h"
 
 namespace vexilor {
 
@@ -38,6 +39,12 @@ std::string OrphansNotWrittenMessage(const std::vector<OrphanedSystem>& orphans,
 
 // A parent code that names neither global system.
 std::string UnknownParentMessage(std::string_view parentCode);
+
+// A system of the catalogue that cannot be chosen, as `outcome` says why:
+// its line, an ellips.dat line, its missing ellipsoid or its parent. Empty
+// for kNone.
+std::string ChoiceErrorMessage(const ChoiceOutcome& outcome, std::string_view systemsPath,
+                               std::string_view ellipsoidsPath);
 
 // No catalogue entry links the source base to the target base.
 std::string GlobalLinkMissingMessage(std::string_view sourceBase, std::string_view targetBase);
