@@ -5,7 +5,7 @@
 #                         share/vexilor/  sys.dat ellips.dat keys.dat wgeoid.mat
 #                         share/man/man1/vexilor-cli.1.gz
 #                         share/bash-completion/completions/vexilor-cli
-#                         share/doc/vexilor-cli/  copyright changelog.gz examples/*.in
+#                         share/doc/vexilor-cli/  copyright changelog.gz examples/*.in *.csv
 #   vexilor (program)     bin/vexilor
 #                         share/vexilor/vexilor.hlp
 #                         share/applications/vexilor.desktop
@@ -30,7 +30,8 @@ endif()
 set(VEXILOR_RELEASE_DATE 2026-12-08)
 
 file(GLOB VEXILOR_REFERENCE_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/*.dat)
-file(GLOB VEXILOR_EXAMPLE_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/examples/*.in)
+file(GLOB VEXILOR_EXAMPLE_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/examples/*.in
+     ${CMAKE_SOURCE_DIR}/data/examples/*.csv)
 install(FILES ${VEXILOR_REFERENCE_FILES} DESTINATION ${VEXILOR_INSTALL_DATA_DIR} COMPONENT cli)
 install(FILES ${VEXILOR_EXAMPLE_FILES} DESTINATION share/doc/vexilor-cli/examples COMPONENT cli)
 install(FILES ${CMAKE_CURRENT_LIST_DIR}/vexilor-cli.bash RENAME vexilor-cli

@@ -75,6 +75,26 @@ _vexilor_cli()
             COMPREPLY=($(compgen -W $'normal\ngeodetic' -- "$cur"))
             return
             ;;
+        --input-format)
+            COMPREPLY=($(compgen -W $'in\ncsv' -- "$cur"))
+            return
+            ;;
+        --output-format)
+            COMPREPLY=($(compgen -W $'out\ncsv\ngeojson\ngpx' -- "$cur"))
+            return
+            ;;
+        --delimiter)
+            COMPREPLY=($(compgen -W $',\n;\ntab' -- "$cur"))
+            return
+            ;;
+        --encoding)
+            COMPREPLY=($(compgen -W 'utf-8' -- "$cur"))
+            return
+            ;;
+        --geojson)
+            _filedir geojson
+            return
+            ;;
         --scale)
             COMPREPLY=($(compgen -W $'1000000\n500000\n200000\n100000\n50000\n25000\n10000' -- "$cur"))
             return
@@ -96,10 +116,10 @@ _vexilor_cli()
     local options
     case ${words[1]} in
         sheet) options=$'--scale\n--xy\n--help' ;;
-        frame) options=$'--scale\n--help' ;;
+        frame) options=$'--scale\n--geojson\n--data\n--help' ;;
         grads) options=$'--to-grads\n--to-degrees\n--units\n--help' ;;
         length) options=$'--to-metres\n--to-english\n--combination\n--help' ;;
-        *) options=$'--from\n--from-type\n--from-units\n--from-proj\n--to\n--to-type\n--to-units\n--to-proj\n--zone\n--heights\n--geoid-column\n--geoid\n--data\n--progress\n--jobs\n--help\n--version' ;;
+        *) options=$'--from\n--from-type\n--from-units\n--from-proj\n--to\n--to-type\n--to-units\n--to-proj\n--zone\n--heights\n--geoid-column\n--geoid\n--data\n--progress\n--jobs\n--keep-going\n--input-format\n--output-format\n--delimiter\n--encoding\n--help\n--version' ;;
     esac
     if [[ $cur == -* ]]; then
         COMPREPLY=($(compgen -W "$options" -- "$cur"))

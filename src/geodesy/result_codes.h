@@ -75,6 +75,8 @@ enum class ResultCode : std::int16_t {
   // what it held before the run.
   kResultsFileNotWritten = 1706,
   kLineTooLong = 1707,  // a source line beyond kMaxSourceLineBytes
+  // GeoJSON or GPX results asked for a target other than WGS-84 B L H.
+  kResultsNotGeographic = 1708,
 };
 
 // The causes are named without their type everywhere (kOk, kNoRoute, ...);

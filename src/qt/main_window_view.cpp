@@ -62,7 +62,7 @@ void LayOutMainWindow(FormWindow& w, const FrmMain& f) {
        {&f.txtLat_In, &f.txtLon_In, &f.txtHei_In, &f.txtLat_Out, &f.txtLon_Out, &f.txtHei_Out, &f.txtGeoid}) {
     RoomFor(w, *box, kLongestValue);
   }
-  LayOutFile(w, f.fraFile, {&f.txtFile, &f.lblRazm1, &f.cboInFl, &f.lblRazm2, &f.cboInFl2});
+  LayOutFile(w, f.fraFile, {&f.txtFile, &f.lblRazm1, &f.cboInFl, &f.lblRazm2, &f.cboInFl2, &f.chkKeepGoing});
   LayOutFile(w, f.fraOutFl, {&f.txtOutFl, &f.lblRazm3, &f.cboOutFl1, &f.lblRazm4, &f.cboOutFl2});
   for (const Control* box : {&f.txtFlGeoid, &f.txtFile, &f.txtOutFl}) RoomFor(w, *box, kPathRoom);
 

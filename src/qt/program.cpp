@@ -20,7 +20,7 @@ ProgramWindows::ProgramWindows(QtPlatform& platform, const DataFolders& folders)
       linkFit_(state_, platform),
       projection_(state_, platform, main_),
       localLink_(state_, platform, main_),
-      service_(platform, main_) {
+      service_(state_, platform, main_) {
   InstallRussianTranslation();
   state_.programFolder = folders.program.string();
   state_.catalogueFolder = folders.catalogue.string();

@@ -5,6 +5,7 @@
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRegularExpression>
 
 #include "form/file_filter.h"
 #include "qt/qt_text.h"
@@ -66,6 +67,17 @@ QString TrailingPatterns(const QString& description) {
   return open < 0 ? QString() : description.mid(open + 1, description.size() - open - 2);
 }
 
+// A name typed without an extension takes that of the kind chosen in the
+// filter ("Путевые точки GPX (*.gpx)"), or `fallback` for a filter of
+// several kinds or of every file.
+void FollowChosenKind(QFileDialog& dialog, const QString& fallback) {
+  QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog, fallback](const QString& filter) {
+    static const QRegularExpression kOneKind(QStringLiteral(R"(\(\*\.(\w+)\)$)"));
+    const QRegularExpressionMatch match = kOneKind.match(filter);
+    dialog.setDefaultSuffix(match.hasMatch() ? match.captured(1) : fallback);
+  });
+}
+
 }  // namespace
 
 MessageAnswer RunMessageBox(QWidget* parent, const MessageRequest& request) {
@@ -96,6 +108,7 @@ std::string RunFileDialog(QWidget* parent, const FileDialogRequest& request, boo
   QFileDialog dialog(parent, ToQt(request.title), ToQt(request.initialFolder));
   dialog.setNameFilters(QtNameFilters(request.filter));
   dialog.setDefaultSuffix(ToQt(request.defaultExtension));
+  FollowChosenKind(dialog, ToQt(request.defaultExtension));
   dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(!save && request.fileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
   dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
@@ -110,10 +123,13 @@ QStringList QtNameFilters(std::string_view filter) {
     QStringList patterns;
     for (const std::string& pattern : entry.patterns) patterns << ToQt(pattern);
     const QString description = ToQt(entry.description);
-    QString trailing = TrailingPatterns(description);
-    trailing.replace(QLatin1Char(';'), QLatin1Char(' '));
-    const bool endsWithPatterns = trailing.split(QLatin1Char(' '), Qt::SkipEmptyParts) == patterns;
-    filters << (endsWithPatterns ? description : description + QStringLiteral(" (") + patterns.join(' ') + ')');
+    const QString trailing = TrailingPatterns(description);
+    QString spaced = trailing;
+    spaced.replace(QLatin1Char(';'), QLatin1Char(' '));
+    // Qt reads the patterns in the parentheses separated by blanks only.
+    const bool endsWithPatterns = spaced.split(QLatin1Char(' '), Qt::SkipEmptyParts) == patterns;
+    filters << (endsWithPatterns ? description.chopped(trailing.size() + 1) + spaced + ')'
+                                 : description + QStringLiteral(" (") + patterns.join(' ') + ')');
   }
   return filters;
 }

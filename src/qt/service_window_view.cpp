@@ -81,9 +81,12 @@ void LayOutBounds(FormWindow& w, const FrmService& f) {
                             WidgetOf(w, f.linAxis(1)), WidgetOf(w, f.lblX()), WidgetOf(w, f.lblY())});
 }
 
-// Panel 1: the sheet's name, the scales in rows of four, the bounds.
+// Panel 1: the sheet's name with the button of its outline, the scales in
+// rows of four, the bounds.
 void LayOutFrame(FormWindow& w, const FrmService& f) {
-  PutColumn(w, GridOf(w, f.Frame2()), {&f.txtNom1()});
+  QGridLayout& name = GridOf(w, f.Frame2());
+  Put(w, name, f.txtNom1(), {0, 0});
+  Put(w, name, f.cmdOutline(), {0, 1});
   RoomFor(w, f.txtNom1(), kSheetNameRoom);
   QGridLayout& scales = GridOf(w, f.Frame1());
   for (int k = 0; k < FrmService::kScalesPerPanel; ++k) {

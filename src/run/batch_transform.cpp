@@ -2,23 +2,18 @@
 
 #include <algorithm>
 
-#include "text/codepage.h"
-#include "run/source_line.h"
+#include "run/line_fault.h"
 
 namespace vexilor {
 
-BatchTransform::BatchTransform(const PointRoute& route, const SideUnits& units,
-                               const ResultsLayout& layout, GridSession& grid, int members)
-    : route_(route),
-      units_(units),
-      layout_(layout),
-      locale_(CurrentNumericLocale()),
-      crew_(members) {
+BatchTransform::BatchTransform(const PointRoute& route, const PointLineReader& reader,
+                               const ResultsComposer& composer, GridSession& grid, int members, bool keepGoing)
+    : route_(route), reader_(reader), composer_(composer), keepGoing_(keepGoing), crew_(members) {
   for (int m = 0; m < crew_.Members(); ++m) lookups_.emplace_back(grid);
 }
 
-BatchOutcome BatchTransform::Run(const SourceBatch& batch, std::int32_t firstNumber,
-                                 ResultsWriter& out, const BatchWritten& written) {
+BatchOutcome BatchTransform::Run(const SourceBatch& batch, std::int32_t firstNumber, ResultsWriter& out,
+                                 const BatchWritten& done, const LineRefused& refused) {
   batch_ = &batch;
   firstNumber_ = firstNumber;
   const std::size_t slices = (batch.Size() + kSliceLines - 1) / kSliceLines;
@@ -32,14 +27,20 @@ BatchOutcome BatchTransform::Run(const SourceBatch& batch, std::int32_t firstNum
   BatchOutcome outcome;
   for (std::size_t s = 0; s < slices; ++s) {
     const Slice& slice = slices_[s];
-    out.WriteEncoded(slice.text);
-    outcome.written += slice.done;
-    if (slice.done > 0) outcome.last = slice.last;
+    if (refused)
+      for (const Refusal& r : slice.refused) refused(r.number, r.code);
+    if (slice.points > 0) {
+      if (written_ > 0) out.WriteEncoded(composer_.Separator());
+      out.WriteEncoded(slice.text);
+      written_ += static_cast<std::int64_t>(slice.points);
+      outcome.last = slice.last;
+    }
+    outcome.done += slice.done;
     if (slice.code != kOk) {
       outcome.code = slice.code;
       break;
     }
-    if (!written(outcome.written)) {
+    if (!done(outcome.done)) {
       outcome.stopped = true;
       break;
     }
@@ -47,44 +48,45 @@ BatchOutcome BatchTransform::Run(const SourceBatch& batch, std::int32_t firstNum
   return outcome;
 }
 
-ResultCode BatchTransform::ReadPoint(std::size_t i, Coords& point) const {
-  switch (batch_->Status(i)) {
-    case LineRead::kTooLong:
-      return kLineTooLong;
-    case LineRead::kLine:
-      return ParseSourceLine(batch_->Text(i), route_.source.type, units_, locale_, point);
-    case LineRead::kEnd:
-    case LineRead::kFailed:
-      break;
-  }
-  return kUnreadableLine;
-}
-
 void BatchTransform::TransformSlice(std::size_t s, QuasiGeoidLookup& grid) {
   Slice& slice = slices_[s];
   slice.text.clear();
   slice.code = kOk;
-  slice.done = 0;
+  slice.points = 0;
+  slice.refused.clear();
   const std::size_t begin = s * kSliceLines;
   const std::size_t end = std::min(begin + kSliceLines, batch_->Size());
+  slice.done = end - begin;
   for (std::size_t i = begin; i < end; ++i) {
-    Coords point{};
-    ResultCode code = ReadPoint(i, point);
+    const auto number = static_cast<std::int32_t>(firstNumber_ + static_cast<std::int32_t>(i));
+    const LineRead read = batch_->Status(i);
+    SourceRecord record;
+    bool skipped = false;
+    ResultCode code = reader_.Read(read, batch_->Text(i), number, record, skipped);
+    if (code == kOk && skipped) continue;
     PointResult r;
-    if (code == kOk) code = TransformOnePoint(route_, grid, point, r);
+    if (code == kOk) code = TransformOnePoint(route_, grid, record.coords, r);
+    if (code != kOk && keepGoing_ && read != LineRead::kFailed && IsLineFault(code)) {
+      slice.refused.push_back({number, code});
+      continue;
+    }
     if (code != kOk) {
       slice.code = code;
-      // Later slices are not wanted once this one has failed.
-      std::size_t failed = firstFailed_;
-      while (s < failed && !firstFailed_.compare_exchange_weak(failed, s)) {
-      }
+      slice.done = i - begin;
+      MarkFailed(s);
       return;
     }
-    const auto number = static_cast<std::int32_t>(firstNumber_ + static_cast<std::int32_t>(i));
-    slice.text += Utf8ToCp1251(ResultLine(layout_, number, r.coords, r.zeta));
-    slice.text += "\r\n";
+    if (slice.points > 0) slice.text += composer_.Separator();
+    composer_.AppendPoint(slice.text, number, record, r);
     slice.last = r;
-    ++slice.done;
+    ++slice.points;
+  }
+}
+
+void BatchTransform::MarkFailed(std::size_t s) {
+  // Later slices are not wanted once this one has failed.
+  std::size_t failed = firstFailed_;
+  while (s < failed && !firstFailed_.compare_exchange_weak(failed, s)) {
   }
 }
 

@@ -44,21 +44,27 @@ std::string Length(double metres, LengthUnit unit) {
 constexpr AngleFormat kDegMinSecColumns{AngleColumns::DegMinSec, 5};
 constexpr AngleFormat kDegMinColumns{AngleColumns::DegMin, 8};
 
-// The latitude and longitude columns of a geodetic point.
-std::string Angles(const Coords& c, AngleUnit unit) {
-  const double b = c[0] * kDegreesPerRadian;
-  const double l = c[1] * kDegreesPerRadian;
+// The text of an angle of a geodetic point, radians, in `unit`.
+std::string Angle(double radians, AngleUnit unit) {
+  const double degrees = radians * kDegreesPerRadian;
   switch (unit) {
-    case AngleUnit::DegMinSec:
-      return Column(FormatAngle(b, kDegMinSecColumns), 17) + Column(FormatAngle(l, kDegMinSecColumns), 17);
-    case AngleUnit::DegMin:
-      return Column(FormatAngle(b, kDegMinColumns), 17) + Column(FormatAngle(l, kDegMinColumns), 17);
-    case AngleUnit::Degrees:
-      return Column(FormatWithMask(b, "0.0000000000"), 16) + Column(FormatWithMask(l, "0.0000000000"), 16);
-    case AngleUnit::Radians:
-      break;
+    case AngleUnit::DegMinSec: return FormatAngle(degrees, kDegMinSecColumns);
+    case AngleUnit::DegMin: return FormatAngle(degrees, kDegMinColumns);
+    case AngleUnit::Degrees: return FormatWithMask(degrees, "0.0000000000");
+    case AngleUnit::Radians: break;
   }
-  return Column(FormatWithMask(c[0], "0.00000000000"), 16) + Column(FormatWithMask(c[1], "0.00000000000"), 16);
+  return FormatWithMask(radians, "0.00000000000");
+}
+
+// The widths of the three columns.
+std::array<int, 3> ColumnWidths(const ResultsLayout& layout) {
+  switch (layout.type) {
+    case CoordType::XYZ: return {16, 16, 16};
+    case CoordType::xyH: return {15, 15, 13};
+    case CoordType::BLH: break;
+  }
+  const bool divided = layout.units.angles == AngleUnit::DegMinSec || layout.units.angles == AngleUnit::DegMin;
+  return divided ? std::array<int, 3>{17, 17, 13} : std::array<int, 3>{16, 16, 13};
 }
 
 }  // namespace
@@ -85,22 +91,21 @@ std::vector<std::string> ResultsHeader(const ResultsLayout& layout) {
   return lines;
 }
 
+std::array<std::string, 3> ResultValues(const ResultsLayout& layout, const Coords& coords) {
+  if (layout.type != CoordType::BLH) {
+    const LengthUnit unit = layout.units.lengths;
+    return {Length(coords[0], unit), Length(coords[1], unit), Length(coords[2], unit)};
+  }
+  return {Angle(coords[0], layout.units.angles), Angle(coords[1], layout.units.angles),
+          Length(coords[2], layout.units.heights)};
+}
+
 std::string ResultLine(const ResultsLayout& layout, std::int32_t number, const Coords& coords,
                        float zeta) {
   std::string line = PadLeft(std::to_string(number), 6);
-  switch (layout.type) {
-    case CoordType::XYZ:
-      for (double v : coords) line += Column(Length(v, layout.units.lengths), 16);
-      break;
-    case CoordType::xyH:
-      line += Column(Length(coords[0], layout.units.lengths), 15) +
-              Column(Length(coords[1], layout.units.lengths), 15) +
-              Column(Length(coords[2], layout.units.lengths), 13);
-      break;
-    case CoordType::BLH:
-      line += Angles(coords, layout.units.angles) + Column(Length(coords[2], layout.units.heights), 13);
-      break;
-  }
+  const std::array<std::string, 3> values = ResultValues(layout, coords);
+  const std::array<int, 3> widths = ColumnWidths(layout);
+  for (std::size_t k = 0; k < values.size(); ++k) line += Column(values[k], widths[k]);
   if (layout.geoidColumn) line += Column(FormatWithMask(zeta, "0.00"), 9);
   return line;
 }

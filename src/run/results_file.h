@@ -4,6 +4,7 @@
 // returned as UTF-8 text; the file itself is written in Windows-1251 with
 // CR LF line ends.
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -26,6 +27,12 @@ struct ResultsLayout {
 
 // Header lines, the closing empty line included.
 std::vector<std::string> ResultsHeader(const ResultsLayout& layout);
+
+// The three values of a point in the units of the layout, each as its
+// column shows it before it is padded: numbers by their masks, angles as
+// FormatAngle writes them (with its leading blanks). `coords` in engine
+// units.
+std::array<std::string, 3> ResultValues(const ResultsLayout& layout, const Coords& coords);
 
 // One result line: the number field, the three values in the units of the
 // layout and, with the quasi-geoid column, zeta. `coords` in engine units.

@@ -107,6 +107,13 @@ void ResultsWriter::Discard() {
   removal_.reset();
 }
 
+bool WriteWholeFile(const std::filesystem::path& path, std::string_view bytes) {
+  ResultsWriter writer;
+  if (!writer.Create(path)) return false;
+  writer.WriteEncoded(bytes);
+  return writer.Commit();
+}
+
 bool AppendResultLines(const std::filesystem::path& path, const std::vector<std::string>& lines) {
   std::FILE* file = std::fopen(path.c_str(), "ab");
   if (file == nullptr) return false;

@@ -60,6 +60,10 @@ class ResultsWriter {
   bool failed_ = false;
 };
 
+// Writes `bytes` as the whole file at `path`, as a ResultsWriter puts a
+// file in place. False when it cannot be created or written.
+bool WriteWholeFile(const std::filesystem::path& path, std::string_view bytes);
+
 // Appends `lines` to the results file at `path` (created when missing), as
 // typed points are added one by one to the file the first of them started.
 // False when the file cannot be opened or a write fails.

@@ -8,6 +8,9 @@
 #include "text/same_file.h"
 #include "geodesy/angle_constants.h"
 #include "run/batch_transform.h"
+#include "run/csv_dialect.h"
+#include "run/point_line_reader.h"
+#include "run/results_composer.h"
 #include "run/results_writer.h"
 #include "run/source_batch.h"
 #include "run/source_file_reader.h"
@@ -64,62 +67,82 @@ std::uint64_t FileSize(const std::string& name) {
 
 // The point lines of the source file, transformed a batch at a time on
 // request.jobs threads and written in their order. The first failure in the
-// order of the file ends the loop; its code, with result.line for a line of
-// the file.
+// order of the file ends the loop (unless its line is left out); its code,
+// with result.line for a line of the file.
 ResultCode TransformLines(const RunRequest& request, GridSession& grid, std::ifstream& in,
-                          ResultsWriter& out, RunResult& result, const RunProgress& progress) {
-  const ResultsLayout layout = LayoutOf(request);
+                          const PointLineReader& reader, const ResultsComposer& composer, ResultsWriter& out,
+                          RunResult& result, const RunProgress& progress) {
   ProgressReport report(progress, FileSize(request.sourceFile));
-  SourceLineReader reader(in);
+  SourceLineReader lines(in);
   std::string line;
-  reader.Next(line);  // the coordinate type, checked by the caller
-  BatchTransform batches(request.route, request.units.source, layout, grid, CrewSize(request.jobs));
+  if (request.formats.source == SourceFormat::kIn) lines.Next(line);  // the coordinate type, checked by the caller
+  BatchTransform batches(request.route, reader, composer, grid, CrewSize(request.jobs), request.keepGoing);
+  const LineRefused refused = [&](std::int32_t number, ResultCode code) {
+    ++result.refused;
+    if (request.refused) request.refused(number, code);
+  };
   SourceBatch batch;
   std::int32_t counter = 0;
-  while (batch.Read(reader, in, kBatchLines, kBatchBytes, kProgressLines)) {
+  ResultCode code = kOk;
+  while (code == kOk && batch.Read(lines, in, kBatchLines, kBatchBytes, kProgressLines)) {
     const std::int32_t before = counter;
-    const BatchOutcome outcome = batches.Run(batch, before + 1, out, [&](std::size_t written) {
-      return report.Tick(before + static_cast<std::int64_t>(written), batch, written);
-    });
-    counter = before + static_cast<std::int32_t>(outcome.written);
-    if (outcome.written > 0) {
+    const std::int64_t writtenBefore = batches.Written();
+    const BatchOutcome outcome = batches.Run(batch, before + 1, out, [&](std::size_t done) {
+      return report.Tick(before + static_cast<std::int64_t>(done), batch, done);
+    }, refused);
+    counter = before + static_cast<std::int32_t>(outcome.done);
+    if (batches.Written() > writtenBefore) {
       result.coords = outcome.last.coords;
       result.zeta = outcome.last.zeta;
     }
-    if (outcome.stopped) {
-      result.line = 0;
-      return kRunStopped;
-    }
-    if (outcome.code != kOk) {
-      result.line = counter + 1;
-      return outcome.code;
-    }
+    if (outcome.stopped) code = kRunStopped;
+    else if (outcome.code != kOk) code = outcome.code;
   }
-  result.line = 0;
-  report.Finish(counter);
-  return kOk;
+  result.written = batches.Written();
+  result.line = code == kOk || code == kRunStopped ? 0 : counter + 1;
+  if (code == kOk) report.Finish(counter);
+  return code;
+}
+
+// How the source is written: found from a CSV file, implied for an .in.
+ResultCode SourceDialect(const RunRequest& request, CsvDialect& dialect) {
+  const FileFormats& f = request.formats;
+  if (f.source == SourceFormat::kIn) {
+    dialect = InSourceDialect(f.delimiter);
+    return kOk;
+  }
+  return DetectCsvDialect(request.sourceFile, f.delimiter, request.route.source.type, request.units.source,
+                          dialect);
 }
 
 // The results go to a temporary file that takes the results name at the
-// end, also when a line stops the run (the lines before it are kept). A run
-// the user stopped is no result: the temporary file goes and the results
-// name keeps what it held.
+// end, also when a line stops the run (the lines before it are kept, the
+// file closed as its format closes). A run the user stopped is no result:
+// the temporary file goes and the results name keeps what it held.
 ResultCode RunFile(const RunRequest& request, GridSession& grid, RunResult& result,
                    const RunProgress& progress) {
+  if (!FormatTakesTarget(request.formats.results, request.route.target)) return kResultsNotGeographic;
   std::ifstream in(request.sourceFile, std::ios::binary);
   if (!in) return kSourceFileNotOpened;
   // Renaming the results over the source file would destroy it.
   // Opening the source file as the results file would truncate it before a
   // single line is read.
   if (SameFile(request.sourceFile, request.resultsFile)) return kResultsFileNotOpened;
+  CsvDialect dialect;
+  if (const ResultCode code = SourceDialect(request, dialect); code != kOk) return code;
+  const std::unique_ptr<ResultsComposer> composer = MakeResultsComposer(
+      {LayoutOf(request), request.formats.results, request.formats.utf8, request.route.source.type, dialect});
+  const PointLineReader reader(request.formats.source, dialect, request.route.source.type, request.units.source);
   ResultsWriter out;
   if (!out.Create(request.resultsFile)) return kResultsFileNotOpened;
-  WriteHeader(out, LayoutOf(request));
-  const ResultCode code = TransformLines(request, grid, in, out, result, progress);
+  result.resultsEncoding = composer->Encoding();
+  out.WriteEncoded(composer->Head());
+  const ResultCode code = TransformLines(request, grid, in, reader, *composer, out, result, progress);
   if (code == kRunStopped) {
     out.Discard();
     return code;
   }
+  out.WriteEncoded(composer->Tail());
   if (!out.Commit()) {
     result.line = 0;
     return kResultsFileNotWritten;

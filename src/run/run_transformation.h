@@ -15,7 +15,10 @@
 #include <string>
 
 #include "text/angle_text.h"
+#include "text/codepage.h"
 #include "quasigeoid/grid_session.h"
+#include "run/batch_transform.h"
+#include "run/file_formats.h"
 #include "run/point_pipeline.h"
 #include "run/results_file.h"
 #include "run/units.h"
@@ -37,6 +40,11 @@ struct RunRequest {
   Coords typedPoint{};  // screen mode, engine units
   GridAccess gridAccess;  // how the run's grid session reads the grid
   int jobs = 0;  // threads of a file run; 0: every core of the machine
+  FileFormats formats;  // of a file run's source and results
+  // A file run leaves out a line whose failure is its own (IsLineFault)
+  // and goes on; `refused` hears of each such line.
+  bool keepGoing = false;
+  LineRefused refused;
 };
 
 // Kept between runs for the whole session: typed points appended to a
@@ -52,6 +60,9 @@ struct RunResult {
   std::string latitudeText;   // screen mode, geodetic target: angle texts
   std::string longitudeText;  // with marks
   std::int32_t line = 0;      // the data line of a file error
+  std::int64_t written = 0;   // points a file run wrote
+  std::int64_t refused = 0;   // lines it left out (keepGoing)
+  TextEncoding resultsEncoding = TextEncoding::kCp1251;  // of the bytes it wrote
 };
 
 // Lines done, bytes read and the size of the source file; answering false
@@ -63,9 +74,14 @@ using RunProgress =
 inline constexpr std::int64_t kProgressLines = 256;
 
 // Codes: kResultsFileNotOpened, kResultsFileNotWritten, kSourceFileNotOpened,
-// and, with result.line, kValueOutOfRange, kUnreadableLine, kLineTooLong and
-// every code of the per-point sequence unchanged. The first failure ends the
-// run. A file run writes its results into a temporary file beside the
+// kResultsNotGeographic (GeoJSON or GPX for a target they cannot hold,
+// FormatTakesTarget; nothing is written), and, with result.line,
+// kValueOutOfRange, kUnreadableLine, kLineTooLong and every code of the
+// per-point sequence unchanged. The first failure ends the run, unless
+// request.keepGoing leaves its line out. Lines are numbered as the .out
+// numbers them: from 1 after the type line of an .in source, from line 1
+// of a CSV source, whose blank lines, comments and header hold no point. A
+// file run writes its results into a temporary file beside the
 // results file and puts it in place at the end - also after a failing line,
 // whose predecessors stay in the results - so that a run killed midway leaves
 // the earlier results file whole; after a failed write

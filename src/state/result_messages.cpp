@@ -136,6 +136,7 @@ RunMessage RunMessageOf(ResultCode code) {
     case kGridWindowUnreadable: return Unexpected(6);
     case kGridInterpolationFailed: return Unexpected(7);
     case kNoRoute: return Unexpected(100);
+    case kResultsNotGeographic: return RunMessage::kResultsNotGeographic;
   }
   return Unexpected(static_cast<std::int16_t>(code));  // a value no enumerator names
 }
@@ -181,11 +182,45 @@ std::string RunResultMessage(ResultCode code, const RunContext& c) {
       return Join({"Номера общих точек в двух файлах не совпадают: точка есть",
                    "только в одном из них или повторяется в одном файле.",
                    "Исправьте файлы или исключите эти точки."});
+    case RunMessage::kResultsNotGeographic:
+      return Join({"Файлы GeoJSON и GPX содержат широты и долготы WGS-84.",
+                   "Выберите систему преобразования WGS 1984 и тип",
+                   "координат B L H или файл результатов другого типа."});
     default:
       return Join({"Непредвиденная ошибка с кодом " + std::to_string(static_cast<int>(message)) + ".",
                    "Если эта ошибка будет повторяться в дальнейщем,",
                    "обращайтесь к разработчику программы."});
   }
+}
+
+namespace {
+
+// Why a line was left out, in a few words.
+std::string RefusalReason(ResultCode code) {
+  const RunMessage message = RunMessageOf(code);
+  switch (message) {
+    case RunMessage::kOrdinateOutsideZone: return "ордината y вне зоны";
+    case RunMessage::kAbscissaOutsideZone: return "абсцисса x вне зоны";
+    case RunMessage::kLambertFirstCoordinateNegative: return "отрицательная ордината y (проекция Ламберта)";
+    case RunMessage::kLambertAbscissaNegative: return "отрицательная абсцисса x (проекция Ламберта)";
+    case RunMessage::kNoValidZone: return "нет верного номера зоны";
+    case RunMessage::kOutsideGeoidGrid: return "точка вне матрицы ВКГ";
+    case RunMessage::kValueOutOfRange: return "значение вне допустимых пределов";
+    case RunMessage::kUnreadableLine: return "строка не читается";
+    default: return "непредвиденная ошибка с кодом " + std::to_string(static_cast<int>(message));
+  }
+}
+
+}  // namespace
+
+std::string RefusedLinesMessage(std::int64_t refused, const std::vector<RefusedLine>& shown,
+                                const std::string& sourceFile) {
+  std::string text = Join({"Вычисления выполнены, но не все строки файла", sourceFile,
+                           "преобразованы. Пропущено строк: " + std::to_string(refused) + "."});
+  for (const RefusedLine& r : shown) text += kBreak + ("Строка " + std::to_string(r.line) + ": " + RefusalReason(r.code) + ".");
+  const auto more = refused - static_cast<std::int64_t>(shown.size());
+  if (more > 0) text += kBreak + ("... и еще " + std::to_string(more) + ".");
+  return text;
 }
 
 std::string SourceTypeMismatchQuestion() {

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "geodesy/result_codes.h"
 #include "geodesy/side.h"
@@ -42,6 +43,7 @@ enum class RunMessage : std::int16_t {
   kFitTooFewPoints = 114,
   kFitPointsInLine = 115,
   kFitPointsUnpaired = 116,  // a number in one set only, or twice in one set
+  kResultsNotGeographic = 117,  // GeoJSON or GPX results for a target other than WGS-84 B L H
 };
 
 RunMessage RunMessageOf(ResultCode code);
@@ -61,6 +63,21 @@ struct RunContext {
 
 // The message for a non-zero code, pieces joined by CR LF.
 std::string RunResultMessage(ResultCode code, const RunContext& context);
+
+// A line a run left out, and why.
+struct RefusedLine {
+  std::int32_t line = 0;
+  ResultCode code = kOk;
+};
+
+// How many lines a run shows of those it left out.
+inline constexpr std::size_t kShownRefusedLines = 20;
+
+// The message of a file run that left `refused` lines of `sourceFile` out
+// and went on: their number, then `shown` (the first of them) each with
+// its reason.
+std::string RefusedLinesMessage(std::int64_t refused, const std::vector<RefusedLine>& shown,
+                                const std::string& sourceFile);
 
 // The question asked when the first line of a source file does not name the
 // chosen source type.

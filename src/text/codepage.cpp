@@ -72,4 +72,8 @@ std::string Utf8ToCp1251(std::string_view text) {
   return bytes;
 }
 
+std::string ToUtf8(std::string_view bytes, TextEncoding encoding) {
+  return encoding == TextEncoding::kCp1251 ? Cp1251ToUtf8(bytes) : std::string(bytes);
+}
+
 }  // namespace vexilor

@@ -16,6 +16,12 @@ std::string Cp1251ToUtf8(std::string_view bytes);
 // Whether Windows-1251 has a byte for `character`.
 bool IsCp1251Character(char32_t character);
 
+// The two encodings of the text files the program reads and writes.
+enum class TextEncoding { kCp1251, kUtf8 };
+
+// Bytes in `encoding` as UTF-8; UTF-8 passes unchanged.
+std::string ToUtf8(std::string_view bytes, TextEncoding encoding);
+
 // UTF-8 to Windows-1251 bytes. A character the code page lacks, and each
 // byte of malformed UTF-8, is written as '?'.
 std::string Utf8ToCp1251(std::string_view text);

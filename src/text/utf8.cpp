@@ -82,6 +82,15 @@ void AppendCodePoint(std::string& text, char32_t codePoint) {
   }
 }
 
+bool IsWellFormedUtf8(std::string_view text) {
+  for (std::size_t pos = 0; pos < text.size();) {
+    const std::size_t start = pos;
+    // A replacement character read from one byte stands for a malformed one.
+    if (DecodeCodePoint(text, pos) == kReplacementCharacter && pos == start + 1) return false;
+  }
+  return true;
+}
+
 std::size_t CodePointCount(std::string_view text) {
   // ASCII, every number and most names, is one byte a code point.
   const auto ascii = [](char c) { return static_cast<unsigned char>(c) < 0x80; };

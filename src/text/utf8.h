@@ -24,6 +24,9 @@ char32_t DecodeCodePoint(std::string_view text, std::size_t& pos);
 // U+10FFFF is appended as U+FFFD.
 void AppendCodePoint(std::string& text, char32_t codePoint);
 
+// Whether every byte of `text` belongs to a well-formed sequence.
+bool IsWellFormedUtf8(std::string_view text);
+
 // Number of code points, as DecodeCodePoint walks them.
 std::size_t CodePointCount(std::string_view text);
 

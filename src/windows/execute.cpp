@@ -17,6 +17,7 @@
 #include "geodesy/angle_constants.h"
 #include "geodesy/coord_type.h"
 #include "quasigeoid/grid_file.h"
+#include "run/file_formats.h"
 #include "run/source_file_reader.h"
 #include "refdata/reference_messages.h"
 #include "refdata/system_choice.h"
@@ -187,9 +188,11 @@ CoordType CodeOf(const std::string& typeName) {
   return CoordType::BLH;
 }
 
-// Step 11: the source file must name the chosen source type on its first
-// line. A file that cannot be opened is left to the run, which reports it.
+// Step 11: a source coordinates file must name the chosen source type on
+// its first line (a CSV file has no such line). A file that cannot be
+// opened is left to the run, which reports it.
 bool SourceFileMatches(Run& run, CoordType source) {
+  if (SourceFormatOfName(run.s.FileInput) == SourceFormat::kCsv) return true;
   const std::optional<std::string> first = ReadSourceTypeLine(run.s.FileInput);
   if (!first || *first == CoordTypeName(source)) return true;
   if (Say(run.platform, SourceTypeMismatchQuestion(), MessageIcon::kQuestion, MessageButtons::kYesNo) !=
@@ -228,6 +231,9 @@ RunRequest BuildRequest(const Run& run, CoordType source, CoordType target, cons
   request.resultsFile = s.FileResult.empty() ? kNoFile : s.FileResult;
   request.units = s.Units;
   request.typedPoint = point;
+  request.formats.source = SourceFormatOfName(s.FileInput);
+  request.formats.results = ResultsFormatOfName(s.FileResult);
+  request.keepGoing = run.w.chkKeepGoing.Checked();
   return request;
 }
 
@@ -288,6 +294,7 @@ void FollowUp(Run& run, ResultCode code, const RunResult& result) {
       w.cmdNewGeoid.SetFocus();
       return;
     case RunMessage::kRunStopped:  // the settings stay, for a run again
+    case RunMessage::kResultsNotGeographic:  // another target or results file, and again
       w.fraSet.SetEnabled(true);
       return;
     default:
@@ -348,13 +355,17 @@ void Execute(FrmMain& w) {
 
   RunResult result;
   ResultCode code = kOk;
+  std::vector<RefusedLine> refused;  // the first of the lines left out
   {
     WaitCursor wait(run.platform);
     w.EnterWorkingFolder();
     std::error_code ignored;
     run.resultsFileExisted = !s.FileResult.empty() && std::filesystem::exists(s.FileResult, ignored);
-    code = RunTransformation(BuildRequest(run, source, target, point), w.State().runCounters,
-                             s.ResultHeaderWritten, result, w.Progress());
+    RunRequest request = BuildRequest(run, source, target, point);
+    request.refused = [&refused](std::int32_t line, ResultCode why) {
+      if (refused.size() < kShownRefusedLines) refused.push_back({line, why});
+    };
+    code = RunTransformation(request, w.State().runCounters, s.ResultHeaderWritten, result, w.Progress());
     w.RunEnded();
   }
   if (code != kOk) {
@@ -364,7 +375,11 @@ void Execute(FrmMain& w) {
   if (w.chkScreen.Checked()) {
     ShowResults(w, target, result);
   } else {
-    Say(run.platform, "Вычисления успешно выполнены!", MessageIcon::kInformation);
+    if (result.refused > 0) {
+      Say(run.platform, RefusedLinesMessage(result.refused, refused, s.FileInput), MessageIcon::kExclamation);
+    } else {
+      Say(run.platform, "Вычисления успешно выполнены!", MessageIcon::kInformation);
+    }
     ResetSettings(w);
   }
 }

@@ -72,10 +72,21 @@ AxisLabels LabelsOf(const std::string& type) {
 
 FileDialogRequest SourceFileDialog(const std::string& folder) {
   return {.title = "Выбрать файл для ввода исходных данных",
-          .filter = "Файлы исходных координат (*.in)|*.in|Все файлы (*.*)|*.*",
+          .filter = "Файлы исходных координат (*.in;*.csv)|*.in;*.csv|Файлы исходных координат (*.in)|*.in|"
+                    "Таблицы CSV (*.csv)|*.csv|Все файлы (*.*)|*.*",
           .defaultExtension = "in",
           .initialFolder = folder,
           .fileMustExist = true};
+}
+
+FileDialogRequest ResultsFileDialog(const std::string& folder, bool fileMode) {
+  const std::string kinds = fileMode ? "|Таблицы CSV (*.csv)|*.csv|Точки GeoJSON для карт (*.geojson)|*.geojson|"
+                                       "Путевые точки GPX (*.gpx)|*.gpx"
+                                     : "";
+  return {.title = "Выбрать файл для сохранения результатов",
+          .filter = "Файлы результатов(*.out)|*.out" + kinds + "|Все файлы (*.*)|*.*",
+          .defaultExtension = "out",
+          .initialFolder = folder};
 }
 
 FileDialogRequest GridFileDialog() {
@@ -159,6 +170,9 @@ FrmMain::FrmMain(AppState& state, Platform& platform)
       cboInFl(Make(ControlKind::kCombo, "cboInFl", "", &fraFile)),
       lblRazm2(Make(ControlKind::kLabel, "lblRazm2", "", &fraFile)),
       cboInFl2(Make(ControlKind::kCombo, "cboInFl2", "", &fraFile)),
+      chkKeepGoing(Make(ControlKind::kCheck, "chkKeepGoing", "Пропускать ошибочные строки", &fraFile,
+                        "Строки, которые не удается прочитать или преобразовать, пропускаются, "
+                        "а их список выводится в конце")),
       fraOutFl(Make(ControlKind::kFrame, "fraOutFl", "Файл преобразованных координат", nullptr)),
       txtOutFl(MakePathBox("txtOutFl", fraOutFl)),
       lblRazm3(Make(ControlKind::kLabel, "lblRazm3", "", &fraOutFl)),
@@ -495,10 +509,8 @@ void FrmMain::chkFile_Click() {
   }
   // Results usually go beside their source file.
   const std::string sourceFolder = std::filesystem::path(s.FileInput).parent_path().string();
-  const FileDialogRequest request{.title = "Выбрать файл для сохранения результатов",
-                                  .filter = "Файлы результатов(*.out)|*.out|Все файлы (*.*)|*.*",
-                                  .defaultExtension = "out",
-                                  .initialFolder = sourceFolder.empty() ? s.CurPath : sourceFolder};
+  const FileDialogRequest request =
+      ResultsFileDialog(sourceFolder.empty() ? s.CurPath : sourceFolder, optInFile.Checked());
   for (;;) {
     const std::string name = platform_.ChooseSaveFile(request);
     if (name.empty()) {

@@ -27,8 +27,13 @@ inline const std::string kMainCaption = "Преобразование коорд
 // A results file is wanted but none is chosen.
 inline const std::string kNoResultsFileMessage = "Не установлен файл для сохранения результатов.";
 
-// The open dialog for a source coordinates file, starting in `folder`.
+// The open dialog for a source coordinates file (.in or CSV), starting in
+// `folder`.
 FileDialogRequest SourceFileDialog(const std::string& folder);
+// The save dialog for a results file, starting in `folder`: with
+// `fileMode` every kind a file run writes (.out, CSV, GeoJSON, GPX), else
+// the .out that typed points are written to.
+FileDialogRequest ResultsFileDialog(const std::string& folder, bool fileMode);
 // The open dialog for a quasi-geoid grid.
 FileDialogRequest GridFileDialog();
 
@@ -156,6 +161,7 @@ class FrmMain : public Form, public MainWindowHooks {
   Control& cboInFl;
   Control& lblRazm2;
   Control& cboInFl2;
+  Control& chkKeepGoing;
   Control& fraOutFl;
   Control& txtOutFl;
   Control& lblRazm3;

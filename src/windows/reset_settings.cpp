@@ -40,6 +40,7 @@ void ResetSettings(FrmMain& w) {
   w.chkScreen.SetChecked(true);
   w.chkFile.SetChecked(false);
   w.chkGeoid.SetChecked(false);
+  w.chkKeepGoing.SetChecked(false);
   w.lblWar.SetVisible(false);
   w.optNormal.SetVisible(true);
   w.optGeodesy.SetVisible(true);

@@ -1,15 +1,23 @@
 #include "windows/service_window.h"
 
+#include <filesystem>
 #include <optional>
 
+#include "refdata/reference_messages.h"
+#include "refdata/reference_path.h"
+#include "refdata/route_choice.h"
+#include "run/results_writer.h"
 #include "service/angle_conversion.h"
 #include "service/english_length.h"
 #include "service/sheet_corners.h"
 #include "service/sheet_nomenclature.h"
+#include "service/sheet_outline.h"
 #include "service/sheet_point.h"
+#include "state/result_messages.h"
 #include "text/angle_text.h"
 #include "text/key_filter.h"
 #include "text/text_edit.h"
+#include "windows/load_catalogue.h"
 #include "windows/service_window_panels.h"
 
 namespace vexilor {
@@ -52,6 +60,22 @@ std::string EdgeText(double degrees) {
   return std::string(TrimBlanks(FormatAngle(degrees, {AngleColumns::DegMin, 2, AngleMarks::Symbols})));
 }
 
+// The catalogue lacks СК-42 or WGS-84, or the link between their bases.
+constexpr std::string_view kNoOutlineRouteMessage =
+    "В каталоге нет системы СК-42 или WGS-84 или связи между ними:\r\n"
+    "контур листа нельзя пересчитать в WGS-84.";
+
+// The save dialog of a sheet's outline, proposing the sheet's name without
+// its hemisphere mark.
+FileDialogRequest OutlineFileDialog(std::string_view sheet) {
+  const std::size_t mark = sheet.find(')');
+  return {.title = "Сохранить контур листа для карты",
+          .filter = "Контуры GeoJSON (*.geojson)|*.geojson|Все файлы (*.*)|*.*",
+          .defaultExtension = "geojson",
+          .fileName = std::string(TrimBlanks(mark == std::string_view::npos ? sheet : sheet.substr(mark + 1))) +
+                      ".geojson"};
+}
+
 bool IsAnglePanel(int panel) {
   return panel == FrmService::kDegreesToGradsPanel || panel == FrmService::kGradsToDegreesPanel;
 }
@@ -74,6 +98,7 @@ void FrmService::Form_Load() {
 
 void FrmService::Form_Activate() {
   for (int k = 0; k < kExecuteButtons; ++k) cmdOK(k).SetEnabled(false);
+  cmdOutline().SetEnabled(false);
 }
 
 // --- Opening a panel ---
@@ -160,6 +185,7 @@ void FrmService::txtNom1_Change() {
   for (int k = 2; k < kCoordBoxes; ++k) txtCoord(k).SetText("");
   txtRmkXY().SetText("");
   cmdOK(1).SetEnabled(!txtNom1().Text().empty());
+  cmdOutline().SetEnabled(!txtNom1().Text().empty());
 }
 
 void FrmService::txtAngle_Change(int index) {
@@ -254,17 +280,65 @@ void FrmService::RunNomenclature() {
   txtCoord(sheet.code == NomenclatureCode::kLongitudeOutOfRange ? 1 : 0).SetFocus();
 }
 
-void FrmService::RunFrame() {
+std::optional<SheetFrame> FrmService::ReadFrame() {
   const SheetFrameResult result = ComputeSheetFrame(SelectedScale(kFirstFrameScale), txtNom1().Text());
-  if (result.code != FrameCode::kSuccess) {
-    Say(result.message, kFrameTitle);
-    // Nothing of an earlier sheet stays on show.
-    for (int k = 2; k < kCoordBoxes; ++k) txtCoord(k).SetText("");
-    txtRmkXY().SetText("");
-    txtNom1().SetFocus();
+  if (result.code == FrameCode::kSuccess) return result.frame;
+  Say(result.message, kFrameTitle);
+  for (int k = 2; k < kCoordBoxes; ++k) txtCoord(k).SetText("");
+  txtRmkXY().SetText("");
+  txtNom1().SetFocus();
+  return std::nullopt;
+}
+
+void FrmService::RunFrame() {
+  if (const std::optional<SheetFrame> frame = ReadFrame()) ShowFrame(*frame);
+}
+
+void FrmService::cmdOutline_Click() {
+  const std::optional<SheetFrame> frame = ReadFrame();
+  if (!frame) return;
+  const std::optional<std::vector<LatLonDegrees>> ring = OutlineRing(*frame);
+  if (!ring) return;
+  const std::string name(TrimBlanks(txtNom1().Text()));
+  const std::string path = platform_.ChooseSaveFile(OutlineFileDialog(name));
+  if (path.empty()) return;
+  std::error_code ignored;
+  if (std::filesystem::exists(path, ignored) &&
+      platform_.ShowMessage({.text = "Файл " + path + "\r\nуже существует. Заменить его?",
+                             .title = std::string(kOutlineTitle),
+                             .buttons = MessageButtons::kYesNo,
+                             .icon = MessageIcon::kQuestion}) != MessageAnswer::kYes)
     return;
+  WriteOutline(path, SheetOutlineGeoJson(name, SelectedScale(kFirstFrameScale), *ring));
+}
+
+std::optional<std::vector<LatLonDegrees>> FrmService::OutlineRing(const SheetFrame& frame) {
+  if (!LoadCatalogue(state_, platform_)) return std::nullopt;
+  const CatalogueState& c = state_.catalogue;
+  PointRoute route;
+  const RouteChoice choice = ChooseGeodeticRoute(c.systems, c.ellipsoids, "CK42", "WGS84", route);
+  if (choice.error != RouteError::kNone) {
+    Say(choice.error == RouteError::kSystemDamaged
+            ? ChoiceErrorMessage(choice.outcome, ReferenceFilePath(state_.catalogueFolder, kSystemsFileName),
+                                 ReferenceFilePath(state_.catalogueFolder, kEllipsoidsFileName))
+            : std::string(kNoOutlineRouteMessage),
+        kOutlineTitle, MessageIcon::kExclamation);
+    return std::nullopt;
   }
-  ShowFrame(result.frame);
+  std::vector<LatLonDegrees> ring;
+  if (const ResultCode code = SheetOutline(frame, route, ring); code != kOk) {
+    Say(RunResultMessage(code, {}), kOutlineTitle, MessageIcon::kExclamation);
+    return std::nullopt;
+  }
+  return ring;
+}
+
+void FrmService::WriteOutline(const std::string& path, const std::string& json) {
+  if (WriteWholeFile(path, json)) {
+    Say("Контур листа записан в файл\r\n" + path + ".", kOutlineTitle, MessageIcon::kInformation);
+  } else {
+    Say("Ошибка записи файла\r\n" + path + ".", kOutlineTitle, MessageIcon::kExclamation);
+  }
 }
 
 void FrmService::ShowFrame(const SheetFrame& f) {

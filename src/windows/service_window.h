@@ -15,12 +15,16 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "form/form.h"
 #include "form/platform.h"
+#include "geodesy/lat_lon.h"
 #include "service/sheet_frame.h"
+#include "state/app_state.h"
 #include "windows/main_window_hooks.h"
 
 namespace vexilor {
@@ -30,6 +34,7 @@ inline constexpr std::string_view kServiceCaption = "Сервис (преобр�
 // Titles of the messages of each tool.
 inline constexpr std::string_view kNomenclatureTitle = "Определение номенклатуры";
 inline constexpr std::string_view kFrameTitle = "Определение координат рамки номенклатурного листа";
+inline constexpr std::string_view kOutlineTitle = "Контур номенклатурного листа для карты";
 inline constexpr std::string_view kDegreesToGradsTitle = "Преобразование углов из градусов в грады";
 inline constexpr std::string_view kGradsToDegreesTitle = "Преобразование углов из град в градусы";
 inline constexpr std::string_view kEnglishToMetricTitle = "Преобразование расстояний из английской меры длин в метрическую";
@@ -57,7 +62,9 @@ class FrmService : public Form {
   static constexpr int kUnitLists = 4;       // cboRazmAngle(0..3)
   static constexpr int kSketchLines = 2;     // linAxis(0) x, (1) y
 
-  FrmService(Platform& platform, MainWindowHooks& mainWindow);
+  // The catalogue of `state` gives the route of a sheet's outline from
+  // СК-42 to WGS-84.
+  FrmService(AppState& state, Platform& platform, MainWindowHooks& mainWindow);
 
   // --- Controls ---
   Control& mnuAngle;
@@ -84,6 +91,7 @@ class FrmService : public Form {
   Control& fraBound() const { return *fraBound_; }
   Control& txtRmkXY() const { return *txtRmkXY_; }
   Control& shpRamka() const { return *shpRamka_; }
+  Control& cmdOutline() const { return *cmdOutline_; }
   Control& linAxis(int index) const { return At(linAxis_, index); }
   Control& lblX() const { return *lblX_; }
   Control& lblY() const { return *lblY_; }
@@ -115,6 +123,8 @@ class FrmService : public Form {
   void mnuMetricAngl_Click() { OpenPanel(kMetricToEnglishPanel); }
   void cmdOK_Click(int index);
   void cmdClose_Click();
+  // The sheet's outline in WGS-84, into a GeoJSON file the user names.
+  void cmdOutline_Click();
   void optCoord_Click(int index);
   void optScale_Click(int index);
   void cboRazmAngle_Click(int index);
@@ -156,6 +166,13 @@ class FrmService : public Form {
   void ShowFrame(const SheetFrame& frame);
   void RunNomenclature();
   void RunFrame();
+  // The frame of the sheet named in txtNom1 at the scale chosen; a refusal
+  // is said, and nothing of an earlier sheet stays on show.
+  std::optional<SheetFrame> ReadFrame();
+  // The outline of `frame` carried to WGS-84 through the catalogue's route;
+  // a failure is said.
+  std::optional<std::vector<LatLonDegrees>> OutlineRing(const SheetFrame& frame);
+  void WriteOutline(const std::string& path, const std::string& json);
   void RunConversion(int panel);
   std::int32_t SelectedScale(int first) const;
   void Say(std::string_view text, std::string_view title, MessageIcon icon = MessageIcon::kNone);
@@ -163,6 +180,7 @@ class FrmService : public Form {
   // The labels and tool tips of the point's boxes for the kind of point chosen.
   void ShowPointKind();
 
+  AppState& state_;
   Platform& platform_;
   MainWindowHooks& mainWindow_;
   std::array<Control*, kPanels> fraExecute_{};
@@ -177,6 +195,7 @@ class FrmService : public Form {
   Control* fraBound_ = nullptr;
   Control* txtRmkXY_ = nullptr;
   Control* shpRamka_ = nullptr;
+  Control* cmdOutline_ = nullptr;
   std::array<Control*, kSketchLines> linAxis_{};
   Control* lblX_ = nullptr;
   Control* lblY_ = nullptr;

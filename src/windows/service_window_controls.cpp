@@ -66,7 +66,7 @@ std::vector<std::string> UnitItems(int list) {
 
 }  // namespace
 
-FrmService::FrmService(Platform& platform, MainWindowHooks& mainWindow)
+FrmService::FrmService(AppState& state, Platform& platform, MainWindowHooks& mainWindow)
     : Form("frmService", std::string(kServiceCaption)),
       mnuAngle(MakeMenu("mnuAngle", "&Углы", nullptr)),
       mnuGradGradus(MakeMenu("mnuGradGradus", "Грады --> градусы", &mnuAngle)),
@@ -78,6 +78,7 @@ FrmService::FrmService(Platform& platform, MainWindowHooks& mainWindow)
       mnuNameNom(MakeMenu("mnuNameNom", "Определить номенклатуру", &mnuNomencl)),
       mnuRamka(MakeMenu("mnuRamka", "Определить координаты рамки", &mnuNomencl)),
       cmdClose(Make(ControlKind::kButton, "cmdClose", "Закрыть", nullptr)),
+      state_(state),
       platform_(platform),
       mainWindow_(mainWindow) {
   AddPanels();
@@ -145,6 +146,12 @@ void FrmService::AddFramePanel() {
                    .container = frame2_,
                    .toolTip = "Номенклатура должна содержать признак полушария (N) или (S)",
                    .fixedPitch = true});
+  cmdOutline_ = &Add({.kind = ControlKind::kButton,
+                      .name = "cmdOutline",
+                      .text = "Контур для карты...",
+                      .container = frame2_,
+                      .toolTip = "Записать контур листа в WGS-84 в файл GeoJSON, чтобы наложить его на веб-карту"});
+  cmdOutline().SetEnabled(false);
   frame1_ = &Make(ControlKind::kFrame, "Frame1", " Масштаб ", &panel);
   AddScaleButtons(*frame1_, kFirstFrameScale);
   fraBound_ = &Make(ControlKind::kFrame, "fraBound", " Координаты границ ", &panel);
@@ -235,6 +242,7 @@ void FrmService::BindHandlers() {
   mnuMetricAngl.OnClick([this] { mnuMetricAngl_Click(); });
   for (int k = 0; k < kExecuteButtons; ++k) cmdOK(k).OnClick([this, k] { cmdOK_Click(k); });
   cmdClose.OnClick([this] { cmdClose_Click(); });
+  cmdOutline().OnClick([this] { cmdOutline_Click(); });
   for (int k = 0; k < kCoordOptions; ++k) optCoord(k).OnClick([this, k] { optCoord_Click(k); });
   for (int k = 0; k < kScaleButtons; ++k) optScale(k).OnClick([this, k] { optScale_Click(k); });
   for (int k = 0; k < kUnitLists; ++k) cboRazmAngle(k).OnClick([this, k] { cboRazmAngle_Click(k); });

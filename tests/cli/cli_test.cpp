@@ -72,6 +72,10 @@ TEST(ParseCliOptions, RefusesWhatItCannotRun) {
       "--from a --from-type BLH --to b --to-type BLH --jobs 0 i o",
       "--from a --from-type BLH --to b --to-type BLH --jobs -2 i o",
       "--from a --from-type BLH --to b --to-type BLH --jobs two i o",
+      "--from a --from-type BLH --to b --to-type BLH --input-format txt i o",
+      "--from a --from-type BLH --to b --to-type BLH --output-format kml i o",
+      "--from a --from-type BLH --to b --to-type BLH --delimiter | i o",
+      "--from a --from-type BLH --to b --to-type BLH --encoding cp866 i o",
   };
   for (const char* line : bad) {
     const CliParse p = ParseCliOptions(Words(line));
@@ -332,6 +336,17 @@ INSTANTIATE_TEST_SUITE_P(
                     "--from CK42 --from-type BLH --from-units 2 --to CK95 --to-type BLH --heights geodetic "
                     "%/points.in %/points.out",
                     111, "%/points.in: line 3 (point line 2): longer than 64 KiB, not a point line"},
+        MessageCase{"a CSV line of too few fields", "N;B;L;H\r\n1;55,75;37,62\r\n",
+                    "--from CK42 --from-type BLH --to CK95 --to-type BLH --heights geodetic --input-format csv "
+                    "%/points.in %/points.out",
+                    111,
+                    "%/points.in: line 2: expected a name, then 3 coordinates (numbers or angle texts), then any "
+                    "fields of your own"},
+        MessageCase{"GeoJSON of СК-95", kOneDegreePoint,
+                    "--from CK42 --from-type BLH --from-units 2 --to CK95 --to-type BLH %/points.in %/points.geojson",
+                    117,
+                    "%/points.geojson: GeoJSON and GPX hold WGS-84 longitudes and latitudes: use --to WGS84 "
+                    "--to-type BLH"},
         MessageCase{"a word that is no number", "XYZ\r\n1 2849946.4 2195842.1 5249094.x\r\n",
                     "--from WGS84 --from-type XYZ --to CK42 --to-type XYZ %/points.in %/points.out", 111,
                     "%/points.in: line 2 (point line 1): expected 4 numbers: N X Y Z, separated by blanks"},

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "cli_options.h"
+#include "support/raw_files.h"
 
 namespace vexilor {
 namespace {
@@ -18,9 +19,15 @@ struct ToolRun {
   std::string err;
 };
 
+// The shipped catalogue for a sheet's outline, or that of --data.
+DataFolders SourceData(const std::string& dataDir) {
+  const std::string folder = dataDir.empty() ? VEXILOR_SOURCE_DATA_DIR : dataDir;
+  return {folder, folder};
+}
+
 ToolRun RunTool(const std::vector<std::string>& args) {
   std::ostringstream out, err;
-  const int status = RunServiceCommand(args, out, err);
+  const int status = RunServiceCommand(args, SourceData, out, err);
   return {status, out.str(), err.str()};
 }
 
@@ -95,6 +102,29 @@ TEST(ServiceCommandsTest, FramePrintsTheEdgesAndTheCornerBlock) {
   EXPECT_EQ(south.out.substr(0, south.out.find('\n')), "0.0000000000 -4.0000000000 180.0000000000 186.0000000000");
 }
 
+// --geojson FILE writes the sheet's outline beside the edges, - instead of
+// them; its catalogue must be there and FILE writable.
+TEST(ServiceCommandsTest, FrameWritesTheSheetsOutlineForAMap) {
+  testing::TempFolder folder;
+  const std::string file = folder.PathOf("n-37-4.geojson");
+  const ToolRun intoFile = RunTool({"frame", "--scale", "100000", "--geojson", file, "(N) N-37-4"});
+  EXPECT_EQ(intoFile.status, 0) << intoFile.err;
+  EXPECT_EQ(intoFile.out, RunTool({"frame", "--scale", "100000", "(N) N-37-4"}).out);
+  const ToolRun shown = RunTool({"frame", "--scale", "100000", "--geojson", "-", "(N) N-37-4"});
+  EXPECT_EQ(shown.status, 0) << shown.err;
+  EXPECT_EQ(shown.out, testing::ReadBytes(file));
+  EXPECT_TRUE(shown.out.starts_with("{\"type\":\"FeatureCollection\"")) << shown.out.substr(0, 100);
+
+  const std::string none = folder.PathOf("none");
+  const ToolRun noCatalogue = RunTool({"frame", "--scale", "100000", "--geojson", file, "--data", none, "(N) N-37-4"});
+  EXPECT_EQ(noCatalogue.status, kExitDataError);
+  EXPECT_EQ(noCatalogue.err, "vexilor-cli frame: " + none + "/sys.dat: no such file, or it cannot be opened\n");
+  const ToolRun unwritable = RunTool({"frame", "--scale", "100000", "--geojson", none + "/x.geojson", "(N) N-37-4"});
+  EXPECT_EQ(unwritable.status, 108);
+  EXPECT_EQ(unwritable.err, "vexilor-cli frame: " + none + "/x.geojson: cannot be written\n");
+  EXPECT_EQ(unwritable.out, "");
+}
+
 TEST(ServiceCommandsTest, UsageErrorsAndHelp) {
   const std::vector<std::vector<std::string>> usageErrors = {
       {"sheet", "55", "37"},                                       // no scale
@@ -107,6 +137,7 @@ TEST(ServiceCommandsTest, UsageErrorsAndHelp) {
       {"sheet", "--scale"},
       {"sheet", "--colour", "--scale", "100000", "55", "37"},
       {"frame", "--scale", "100000"},
+      {"frame", "--scale", "100000", "--data", ".", "(N) N-37-4"},  // a catalogue for no outline
       {"grads", "90"},                                             // no direction
       {"grads", "--to-grads", "--to-degrees", "90"},
       {"grads", "--to-grads", "--units", "4", "90"},

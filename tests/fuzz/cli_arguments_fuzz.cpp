@@ -23,7 +23,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   if (IsServiceCommand(args[0])) {
     std::ostringstream out, err;
-    RunServiceCommand(args, out, err);
+    // No catalogue: a sheet's outline is refused before any file is written.
+    RunServiceCommand(args, [](const std::string&) { return DataFolders{"/nonexistent", "/nonexistent"}; }, out, err);
     return 0;
   }
   const CliParse parse = ParseCliOptions(args);

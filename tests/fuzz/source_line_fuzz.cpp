@@ -1,9 +1,11 @@
-// One point line of a source file, in every coordinate type and layout.
-// The first byte chooses the type and units, the rest is the line.
+// One point line of a source file, in every coordinate type and layout, as
+// an .in line and as a CSV line with each delimiter. The first byte chooses
+// the type and units, the rest is the line.
 
 #include <cmath>
 #include <numbers>
 
+#include "run/csv_line.h"
 #include "run/source_line.h"
 #include "run/units.h"
 #include "fuzz_support.h"
@@ -32,6 +34,32 @@ constexpr Layout kLayouts[] = {
 
 const NumericLocale kLocales[] = {{"."}, {","}};
 
+// What every accepted point holds.
+void CheckPoint(const Coords& point, CoordType type) {
+  for (double v : point) fuzz::Check(std::isfinite(v), "an accepted point is finite");
+  if (type == CoordType::BLH) {
+    fuzz::Check(std::fabs(point[0]) <= std::numbers::pi / 2 + 1e-12, "a latitude within the poles");
+    fuzz::Check(point[1] >= 0 && point[1] <= 2 * std::numbers::pi + 1e-12, "a longitude within the circle");
+  }
+}
+
+void CheckCsvLine(std::string_view line, const Layout& layout, const NumericLocale& locale) {
+  for (char delimiter : {',', ';', '\t'}) {
+    CsvDialect dialect;
+    dialect.delimiter = delimiter;
+    SourceRecord out;
+    out.name = "untouched";
+    const ResultCode code = ParseCsvLine(line, dialect, layout.type, layout.units, locale, out);
+    fuzz::Check(code == kOk || code == kValueOutOfRange || code == kUnreadableLine, "a CSV-line code");
+    if (code != kOk) {
+      fuzz::Check(out.name == "untouched", "a refused CSV line leaves the record untouched");
+      continue;
+    }
+    CheckPoint(out.coords, layout.type);
+    fuzz::Check(out.extra.empty() || out.extra.front() == delimiter, "the fields after the coordinates");
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -43,15 +71,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Coords out = untouched;
     const ResultCode code = ParseSourceLine(line, layout.type, layout.units, locale, out);
     fuzz::Check(code == kOk || code == kValueOutOfRange || code == kUnreadableLine, "a source-line code");
+    CheckCsvLine(line, layout, locale);
     if (code != kOk) {
       fuzz::Check(out == untouched, "a refused line leaves the point untouched");
       continue;
     }
-    for (double v : out) fuzz::Check(std::isfinite(v), "an accepted point is finite");
-    if (layout.type == CoordType::BLH) {
-      fuzz::Check(std::fabs(out[0]) <= std::numbers::pi / 2 + 1e-12, "a latitude within the poles");
-      fuzz::Check(out[1] >= 0 && out[1] <= 2 * std::numbers::pi + 1e-12, "a longitude within the circle");
-    }
+    CheckPoint(out, layout.type);
   }
   return 0;
 }

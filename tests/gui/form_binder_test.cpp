@@ -346,6 +346,9 @@ class FormBinderTest : public QObject {
         << QStringList{QStringLiteral("Файлы результатов(*.out)")};
     QTest::newRow("description without patterns")
         << QStringLiteral("Матрицы|*.mat;*.MAT") << QStringList{QStringLiteral("Матрицы (*.mat *.MAT)")};
+    QTest::newRow("several patterns in the description, as Qt reads them")
+        << QStringLiteral("Файлы исходных координат (*.in;*.csv)|*.in;*.csv")
+        << QStringList{QStringLiteral("Файлы исходных координат (*.in *.csv)")};
     QTest::newRow("other patterns in the description")
         << QStringLiteral("Тексты (*.txt)|*.dat") << QStringList{QStringLiteral("Тексты (*.txt) (*.dat)")};
     QTest::newRow("malformed") << QStringLiteral("Файлы (*.in)") << QStringList{};

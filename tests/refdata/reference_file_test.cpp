@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "support/raw_files.h"
+#include "support/reference_lists.h"
 
 namespace vexilor {
 namespace {
@@ -19,11 +20,7 @@ using testing::WriteBytes;
 
 std::vector<std::string> Contents(const ReferenceLines& lines) { return {lines.begin(), lines.end()}; }
 
-ReferenceLines ListOf(std::initializer_list<const char*> texts) {
-  ReferenceLines lines;
-  for (const char* text : texts) lines.Append(text);
-  return lines;
-}
+using testing::ListOf;
 
 struct ReadCase {
   const char* label;

@@ -6,15 +6,12 @@
 
 #include "geodesy/datum.h"
 #include "support/raw_files.h"
+#include "support/reference_lists.h"
 
 namespace vexilor {
 namespace {
 
-ReferenceLines ListOf(std::initializer_list<const char*> texts) {
-  ReferenceLines lines;
-  for (const char* text : texts) lines.Append(text);
-  return lines;
-}
+using testing::ListOf;
 
 // A small catalogue in the file's own layout (m fourth among the values).
 struct Catalogue : ::testing::Test {

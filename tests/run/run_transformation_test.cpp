@@ -164,6 +164,40 @@ TEST_F(RunTransformationTest, BadLineStopsTheRunAndKeepsTheLinesBefore) {
   }
 }
 
+// Carrying on past bad lines leaves out the lines whose failure is their
+// own; a failure of the run itself - its grid, a results format its target
+// does not fit - still stops it, before any line is left out.
+TEST_F(RunTransformationTest, GoingOnStopsAtFailuresOfTheRunItself) {
+  struct Case {
+    const char* what;
+    std::string source;
+    HeightType heights;
+    ResultsFormat results;
+    ResultCode code;
+    std::int32_t line;
+    std::int64_t refused;
+  };
+  const Case cases[] = {
+      {"an over-long line", kNulSource, HeightType::Geodetic, ResultsFormat::kOut, kOk, 0, 1},
+      {"no grid", "BLH\n1 55 x 100\n2 55 39 100\n", HeightType::Normal, ResultsFormat::kOut, kGridFileNotFound, 2, 1},
+      {"GeoJSON of plane points", "BLH\n1 55 39 100\n", HeightType::Geodetic, ResultsFormat::kGeoJson,
+       kResultsNotGeographic, 0, 0},
+  };
+  for (const Case& c : cases) {
+    fs::remove(Path("points.out"));
+    WriteSource("points.in", c.source);
+    RunRequest request = PlaneRequest();
+    request.route.heights = c.heights;
+    request.formats.results = c.results;
+    request.keepGoing = true;
+    RunResult result;
+    EXPECT_EQ(RunTransformation(request, counters_, headerWritten_, result), c.code) << c.what;
+    EXPECT_EQ(result.line, c.line) << c.what;
+    EXPECT_EQ(result.refused, c.refused) << c.what;
+    EXPECT_EQ(fs::exists(Path("points.out")), c.code != kResultsNotGeographic) << c.what;
+  }
+}
+
 // A progress report that answers false stops the run between two lines and
 // writes no results file - an earlier one stays as it was; the report after
 // the last line can stop nothing.

@@ -99,12 +99,32 @@ TEST(RunMessageOf, EveryEngineCodeKeepsTheNumberUsersKnow) {
       {kNoRoute, 100},
       {kFitTooFewPoints, 114}, {kFitPointsInLine, 115}, {kFitPointUnmatched, 116}, {kFitPointRepeated, 116},
       {kFitValueNotFinite, 4},
+      {kResultsNotGeographic, 117},
   };
   std::set<ResultCode> codes;
   for (const Case& c : cases) {
     EXPECT_EQ(static_cast<int>(RunMessageOf(c.code)), c.number) << c.code;
     EXPECT_TRUE(codes.insert(c.code).second) << c.code << " names two causes";
   }
+}
+
+// The lines a run left out are counted, and the first of them listed with
+// their reasons in a few words.
+TEST(RefusedLinesMessage, CountsTheLinesAndListsTheFirst) {
+  const std::vector<RefusedLine> shown = {
+      {2, kUnreadableLine}, {3, kLineTooLong}, {5, kValueOutOfRange}, {8, kOrdinateOutsideZone},
+      {9, kGridPointOutside}, {13, kLambertAbscissaNegative}, {21, kCoordinatesNotFinite}};
+  EXPECT_EQ(RefusedLinesMessage(30, shown, "/data/points.csv"),
+            "Вычисления выполнены, но не все строки файла\r\n/data/points.csv\r\n"
+            "преобразованы. Пропущено строк: 30.\r\n"
+            "Строка 2: строка не читается.\r\n"
+            "Строка 3: строка не читается.\r\n"
+            "Строка 5: значение вне допустимых пределов.\r\n"
+            "Строка 8: ордината y вне зоны.\r\n"
+            "Строка 9: точка вне матрицы ВКГ.\r\n"
+            "Строка 13: отрицательная абсцисса x (проекция Ламберта).\r\n"
+            "Строка 21: непредвиденная ошибка с кодом 4.\r\n"
+            "... и еще 23.");
 }
 
 }  // namespace

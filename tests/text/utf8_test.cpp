@@ -80,5 +80,14 @@ TEST(Utf8Test, SlicesByCodePoints) {
   }
 }
 
+TEST(Utf8Test, WellFormedUtf8IsToldFromOtherBytes) {
+  const std::pair<std::string, bool> cases[] = {
+      {"", true},           {"plain", true},        {"Пункт;Широта", true}, {"\uFFFD", true},
+      {"\xCF\xF3\xED\xEA\xF2", false},  // "Пункт" in Windows-1251
+      {"\xD0", false},      {"a\x80", false},       {"\xC0\xAF", false},
+  };
+  for (const auto& [bytes, wellFormed] : cases) EXPECT_EQ(IsWellFormedUtf8(bytes), wellFormed) << bytes;
+}
+
 }  // namespace
 }  // namespace vexilor

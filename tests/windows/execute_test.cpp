@@ -299,6 +299,52 @@ TEST_F(ExecuteFileTest, UnreadableLineIsReportedWithItsNumberAndResets) {
   EXPECT_EQ(ends, 1);
 }
 
+// The results take the kind the chosen file's extension names; a CSV
+// source needs no type line; «Пропускать ошибочные строки» leaves bad lines
+// out and lists them at the end, and GeoJSON of plane points is refused
+// with the settings kept for another choice.
+TEST_F(ExecuteFileTest, ResultsFollowTheExtensionAndBadLinesAreLeftOut) {
+  struct Case {
+    const char* source;
+    const char* text;
+    const char* results;
+    bool keepGoing;
+    const char* head;     // of the results file, UTF-8; nullptr: none written
+    std::string message;  // "%" stands for the source's path
+  };
+  const Case cases[] = {
+      {"a.in", "BLH\r\n1 55 0 0 37 0 0 100\r\n", "a.csv", false, "1;55 00 00,00000;37 00 00,00000;100,0000\r\n",
+       "Вычисления успешно выполнены!"},
+      {"b.csv", "Пункт,B,L,H\nRP12,55 0 0,37 0 0,100\nx,55,y\n", "b.out", true, "Система координат: ",
+       "Вычисления выполнены, но не все строки файла\r\n%\r\nпреобразованы. Пропущено строк: 1.\r\n"
+       "Строка 3: строка не читается."},
+      {"c.in", "BLH\r\n1 55 0 0 37 0 0 100\r\n", "c.geojson", false, nullptr,
+       RunResultMessage(kResultsNotGeographic, {})},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.results);
+    StartGeodetic();
+    const std::string source = WriteFile(c.source, c.text);
+    ChooseFiles(source, PathIn(c.results));
+    EXPECT_TRUE(window.chkKeepGoing.Visible());
+    window.chkKeepGoing.SetChecked(c.keepGoing);
+    const std::size_t before = platform.Messages().size();
+    Run();
+    ASSERT_EQ(platform.Messages().size(), before + 1);
+    std::string message = c.message;
+    if (const std::size_t at = message.find('%'); at != std::string::npos) message.replace(at, 1, source);
+    EXPECT_EQ(platform.Messages().back().text, message);
+    EXPECT_EQ(std::filesystem::exists(PathIn(c.results)), c.head != nullptr);
+    if (c.head != nullptr) {
+      EXPECT_TRUE(Cp1251ToUtf8(testing::ReadBytes(PathIn(c.results))).starts_with(c.head));
+    }
+    EXPECT_EQ(window.fraSet.Enabled(), true);
+    EXPECT_EQ(state.settings.FileInput.empty(), c.head != nullptr);  // reset after a run, kept after a refusal
+    EXPECT_FALSE(window.chkKeepGoing.Checked() && c.head != nullptr);
+    window.cmdNewSet_Click();
+  }
+}
+
 // Cancel in the question about replacing an existing results file leaves no
 // results file; the file run is then refused instead of writing its results
 // into a file named "None".

@@ -11,6 +11,7 @@
 
 #include "service/sheet_corners.h"
 #include "service/sheet_frame.h"
+#include "support/raw_files.h"
 #include "support/recording_main_window.h"
 #include "support/scripted_platform.h"
 
@@ -55,7 +56,8 @@ class ServiceWindowTest : public ::testing::Test {
 
   ScriptedPlatform platform;
   testing::RecordingMainWindow main;
-  FrmService window{platform, main};
+  AppState state;
+  FrmService window{state, platform, main};
 };
 
 TEST_F(ServiceWindowTest, OpensUnderTheMainWindowWithNoToolChosen) {
@@ -549,6 +551,45 @@ TEST_F(ServiceWindowTest, AnotherNameOrScaleEmptiesTheFrame) {
   ASSERT_TRUE(window.cmdOK(1).Click());
   ASSERT_TRUE(window.txtNom1().Type("\b"));
   EXPECT_EQ(window.txtCoord(5).Text(), "");
+}
+
+// «Контур для карты...» writes the sheet's outline in WGS-84 into a GeoJSON
+// file the user names, with the catalogue's route; a name that is no sheet
+// is refused before any dialog, a file already there is replaced only when
+// the user says so.
+TEST_F(ServiceWindowTest, TheOutlineOfASheetGoesIntoAGeoJsonFile) {
+  testing::TempFolder folder;
+  state.catalogueFolder = std::string(VEXILOR_SOURCE_DIR) + "/data";
+  const std::string path = folder.PathOf("N-37-4.geojson");
+  OpenSheetTool(window.mnuRamka);
+  EXPECT_FALSE(window.cmdOutline().Enabled());
+  ASSERT_TRUE(window.optScale(10).Click());
+  ASSERT_TRUE(window.txtNom1().Type("(N) N-37-4"));
+  EXPECT_TRUE(window.cmdOutline().Enabled());
+  platform.AnswerSaveFile(path);
+  ASSERT_TRUE(window.cmdOutline().Click());
+  const FileDialogRequest& dialog = platform.FileDialogs().back().request;
+  EXPECT_EQ(dialog.fileName, "N-37-4.geojson");
+  EXPECT_EQ(dialog.defaultExtension, "geojson");
+  ExpectMessage("Контур листа записан в файл\r\n" + path + ".", kOutlineTitle, MessageIcon::kInformation);
+  const std::string json = testing::ReadBytes(path);
+  EXPECT_TRUE(json.starts_with("{\"type\":\"FeatureCollection\",\"features\":[\n{\"type\":\"Feature\","
+                               "\"geometry\":{\"type\":\"Polygon\",\"coordinates\":[[[37.49"))
+      << json.substr(0, 200);
+  EXPECT_TRUE(json.ends_with("]]},\"properties\":{\"name\":\"(N) N-37-4\",\"scale\":100000}}\n]}\n"));
+
+  testing::WriteBytes(path, "earlier");
+  platform.AnswerSaveFile(path);
+  platform.AnswerMessage(MessageAnswer::kNo);
+  ASSERT_TRUE(window.cmdOutline().Click());
+  EXPECT_EQ(LastMessage().text, "Файл " + path + "\r\nуже существует. Заменить его?");
+  EXPECT_EQ(testing::ReadBytes(path), "earlier");
+
+  const std::size_t dialogs = platform.FileDialogs().size();
+  ASSERT_TRUE(window.txtNom1().ReplaceText("(N) N-37"));
+  ASSERT_TRUE(window.cmdOutline().Click());
+  ExpectMessage("Номенклатура (N) N-37 не соответствует\r\nмасштабу 1 : 100 000.", kFrameTitle);
+  EXPECT_EQ(platform.FileDialogs().size(), dialogs);
 }
 
 // --- Closing ---

@@ -2,16 +2,22 @@
 // The catalogue a vexilor-cli command reads - sys.dat and ellips.dat of its
 // data folder - and the systems its options name in it.
 
+#include <functional>
 #include <optional>
 #include <string>
 
 #include "cli_options.h"
 #include "geodesy/datum.h"
+#include "refdata/data_folders.h"
 #include "refdata/reference_file.h"
 #include "refdata/reference_path.h"
 #include "run_files.h"
 
 namespace vexilor {
+
+// The catalogue and grid folders that --data names, or that the program
+// finds itself when it names none ("").
+using DataFoldersOf = std::function<DataFolders(const std::string& dataDir)>;
 
 // The catalogue as its folder holds it.
 struct Catalogue {

@@ -86,7 +86,8 @@ CommandLine Collect(const std::vector<std::string>& args) {
       {"--to", true},        {"--to-type", true},   {"--to-units", true},   {"--to-proj", true},
       {"--zone", true},      {"--heights", true},   {"--geoid", true},      {"--data", true},
       {"--jobs", true},      {"--geoid-column", false}, {"--progress", false},
-      {"--version", false}};
+      {"--version", false},  {"--input-format", true}, {"--output-format", true},
+      {"--delimiter", true}, {"--encoding", true},      {"--keep-going", false}};
   return CollectCommandLine(args, 0, kTakesValue);
 }
 
@@ -133,6 +134,39 @@ std::string RouteOptionsError(const CommandLine& raw, CliOptions& o) {
 
 namespace {
 
+const std::map<std::string, SourceFormat> kInputFormats = {{"in", SourceFormat::kIn}, {"csv", SourceFormat::kCsv}};
+const std::map<std::string, ResultsFormat> kOutputFormats = {{"out", ResultsFormat::kOut},
+                                                              {"csv", ResultsFormat::kCsv},
+                                                              {"geojson", ResultsFormat::kGeoJson},
+                                                              {"gpx", ResultsFormat::kGpx}};
+const std::map<std::string, char> kDelimiters = {{",", ','}, {";", ';'}, {"tab", '\t'}};
+
+// The value of `option` from `names`, when given; what is wrong, or "".
+template <typename Value>
+std::string NamedValue(const CommandLine& raw, const std::string& option, const std::map<std::string, Value>& names,
+                       std::optional<Value>& out) {
+  if (!raw.Has(option)) return "";
+  const auto found = names.find(raw.values.at(option));
+  if (found == names.end()) {
+    std::string known;
+    for (const auto& [name, value] : names) known += (known.empty() ? "" : ", ") + name;
+    return option + " must be one of " + known + ": " + raw.values.at(option);
+  }
+  out = found->second;
+  return "";
+}
+
+std::string FormatOptionsError(const CommandLine& raw, CliOptions& o) {
+  if (std::string e = NamedValue(raw, "--input-format", kInputFormats, o.inputFormat); !e.empty()) return e;
+  if (std::string e = NamedValue(raw, "--output-format", kOutputFormats, o.outputFormat); !e.empty()) return e;
+  if (std::string e = NamedValue(raw, "--delimiter", kDelimiters, o.delimiter); !e.empty()) return e;
+  if (raw.Has("--encoding") && raw.values.at("--encoding") != "utf-8")
+    return "--encoding must be utf-8: " + raw.values.at("--encoding");
+  o.utf8 = raw.Has("--encoding");
+  o.keepGoing = raw.Has("--keep-going");
+  return "";
+}
+
 std::string OptionsError(const CommandLine& raw, CliOptions& o) {
   if (std::string e = RouteOptionsError(raw, o); !e.empty()) return e;
   const auto& v = raw.values;
@@ -147,6 +181,7 @@ std::string OptionsError(const CommandLine& raw, CliOptions& o) {
   }
   o.geoidColumn = v.count("--geoid-column") > 0;
   o.progress = v.count("--progress") > 0;
+  if (std::string e = FormatOptionsError(raw, o); !e.empty()) return e;
   if (raw.words.size() != 2) return "expected INPUT.in and OUTPUT.out";
   o.input = raw.words[0];
   o.output = raw.words[1];
@@ -154,6 +189,15 @@ std::string OptionsError(const CommandLine& raw, CliOptions& o) {
 }
 
 }  // namespace
+
+FileFormats FormatsOf(const CliOptions& o) {
+  FileFormats f;
+  f.source = o.inputFormat.value_or(o.input == "-" ? SourceFormat::kIn : SourceFormatOfName(o.input));
+  f.results = o.outputFormat.value_or(o.output == "-" ? ResultsFormat::kOut : ResultsFormatOfName(o.output));
+  f.delimiter = o.delimiter;
+  f.utf8 = o.utf8;
+  return f;
+}
 
 std::optional<ProjectionSlots> ParseProjectionArgument(const std::string& text) {
   for (ProjectionKind kind : kProjectionKinds)
@@ -185,13 +229,16 @@ std::string CliUsage() {
   return "usage: vexilor-cli --from SYSTEM --from-type BLH|XYZ|xyH [--from-units A[,H]] [--from-proj P]\n"
          "                   --to SYSTEM   --to-type BLH|XYZ|xyH   [--to-units A[,H]]   [--to-proj P] [--zone N]\n"
          "                   [--heights normal|geodetic] [--geoid-column] [--geoid FILE] [--data DIR]\n"
-         "                   [--progress] [--jobs J] INPUT OUTPUT\n"
+         "                   [--progress] [--jobs J] [--keep-going] [--input-format in|csv]\n"
+         "                   [--output-format out|csv|geojson|gpx] [--delimiter ,|;|tab] [--encoding utf-8]\n"
+         "                   INPUT OUTPUT\n"
          "       vexilor-cli sheet|frame|grads|length ...   the service tools (--help after each)\n"
          "       vexilor-cli fit ...   a link between two systems from common points (fit --help)\n"
          "       vexilor-cli -h|--help | -V|--version\n"
          "\n"
-         "Transforms the points of a source file (.in) into a results file (.out) as the\n"
-         "program Vexilor does. A value may also follow its option after \"=\": --from=CK42.\n"
+         "Transforms the points of a source file (.in or .csv) into a results file (.out, .csv,\n"
+         ".geojson or .gpx) as the program Vexilor does. A value may also follow its option\n"
+         "after \"=\": --from=CK42.\n"
          "  SYSTEM  a name from sys.dat or the code in its closing brackets: CK42, CK95, CK63,\n"
          "          MCK42, MCK95, WGS84, PZ90, PZ90.02, PZ90.11, GSK2011\n"
          "  A       angles 0 d m s, 1 d m, 2 degrees, 3 radians (BLH); lengths 0 metres,\n"
@@ -201,15 +248,27 @@ std::string CliUsage() {
          "          origins in metres)\n"
          "  N       the target zone of every point (0: each point's own)\n"
          "  J       threads of the run (default: every core); every J gives the same results file\n"
-         "  INPUT   line 1 names the type, then one point a line; - reads standard input\n"
-         "  OUTPUT  - writes standard output (UTF-8 on a terminal, else the file's own bytes);\n"
-         "          a FIFO or a device is written straight, a link's target is replaced\n"
+         "  INPUT   .in: line 1 names the type, then one point a line; .csv: a name, then one\n"
+         "          field a coordinate (an angle as \"55 45 20.5\" or \"55.7557\"), then fields\n"
+         "          of your own; - reads standard input\n"
+         "  OUTPUT  .out; .csv, written as the CSV INPUT is (from an .in: \";\" and decimal\n"
+         "          commas); .geojson or .gpx, for WGS84 BLH only; - writes standard output\n"
+         "          (UTF-8 on a terminal, else the file's own bytes); a FIFO or a device is\n"
+         "          written straight, a link's target is replaced\n"
+         "  --input-format, --output-format  the kind of INPUT or OUTPUT when its name does\n"
+         "          not tell it (- is .in and .out)\n"
+         "  --delimiter  of a CSV INPUT (found from the file when not given), or of CSV\n"
+         "          written from an .in\n"
+         "  --encoding utf-8  .out and CSV results in UTF-8 with LF line ends\n"
+         "  --keep-going  a line that cannot be read or transformed is reported and left out,\n"
+         "          and the run goes on\n"
          "  --data  the folder of sys.dat, ellips.dat and wgeoid.mat; by default the folder of\n"
          "          the program or, for an installed one, $XDG_DATA_HOME/vexilor\n"
          "  --progress  a bar on standard error when it is a terminal, else a line a percent\n"
          "\n"
          "exit status:\n"
-         "  0 done; 64 a request that cannot be run as given; 65 damaged reference files;\n"
+         "  0 done; 118 done but for the lines --keep-going left out;\n"
+         "  64 a request that cannot be run as given; 65 damaged reference files;\n"
          "  108 standard output could not be written (of every command, --help and\n"
          "  --version too; a failed run keeps its own status);\n"
          "  the number of the program's message for a failed run:\n"
@@ -217,6 +276,7 @@ std::string CliUsage() {
          "  Lambert y (x); 105 no valid zone number; 106 a bad quasi-geoid grid; 107 a point\n"
          "  outside the grid; 108 results file not written; 109 source file not read;\n"
          "  110 a value out of range; 111 an unreadable line; 112 grid file not opened;\n"
+         "  117 GeoJSON or GPX results for a target other than WGS84 BLH;\n"
          "  any other number: an unexpected failure inside the engine\n"
          "\n" +
          CliFilesAndEnvironment() +

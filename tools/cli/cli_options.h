@@ -8,6 +8,7 @@
 
 #include "command_line.h"
 #include "geodesy/coord_type.h"
+#include "run/file_formats.h"
 #include "run/point_pipeline.h"
 #include "geodesy/projection_slots.h"
 #include "run/units.h"
@@ -17,6 +18,7 @@ namespace vexilor {
 // Exit statuses besides 0 and the numbers of the run's messages.
 inline constexpr int kExitUsage = 64;      // a request that cannot be run as given
 inline constexpr int kExitDataError = 65;  // the reference files are missing or damaged
+inline constexpr int kExitLinesRefused = 118;  // --keep-going left lines out
 
 struct CliSide {
   std::string system;  // a sys.dat name or the code in its closing brackets
@@ -35,7 +37,18 @@ struct CliOptions {
   bool progress = false;
   int jobs = 0;                // threads of the run; 0: every core
   std::string input, output;  // "-": standard input, standard output
+  // The kinds of INPUT and OUTPUT; empty: by their extensions (.in and .out
+  // for "-").
+  std::optional<SourceFormat> inputFormat;
+  std::optional<ResultsFormat> outputFormat;
+  std::optional<char> delimiter;  // of CSV
+  bool utf8 = false;              // --encoding utf-8
+  bool keepGoing = false;         // bad lines are left out and the run goes on
 };
+
+// The formats of a run: those the options name, else those the extensions
+// of INPUT and OUTPUT tell.
+FileFormats FormatsOf(const CliOptions& options);
 
 struct CliParse {
   std::optional<CliOptions> options;  // empty on a usage error, --help or --version

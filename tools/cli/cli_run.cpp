@@ -53,8 +53,11 @@ std::optional<CliFailure> Projection(const CliOptions& o, ProjectionParams& p) {
   return std::nullopt;
 }
 
-// The first line of the source file must name the source type exactly.
-std::optional<CliFailure> CheckTypeLine(const RunFiles& files, CoordType type) {
+// The first line of an .in source must name the source type exactly; CSV
+// has no type line.
+std::optional<CliFailure> CheckTypeLine(const RunFiles& files, const CliOptions& o) {
+  if (FormatsOf(o).source == SourceFormat::kCsv) return std::nullopt;
+  const CoordType type = o.from.type;
   const std::optional<std::string> line = ReadSourceTypeLine(files.SourcePath());
   if (!line) return CliFailure{files.SourceName() + ": cannot be opened", ExitStatusOf(kSourceFileNotOpened)};
   if (*line == CoordTypeName(type)) return std::nullopt;
@@ -86,6 +89,8 @@ std::optional<CliFailure> BuildRequest(const CliOptions& o, const DataFolders& f
   r.resultsFile = files.ResultsPath();
   r.units = {o.from.units, o.to.units};
   r.jobs = o.jobs;
+  r.formats = FormatsOf(o);
+  r.keepGoing = o.keepGoing;
   return std::nullopt;
 }
 
@@ -94,8 +99,19 @@ int Report(std::ostream& err, const CliFailure& failure) {
   return failure.status;
 }
 
-ResultCode Run(const CliOptions& o, const RunRequest& request, const CliStreams& io, RunResult& result) {
+// Where a line of the run failed, for its message.
+RunPlace PlaceOf(const CliOptions& o, const RunFiles& files, const RunRequest& request, std::int32_t line) {
+  return {files.SourceName(), files.ResultsName(), request.route.gridFile, line,
+          o.from.type,        o.from.units.angles,  std::nullopt,           request.formats.source == SourceFormat::kCsv};
+}
+
+ResultCode Run(const CliOptions& o, RunRequest& request, const RunFiles& files, const CliStreams& io,
+               RunResult& result) {
   ProgressBar bar(io.err, io.errIsTerminal);
+  request.refused = [&](std::int32_t line, ResultCode code) {
+    bar.Close();
+    Report(io.err, {RunFailureText(code, PlaceOf(o, files, request, line)), 0});
+  };
   RunProgress progress;
   if (o.progress)
     progress = [&bar](std::int64_t lines, std::uint64_t done, std::uint64_t total) {
@@ -116,15 +132,17 @@ int RunCli(const CliOptions& o, const DataFolders& folders, CliStreams& io) {
   RunRequest request;
   std::optional<CliFailure> failure = files.Prepare(o.input, o.output, io.in);
   if (!failure) failure = BuildRequest(o, folders, files, request);
-  if (!failure) failure = CheckTypeLine(files, o.from.type);
+  if (!failure) failure = CheckTypeLine(files, o);
   if (failure) return Report(io.err, *failure);
 
   RunResult result;
-  const ResultCode code = Run(o, request, io, result);
-  files.Deliver(io.out, io.outIsTerminal);
-  if (code == kOk) return 0;
-  RunPlace place{files.SourceName(), files.ResultsName(), request.route.gridFile, result.line,
-                 o.from.type,        o.from.units.angles, std::nullopt};
+  const ResultCode code = Run(o, request, files, io, result);
+  files.Deliver(io.out, io.outIsTerminal && result.resultsEncoding == TextEncoding::kCp1251);
+  if (code == kOk && result.refused == 0) return 0;
+  if (code == kOk)
+    return Report(io.err, {RefusedLinesText(files.SourceName(), files.ResultsName(), result.refused, result.written),
+                           kExitLinesRefused});
+  RunPlace place = PlaceOf(o, files, request, result.line);
   if (code == kGridPointOutside) place.bounds = BoundsOf(request.route.gridFile);
   return Report(io.err, {RunFailureText(code, place), ExitStatusOf(code)});
 }

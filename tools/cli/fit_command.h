@@ -8,15 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "refdata/data_folders.h"
+#include "cli_catalogue.h"
 
 namespace vexilor {
 
 inline const std::string kFitCommand = "fit";
-
-// The catalogue and grid folders that --data names, or that the program
-// finds itself when it names none ("").
-using DataFoldersOf = std::function<DataFolders(const std::string& dataDir)>;
 
 // Runs the command args[0] == kFitCommand: the report on `out`, a failure
 // as one line on `err`. Returns the exit status its usage names.

@@ -53,11 +53,10 @@ bool IsUnknownCommand(const std::string& word) {
 }
 
 int RunCommand(const std::vector<std::string>& args, const char* argv0) {
+  const vexilor::DataFoldersOf folders = [argv0](const std::string& dir) { return FoldersOf(dir, argv0); };
   if (!args.empty() && vexilor::IsServiceCommand(args[0]))
-    return vexilor::RunServiceCommand(args, std::cout, std::cerr);
-  if (!args.empty() && args[0] == vexilor::kFitCommand)
-    return vexilor::RunFitCommand(
-        args, [argv0](const std::string& dir) { return FoldersOf(dir, argv0); }, std::cout, std::cerr);
+    return vexilor::RunServiceCommand(args, folders, std::cout, std::cerr);
+  if (!args.empty() && args[0] == vexilor::kFitCommand) return vexilor::RunFitCommand(args, folders, std::cout, std::cerr);
   if (!args.empty() && IsUnknownCommand(args[0])) {
     std::cerr << vexilor::UsageErrorLine("unknown command " + args[0]) << "\n";
     return vexilor::kExitUsage;

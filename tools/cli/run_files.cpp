@@ -88,10 +88,10 @@ std::optional<CliFailure> RunFiles::TakeResults(const std::string& output) {
   return std::nullopt;
 }
 
-void RunFiles::Deliver(std::ostream& out, bool terminal) const {
+void RunFiles::Deliver(std::ostream& out, bool forTerminal) const {
   if (!results_.temporary) return;
   std::ifstream in(results_.path, std::ios::binary);
-  if (!terminal) {
+  if (!forTerminal) {
     if (in.peek() != std::istream::traits_type::eof()) out << in.rdbuf();
   } else {
     for (std::string line; out && std::getline(in, line);) {

@@ -43,10 +43,10 @@ class RunFiles {
   const std::string& SourceName() const { return source_.name; }
   const std::string& ResultsName() const { return results_.name; }
 
-  // With OUTPUT "-": the results written so far, to `out`, converted for a
-  // terminal when `terminal` is set. Stops at the first failed write, which
-  // `out` keeps (CheckedOutput reports it).
-  void Deliver(std::ostream& out, bool terminal) const;
+  // With OUTPUT "-": the results written so far, to `out`; with
+  // `forTerminal`, results in Windows-1251 are shown in UTF-8 with LF. Stops
+  // at the first failed write, which `out` keeps (CheckedOutput reports it).
+  void Deliver(std::ostream& out, bool forTerminal) const;
 
  private:
   struct File {

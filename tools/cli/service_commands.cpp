@@ -9,12 +9,18 @@
 
 #include "cli_options.h"
 #include "command_line.h"
+#include "refdata/route_choice.h"
+#include "run/results_writer.h"
 #include "service/angle_conversion.h"
 #include "service/english_length.h"
 #include "service/sheet_corners.h"
 #include "service/sheet_frame.h"
 #include "service/sheet_nomenclature.h"
+#include "service/sheet_outline.h"
 #include "service/sheet_point.h"
+#include "state/result_messages.h"
+#include "terminal_messages.h"
+#include "text/text_edit.h"
 
 namespace vexilor {
 namespace {
@@ -34,7 +40,8 @@ std::string TerminalText(std::string text) {
 struct Tool {
   const char* usage;
   std::map<std::string, bool> takesValue;
-  std::function<int(const CommandLine&, std::ostream&, std::ostream&, std::string& usageError)> run;
+  std::function<int(const CommandLine&, const DataFoldersOf&, std::ostream&, std::ostream&, std::string& usageError)>
+      run;
 };
 
 std::optional<std::int32_t> Scale(const CommandLine& tool, std::string& usageError) {
@@ -52,7 +59,8 @@ int Refuse(std::ostream& err, int status, const std::string& message) {
   return status;
 }
 
-int RunSheet(const CommandLine& tool, std::ostream& out, std::ostream& err, std::string& usageError) {
+int RunSheet(const CommandLine& tool, const DataFoldersOf&, std::ostream& out, std::ostream& err,
+             std::string& usageError) {
   const auto scale = Scale(tool, usageError);
   if (!scale) return kExitUsage;
   if (tool.words.size() != 2) {
@@ -74,16 +82,63 @@ std::string Degrees(double value) {
   return buffer.data();
 }
 
-int RunFrame(const CommandLine& tool, std::ostream& out, std::ostream& err, std::string& usageError) {
+// The route of the sheets' outlines, СК-42 to WGS-84, from the catalogue
+// of `folders`.
+std::optional<CliFailure> OutlineRoute(const DataFolders& folders, PointRoute& route) {
+  Catalogue c;
+  c.folder = folders.catalogue.string();
+  if (auto failure = LoadCatalogue(c)) return failure;
+  const RouteChoice choice = ChooseGeodeticRoute(c.systems, c.ellipsoids, "CK42", "WGS84", route);
+  switch (choice.error) {
+    case RouteError::kNone: return std::nullopt;
+    case RouteError::kSystemMissing: return CliFailure{c.SystemsPath() + ": no system " + choice.system, kExitDataError};
+    case RouteError::kSystemDamaged:
+      return CliFailure{ChoiceText(choice.outcome, choice.system, c.SystemsPath(), c.EllipsoidsPath()), kExitDataError};
+    case RouteError::kNoLink: break;
+  }
+  return CliFailure{c.SystemsPath() + ": no entry links the bases of CK42 and WGS84", kExitDataError};
+}
+
+// The outline of the sheet `name` as GeoJSON: into `file`, or on `out`
+// for "-".
+int WriteOutline(const std::string& file, const DataFolders& folders, const SheetFrame& frame, std::int32_t scale,
+                 std::string_view name, std::ostream& out, std::ostream& err) {
+  PointRoute route;
+  if (const auto failure = OutlineRoute(folders, route)) return Refuse(err, failure->status, failure->text);
+  std::vector<LatLonDegrees> ring;
+  if (const ResultCode code = SheetOutline(frame, route, ring); code != kOk) {
+    const int status = static_cast<int>(RunMessageOf(code));
+    return Refuse(err, status, "the outline could not be carried to WGS84 (code " + std::to_string(status) + ")");
+  }
+  const std::string json = SheetOutlineGeoJson(TrimBlanks(name), scale, ring);
+  if (file == "-") {
+    out << json;
+    return 0;
+  }
+  if (WriteWholeFile(file, json)) return 0;
+  return Refuse(err, static_cast<int>(RunMessage::kResultsFileNotOpened), file + ": cannot be written");
+}
+
+int RunFrame(const CommandLine& tool, const DataFoldersOf& folders, std::ostream& out, std::ostream& err,
+             std::string& usageError) {
   const auto scale = Scale(tool, usageError);
   if (!scale) return kExitUsage;
   if (tool.words.size() != 1) {
     usageError = "expected one nomenclature, e.g. \"(N) N-37-4\"";
     return kExitUsage;
   }
+  if (tool.Has("--data") && !tool.Has("--geojson")) {
+    usageError = "--data goes with --geojson";
+    return kExitUsage;
+  }
   const SheetFrameResult result = ComputeSheetFrame(*scale, tool.words[0]);
   if (result.code != FrameCode::kSuccess) return Refuse(err, static_cast<int>(result.code), result.message);
   const SheetFrame& f = result.frame;
+  if (tool.Has("--geojson")) {
+    const std::string dataDir = tool.Has("--data") ? tool.values.at("--data") : "";
+    const int status = WriteOutline(tool.values.at("--geojson"), folders(dataDir), f, *scale, tool.words[0], out, err);
+    if (status != 0 || tool.values.at("--geojson") == "-") return status;
+  }
   out << Degrees(f.north) << " " << Degrees(f.south) << " " << Degrees(f.west) << " " << Degrees(f.east) << "\n"
       << Sk42SheetCornerText(f, "\n") << "\n";
   return 0;
@@ -129,12 +184,14 @@ int RunConversion(const CommandLine& tool, std::ostream& out, std::ostream& err,
   return 0;
 }
 
-int RunGrads(const CommandLine& tool, std::ostream& out, std::ostream& err, std::string& usageError) {
+int RunGrads(const CommandLine& tool, const DataFoldersOf&, std::ostream& out, std::ostream& err,
+             std::string& usageError) {
   return RunConversion(tool, out, err, usageError, {"--to-grads", "--to-degrees", "--units"}, kGradsUnitNames.size(),
                        {ConvertDegreesToGrads, ConvertGradsToDegrees}, kBadAngleMessage);
 }
 
-int RunLength(const CommandLine& tool, std::ostream& out, std::ostream& err, std::string& usageError) {
+int RunLength(const CommandLine& tool, const DataFoldersOf&, std::ostream& out, std::ostream& err,
+              std::string& usageError) {
   return RunConversion(tool, out, err, usageError, {"--to-metres", "--to-english", "--combination"},
                        kEnglishUnitNames.size(), {ConvertEnglishToMetres, ConvertMetresToEnglish}, kBadLengthMessage);
 }
@@ -153,13 +210,18 @@ const std::map<std::string, Tool>& Tools() {
         {{"--scale", true}, {"--xy", false}},
         RunSheet}},
       {"frame",
-       {"usage: vexilor-cli frame --scale S NOMENCLATURE\n"
+       {"usage: vexilor-cli frame --scale S [--geojson FILE [--data DIR]] NOMENCLATURE\n"
         "  The edges of the sheet (СК-42): north, south, west, east in degrees, then its\n"
         "  corners in Gauss-Krüger metres, all in the zone of the north-west corner.\n"
         "  NOMENCLATURE with its hemisphere mark, e.g. \"(N) N-37-4\".\n"
+        "  --geojson FILE  also writes the sheet's outline into FILE, a GeoJSON Polygon in\n"
+        "    WGS-84 for a web map: its edges every 1' or closer, carried from СК-42 by the\n"
+        "    route of the catalogue (that of --data, as for the transformation); - writes\n"
+        "    it on standard output instead of the edges.\n"
         "exit status: 0 done; 64 a command line that cannot be run; 1 an unsupported scale;\n"
-        "  2 a name that does not fit the scale; 3 an invalid name; 4 no hemisphere mark.\n",
-        {{"--scale", true}},
+        "  2 a name that does not fit the scale; 3 an invalid name; 4 no hemisphere mark;\n"
+        "  65 damaged reference files; 108 FILE not written.\n",
+        {{"--scale", true}, {"--geojson", true}, {"--data", true}},
         RunFrame}},
       {"grads",
        {"usage: vexilor-cli grads --to-grads|--to-degrees [--units U] TEXT\n"
@@ -186,7 +248,8 @@ const std::map<std::string, Tool>& Tools() {
 
 bool IsServiceCommand(const std::string& word) { return Tools().count(word) > 0; }
 
-int RunServiceCommand(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
+int RunServiceCommand(const std::vector<std::string>& args, const DataFoldersOf& folders, std::ostream& out,
+                      std::ostream& err) {
   const Tool& tool = Tools().at(args.at(0));
   const CommandLine arguments = CollectCommandLine(args, 1, tool.takesValue);
   if (arguments.help) {
@@ -197,7 +260,7 @@ int RunServiceCommand(const std::vector<std::string>& args, std::ostream& out, s
   std::string usageError = arguments.error;
   if (usageError.empty()) {
     std::ostringstream refusal;
-    const int status = tool.run(arguments, out, refusal, usageError);
+    const int status = tool.run(arguments, folders, out, refusal, usageError);
     if (usageError.empty()) {
       if (!refusal.str().empty()) err << prefix << refusal.str();
       return status;

@@ -13,11 +13,13 @@ namespace {
 // the main window's messages give: the type line is line 1, the first point
 // line 2 and point line 1.
 std::string LineOf(const RunPlace& p) {
+  if (p.csv) return p.source + ": line " + std::to_string(p.dataLine) + ": ";
   return p.source + ": line " + std::to_string(p.dataLine + 1) + " (point line " + std::to_string(p.dataLine) + "): ";
 }
 
 // The words of a point line of the source layout.
-std::string PointLayout(CoordType type, AngleUnit angles) {
+std::string PointLayout(CoordType type, AngleUnit angles, bool csv) {
+  if (csv) return "a name, then 3 coordinates (numbers or angle texts), then any fields of your own";
   if (type == CoordType::XYZ) return "4 numbers: N X Y Z";
   if (type == CoordType::xyH) return "4 numbers: N x y H";
   switch (angles) {
@@ -30,8 +32,9 @@ std::string PointLayout(CoordType type, AngleUnit angles) {
 }
 
 // The spans a geodetic source line is checked against.
-std::string ValueSpans(CoordType type, AngleUnit angles) {
+std::string ValueSpans(CoordType type, AngleUnit angles, bool csv) {
   if (type != CoordType::BLH) return "a number too large";
+  if (csv) return "|B| <= 90, -360 <= L <= 360 degrees";
   switch (angles) {
     case AngleUnit::DegMinSec: return "|Bd| <= 90, 0 <= Bm, Lm <= 59, 0 <= Bs, Ls <= 60, 0 <= Ld <= 360";
     case AngleUnit::DegMin: return "|Bd| <= 90, 0 <= Bm, Lm <= 60, 0 <= Ld <= 360";
@@ -100,10 +103,13 @@ std::string RunFailureText(ResultCode code, const RunPlace& p) {
     case kResultsFileNotWritten:
       return p.results + ": writing failed (is the disk full?); a file of that name keeps what it held";
     case kSourceFileNotOpened: return p.source + ": cannot be opened";
+    case kResultsNotGeographic:
+      return p.results + ": GeoJSON and GPX hold WGS-84 longitudes and latitudes: use --to WGS84 --to-type BLH";
     case kValueOutOfRange:
-      return LineOf(p) + "a value out of range (" + ValueSpans(p.sourceType, p.sourceAngles) + ")";
+      return LineOf(p) + "a value out of range (" + ValueSpans(p.sourceType, p.sourceAngles, p.csv) + ")";
     case kUnreadableLine:
-      return LineOf(p) + "expected " + PointLayout(p.sourceType, p.sourceAngles) + ", separated by blanks";
+      return LineOf(p) + "expected " + PointLayout(p.sourceType, p.sourceAngles, p.csv) +
+             (p.csv ? "" : ", separated by blanks");
     case kLineTooLong:
       return LineOf(p) + "longer than " + std::to_string(kMaxSourceLineBytes / 1024) + " KiB, not a point line";
     case kOk:
@@ -126,6 +132,13 @@ std::string RunFailureText(ResultCode code, const RunPlace& p) {
       break;
   }
   return LineOf(p) + "an unexpected failure inside the engine (code " + number + ")";
+}
+
+std::string RefusedLinesText(std::string_view source, std::string_view results, std::int64_t refused,
+                             std::int64_t written) {
+  return std::string(source) + ": " + std::to_string(refused) + (refused == 1 ? " line" : " lines") +
+         " refused, " + std::to_string(written) + (written == 1 ? " point" : " points") + " written to " +
+         std::string(results);
 }
 
 std::string TypeLineText(std::string_view source, std::string_view firstLine, CoordType expected,

@@ -26,10 +26,16 @@ struct RunPlace {
   CoordType sourceType = CoordType::BLH;
   AngleUnit sourceAngles = AngleUnit::DegMinSec;  // of a geodetic source
   std::optional<GridBounds> bounds;  // of the grid, for a point outside it
+  bool csv = false;  // a CSV source: dataLine is the line of the file itself
 };
 
 // A run that stopped with `code` (not kOk).
 std::string RunFailureText(ResultCode code, const RunPlace& place);
+
+// A run that left `refused` lines of `source` out (--keep-going) and wrote
+// `written` points to `results`.
+std::string RefusedLinesText(std::string_view source, std::string_view results, std::int64_t refused,
+                             std::int64_t written);
 
 // Line 1 of `source`, `firstLine` as the file holds it (Windows-1251), does
 // not name the type `expected` that `option` gives.

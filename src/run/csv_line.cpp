@@ -1,0 +1,120 @@
+#include "run/csv_line.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <optional>
+#include <string>
+
+#include "text/angle_text.h"
+#include "text/csv_fields.h"
+#include "text/number_reader.h"
+#include "text/shown_angle.h"
+#include "text/words.h"
+#include "geodesy/angle_constants.h"
+
+namespace vexilor {
+namespace {
+
+constexpr std::size_t kLeadingFields = 4;  // the name and three coordinates
+constexpr int kMostAngleWords = 3;         // degrees, minutes, seconds
+
+// How a coordinate field is read.
+enum class FieldKind { kAngle, kRadians, kLength };
+
+FieldKind KindOf(CoordType type, const SideUnits& units, std::size_t axis) {
+  if (type != CoordType::BLH || axis == 2) return FieldKind::kLength;
+  return units.angles == AngleUnit::Radians ? FieldKind::kRadians : FieldKind::kAngle;
+}
+
+// A coordinate field as the number readers take it: in UTF-8, without its
+// quotes and blanks, a decimal comma made a point where the delimiter is
+// not a comma.
+std::string CoordinateText(std::string_view field, const CsvDialect& dialect) {
+  std::string text = ToUtf8(CsvFieldText(field), dialect.encoding);
+  if (dialect.delimiter != ',') std::replace(text.begin(), text.end(), ',', '.');
+  return text;
+}
+
+bool IsAngleText(const std::string& typed, const NumericLocale& locale) {
+  const std::vector<std::string> words = SplitWords(typed, kMostAngleWords);
+  return !words.empty() && std::all_of(words.begin(), words.end(),
+                                       [&](const std::string& w) { return IsNumberText(w, locale); });
+}
+
+// The value of a coordinate field: degrees for an angle, its unit's
+// number otherwise; empty when it does not read. An angle text that reads
+// but breaks ParseAngle's rules (61 minutes) gives its error value, which
+// every range refuses.
+std::optional<double> ReadField(std::string_view field, const CsvDialect& dialect, FieldKind kind,
+                                const NumericLocale& locale) {
+  const std::string text = CoordinateText(field, dialect);
+  if (kind == FieldKind::kAngle) {
+    const std::string typed = TypedAngleText(text);
+    if (!IsAngleText(typed, locale)) return std::nullopt;
+    return ParseAngle(typed, locale);
+  }
+  if (!IsNumberText(text, locale)) return std::nullopt;
+  return ReadNumber(text);
+}
+
+using LeadingFields = std::array<std::string_view, kLeadingFields>;
+
+bool Within(double v, double low, double high) { return v >= low && v <= high; }
+
+// The point in engine units from the three values read, or empty when one
+// is out of its range.
+std::optional<Coords> EngineCoords(const std::array<double, 3>& v, CoordType type, const SideUnits& units) {
+  Coords c{};
+  if (type != CoordType::BLH) {
+    const double k = units.lengths == LengthUnit::Kilometres ? kMetresPerKilometre : 1.0;
+    c = {v[0] * k, v[1] * k, v[2] * k};
+  } else {
+    const double toDegrees = units.angles == AngleUnit::Radians ? kDegreesPerRadian : 1.0;
+    const double b = v[0] * toDegrees;
+    double l = v[1] * toDegrees;
+    if (!Within(b, -90, 90) || !Within(l, -360, 360)) return std::nullopt;
+    if (l < 0) l += 360;
+    c = {b * kRadiansPerDegree, l * kRadiansPerDegree,
+         units.heights == LengthUnit::Kilometres ? v[2] * kMetresPerKilometre : v[2]};
+  }
+  if (!std::all_of(c.begin(), c.end(), [](double x) { return std::isfinite(x); })) return std::nullopt;
+  return c;
+}
+
+}  // namespace
+
+bool IsCsvCommentOrBlank(std::string_view line) {
+  const std::size_t first = line.find_first_not_of(" \t");
+  return first == std::string_view::npos || line[first] == '#';
+}
+
+int ReadableCoordinateFields(std::string_view line, const CsvDialect& dialect, CoordType type, const SideUnits& units,
+                             const NumericLocale& locale) {
+  LeadingFields fields;
+  std::size_t rest = 0;
+  const std::size_t found = SplitCsvFields(line, dialect.delimiter, fields, rest);
+  int readable = 0;
+  for (std::size_t axis = 0; axis + 1 < found; ++axis)
+    if (ReadField(fields[axis + 1], dialect, KindOf(type, units, axis), locale)) ++readable;
+  return readable;
+}
+
+ResultCode ParseCsvLine(std::string_view line, const CsvDialect& dialect, CoordType type, const SideUnits& units,
+                        const NumericLocale& locale, SourceRecord& out) {
+  LeadingFields fields;
+  std::size_t rest = 0;
+  if (SplitCsvFields(line, dialect.delimiter, fields, rest) < kLeadingFields) return kUnreadableLine;
+  std::array<double, 3> values{};
+  for (std::size_t axis = 0; axis < values.size(); ++axis) {
+    const std::optional<double> v = ReadField(fields[axis + 1], dialect, KindOf(type, units, axis), locale);
+    if (!v) return kUnreadableLine;
+    values[axis] = *v;
+  }
+  const std::optional<Coords> coords = EngineCoords(values, type, units);
+  if (!coords) return kValueOutOfRange;
+  out = {*coords, fields[0], line.substr(rest)};
+  return kOk;
+}
+
+}  // namespace vexilor
