@@ -28,15 +28,15 @@ _vexilor_cli_catalogue()
 }
 
 # The codes in the closing brackets of the systems' names (the first 68
-# bytes of each line, Windows-1251), one a line; ПЗ-90 also as PZ90, as
-# vexilor-cli takes it.
+# bytes of each line, Windows-1251), one a line; a code in Cyrillic also as
+# typed on a Latin keyboard, as vexilor-cli takes it: ПЗ-90.11 as PZ90.11.
 _vexilor_cli_systems()
 {
     local catalogue
     catalogue=$(_vexilor_cli_catalogue "$1")
     [[ -r $catalogue ]] || return
     cut -b 1-68 -- "$catalogue" | iconv -f CP1251 -t UTF-8 2>/dev/null |
-        sed -n 's/^.*(\([^()]*\)) *$/\1/; T; p; s/^ПЗ-90$/PZ90/p'
+        LC_ALL=C.UTF-8 sed -n 's/^.*(\([^()]*\)) *$/\1/; T; p; /[^ -~]/ { y/АВГЕЗКМНОПРСТХ/AVGEZKMNOPRSTH/; s/-//g; p }'
 }
 
 _vexilor_cli()
@@ -107,7 +107,11 @@ _vexilor_cli()
             _filedir -d
             return
             ;;
-        --zone | --jobs)
+        --model)
+            COMPREPLY=($(compgen -W $'7\n3' -- "$cur"))
+            return
+            ;;
+        --zone | --jobs | --exclude)
             return
             ;;
     esac
@@ -119,13 +123,14 @@ _vexilor_cli()
         frame) options=$'--scale\n--geojson\n--data\n--help' ;;
         grads) options=$'--to-grads\n--to-degrees\n--units\n--help' ;;
         length) options=$'--to-metres\n--to-english\n--combination\n--help' ;;
+        fit) options=$'--model\n--from\n--from-type\n--from-units\n--from-proj\n--to\n--to-type\n--to-units\n--to-proj\n--heights\n--geoid\n--data\n--exclude\n--help' ;;
         *) options=$'--from\n--from-type\n--from-units\n--from-proj\n--to\n--to-type\n--to-units\n--to-proj\n--zone\n--heights\n--geoid-column\n--geoid\n--data\n--progress\n--jobs\n--keep-going\n--input-format\n--output-format\n--delimiter\n--encoding\n--help\n--version' ;;
     esac
     if [[ $cur == -* ]]; then
         COMPREPLY=($(compgen -W "$options" -- "$cur"))
         return
     fi
-    ((cword == 1)) && COMPREPLY=($(compgen -W $'sheet\nframe\ngrads\nlength' -- "$cur"))
+    ((cword == 1)) && COMPREPLY=($(compgen -W $'sheet\nframe\ngrads\nlength\nfit' -- "$cur"))
     case ${words[1]} in
         sheet | frame | grads | length) ;;
         *) _filedir ;;

@@ -84,6 +84,10 @@ offered=$(completions --fr | sort | tr '\n' ' ')
 [ "$offered" = "--from --from-proj --from-type --from-units " ] || fail "vexilor-cli --fr offers: $offered"
 offered=$(completions --from C | sort | tr '\n' ' ')
 [ "$offered" = "CK42 CK63 CK95 " ] || fail "vexilor-cli --from C offers: $offered"
+offered=$(completions --to P | sort | tr '\n' ' ')
+[ "$offered" = "PZ90 PZ90.02 PZ90.11 " ] || fail "vexilor-cli --to P offers: $offered"
+offered=$(completions fit --ex | tr '\n' ' ')
+[ "$offered" = "--exclude " ] || fail "vexilor-cli fit --ex offers: $offered"
 
 # An example as installed, with the installed catalogue and grid.
 examples=$unpacked/usr/share/doc/vexilor-cli/examples
