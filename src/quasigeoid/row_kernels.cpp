@@ -11,12 +11,10 @@
 #define VEXILOR_AVX2_AND_DEFAULT
 #endif
 
-// The helpers below pass four-double vectors by value; they are always
-// inlined into the two builds of each function, so no call carries such a
-// vector across the boundary of the calling convention that GCC warns of.
-#if defined(__GNUC__) && !defined(__clang__)
-#pragma GCC diagnostic ignored "-Wpsabi"
-#endif
+// The helpers below take and give four-double vectors through references,
+// never by value: a vector passed by value from the AVX2 build to a helper
+// built without AVX would cross two calling conventions (clang refuses it,
+// GCC warns), even though every helper is inlined.
 
 namespace vexilor {
 namespace {
@@ -26,13 +24,9 @@ using Bits4 = long long __attribute__((vector_size(32)));
 
 constexpr long long kNoSign = 0x7fffffffffffffffLL;
 
-[[gnu::always_inline]] inline Doubles4 Load(const double* at) {
-  Doubles4 v;
-  std::memcpy(&v, at, sizeof v);
-  return v;
-}
+[[gnu::always_inline]] inline void Load(const double* at, Doubles4& v) { std::memcpy(&v, at, sizeof v); }
 
-[[gnu::always_inline]] inline void Store(double* at, Doubles4 v) { std::memcpy(at, &v, sizeof v); }
+[[gnu::always_inline]] inline void Store(double* at, const Doubles4& v) { std::memcpy(at, &v, sizeof v); }
 
 // The lanes to keep: kFirstLanes[m] the first m of them, kAllLanesBut[j]
 // all but lane j.
@@ -43,22 +37,21 @@ constexpr Bits4 kAllLanesBut[4] = {{0, -1, -1, -1}, {-1, 0, -1, -1}, {-1, -1, 0,
 // for no open slot, or for the slot `skipped`, cleared whole (no slot is
 // skipped when it is `open` or beyond). Only the vector of the last open
 // slot and that of the skipped slot have lanes to clear.
-[[gnu::always_inline]] inline Bits4 Magnitude(std::size_t k, std::size_t open, std::size_t skipped) {
-  Bits4 keep = {kNoSign, kNoSign, kNoSign, kNoSign};
+[[gnu::always_inline]] inline void Magnitude(std::size_t k, std::size_t open, std::size_t skipped, Bits4& keep) {
+  keep = Bits4{kNoSign, kNoSign, kNoSign, kNoSign};
   if (open - k < kRowVector) keep &= kFirstLanes[open - k];
   if (skipped - k < kRowVector) keep &= kAllLanesBut[skipped - k];
-  return keep;
 }
 
-// The largest of running and |v| lane by lane, v masked by `magnitude`;
-// where |v| is no number the running value stays.
-[[gnu::always_inline]] inline Doubles4 Larger(Doubles4 v, Bits4 magnitude, Doubles4 running) {
-  const Doubles4 m = reinterpret_cast<Doubles4>(reinterpret_cast<Bits4>(v) & magnitude);
-  return m > running ? m : running;
+// running becomes the larger of running and |v| lane by lane, v masked by
+// `magnitude`; where |v| is no number the running value stays.
+[[gnu::always_inline]] inline void TakeLarger(const Doubles4& v, const Bits4& magnitude, Doubles4& running) {
+  const Doubles4 m = reinterpret_cast<Doubles4>(reinterpret_cast<const Bits4&>(v) & magnitude);
+  running = m > running ? m : running;
 }
 
 // The largest lane, by halves; the lanes are numbers, not below 0.
-[[gnu::always_inline]] inline double LargestLane(Doubles4 lanes) {
+[[gnu::always_inline]] inline double LargestLane(const Doubles4& lanes) {
   const Doubles4 halves = __builtin_shufflevector(lanes, lanes, 2, 3, 0, 1);
   const Doubles4 half = halves > lanes ? halves : lanes;
   const Doubles4 pairs = __builtin_shufflevector(half, half, 1, 0, 3, 2);
@@ -75,7 +68,13 @@ void RowMagnitudes(const double* a, std::size_t stride, std::size_t rows, std::s
   for (std::size_t r = 0; r < rows; ++r) {
     const double* line = a + r * stride;
     Doubles4 lanes = {0.0, 0.0, 0.0, 0.0};
-    for (std::size_t k = 0; k < width; k += kRowVector) lanes = Larger(Load(line + k), Magnitude(k, open, open), lanes);
+    for (std::size_t k = 0; k < width; k += kRowVector) {
+      Doubles4 v;
+      Bits4 magnitude;
+      Load(line + k, v);
+      Magnitude(k, open, open, magnitude);
+      TakeLarger(v, magnitude, lanes);
+    }
     largest[r] = LargestLane(lanes);
   }
 }
@@ -92,9 +91,11 @@ struct Step {
   // need lanes cleared; the others take the sign bits off alone.
   std::size_t lastVector, pivotVector;
 
-  [[gnu::always_inline]] Bits4 MagnitudeAt(std::size_t k) const {
-    const Bits4 plain = {kNoSign, kNoSign, kNoSign, kNoSign};
-    return k == lastVector || k == pivotVector ? Magnitude(k, open, pivotSlot) : plain;
+  [[gnu::always_inline]] void MagnitudeAt(std::size_t k, Bits4& keep) const {
+    if (k == lastVector || k == pivotVector)
+      Magnitude(k, open, pivotSlot, keep);
+    else
+      keep = Bits4{kNoSign, kNoSign, kNoSign, kNoSign};
   }
 };
 
@@ -105,12 +106,16 @@ struct Step {
   const Doubles4 f = {factor, factor, factor, factor};
   Doubles4 lanes = {0.0, 0.0, 0.0, 0.0};
   for (std::size_t k = 0; k < s.width; k += kRowVector) {
-    Doubles4 v = Load(line + k);
+    Doubles4 v, p;
+    Bits4 magnitude;
+    Load(line + k, v);
     if (reduce) {
-      v = v - f * Load(s.pivotRow + k);
+      Load(s.pivotRow + k, p);
+      v = v - f * p;
       Store(line + k, v);
     }
-    lanes = Larger(v, s.MagnitudeAt(k), lanes);
+    s.MagnitudeAt(k, magnitude);
+    TakeLarger(v, magnitude, lanes);
   }
   if (reduce) rhs -= factor * s.rhs[s.pivotIndex];
   line[s.pivotSlot] = line[s.open - 1];
@@ -125,14 +130,18 @@ struct Step {
   const Doubles4 f2 = {factorTwo, factorTwo, factorTwo, factorTwo};
   Doubles4 lanesOne = {0.0, 0.0, 0.0, 0.0}, lanesTwo = lanesOne;
   for (std::size_t k = 0; k < s.width; k += kRowVector) {
-    const Doubles4 p = Load(s.pivotRow + k);
-    const Doubles4 v1 = Load(one + k) - f1 * p;
-    const Doubles4 v2 = Load(two + k) - f2 * p;
+    Doubles4 p, v1, v2;
+    Bits4 magnitude;
+    Load(s.pivotRow + k, p);
+    Load(one + k, v1);
+    Load(two + k, v2);
+    v1 = v1 - f1 * p;
+    v2 = v2 - f2 * p;
     Store(one + k, v1);
     Store(two + k, v2);
-    const Bits4 magnitude = s.MagnitudeAt(k);
-    lanesOne = Larger(v1, magnitude, lanesOne);
-    lanesTwo = Larger(v2, magnitude, lanesTwo);
+    s.MagnitudeAt(k, magnitude);
+    TakeLarger(v1, magnitude, lanesOne);
+    TakeLarger(v2, magnitude, lanesTwo);
   }
   rhsOne -= factorOne * s.rhs[s.pivotIndex];
   rhsTwo -= factorTwo * s.rhs[s.pivotIndex];
