@@ -1,9 +1,8 @@
 #include "run/source_line.h"
 
+#include <array>
 #include <cmath>
 #include <optional>
-#include <string>
-#include <vector>
 
 #include "text/number_reader.h"
 #include "text/numeric.h"
@@ -24,20 +23,24 @@ int WordCount(CoordType type, AngleUnit angles) {
   return 4;
 }
 
-// A line split into words, each read as a number.
+constexpr int kMostWords = 8;
+
+// A line split into words, each read as a number where it stands.
 struct NumberWords {
-  std::vector<double> value;
+  std::array<double, kMostWords> value;
+  int count = 0;
 };
 
 std::optional<NumberWords> ReadWords(std::string_view line, int count, const NumericLocale& locale) {
   NumberWords w;
-  const std::vector<std::string> words = SplitWords(line, count);
-  if (static_cast<int>(words.size()) != count) return std::nullopt;
-  for (const std::string& word : words) {
+  std::size_t at = 0;
+  for (std::string_view word = NextWord(line, at); !word.empty(); word = NextWord(line, at)) {
+    if (w.count == count) return std::nullopt;
     const std::optional<double> v = IsNumberText(word, locale) ? ReadNumber(word) : std::nullopt;
     if (!v) return std::nullopt;
-    w.value.push_back(*v);
+    w.value[w.count++] = *v;
   }
+  if (w.count != count) return std::nullopt;
   return w;
 }
 
@@ -132,7 +135,7 @@ ResultCode ParseSourcePoint(std::string_view line, CoordType type, const SideUni
   if (!w) return kUnreadableLine;
   const std::optional<std::int32_t> number = ToInt32(w->value[0]);
   if (!number) return kValueOutOfRange;
-  const double height = w->value.back();
+  const double height = w->value[w->count - 1];
   Coords coords{};
   ResultCode code = kValueOutOfRange;
   if (type != CoordType::BLH) {

@@ -14,4 +14,9 @@ namespace vexilor {
 // thus rejects every word.
 std::vector<std::string> SplitWords(std::string_view text, int capacity);
 
+// The next word of `text` from position `at` on, `at` moved past it; empty
+// when no word is left. A view into `text`: nothing is copied, for readers
+// of many lines.
+std::string_view NextWord(std::string_view text, std::size_t& at);
+
 }  // namespace vexilor
