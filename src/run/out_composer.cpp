@@ -30,7 +30,7 @@ class OutComposer : public ResultsComposer {
       bytes += line;
       bytes += '\n';
     } else {
-      bytes += Utf8ToCp1251(line);
+      AppendCp1251(bytes, line);
       bytes += "\r\n";
     }
   }

@@ -3,6 +3,7 @@
 #include "text/angle_text.h"
 #include "text/mask_format.h"
 #include "text/text_edit.h"
+#include "text/utf8.h"
 #include "geodesy/angle_constants.h"
 
 namespace vexilor {
@@ -29,10 +30,12 @@ std::string ProjectionName(ProjectionKind kind) {
 // overflows it gets one blank before it, so that the words of a line stay
 // apart and the line can be read back. (Angle texts bring blanks of their
 // own.)
-std::string Column(const std::string& value, int width) {
-  std::string padded = PadLeft(value, width);
-  if (padded.empty() || padded.front() != ' ') padded.insert(0, 1, ' ');
-  return padded;
+void AppendColumn(std::string& line, std::string_view value, int width) {
+  const std::size_t length = CodePointCount(value), wanted = static_cast<std::size_t>(width);
+  std::size_t blanks = length < wanted ? wanted - length : 0;
+  if (blanks == 0 && (value.empty() || value.front() != ' ')) blanks = 1;
+  line.append(blanks, ' ');
+  line += value;
 }
 
 // Lengths in metres or kilometres with the mask of their unit.
@@ -55,6 +58,10 @@ std::string Angle(double radians, AngleUnit unit) {
   }
   return FormatWithMask(radians, "0.00000000000");
 }
+
+// Room for a line of the widest columns and the quasi-geoid's, so that the
+// line is allocated once.
+constexpr std::size_t kLongestLine = 80;
 
 // The widths of the three columns.
 std::array<int, 3> ColumnWidths(const ResultsLayout& layout) {
@@ -103,10 +110,11 @@ std::array<std::string, 3> ResultValues(const ResultsLayout& layout, const Coord
 std::string ResultLine(const ResultsLayout& layout, std::int32_t number, const Coords& coords,
                        float zeta) {
   std::string line = PadLeft(std::to_string(number), 6);
+  line.reserve(kLongestLine);
   const std::array<std::string, 3> values = ResultValues(layout, coords);
   const std::array<int, 3> widths = ColumnWidths(layout);
-  for (std::size_t k = 0; k < values.size(); ++k) line += Column(values[k], widths[k]);
-  if (layout.geoidColumn) line += Column(FormatWithMask(zeta, "0.00"), 9);
+  for (std::size_t k = 0; k < values.size(); ++k) AppendColumn(line, values[k], widths[k]);
+  if (layout.geoidColumn) AppendColumn(line, FormatWithMask(zeta, "0.00"), 9);
   return line;
 }
 

@@ -61,6 +61,11 @@ std::string Cp1251ToUtf8(std::string_view bytes) {
 std::string Utf8ToCp1251(std::string_view text) {
   std::string bytes;
   bytes.reserve(text.size());
+  AppendCp1251(bytes, text);
+  return bytes;
+}
+
+void AppendCp1251(std::string& bytes, std::string_view text) {
   for (std::size_t pos = 0; pos < text.size();) {
     // ASCII, most of every results line, is the same bytes in both.
     std::size_t end = pos;
@@ -69,7 +74,6 @@ std::string Utf8ToCp1251(std::string_view text) {
     pos = end;
     if (pos < text.size()) bytes.push_back(ByteOfCharacter(DecodeCodePoint(text, pos)));
   }
-  return bytes;
 }
 
 std::string ToUtf8(std::string_view bytes, TextEncoding encoding) {

@@ -26,4 +26,8 @@ std::string ToUtf8(std::string_view bytes, TextEncoding encoding);
 // byte of malformed UTF-8, is written as '?'.
 std::string Utf8ToCp1251(std::string_view text);
 
+// The same, appended to `bytes`: a results line joins its file's buffer
+// with no string of its own.
+void AppendCp1251(std::string& bytes, std::string_view text);
+
 }  // namespace vexilor
