@@ -8,7 +8,7 @@
 
 #include "text/angle_text.h"
 #include "text/csv_fields.h"
-#include "text/number_reader.h"
+#include "text/number_text.h"
 #include "text/shown_angle.h"
 #include "text/words.h"
 #include "geodesy/angle_constants.h"
@@ -54,8 +54,7 @@ std::optional<double> ReadField(std::string_view field, const CsvDialect& dialec
     if (!IsAngleText(typed, locale)) return std::nullopt;
     return ParseAngle(typed, locale);
   }
-  if (!IsNumberText(text, locale)) return std::nullopt;
-  return ReadNumber(text);
+  return NumberOfText(text, locale);
 }
 
 using LeadingFields = std::array<std::string_view, kLeadingFields>;

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <optional>
 
-#include "text/number_reader.h"
+#include "text/number_text.h"
 #include "text/numeric.h"
 #include "text/words.h"
 #include "geodesy/angle_constants.h"
@@ -36,7 +36,7 @@ std::optional<NumberWords> ReadWords(std::string_view line, int count, const Num
   std::size_t at = 0;
   for (std::string_view word = NextWord(line, at); !word.empty(); word = NextWord(line, at)) {
     if (w.count == count) return std::nullopt;
-    const std::optional<double> v = IsNumberText(word, locale) ? ReadNumber(word) : std::nullopt;
+    const std::optional<double> v = NumberOfText(word, locale);
     if (!v) return std::nullopt;
     w.value[w.count++] = *v;
   }

@@ -2,6 +2,7 @@
 
 #include <clocale>
 
+#include "text/number_reader.h"
 #include "text/number_scan.h"
 #include "text/text_edit.h"
 
@@ -15,10 +16,19 @@ NumericLocale CurrentNumericLocale() {
   return {conventions->decimal_point};
 }
 
-bool IsLocaleNumber(std::string_view text, const NumericLocale& locale) {
+namespace {
+
+// The value of a text that passes the locale test, else empty.
+std::optional<double> LocaleNumberValue(std::string_view text, const NumericLocale& locale) {
   const std::string_view number = TrimBlanks(text);
-  if (number.empty() || DecimalNumberLength(number, locale.decimalPoint) != number.size()) return false;
-  return DecimalNumberValue(number, locale.decimalPoint).has_value();
+  if (number.empty() || DecimalNumberLength(number, locale.decimalPoint) != number.size()) return std::nullopt;
+  return DecimalNumberValue(number, locale.decimalPoint);
+}
+
+}  // namespace
+
+bool IsLocaleNumber(std::string_view text, const NumericLocale& locale) {
+  return LocaleNumberValue(text, locale).has_value();
 }
 
 bool IsNumberText(std::string_view text, const NumericLocale& locale) {
@@ -27,6 +37,11 @@ bool IsNumberText(std::string_view text, const NumericLocale& locale) {
   if (locale.decimalPoint != "." && text.find(locale.decimalPoint) != std::string_view::npos) return false;
   if (locale.decimalPoint == ".") return IsLocaleNumber(text, locale);
   return IsLocaleNumber(ReplaceFirstChar(text, ".", locale.decimalPoint), locale);
+}
+
+std::optional<double> NumberOfText(std::string_view text, const NumericLocale& locale) {
+  if (locale.decimalPoint == ".") return LocaleNumberValue(text, locale);
+  return IsNumberText(text, locale) ? ReadNumber(text) : std::nullopt;
 }
 
 }  // namespace vexilor

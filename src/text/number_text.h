@@ -6,6 +6,7 @@
 // bridges the two. The locale is passed in so that the behaviour under any
 // locale can be exercised without changing the process locale.
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -33,5 +34,10 @@ bool IsLocaleNumber(std::string_view text, const NumericLocale& locale);
 // is replaced by the locale's separator before the locale test; the
 // caller's text is never changed. Read the value with ReadNumber.
 bool IsNumberText(std::string_view text, const NumericLocale& locale = CurrentNumericLocale());
+
+// The value ReadNumber gives a text that IsNumberText accepts; empty for any
+// other text. Under the "." locale the test has read the value already, and
+// a reader of many numbers (a file run) takes it from there.
+std::optional<double> NumberOfText(std::string_view text, const NumericLocale& locale);
 
 }  // namespace vexilor

@@ -40,8 +40,11 @@ TEST(NumberTextTest, DotIsTheSeparatorWhateverTheLocale) {
       {"inf", false},   {"0x10", false},     {"1e", false},     {"abc", false},
   };
   for (const NumericLocale& locale : {kDotLocale, kCommaLocale}) {
-    for (const NumberCase& c : cases)
+    for (const NumberCase& c : cases) {
       EXPECT_EQ(IsNumberText(c.text, locale), c.isNumber) << c.text << " under " << locale.decimalPoint;
+      // The value of a number, as the reader reads it, under either locale.
+      EXPECT_EQ(NumberOfText(c.text, locale), c.isNumber ? ReadNumber(c.text) : std::nullopt) << c.text;
+    }
   }
 }
 
