@@ -1,9 +1,9 @@
 // How long a typed point with normal heights takes, as the main window's
 // «Выполнить» runs it: СК-42 B L H to WGS-84 B L H through ПЗ-90, the
 // quasi-geoid heights of both sides from the standard grid. Every run is a
-// run of its own, so each one finds, opens and reads the grid again - the
-// cost a user meets at every press. The catalogue is loaded once beforehand,
-// as the window has it loaded when a point is typed.
+// run of its own, so each one finds and opens the grid and reads its windows
+// again - the cost a user meets at every press. The catalogue is loaded once
+// beforehand, as the window has it loaded when a point is typed.
 //
 //   typed_point PROGRAM_FOLDER [RUNS]     (default 200 runs)
 //
