@@ -24,8 +24,9 @@ inline constexpr double kQuarterPi = kPi / 4;
 inline constexpr double kHalfPi = kPi / 2;
 inline constexpr double kTwoPi = 2 * kPi;
 
-// Degrees in a full turn; arc seconds in a degree.
+// Degrees in a full turn; arc minutes and arc seconds in a degree.
 inline constexpr double kDegreesPerCircle = 360.0;
+inline constexpr double kArcMinutesPerDegree = 60.0;
 inline constexpr double kArcSecondsPerDegree = 3600.0;
 
 }  // namespace vexilor

@@ -11,8 +11,6 @@
 namespace vexilor {
 namespace {
 
-constexpr double kMinutesPerDegree = 60.0;
-// Tolerance of the grid's own bounds, degrees.
 // A step wider than this leaves no room for a window of a few steps around
 // a point on the sphere.
 constexpr double kMaxStepDegrees = 30.0;
@@ -58,8 +56,8 @@ bool BoundsAreSound(const GridHeader& h) {
   if (!AllFinite({h.north, h.south, h.west, h.east, h.latitudeStep, h.longitudeStep, h.scale,
                   h.noDataLimit}))
     return false;
-  const double latStep = h.latitudeStep / kMinutesPerDegree;
-  const double lonStep = h.longitudeStep / kMinutesPerDegree;
+  const double latStep = h.latitudeStep / kArcMinutesPerDegree;
+  const double lonStep = h.longitudeStep / kArcMinutesPerDegree;
   return -90.0 <= h.south && h.south < h.north && h.north <= 90.0 && -kMaxWestDegrees <= h.west &&
          h.west < h.east && h.east <= kMaxEastDegrees &&
          double{h.east} - h.west <= kDegreesPerCircle + kGridBoundTolerance && latStep > 0.0 &&
@@ -112,8 +110,8 @@ ResultCode DescribeGrid(const GridHeader& h, std::int64_t fileBytes, GridGeometr
   g.south = h.south;
   g.west = h.west;
   g.east = h.east;
-  g.latitudeStep = h.latitudeStep / kMinutesPerDegree;
-  g.longitudeStep = h.longitudeStep / kMinutesPerDegree;
+  g.latitudeStep = h.latitudeStep / kArcMinutesPerDegree;
+  g.longitudeStep = h.longitudeStep / kArcMinutesPerDegree;
   g.valuesAtCentres = h.placement == "MIDL";
   g.wholeCircle =
       std::fabs(g.west) < kGridBoundTolerance && std::fabs(g.east - kDegreesPerCircle) < kGridBoundTolerance;
