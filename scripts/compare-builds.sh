@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# Runs a matrix of vexilor-cli commands (every example through every target
+# Runs a matrix of vexilor-cli commands (every .in example through every target
 # type, unit, projection and height kind; the identity files; the service
 # tools; the help) with two builds and compares every
 # output byte and exit status: the proof that a change kept what it should.
 #   bash scripts/compare-builds.sh OLD_BUILD/bin NEW_BUILD/bin
-old=$1; new=$2
+old=$(cd "$1" && pwd); new=$(cd "$2" && pwd)
 src=$(cd "$(dirname "$0")/.." && pwd)
 work=$(mktemp -d)
 fails=0; count=0
@@ -21,18 +21,17 @@ compare() {  # compare ARGS... (output is '-')
     fi
   done
 }
-declare -A typeOf
-for f in $src/data/examples/*.in; do typeOf[$f]=$(head -1 "$f" | tr -d '\r'); done
 fromargs() {  # fromargs FILE -> source options
   case $(basename "$1") in
     ck42-degrees.in) echo "--from CK42 --from-type BLH --from-units 2";;
     ck42-dm.in) echo "--from CK42 --from-type BLH --from-units 1";;
     ck42-dms.in) echo "--from CK42 --from-type BLH";;
+    ck42-gk-marks.in) echo "--from CK42 --from-type xyH --from-proj gk";;
     ck95-gk.in) echo "--from CK95 --from-type xyH --from-proj gk";;
     pz90-xyz-km.in) echo "--from PZ90 --from-type XYZ --from-units 1";;
     wgs84-radians.in) echo "--from WGS84 --from-type BLH --from-units 3";;
     wgs84-utm-km.in) echo "--from WGS84 --from-type xyH --from-units 1 --from-proj utm";;
-    wgs84-xyz.in) echo "--from WGS84 --from-type XYZ";;
+    wgs84-xyz.in | wgs84-xyz-marks.in) echo "--from WGS84 --from-type XYZ";;
   esac
 }
 targets=(

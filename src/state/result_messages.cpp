@@ -2,6 +2,7 @@
 
 #include <initializer_list>
 
+#include "quasigeoid/grid_file.h"
 #include "text/angle_text.h"
 
 namespace vexilor {
@@ -232,6 +233,17 @@ std::string SourceTypeMismatchQuestion() {
 std::string ProjectionNotSetMessage(Side side) {
   return Join({"Не установлены параметры проекции",
                side == Side::Source ? "для  исходных  координат." : "для  преобразованных  координат."});
+}
+
+std::string ReplaceFileQuestion(const std::string& path) {
+  return "Файл " + path + "\r\nуже существует. Заменить его?";
+}
+
+std::optional<GridBounds> BoundsOf(const std::string& gridFile) {
+  GridFile grid;
+  if (grid.Open(gridFile, kGridSignature) != kOk) return std::nullopt;
+  const GridGeometry& g = grid.Geometry();
+  return GridBounds{g.north, g.south, g.west, g.east};
 }
 
 }  // namespace vexilor

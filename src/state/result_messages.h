@@ -18,6 +18,13 @@ struct GridBounds {
   double north = 0, south = 0, west = 0, east = 0;
 };
 
+// The question asked before a file the user named for writing is replaced.
+std::string ReplaceFileQuestion(const std::string& path);
+
+// The bounds of the grid file `gridFile`, for a message about a point
+// outside it; empty when the file does not open as a grid.
+std::optional<GridBounds> BoundsOf(const std::string& gridFile);
+
 // The program's numbered messages for the outcome of a run. RunMessageOf
 // gives the number for every result code: one of these, worded each by its
 // own text, or - for a failure inside the engine that the user cannot mend -

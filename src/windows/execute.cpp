@@ -16,7 +16,6 @@
 #include "text/text_edit.h"
 #include "geodesy/angle_constants.h"
 #include "geodesy/coord_type.h"
-#include "quasigeoid/grid_file.h"
 #include "run/file_formats.h"
 #include "run/source_file_reader.h"
 #include "refdata/reference_messages.h"
@@ -24,8 +23,6 @@
 
 namespace vexilor {
 namespace {
-
-// Signature of the quasi-geoid grids the engine reads.
 
 // A geocentric point nearer to the centre of the Earth than this (metres)
 // cannot be carried to geodetic coordinates reliably.
@@ -304,13 +301,6 @@ void FollowUp(Run& run, ResultCode code, const RunResult& result) {
 }
 
 }  // namespace
-
-std::optional<GridBounds> BoundsOf(const std::string& gridFile) {
-  GridFile grid;
-  if (grid.Open(gridFile, kGridSignature) != kOk) return std::nullopt;
-  const GridGeometry& g = grid.Geometry();
-  return GridBounds{g.north, g.south, g.west, g.east};
-}
 
 std::optional<int> ParseZoneAnswer(std::string_view text, int maxZone) {
   const std::string_view trimmed = TrimBlanks(text);

@@ -14,10 +14,6 @@ class FrmMain;
 
 void Execute(FrmMain& window);
 
-// The bounds of the quasi-geoid grid at `gridFile`, which the message of a
-// point outside it names; empty when the grid cannot be opened.
-std::optional<GridBounds> BoundsOf(const std::string& gridFile);
-
 // A zone number typed into the input box: an integer from 0 to `maxZone`,
 // blanks around it allowed. Empty for anything else (letters, fractions,
 // numbers out of range).

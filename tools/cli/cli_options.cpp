@@ -91,8 +91,8 @@ CommandLine Collect(const std::vector<std::string>& args) {
   return CollectCommandLine(args, 0, kTakesValue);
 }
 
-}  // namespace
-
+// Reads one side's options - `prefix` ("--from" or "--to") and its -type,
+// -units and -proj - from `raw` into `side`; what is wrong, or "".
 std::string SideError(const CommandLine& raw, const std::string& prefix, CliSide& side) {
   const auto& v = raw.values;
   if (!v.count(prefix)) return "missing " + prefix;
@@ -116,6 +116,8 @@ std::string SideError(const CommandLine& raw, const std::string& prefix, CliSide
   }
   return "";
 }
+
+}  // namespace
 
 std::string RouteOptionsError(const CommandLine& raw, CliOptions& o) {
   if (!raw.error.empty()) return raw.error;

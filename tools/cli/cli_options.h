@@ -69,10 +69,6 @@ std::string UsageErrorLine(const std::string& error);
 // The text of --version.
 std::string CliVersion();
 
-// Reads one side's options - `prefix` ("--from" or "--to") and its -type,
-// -units and -proj - from `raw` into `side`; what is wrong, or "".
-std::string SideError(const CommandLine& raw, const std::string& prefix, CliSide& side);
-
 // Reads what a transformation and a fit share - both sides, --heights,
 // --geoid and --data - from `raw` into `o`, after any fault `raw` found
 // itself; what is wrong, or "".

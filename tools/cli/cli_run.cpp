@@ -3,7 +3,6 @@
 #include <optional>
 
 #include "cli_catalogue.h"
-#include "quasigeoid/grid_file.h"
 #include "run/run_transformation.h"
 #include "run/source_file_reader.h"
 #include "progress_bar.h"
@@ -17,10 +16,6 @@ namespace vexilor {
 namespace {
 
 namespace fs = std::filesystem;
-
-// The exit status of a failed run: the number of its message, as the main
-// window shows it.
-int ExitStatusOf(ResultCode code) { return static_cast<int>(RunMessageOf(code)); }
 
 // The catalogue's link between two different bases; a missing one would
 // leave the global leg silently empty.
@@ -55,20 +50,13 @@ std::optional<CliFailure> Projection(const CliOptions& o, ProjectionParams& p) {
 
 // The first line of an .in source must name the source type exactly; CSV
 // has no type line.
-std::optional<CliFailure> CheckTypeLine(const RunFiles& files, const CliOptions& o) {
-  if (FormatsOf(o).source == SourceFormat::kCsv) return std::nullopt;
-  const CoordType type = o.from.type;
+std::optional<CliFailure> CheckTypeLine(const RunFiles& files, const RunRequest& r) {
+  if (r.formats.source == SourceFormat::kCsv) return std::nullopt;
+  const CoordType type = r.route.source.type;
   const std::optional<std::string> line = ReadSourceTypeLine(files.SourcePath());
   if (!line) return CliFailure{files.SourceName() + ": cannot be opened", ExitStatusOf(kSourceFileNotOpened)};
   if (*line == CoordTypeName(type)) return std::nullopt;
   return CliFailure{TypeLineText(files.SourceName(), *line, type), kExitUsage};
-}
-
-std::optional<GridBounds> BoundsOf(const std::string& gridFile) {
-  GridFile grid;
-  if (grid.Open(gridFile, kGridSignature) != kOk) return std::nullopt;
-  const GridGeometry& g = grid.Geometry();
-  return GridBounds{g.north, g.south, g.west, g.east};
 }
 
 std::optional<CliFailure> BuildRequest(const CliOptions& o, const DataFolders& folders, const RunFiles& files,
@@ -132,7 +120,7 @@ int RunCli(const CliOptions& o, const DataFolders& folders, CliStreams& io) {
   RunRequest request;
   std::optional<CliFailure> failure = files.Prepare(o.input, o.output, io.in);
   if (!failure) failure = BuildRequest(o, folders, files, request);
-  if (!failure) failure = CheckTypeLine(files, o);
+  if (!failure) failure = CheckTypeLine(files, request);
   if (failure) return Report(io.err, *failure);
 
   RunResult result;

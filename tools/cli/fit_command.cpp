@@ -83,7 +83,7 @@ struct PointSet {
 std::optional<CliFailure> RunFailure(ResultCode code, const PointSet& set, const std::string& grid,
                                      std::int32_t line) {
   const RunPlace place{set.file, "", grid, line, set.side->type, set.side->units.angles, std::nullopt};
-  return CliFailure{RunFailureText(code, place), static_cast<int>(RunMessageOf(code))};
+  return CliFailure{RunFailureText(code, place), ExitStatusOf(code)};
 }
 
 // The file's type line, its points, and their geocentric places.
@@ -169,7 +169,7 @@ int Run(const FitOptions& o, const DataFolders& folders, std::ostream& out, std:
   if (failure) return Fail(err, *failure);
   const LinkFitOutcome fit = FitLink({o.model, source.marks, target.marks, o.excluded, target.system.vector.Own()});
   if (fit.code != kOk)
-    return Fail(err, {FitFailureText(fit, o.model, source, target), static_cast<int>(RunMessageOf(fit.code))});
+    return Fail(err, {FitFailureText(fit, o.model, source, target), ExitStatusOf(fit.code)});
   PrintFitReport(fit.fit, o.model, {source.system.name, target.system.name}, out);
   return 0;
 }

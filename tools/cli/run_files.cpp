@@ -10,7 +10,7 @@
 
 #include "cli_options.h"
 #include "standard_output.h"
-#include "state/result_messages.h"
+#include "terminal_messages.h"
 #include "text/same_file.h"
 #include "text/codepage.h"
 
@@ -21,14 +21,12 @@ namespace fs = std::filesystem;
 
 const std::string kStandardInputName = "(standard input)";
 
-int StatusOf(ResultCode code) { return static_cast<int>(RunMessageOf(code)); }
-
 CliFailure SourceFailure(const std::string& name, const std::string& what) {
-  return {name + ": " + what, StatusOf(kSourceFileNotOpened)};
+  return {name + ": " + what, ExitStatusOf(kSourceFileNotOpened)};
 }
 
 CliFailure ResultsFailure(const std::string& name, const std::string& what) {
-  return {name + ": " + what, StatusOf(kResultsFileNotOpened)};
+  return {name + ": " + what, ExitStatusOf(kResultsFileNotOpened)};
 }
 
 std::string SystemReason() { return std::strerror(errno); }

@@ -107,7 +107,7 @@ int WriteOutline(const std::string& file, const DataFolders& folders, const Shee
   if (const auto failure = OutlineRoute(folders, route)) return Refuse(err, failure->status, failure->text);
   std::vector<LatLonDegrees> ring;
   if (const ResultCode code = SheetOutline(frame, route, ring); code != kOk) {
-    const int status = static_cast<int>(RunMessageOf(code));
+    const int status = ExitStatusOf(code);
     return Refuse(err, status, "the outline could not be carried to WGS84 (code " + std::to_string(status) + ")");
   }
   const std::string json = SheetOutlineGeoJson(TrimBlanks(name), scale, ring);

@@ -5,7 +5,7 @@
 #include <cerrno>
 #include <cstring>
 
-#include "state/result_messages.h"
+#include "terminal_messages.h"
 
 namespace vexilor {
 
@@ -24,7 +24,7 @@ int CheckedOutput::Finish(int status, std::ostream& err) {
   Drain();
   if (error_ == 0) return status;
   err << "vexilor-cli: " << kStandardOutputName << ": writing failed: " << std::strerror(error_) << "\n";
-  return status != 0 ? status : static_cast<int>(RunMessageOf(kResultsFileNotWritten));
+  return status != 0 ? status : ExitStatusOf(kResultsFileNotWritten);
 }
 
 CheckedOutput::int_type CheckedOutput::overflow(int_type c) {

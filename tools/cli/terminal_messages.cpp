@@ -77,6 +77,8 @@ std::string ZoneAdvice() { return ": check the longitude, the projection's false
 
 // One case for every code, without a default: a code added to the engine
 // without its words here does not compile (-Wswitch).
+int ExitStatusOf(ResultCode code) { return static_cast<int>(RunMessageOf(code)); }
+
 std::string RunFailureText(ResultCode code, const RunPlace& p) {
   const std::string number = std::to_string(static_cast<int>(code));
   switch (code) {

@@ -29,6 +29,10 @@ struct RunPlace {
   bool csv = false;  // a CSV source: dataLine is the line of the file itself
 };
 
+// The exit status of a failure with `code`: the number of its message, as
+// the main window shows it.
+int ExitStatusOf(ResultCode code);
+
 // A run that stopped with `code` (not kOk).
 std::string RunFailureText(ResultCode code, const RunPlace& place);
 
