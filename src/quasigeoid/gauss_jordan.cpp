@@ -25,7 +25,7 @@ constexpr double kSingularRatio = 1e-15;
 // the last bit.
 bool GaussJordan::Solve(const std::vector<double>& a, std::vector<double>& rhs) {
   const std::size_t n = rhs.size();
-  stride_ = (n + kRowVector - 1) / kRowVector * kRowVector;
+  stride_ = WholeVectors(n);
   work_.assign(n * stride_, 0.0);
   for (std::size_t r = 0; r < n; ++r) std::copy_n(a.begin() + static_cast<std::ptrdiff_t>(r * n), n, &work_[r * stride_]);
   largest_.resize(n);
@@ -39,7 +39,7 @@ bool GaussJordan::Solve(const std::vector<double>& a, std::vector<double>& rhs) 
   std::iota(rowAt_.begin(), rowAt_.end(), std::size_t{0});
   for (std::size_t open = n; open > 0; --open) {
     const Pivot pivot = FindPivot(n, open);
-    if (!(pivot.magnitude > 0.0) || !(pivot.magnitude > floor)) return false;
+    if (!(pivot.magnitude > floor)) return false;  // floor >= 0: a zero pivot fails too
     Eliminate(rhs, n, open, pivot);
   }
   solution_.resize(n);

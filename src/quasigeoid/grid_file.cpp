@@ -13,7 +13,6 @@
 namespace vexilor {
 namespace {
 
-
 bool WithinGrid(const GridWindowBounds& w, const GridGeometry& g) {
   if (!std::isfinite(w.west) || !std::isfinite(w.east) || !std::isfinite(w.south) ||
       !std::isfinite(w.north) || w.east < w.west || w.north < w.south)

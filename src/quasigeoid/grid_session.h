@@ -28,6 +28,11 @@ struct GridAccess {
 
   // Every window read from the file when it is asked for, nothing kept.
   static GridAccess WindowByWindow() { return {0, 0, OpenGridStream}; }
+
+  // The same access for a few points (a typed point, the marks of a fit):
+  // they look up a window or two, not the body, which read from a cold
+  // disk would take longer than the points themselves.
+  GridAccess ForFewPoints() const { return {0, cacheBytes, open}; }
 };
 
 class GridSession {

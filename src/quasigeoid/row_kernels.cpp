@@ -58,8 +58,6 @@ constexpr Bits4 kAllLanesBut[4] = {{0, -1, -1, -1}, {-1, 0, -1, -1}, {-1, -1, 0,
   return (pairs > half ? pairs : half)[0];
 }
 
-constexpr std::size_t WholeVectors(std::size_t count) { return (count + kRowVector - 1) / kRowVector * kRowVector; }
-
 }  // namespace
 
 VEXILOR_AVX2_AND_DEFAULT

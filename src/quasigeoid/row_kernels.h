@@ -20,6 +20,9 @@ namespace vexilor {
 
 inline constexpr std::size_t kRowVector = 4;
 
+// `count` doubles rounded up to whole vectors.
+constexpr std::size_t WholeVectors(std::size_t count) { return (count + kRowVector - 1) / kRowVector * kRowVector; }
+
 // largest[r] = the largest |v| among the first `open` values of each of the
 // `rows` rows of `a`; a NaN is passed over, 0 when no value is a number.
 void RowMagnitudes(const double* a, std::size_t stride, std::size_t rows, std::size_t open, double* largest);

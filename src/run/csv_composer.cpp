@@ -11,8 +11,8 @@
 #include <array>
 
 #include "text/csv_fields.h"
-#include "text/mask_format.h"
 #include "text/text_edit.h"
+#include "run/csv_line.h"
 #include "run/results_composer.h"
 
 namespace vexilor {
@@ -55,7 +55,7 @@ class CsvComposer : public ResultsComposer {
     }
     if (layout_.geoidColumn) {
       bytes += source_.delimiter;
-      bytes += Decimal(FormatWithMask(result.zeta, "0.00"));
+      bytes += Decimal(ZetaText(result.zeta));
     }
     bytes += Raw(record.extra);
     bytes += lineEnd_;
@@ -73,7 +73,7 @@ class CsvComposer : public ResultsComposer {
   }
 
   std::string HeaderLine() const {
-    std::array<std::string_view, 4> fields;
+    LeadingCsvFields fields;
     std::size_t rest = 0;
     const std::size_t found = SplitCsvFields(source_.header, source_.delimiter, fields, rest);
     std::array<std::string_view, 3> titles = AxisTitles(layout_.type);

@@ -87,7 +87,7 @@ char FindDelimiter(const Sample& sample, CsvDialect d, CoordType type, const Sid
 char FindDecimal(const Sample& sample, char delimiter) {
   if (delimiter == ',') return '.';
   for (const std::string& line : sample.lines) {
-    std::array<std::string_view, 4> fields;
+    LeadingCsvFields fields;
     std::size_t rest = 0;
     const std::size_t found = SplitCsvFields(line, delimiter, fields, rest);
     for (std::size_t k = 1; k < found; ++k)

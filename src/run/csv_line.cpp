@@ -16,7 +16,6 @@
 namespace vexilor {
 namespace {
 
-constexpr std::size_t kLeadingFields = 4;  // the name and three coordinates
 constexpr int kMostAngleWords = 3;         // degrees, minutes, seconds
 
 // How a coordinate field is read.
@@ -57,8 +56,6 @@ std::optional<double> ReadField(std::string_view field, const CsvDialect& dialec
   return NumberOfText(text, locale);
 }
 
-using LeadingFields = std::array<std::string_view, kLeadingFields>;
-
 bool Within(double v, double low, double high) { return v >= low && v <= high; }
 
 // The point in engine units from the three values read, or empty when one
@@ -73,7 +70,7 @@ std::optional<Coords> EngineCoords(const std::array<double, 3>& v, CoordType typ
     const double b = v[0] * toDegrees;
     double l = v[1] * toDegrees;
     if (!Within(b, -90, 90) || !Within(l, -360, 360)) return std::nullopt;
-    if (l < 0) l += 360;
+    if (l < 0) l += kDegreesPerCircle;
     c = {b * kRadiansPerDegree, l * kRadiansPerDegree,
          units.heights == LengthUnit::Kilometres ? v[2] * kMetresPerKilometre : v[2]};
   }
@@ -90,7 +87,7 @@ bool IsCsvCommentOrBlank(std::string_view line) {
 
 int ReadableCoordinateFields(std::string_view line, const CsvDialect& dialect, CoordType type, const SideUnits& units,
                              const NumericLocale& locale) {
-  LeadingFields fields;
+  LeadingCsvFields fields;
   std::size_t rest = 0;
   const std::size_t found = SplitCsvFields(line, dialect.delimiter, fields, rest);
   int readable = 0;
@@ -101,9 +98,9 @@ int ReadableCoordinateFields(std::string_view line, const CsvDialect& dialect, C
 
 ResultCode ParseCsvLine(std::string_view line, const CsvDialect& dialect, CoordType type, const SideUnits& units,
                         const NumericLocale& locale, SourceRecord& out) {
-  LeadingFields fields;
+  LeadingCsvFields fields;
   std::size_t rest = 0;
-  if (SplitCsvFields(line, dialect.delimiter, fields, rest) < kLeadingFields) return kUnreadableLine;
+  if (SplitCsvFields(line, dialect.delimiter, fields, rest) < kLeadingCsvFields) return kUnreadableLine;
   std::array<double, 3> values{};
   for (std::size_t axis = 0; axis < values.size(); ++axis) {
     const std::optional<double> v = ReadField(fields[axis + 1], dialect, KindOf(type, units, axis), locale);

@@ -15,6 +15,8 @@
 // latitude must lie within ±90°; a longitude within [-360, 360], a west
 // longitude counted east of Greenwich (-37° is 323°).
 
+#include <array>
+#include <cstddef>
 #include <string_view>
 
 #include "text/number_text.h"
@@ -25,6 +27,10 @@
 #include "run/units.h"
 
 namespace vexilor {
+
+// The fields every point line begins with: the name and three coordinates.
+inline constexpr std::size_t kLeadingCsvFields = 4;
+using LeadingCsvFields = std::array<std::string_view, kLeadingCsvFields>;
 
 // A line without a point: blank, or a comment beginning with "#".
 bool IsCsvCommentOrBlank(std::string_view line);

@@ -3,11 +3,11 @@
 #include <algorithm>
 
 #include "text/csv_fields.h"
+#include "run/csv_line.h"
 
 namespace vexilor {
 namespace {
 
-constexpr std::size_t kLeadingFields = 4;  // the name and three coordinates
 
 }  // namespace
 
@@ -15,7 +15,7 @@ ExtraFields::ExtraFields(const CsvDialect& source, const std::vector<std::string
   if (source.headerLine == 0) return;
   const std::vector<std::string_view> titles = CsvFields(source.header, source.delimiter);
   std::vector<std::string> given = taken;
-  for (std::size_t k = kLeadingFields; k < titles.size(); ++k) {
+  for (std::size_t k = kLeadingCsvFields; k < titles.size(); ++k) {
     std::string title = ToUtf8(CsvFieldText(titles[k]), source.encoding);
     if (title.empty() || std::find(given.begin(), given.end(), title) != given.end()) title.clear();
     if (!title.empty()) given.push_back(title);
@@ -33,7 +33,7 @@ std::vector<std::string> ExtraFields::Values(std::string_view extra) const {
 
 std::string ExtraFields::Name(std::size_t index) const {
   if (index < names_.size() && !names_[index].empty()) return names_[index];
-  return "field" + std::to_string(index + kLeadingFields + 1);
+  return "field" + std::to_string(index + kLeadingCsvFields + 1);
 }
 
 }  // namespace vexilor

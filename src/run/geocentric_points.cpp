@@ -15,7 +15,7 @@ ResultCode ToGeocentric(const PointSetFrame& frame, const std::vector<SourcePoin
   route.gridFile = frame.gridFile;
   // X, Y, Z carry no height to take from the quasi-geoid.
   route.heights = frame.side.type == CoordType::XYZ ? HeightType::Geodetic : frame.heights;
-  GridSession session(route.gridFile, kGridSignature);
+  GridSession session(route.gridFile, kGridSignature, GridAccess{}.ForFewPoints());
   QuasiGeoidLookup grid(session);
   std::vector<NumberedPoint> marks;
   for (const SourcePoint& p : points) {

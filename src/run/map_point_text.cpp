@@ -7,9 +7,9 @@
 
 namespace vexilor {
 double LongitudeWithin180(double degrees) {
-  const double reduced = std::fmod(degrees, 360.0);
-  if (reduced >= 180) return reduced - 360;
-  return reduced < -180 ? reduced + 360 : reduced;
+  const double reduced = std::fmod(degrees, kDegreesPerCircle);
+  if (reduced >= 180) return reduced - kDegreesPerCircle;
+  return reduced < -180 ? reduced + kDegreesPerCircle : reduced;
 }
 
 std::string MapDegreesText(double degrees) { return FormatWithMask(degrees, "0.000000000"); }

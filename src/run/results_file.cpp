@@ -107,6 +107,8 @@ std::array<std::string, 3> ResultValues(const ResultsLayout& layout, const Coord
           Length(coords[2], layout.units.heights)};
 }
 
+std::string ZetaText(float zeta) { return FormatWithMask(zeta, "0.00"); }
+
 std::string ResultLine(const ResultsLayout& layout, std::int32_t number, const Coords& coords,
                        float zeta) {
   std::string line = PadLeft(std::to_string(number), 6);
@@ -114,7 +116,7 @@ std::string ResultLine(const ResultsLayout& layout, std::int32_t number, const C
   const std::array<std::string, 3> values = ResultValues(layout, coords);
   const std::array<int, 3> widths = ColumnWidths(layout);
   for (std::size_t k = 0; k < values.size(); ++k) AppendColumn(line, values[k], widths[k]);
-  if (layout.geoidColumn) AppendColumn(line, FormatWithMask(zeta, "0.00"), 9);
+  if (layout.geoidColumn) AppendColumn(line, ZetaText(zeta), 9);
   return line;
 }
 

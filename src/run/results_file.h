@@ -1,8 +1,8 @@
 #pragma once
 // The results file (.out): a header describing the target system, type and
 // units, an empty line, then one fixed-width line per point. Lines are
-// returned as UTF-8 text; the file itself is written in Windows-1251 with
-// CR LF line ends.
+// returned as UTF-8 text; the file is written in Windows-1251 with CR LF
+// line ends (out_composer.cpp), or in UTF-8 with LF where asked for.
 
 #include <array>
 #include <cstdint>
@@ -33,6 +33,9 @@ std::vector<std::string> ResultsHeader(const ResultsLayout& layout);
 // FormatAngle writes them (with its leading blanks). `coords` in engine
 // units.
 std::array<std::string, 3> ResultValues(const ResultsLayout& layout, const Coords& coords);
+
+// The quasi-geoid height of a point as its column shows it, metres.
+std::string ZetaText(float zeta);
 
 // One result line: the number field, the three values in the units of the
 // layout and, with the quasi-geoid column, zeta. `coords` in engine units.

@@ -8,8 +8,9 @@
 // over the results name when the run is done; the file it replaces keeps
 // its permissions (and its owner, where the user may give it). A name that
 // is a symbolic link has its final target replaced; a FIFO, a device or a
-// descriptor is written straight (results_target.h). Lines are UTF-8 here
-// and written in Windows-1251 with CR LF ends.
+// descriptor is written straight (results_target.h). What is written comes
+// as bytes in the results' own encoding; WriteLine alone converts a UTF-8
+// line to Windows-1251 with a CR LF end.
 
 #include <cstdio>
 #include <filesystem>
@@ -36,9 +37,10 @@ class ResultsWriter {
   // temporary file (RemoveHeldFilesOnSignals).
   bool Create(const std::filesystem::path& resultsPath);
 
-  // A failed write is remembered and reported by Commit.
+  // A failed write is remembered and reported by Commit. A UTF-8 line,
+  // written in Windows-1251 with its CR LF end.
   void WriteLine(const std::string& line);
-  // Lines already in Windows-1251, each with its CR LF end; as WriteLine.
+  // Bytes as they are (any encoding, with their own line ends).
   void WriteEncoded(std::string_view bytes);
 
   // Flushes and closes the temporary file and renames it over the results

@@ -190,22 +190,12 @@ ResultCode RunTypedPoint(const RunRequest& request, GridSession& grid, RunCounte
 
 }  // namespace
 
-namespace {
-
-// A typed point looks up a window or two of the grid, not its body: read
-// from a cold disk, the whole body would take longer than the point itself.
-GridAccess AccessOf(const RunRequest& request) {
-  GridAccess access = request.gridAccess;
-  if (request.sourceFile == kNoFile) access.wholeBodyBytes = 0;
-  return access;
-}
-
-}  // namespace
-
 ResultCode RunTransformation(const RunRequest& request, RunCounters& counters,
                              std::int16_t& resultHeaderWritten, RunResult& result,
                              const RunProgress& progress) {
-  GridSession grid(request.route.gridFile, kGridSignature, AccessOf(request));
+  const GridAccess access =
+      request.sourceFile == kNoFile ? request.gridAccess.ForFewPoints() : request.gridAccess;
+  GridSession grid(request.route.gridFile, kGridSignature, access);
   if (request.sourceFile == kNoFile)
     return RunTypedPoint(request, grid, counters, resultHeaderWritten, result);
   return RunFile(request, grid, result, progress);

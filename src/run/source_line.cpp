@@ -78,8 +78,8 @@ std::optional<Angles> DegMinSec(const NumberWords& w) {
   if (!Within(std::fabs(*bd), 0, 90) || !Within(*bm, 0, 59) || !Within(*lm, 0, 59) ||
       !Within(bs, 0, 60) || !Within(ls, 0, 60) || !Within(*ld, 0, 360))
     return std::nullopt;
-  return WithinCircle({SignOf(w.value[1]) * (std::fabs(*bd) + *bm / 60 + bs / 3600),
-                       *ld + *lm / 60 + ls / 3600});
+  return WithinCircle({SignOf(w.value[1]) * (std::fabs(*bd) + *bm / kArcMinutesPerDegree + bs / kArcSecondsPerDegree),
+                       *ld + *lm / kArcMinutesPerDegree + ls / kArcSecondsPerDegree});
 }
 
 std::optional<Angles> DegMin(const NumberWords& w) {
@@ -89,7 +89,7 @@ std::optional<Angles> DegMin(const NumberWords& w) {
   if (!Within(std::fabs(*bd), 0, 90) || !Within(bm, 0, 60) || !Within(lm, 0, 60) ||
       !Within(*ld, 0, 360))
     return std::nullopt;
-  return WithinCircle({SignOf(w.value[1]) * (std::fabs(*bd) + bm / 60), *ld + lm / 60});
+  return WithinCircle({SignOf(w.value[1]) * (std::fabs(*bd) + bm / kArcMinutesPerDegree), *ld + lm / kArcMinutesPerDegree});
 }
 
 // Decimal degrees or radians: both values are checked as they stand.

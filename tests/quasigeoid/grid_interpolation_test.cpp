@@ -34,6 +34,10 @@ ResultCode InterpolateAtOrigin(const std::vector<GridNode>& nodes, double unitKm
   return GridInterpolation().AtOrigin(nodes, unitKm, height);
 }
 
+// Nodes at the corners of a 1 km square whose south-west corner is
+// (-0.25, -0.25); heights 0 except 1 at the north-east corner. Worked by
+// hand: w = t(1, -1, -1, 1) with t = 1 / (4 ln 2), affine part
+// -1/4 + x'/2 + y'/2, evaluated at x' = y' = 1/4.
 TEST(ThinPlateSplineAtOrigin, MatchesTheHandWorkedSquare) {
   const std::vector<GridNode> nodes = {
       {-0.25, -0.25, 0}, {0.75, -0.25, 0}, {-0.25, 0.75, 0}, {0.75, 0.75, 1}};
