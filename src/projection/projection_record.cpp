@@ -6,10 +6,6 @@
 #include "run/units.h"
 
 namespace vexilor {
-namespace {
-
-
-}  // namespace
 
 ProjectionSets DefaultProjectionSets() {
   ProjectionSets sets;

@@ -3,7 +3,6 @@
 #include <optional>
 
 #include "text/angle_text.h"
-#include "text/number_reader.h"
 #include "text/number_text.h"
 #include "refdata/reference_messages.h"
 #include "projection/panel_rules.h"
@@ -23,14 +22,12 @@ std::string JoinLines(const std::array<std::string_view, 3>& lines) {
   return text;
 }
 
-
 // The value of a box in the unit of the record, or empty when the text is
 // not a number. Bad angle text reads as kAngleParseError, which every angle
 // range refuses.
 std::optional<double> ReadBox(const std::string& text, BoxUnit unit) {
   if (unit == BoxUnit::kAngle) return ParseAngle(text);
-  if (!IsNumberText(text)) return std::nullopt;
-  const std::optional<double> number = ReadNumber(text);
+  const std::optional<double> number = NumberOfText(text);
   if (!number || unit != BoxUnit::kKilometres) return number;
   return *number * kMetresPerKilometre;
 }

@@ -43,7 +43,7 @@ std::vector<Addition> ReadAdditions(const std::string& programFolder) {
     const std::vector<std::string> words = SplitWords(line, kRecordWordCapacity);
     if (words.size() < 2) continue;
     if (const int revision = RevisionIn(words[0]); revision > kFirstRevision)
-      additions.push_back({revision, JoinWords(words, 1, words.size())});
+      additions.push_back({revision, JoinWords(words, 1, words.size() - 1)});
   }
   return additions;
 }

@@ -1,13 +1,11 @@
 #include "refdata/link_fields.h"
 
-#include "text/number_reader.h"
 #include "text/number_text.h"
 
 namespace vexilor {
 
 std::optional<double> ReadBoundedNumber(std::string_view text, double lo, double hi) {
-  if (!IsNumberText(text)) return std::nullopt;
-  const std::optional<double> value = ReadNumber(text);
+  const std::optional<double> value = NumberOfText(text);
   if (!value || *value < lo || *value > hi) return std::nullopt;
   return value;
 }

@@ -4,7 +4,6 @@
 #include <vector>
 
 #include "text/angle_text.h"
-#include "text/number_reader.h"
 #include "text/number_text.h"
 #include "text/text_edit.h"
 #include "text/words.h"
@@ -32,8 +31,9 @@ KeysSearch ParseKeysLine(std::string_view line, LocalSystemKey& out) {
   if (words.size() != kShortLineWords && words.size() != kLongLineWords) return KeysSearch::kBadWordCount;
   std::vector<double> values;
   for (std::size_t k = 1; k < words.size(); ++k) {
-    if (!IsNumberText(words[k])) return KeysSearch::kBadNumber;
-    values.push_back(ReadNumber(words[k]).value_or(0.0));  // a number text is always in range
+    const std::optional<double> value = NumberOfText(words[k]);
+    if (!value) return KeysSearch::kBadNumber;
+    values.push_back(*value);
   }
   // The angle words come first; the last three are width, x0 and y0.
   const std::size_t angleWords = words.size() - 4;

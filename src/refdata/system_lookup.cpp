@@ -64,7 +64,7 @@ std::int16_t FindSystemLine(const SystemLines& systems, std::string_view query) 
   const std::string latin = LatinCode(code);
   return FirstLine(systems, [&](const std::string& n) {
     const std::string_view own = SystemCode(n);
-    return !own.empty() && (UpperCase(own) == code || LatinCode(own) == latin);
+    return !own.empty() && LatinCode(own) == latin;
   });
 }
 

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "text/mask_format.h"
-#include "text/number_reader.h"
 #include "text/number_text.h"
 #include "text/words.h"
 
@@ -56,11 +55,6 @@ ShownUnits Shown(EnglishUnits units) {
 
 bool WithinReach(double metres) { return std::fabs(metres) <= kLongestLength; }
 
-std::optional<double> Number(std::string_view text) {
-  if (!IsNumberText(text)) return std::nullopt;
-  return ReadNumber(text);
-}
-
 std::int64_t PowerOfTen(int exponent) {
   std::int64_t power = 1;
   for (int k = 0; k < exponent; ++k) power *= 10;
@@ -80,7 +74,7 @@ std::optional<double> EnglishToMetres(std::string_view text, EnglishUnits units)
   if (words.size() != typed.inches.size()) return std::nullopt;
   double inches = 0.0;
   for (std::size_t k = 0; k < words.size(); ++k) {
-    const std::optional<double> value = Number(words[k]);
+    const std::optional<double> value = NumberOfText(words[k]);
     if (!value) return std::nullopt;
     if (k > 0 && !(*value >= 0.0 && *value < typed.below[k])) return std::nullopt;
     // The first word carries the sign of the whole length.
@@ -93,7 +87,7 @@ std::optional<double> EnglishToMetres(std::string_view text, EnglishUnits units)
 }
 
 std::optional<std::string> MetresToEnglish(std::string_view text, EnglishUnits units) {
-  const std::optional<double> metres = Number(text);
+  const std::optional<double> metres = NumberOfText(text);
   if (!metres || !WithinReach(*metres)) return std::nullopt;
   const ShownUnits shown = Shown(units);
   const std::int64_t perUnit = PowerOfTen(shown.decimals);

@@ -5,7 +5,6 @@
 #include <optional>
 #include <vector>
 
-#include "text/number_reader.h"
 #include "text/number_text.h"
 #include "text/words.h"
 
@@ -15,11 +14,6 @@ namespace {
 constexpr int kMostWords = 3;
 // Each word counts in hundredths of the one before it.
 constexpr std::array<double, kMostWords> kWordDivisors{1.0, 100.0, 10000.0};
-
-std::optional<double> WordValue(const std::string& word) {
-  if (!IsNumberText(word)) return std::nullopt;
-  return ReadNumber(word);
-}
 
 // Centigrads and centicentigrads are below a whole next column, as minutes
 // and seconds are below 60: "61 100 00" is no angle.
@@ -32,7 +26,7 @@ double ParseGrads(std::string_view text) {
   if (words.empty()) return kGradsParseError;
   std::vector<double> values;
   for (const std::string& word : words) {
-    const std::optional<double> value = WordValue(word);
+    const std::optional<double> value = NumberOfText(word);
     if (!value) return kGradsParseError;
     values.push_back(*value);
   }

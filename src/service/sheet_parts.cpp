@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <span>
 
-#include "text/number_reader.h"
 #include "text/number_text.h"
 #include "text/numeric.h"
 #include "text/text_case.h"
@@ -35,8 +34,7 @@ SheetCell CellOfNumber(const SheetSplit& split, int number) {
 bool IsLetter(SheetPart part) { return part == SheetPart::kCapitalLetter || part == SheetPart::kSmallLetter; }
 
 std::optional<int> NamedNumber(std::string_view text) {
-  if (!IsNumberText(text)) return std::nullopt;
-  const std::optional<double> value = ReadNumber(text);
+  const std::optional<double> value = NumberOfText(text);
   if (!value) return std::nullopt;
   const std::optional<std::int32_t> number = ToInt32(*value);
   if (!number) return std::nullopt;

@@ -6,7 +6,6 @@
 #include "geodesy/project_point.h"
 #include "service/sk42_plane.h"
 #include "text/angle_text.h"
-#include "text/number_reader.h"
 #include "text/number_text.h"
 
 namespace vexilor {
@@ -20,11 +19,6 @@ SheetPoint Refused(PointField field, std::string message) { return {field, std::
 SheetPoint BadAbscissa() { return Refused(PointField::kFirst, "Неверное значение абсциссы"); }
 SheetPoint BadOrdinate() { return Refused(PointField::kSecond, "Неверное значение ординаты"); }
 
-std::optional<double> Number(std::string_view text) {
-  if (!IsNumberText(text)) return std::nullopt;
-  return ReadNumber(text);
-}
-
 }  // namespace
 
 SheetPoint ReadGeodeticPoint(std::string_view latitude, std::string_view longitude) {
@@ -36,9 +30,9 @@ SheetPoint ReadGeodeticPoint(std::string_view latitude, std::string_view longitu
 }
 
 SheetPoint ReadPlanePoint(std::string_view x, std::string_view y) {
-  const std::optional<double> abscissa = Number(x);
+  const std::optional<double> abscissa = NumberOfText(x);
   if (!abscissa) return BadAbscissa();
-  const std::optional<double> ordinate = Number(y);
+  const std::optional<double> ordinate = NumberOfText(y);
   if (!ordinate || !(*ordinate >= kZoneMillions)) return BadOrdinate();
 
   const PlaneSystem system = Sk42GaussKruger();

@@ -37,7 +37,7 @@ std::string_view UpToBlank(std::string_view text, std::size_t blank) {
 
 // ---- formatting ----
 
-// Whole parts of an angle: units, parts, subparts (layout 1 only) and the
+// Whole parts of an angle: units, parts, subparts (AngleColumns::DegMinSec only) and the
 // decimal places of the last column as an integer of `decimals` digits.
 struct AngleParts {
   int units = 0;

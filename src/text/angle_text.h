@@ -52,7 +52,7 @@ std::string FormatAngle(double angle, const AngleFormat& format);
 
 // A division of the circle for angle texts: `circle` units to the turn, each
 // unit of `parts` parts, each part of `parts` subparts, and the marks shown
-// after the unit, the part and the subpart when symbols are asked for (the
+// after the unit, the part and the subpart with AngleMarks::Symbols (the
 // blank between the columns follows the mark).
 struct AngleDivision {
   int circle;

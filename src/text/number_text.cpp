@@ -34,8 +34,8 @@ bool IsLocaleNumber(std::string_view text, const NumericLocale& locale) {
 bool IsNumberText(std::string_view text, const NumericLocale& locale) {
   // ReadNumber takes "." only: a text with the locale's own separator ("12,5"
   // under a Russian locale) would read as 12, a wrong value taken silently.
-  if (locale.decimalPoint != "." && text.find(locale.decimalPoint) != std::string_view::npos) return false;
   if (locale.decimalPoint == ".") return IsLocaleNumber(text, locale);
+  if (text.find(locale.decimalPoint) != std::string_view::npos) return false;
   return IsLocaleNumber(ReplaceFirstChar(text, ".", locale.decimalPoint), locale);
 }
 

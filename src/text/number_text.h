@@ -38,6 +38,6 @@ bool IsNumberText(std::string_view text, const NumericLocale& locale = CurrentNu
 // The value ReadNumber gives a text that IsNumberText accepts; empty for any
 // other text. Under the "." locale the test has read the value already, and
 // a reader of many numbers (a file run) takes it from there.
-std::optional<double> NumberOfText(std::string_view text, const NumericLocale& locale);
+std::optional<double> NumberOfText(std::string_view text, const NumericLocale& locale = CurrentNumericLocale());
 
 }  // namespace vexilor

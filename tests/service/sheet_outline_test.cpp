@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "geodesy/angle_constants.h"
 #include "support/standard_sides.h"
 
 namespace vexilor {
@@ -16,8 +17,7 @@ PointRoute Sk42ToWgs84() {
   PointRoute route;
   route.source = testing::Ck42Side(CoordType::BLH);
   route.target = testing::Wgs84Side(CoordType::BLH);
-  const SystemSide pz90 = testing::Pz90Side(CoordType::BLH);
-  for (std::size_t k = 0; k < route.global.size(); ++k) route.global[k] = pz90.vector.values[4 + k];
+  route.global = testing::Pz90Side(CoordType::BLH).vector.Link();
   route.heights = HeightType::Geodetic;
   return route;
 }
@@ -71,7 +71,7 @@ TEST(SheetOutline, TheFrameMovesAsTheDatumShiftsIt) {
   const SheetFrame frame = FrameOf(100000, "(N) N-37-4");
   std::vector<LatLonDegrees> ring;
   ASSERT_EQ(SheetOutline(frame, Sk42ToWgs84(), ring), kOk);
-  const double north = 4.0 / 111300, west = 117.0 / (111300 * std::cos(55.8 * 3.14159265 / 180));
+  const double north = 4.0 / 111300, west = 117.0 / (111300 * std::cos(55.8 * kRadiansPerDegree));
   EXPECT_NEAR(ring.front().b - frame.south, north, 0.3 * north);
   EXPECT_NEAR(frame.west - ring.front().l, west, 0.1 * west);
 }
