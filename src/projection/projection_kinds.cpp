@@ -4,6 +4,8 @@
 #include <cmath>
 #include <cstddef>
 
+#include "geodesy/datum.h"
+
 namespace vexilor {
 namespace {
 
@@ -108,6 +110,10 @@ const ProjectionKindDescription& DescriptionOf(ProjectionKind kind) {
     case Utm: return kUtm;
   }
   return kGaussKruger;  // a value no enumerator names
+}
+
+ProjectionKind PresetKindOf(std::string_view system) {
+  return system == kWgs84Name ? ProjectionKind::Utm : ProjectionKind::GaussKruger;
 }
 
 }  // namespace vexilor

@@ -22,4 +22,8 @@ struct ProjectionKindDescription {
 
 const ProjectionKindDescription& DescriptionOf(ProjectionKind kind);
 
+// The kind plane coordinates of `system` start with: UTM for WGS-84,
+// Gauss-Krüger for every other system.
+ProjectionKind PresetKindOf(std::string_view system);
+
 }  // namespace vexilor

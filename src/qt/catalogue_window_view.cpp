@@ -1,7 +1,9 @@
 #include "qt/catalogue_window_view.h"
 
 #include "qt/link_frames_view.h"
+#include "qt/qt_text.h"
 #include "qt/view_layout.h"
+#include "state/transform_settings.h"
 
 namespace vexilor {
 
@@ -9,7 +11,7 @@ namespace {
 
 // The longest name of a shipped system, which the list shows whole; a
 // longer name of the user's scrolls.
-const QString kLongestName = QStringLiteral("Russia 1963 Local Coordinate Reference System (CK63)");
+const QString kLongestName = ToQt(kCk63Name);
 
 }  // namespace
 

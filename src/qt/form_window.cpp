@@ -112,11 +112,6 @@ QWidget* FormWindow::WidgetFor(const Control& control) const {
   return binding == nullptr ? nullptr : binding->widget;
 }
 
-QWidget* FormWindow::WidgetFor(std::string_view name, int index) const {
-  const Control* control = form_.Find(name, index);
-  return control == nullptr ? nullptr : WidgetFor(*control);
-}
-
 QAction* FormWindow::ActionFor(const Control& control) const {
   const Binding* binding = Find(control);
   return binding == nullptr ? nullptr : binding->action;

@@ -68,7 +68,6 @@ class FormWindow : public QWidget {
   QWidget* Client() const { return client_; }
   // The widget of `control`; nullptr for a menu or a control of another form.
   QWidget* WidgetFor(const Control& control) const;
-  QWidget* WidgetFor(std::string_view name, int index = kNoIndex) const;
   // The action of a menu control; nullptr for other controls.
   QAction* ActionFor(const Control& control) const;
 

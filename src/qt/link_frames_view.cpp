@@ -1,13 +1,14 @@
 #include "qt/link_frames_view.h"
 
 #include "qt/view_layout.h"
+#include "refdata/new_system.h"
 
 namespace vexilor {
 
 namespace {
 
-// The room of an ellipsoid box: a name of 17 characters, 1/f to 10^-9.
-const QString kEllipsoidValueRoom(17, QLatin1Char('0'));
+// The room of an ellipsoid box: a whole name, 1/f to 10^-9 (as long).
+const QString kEllipsoidValueRoom(static_cast<int>(kMaxEllipsoidNameLength), QLatin1Char('0'));
 // The room of a link box: a shift of -3000.00 m or a scale correction in
 // exponent form, with a blank to spare.
 const QString kLinkValueRoom(11, QLatin1Char('0'));

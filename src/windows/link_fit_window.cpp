@@ -225,8 +225,7 @@ void FrmLinkFit::cmdFile_Click(int set) {
 void FrmLinkFit::cboType_Click(int set) {
   const PointSet& s = Set(set);
   ShowTypeSettings(set);
-  // Plane coordinates of WGS-84 are UTM's, as the main window presets them.
-  const ProjectionKind kind = s.cboSystem.Text() == kWgs84Name ? ProjectionKind::Utm : ProjectionKind::GaussKruger;
+  const ProjectionKind kind = PresetKindOf(s.cboSystem.Text());
   if (TypeOf(set) == CoordType::xyH) s.cboProjection.SetListIndex(FactsOf(kind).code);
   ShowHeightChoice(set);
   ClearResults();

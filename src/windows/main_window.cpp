@@ -4,6 +4,7 @@
 #include <fstream>
 #include <system_error>
 
+#include "projection/projection_kinds.h"
 #include "windows/execute.h"
 #include "windows/reset_settings.h"
 #include "windows/start_up.h"
@@ -297,8 +298,7 @@ void FrmMain::ChooseSystem(Side side) {
 // A plane side opens the projection dialog on Gauss-Krüger, on UTM for WGS-84.
 void FrmMain::PresetProjection(Side side) {
   if (projection_ == nullptr) return;
-  const std::string& name = SideSystemName(state_.settings, side);
-  projection_->Preset(name == kWgs84Name ? ProjectionKind::Utm : ProjectionKind::GaussKruger);
+  projection_->Preset(PresetKindOf(SideSystemName(state_.settings, side)));
 }
 
 void FrmMain::TypeChosen(Side side) {
@@ -534,7 +534,7 @@ void FrmMain::chkFile_Click() {
     }
     std::error_code ignored;
     if (std::filesystem::exists(name, ignored)) {
-      const MessageAnswer answer = Say(platform_, "Файл " + name + "\r\nуже существует. Заменить его?",
+      const MessageAnswer answer = Say(platform_, ReplaceFileQuestion(name),
                                        MessageIcon::kQuestion, MessageButtons::kYesNoCancel);
       if (answer == MessageAnswer::kNo) continue;
       if (answer == MessageAnswer::kCancel) {

@@ -14,8 +14,7 @@ namespace vexilor {
 class MainWindowHooks {
  public:
   virtual ~MainWindowHooks() = default;
-  // The name box of `side` shows `name`, sized to the text and placed under
-  // the side's label.
+  // The name box of `side` shows `name`.
   virtual void ShowSystemName(Side side, const std::string& name) = 0;
   // Empties txtLat_Out, txtLon_Out, txtHei_Out and txtGeoid.
   virtual void ClearResults() = 0;

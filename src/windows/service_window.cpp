@@ -304,7 +304,7 @@ void FrmService::cmdOutline_Click() {
   if (path.empty()) return;
   std::error_code ignored;
   if (std::filesystem::exists(path, ignored) &&
-      platform_.ShowMessage({.text = "Файл " + path + "\r\nуже существует. Заменить его?",
+      platform_.ShowMessage({.text = ReplaceFileQuestion(path),
                              .title = std::string(kOutlineTitle),
                              .buttons = MessageButtons::kYesNo,
                              .icon = MessageIcon::kQuestion}) != MessageAnswer::kYes)
