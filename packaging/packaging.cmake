@@ -26,8 +26,10 @@ set(VEXILOR_MAINTAINER "${VEXILOR_UNNAMED_MAINTAINER}" CACHE STRING
 if(VEXILOR_MAINTAINER STREQUAL VEXILOR_UNNAMED_MAINTAINER)
   message(STATUS "The packages name no maintainer: set VEXILOR_MAINTAINER to \"Name <address>\" to hand them on")
 endif()
-# The date of the changelog's entry, which the manual pages carry too.
+# The date of the changelog's entry (in its own form there), which the
+# manual pages carry too.
 set(VEXILOR_RELEASE_DATE 2026-12-08)
+set(VEXILOR_CHANGELOG_DATE "Tue, 08 Dec 2026 09:00:00 +0000")
 
 file(GLOB VEXILOR_REFERENCE_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/*.dat)
 file(GLOB VEXILOR_EXAMPLE_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/examples/*.in
@@ -71,14 +73,9 @@ add_custom_command(
   DEPENDS ${CMAKE_BINARY_DIR}/packaging/changelog
   COMMENT "Compressing the packages' changelog")
 add_custom_target(package_changelog ALL DEPENDS ${CMAKE_BINARY_DIR}/packaging/changelog.gz)
-foreach(package vexilor-cli vexilor)
-  set(component cli)
-  if(package STREQUAL vexilor)
-    set(component program)
-  endif()
-  install(FILES ${CMAKE_BINARY_DIR}/packaging/copyright ${CMAKE_BINARY_DIR}/packaging/changelog.gz
-          DESTINATION share/doc/${package} COMPONENT ${component})
-endforeach()
+set(VEXILOR_PACKAGE_DOCS ${CMAKE_BINARY_DIR}/packaging/copyright ${CMAKE_BINARY_DIR}/packaging/changelog.gz)
+install(FILES ${VEXILOR_PACKAGE_DOCS} DESTINATION share/doc/vexilor-cli COMPONENT cli)
+install(FILES ${VEXILOR_PACKAGE_DOCS} DESTINATION share/doc/vexilor COMPONENT program)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_DEB_COMPONENT_INSTALL ON)
@@ -100,7 +97,6 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 
 set(CPACK_DEBIAN_CLI_PACKAGE_NAME vexilor-cli)
-set(CPACK_DEBIAN_CLI_PACKAGE_SECTION science)
 set(CPACK_COMPONENT_CLI_DESCRIPTION
     "transformation of coordinates for geodesists, on the command line
 vexilor-cli transforms files of point coordinates between the Russian state
@@ -113,7 +109,6 @@ this package holds the command-line tool, the reference files, the standard
 quasi-geoid grid and example source files.")
 
 set(CPACK_DEBIAN_PROGRAM_PACKAGE_NAME vexilor)
-set(CPACK_DEBIAN_PROGRAM_PACKAGE_SECTION science)
 # Qt's platform plugins are loaded, not linked; the window reads the
 # reference files and the grid of the command-line package.
 set(CPACK_DEBIAN_PROGRAM_PACKAGE_DEPENDS "qt6-qpa-plugins, vexilor-cli (= ${PROJECT_VERSION})")
