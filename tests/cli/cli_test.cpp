@@ -6,20 +6,14 @@
 
 #include "quasigeoid/grid_test_files.h"
 #include "text/codepage.h"
-#include "cli_options.h"
-#include "cli_run.h"
+#include "cli_in_process.h"
 
 namespace vexilor {
 namespace {
 
 namespace fs = std::filesystem;
-
-std::vector<std::string> Words(const std::string& line) {
-  std::istringstream in(line);
-  std::vector<std::string> w;
-  for (std::string s; in >> s;) w.push_back(s);
-  return w;
-}
+using testing::CliRun;
+using testing::Words;
 
 TEST(ParseCliOptions, AcceptsWhatTheUsageDescribes) {
   const CliParse p = ParseCliOptions(Words(
@@ -129,12 +123,6 @@ TEST(ParseProjectionArgument, NineSlotValues) {
   EXPECT_FALSE(ParseProjectionArgument("0,0,3,6,0,5e5x,1,0,0"));
 }
 
-// What a run printed and returned.
-struct CliRun {
-  int status = -1;
-  std::string out, err;
-};
-
 class RunCliTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -165,17 +153,7 @@ class RunCliTest : public ::testing::Test {
   // The whole command line, with `input` on standard input; the catalogue
   // and the grid are those of the test's folder.
   CliRun RunLine(const std::vector<std::string>& words, const std::string& input = "", bool terminal = false) const {
-    CliRun run;
-    const CliParse p = ParseCliOptions(words);
-    EXPECT_TRUE(p.options) << p.error;
-    if (!p.options) return run;
-    std::istringstream in(input);
-    std::ostringstream out, err;
-    CliStreams io{in, out, err, terminal};
-    run.status = RunCli(*p.options, {dir_, dir_}, io);
-    run.out = out.str();
-    run.err = err.str();
-    return run;
+    return testing::RunCliIn(dir_, words, input, terminal);
   }
 
   // `args`, then points.in and points.out of the test's folder.

@@ -12,8 +12,7 @@
 #include <vector>
 
 #include "text/codepage.h"
-#include "cli_options.h"
-#include "cli_run.h"
+#include "cli_in_process.h"
 #include "support/raw_files.h"
 
 namespace vexilor {
@@ -23,17 +22,8 @@ namespace fs = std::filesystem;
 using testing::ReadBytes;
 using testing::WriteBytes;
 
-std::vector<std::string> Words(const std::string& line) {
-  std::istringstream in(line);
-  std::vector<std::string> w;
-  for (std::string s; in >> s;) w.push_back(s);
-  return w;
-}
-
-struct CliRun {
-  int status = -1;
-  std::string out, err;
-};
+using testing::CliRun;
+using testing::Words;
 
 // Reads a GeoJSON or GPX file with python3's parsers, checks its structure
 // and prints a line a point: name, longitude, latitude, height, the
@@ -68,17 +58,7 @@ class FileFormatsTest : public ::testing::Test {
   }
 
   CliRun Run(const std::string& args, bool terminal = false) const {
-    CliRun run;
-    const CliParse p = ParseCliOptions(Words(args));
-    EXPECT_TRUE(p.options) << p.error;
-    if (!p.options) return run;
-    std::istringstream in;
-    std::ostringstream out, err;
-    CliStreams io{in, out, err, terminal};
-    run.status = RunCli(*p.options, {folder.path(), folder.path()}, io);
-    run.out = out.str();
-    run.err = err.str();
-    return run;
+    return testing::RunCliIn(folder.path(), Words(args), "", terminal);
   }
 
   // The lines python3 prints for the points of `file`.
