@@ -2,8 +2,6 @@
 
 #include <QComboBox>
 #include <QPlainTextEdit>
-#include <QTextDocument>
-#include <QtMath>
 
 #include "qt/view_layout.h"
 
@@ -51,8 +49,7 @@ void LayOutSet(FormWindow& w, const FrmLinkFit::PointSet& s) {
 void FitReportHeight(FormWindow& w, const Control& report) {
   auto& box = static_cast<QPlainTextEdit&>(WidgetOf(w, report));
   box.setLineWrapMode(QPlainTextEdit::NoWrap);
-  const int margins = 2 * (box.frameWidth() + qCeil(box.document()->documentMargin()));
-  box.setMinimumHeight(kReportLines * box.fontMetrics().lineSpacing() + margins);
+  box.setMinimumHeight(LinesHeight(box, kReportLines));
 }
 
 }  // namespace

@@ -1,8 +1,6 @@
 #include "qt/service_window_view.h"
 
 #include <QPlainTextEdit>
-#include <QTextDocument>
-#include <QtMath>
 #include <vector>
 
 #include "qt/frame_sketch_view.h"
@@ -69,9 +67,7 @@ void LayOutBounds(FormWindow& w, const FrmService& f) {
   RoomFor(w, f.txtRmkXY(), kCornerLineRoom);
   // The four lines whole and little more: the edges share the place.
   auto& corners = static_cast<QPlainTextEdit&>(WidgetOf(w, f.txtRmkXY()));
-  const int margins = 2 * (corners.frameWidth() + qCeil(corners.document()->documentMargin()));
-  const int line = corners.fontMetrics().lineSpacing();
-  corners.setFixedHeight(kCornerLines * line + line / 2 + margins);
+  corners.setFixedHeight(LinesHeight(corners, kCornerLines) + corners.fontMetrics().lineSpacing() / 2);
   corners.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   KeepPlace(w, f.txtRmkXY());
   auto* sketch = new QWidget;

@@ -1,6 +1,8 @@
 #include "qt/view_layout.h"
 
 #include <QLabel>
+#include <QTextDocument>
+#include <QtMath>
 
 namespace vexilor {
 
@@ -80,6 +82,11 @@ void RoomFor(FormWindow& window, const Control& box, const QString& sample) {
   QWidget& widget = WidgetOf(window, box);
   // A line edit's least size holds its frame and margins around no text.
   widget.setMinimumWidth(widget.minimumSizeHint().width() + widget.fontMetrics().horizontalAdvance(sample));
+}
+
+int LinesHeight(const QPlainTextEdit& box, int lines) {
+  const int margins = 2 * (box.frameWidth() + qCeil(box.document()->documentMargin()));
+  return lines * box.fontMetrics().lineSpacing() + margins;
 }
 
 }  // namespace vexilor

@@ -5,6 +5,7 @@
 
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QPlainTextEdit>
 #include <QString>
 #include <initializer_list>
 #include <utility>
@@ -52,5 +53,8 @@ QHBoxLayout& ButtonRow(FormWindow& window, const std::vector<const Control*>& bu
 void Wrap(FormWindow& window, const Control& label);
 // The box is never narrower than `sample` needs in its font.
 void RoomFor(FormWindow& window, const Control& box, const QString& sample);
+// The height of a text box that shows `lines` lines whole, in its font,
+// with its frame and margins.
+int LinesHeight(const QPlainTextEdit& box, int lines);
 
 }  // namespace vexilor

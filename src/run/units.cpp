@@ -20,4 +20,16 @@ std::string_view LengthUnitName(LengthUnit unit) {
   return "";
 }
 
+std::vector<std::string> AngleUnitNames() {
+  std::vector<std::string> names;
+  for (const AngleUnit unit : kAngleUnits) names.emplace_back(AngleUnitName(unit));
+  return names;
+}
+
+std::vector<std::string> LengthUnitNames() {
+  std::vector<std::string> names;
+  for (const LengthUnit unit : kLengthUnits) names.emplace_back(LengthUnitName(unit));
+  return names;
+}
+
 }  // namespace vexilor

@@ -4,7 +4,9 @@
 #include <array>
 #include <cstddef>
 #include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "geodesy/side.h"
 
@@ -31,9 +33,20 @@ std::optional<Unit> UnitAt(const std::array<Unit, N>& units, int position) {
   return units[static_cast<std::size_t>(position)];
 }
 
+// The unit at a list position, the first one outside the list (-1 while
+// nothing is chosen).
+template <typename Unit, std::size_t N>
+Unit UnitAtOrFirst(const std::array<Unit, N>& units, int position) {
+  return UnitAt(units, position).value_or(units[0]);
+}
+
 // The names the unit lists and the header of a results file give them.
 std::string_view AngleUnitName(AngleUnit unit);
 std::string_view LengthUnitName(LengthUnit unit);
+
+// The names of a unit list, in its order.
+std::vector<std::string> AngleUnitNames();
+std::vector<std::string> LengthUnitNames();
 
 // The units of one side: geodetic coordinates count B and L in `angles`
 // and H in `heights`; geocentric and plane coordinates count all three in

@@ -60,16 +60,6 @@ RunContext FileContext(const std::string& path) {
   return context;
 }
 
-std::vector<std::string> UnitList(CoordType type) {
-  std::vector<std::string> names;
-  if (type == CoordType::BLH) {
-    for (const AngleUnit unit : kAngleUnits) names.emplace_back(AngleUnitName(unit));
-  } else {
-    for (const LengthUnit unit : kLengthUnits) names.emplace_back(LengthUnitName(unit));
-  }
-  return names;
-}
-
 std::size_t CountOf(const std::vector<NumberedPoint>& marks, std::int32_t number) {
   return static_cast<std::size_t>(
       std::count_if(marks.begin(), marks.end(), [number](const NumberedPoint& m) { return m.number == number; }));
@@ -147,7 +137,7 @@ FrmLinkFit::PointSet FrmLinkFit::MakeSet(int set) {
   Control& cboUnits = Make(ControlKind::kCombo, "cboUnits", "", &frame, set);
   Control& lblHeightUnits = Make(ControlKind::kLabel, "lblHeightUnits", "Размерность H", &frame, set);
   Control& cboHeightUnits = Make(ControlKind::kCombo, "cboHeightUnits", "", &frame, set);
-  cboHeightUnits.SetItems(UnitList(CoordType::XYZ));
+  cboHeightUnits.SetItems(LengthUnitNames());
   cboHeightUnits.SetListIndex(0);
   Control& lblProjection = Make(ControlKind::kLabel, "lblProjection", "Проекция", &frame, set);
   Control& cboProjection = Make(ControlKind::kCombo, "cboProjection", "", &frame, set);
@@ -330,7 +320,7 @@ void FrmLinkFit::ShowTypeSettings(int set) {
   const PointSet& s = Set(set);
   const CoordType type = TypeOf(set);
   s.lblUnits.SetText(std::string(kUnitCaptions.at(static_cast<std::size_t>(s.cboType.ListIndex()))));
-  s.cboUnits.SetItems(UnitList(type));
+  s.cboUnits.SetItems(type == CoordType::BLH ? AngleUnitNames() : LengthUnitNames());
   s.cboUnits.SetListIndex(0);
   for (Control* heights : {&s.lblHeightUnits, &s.cboHeightUnits}) heights->SetVisible(type == CoordType::BLH);
   for (Control* projection : {&s.lblProjection, &s.cboProjection}) projection->SetVisible(type == CoordType::xyH);
@@ -419,10 +409,10 @@ SideUnits FrmLinkFit::UnitsOf(int set) const {
   const int first = s.cboUnits.ListIndex();
   SideUnits units;
   if (TypeOf(set) == CoordType::BLH) {
-    units.angles = UnitAt(kAngleUnits, first).value_or(AngleUnit::DegMinSec);
-    units.heights = UnitAt(kLengthUnits, s.cboHeightUnits.ListIndex()).value_or(LengthUnit::Metres);
+    units.angles = UnitAtOrFirst(kAngleUnits, first);
+    units.heights = UnitAtOrFirst(kLengthUnits, s.cboHeightUnits.ListIndex());
   } else {
-    units.lengths = UnitAt(kLengthUnits, first).value_or(LengthUnit::Metres);
+    units.lengths = UnitAtOrFirst(kLengthUnits, first);
   }
   return units;
 }

@@ -36,13 +36,6 @@ std::vector<std::string> Items(const std::array<std::string, N>& names) {
   return {names.begin(), names.end()};
 }
 
-template <typename Unit, std::size_t N>
-std::vector<std::string> UnitNames(const std::array<Unit, N>& units, std::string_view (*name)(Unit)) {
-  std::vector<std::string> names;
-  for (Unit unit : units) names.emplace_back(name(unit));
-  return names;
-}
-
 // Lower case, then a capital at the start of every blank-separated word.
 // Letters outside ASCII keep their case.
 std::string ProperCasePath(const std::string& path) {
@@ -369,11 +362,11 @@ void FrmMain::SetUnitLists(Side side) {
   controls.heightCaption.SetVisible(angles);
   second.SetVisible(angles);
   if (firstRefill) {
-    first.SetItems(angles ? UnitNames(kAngleUnits, AngleUnitName) : UnitNames(kLengthUnits, LengthUnitName));
+    first.SetItems(angles ? AngleUnitNames() : LengthUnitNames());
     first.SetListIndex(0);
   }
   if (angles && secondRefill) {
-    second.SetItems(UnitNames(kLengthUnits, LengthUnitName));
+    second.SetItems(LengthUnitNames());
     second.SetListIndex(0);
   }
 }
@@ -385,9 +378,9 @@ void FrmMain::CoordinateUnitChosen(Side side) {
   const int index = ControlsOf(side).coordinateUnits.ListIndex();
   SideUnits& units = s.Units[side];
   if (SideType(s, side) == kTypeBlh) {
-    units.angles = UnitAt(kAngleUnits, index).value_or(AngleUnit::DegMinSec);
+    units.angles = UnitAtOrFirst(kAngleUnits, index);
   } else {
-    units.lengths = UnitAt(kLengthUnits, index).value_or(LengthUnit::Metres);
+    units.lengths = UnitAtOrFirst(kLengthUnits, index);
   }
   RememberUnitChoice(side, s.RememberedUnitIndex[side].coordinates, index);
 }
@@ -395,7 +388,7 @@ void FrmMain::CoordinateUnitChosen(Side side) {
 void FrmMain::HeightUnitChosen(Side side) {
   TransformSettings& s = state_.settings;
   const int index = ControlsOf(side).heightUnits.ListIndex();
-  s.Units[side].heights = UnitAt(kLengthUnits, index).value_or(LengthUnit::Metres);
+  s.Units[side].heights = UnitAtOrFirst(kLengthUnits, index);
   RememberUnitChoice(side, s.RememberedUnitIndex[side].heights, index);
 }
 
