@@ -21,23 +21,10 @@
 #include "run/run_transformation.h"
 #include "refdata/reference_file.h"
 #include "refdata/reference_path.h"
-#include "refdata/system_choice.h"
-#include "refdata/system_lookup.h"
+#include "refdata/route_choice.h"
 
 namespace vexilor {
 namespace {
-
-bool ChooseSide(const SystemLines& systems, const EllipsoidLines& ellipsoids, const char* name,
-                SystemSide& side) {
-  const std::int16_t index = FindSystemLine(systems, name);
-  SystemChoice choice;
-  if (index == 0 || ChooseSystem(systems, ellipsoids, index, choice).error != ChoiceError::kNone) {
-    std::fprintf(stderr, "typed_point: %s is not in the catalogue\n", name);
-    return false;
-  }
-  side = {choice.name, choice.baseName, CoordType::BLH, choice.vector};
-  return true;
-}
 
 bool BuildRequest(const std::string& folder, RunRequest& r) {
   SystemLines systems;
@@ -48,13 +35,8 @@ bool BuildRequest(const std::string& folder, RunRequest& r) {
     std::fprintf(stderr, "typed_point: no catalogue in %s\n", folder.c_str());
     return false;
   }
-  if (!ChooseSide(systems, ellipsoids, "CK42", r.route.source)) return false;
-  if (!ChooseSide(systems, ellipsoids, "WGS84", r.route.target)) return false;
-  if (r.route.source.base != r.route.target.base &&
-      FindGlobalLink(systems, r.route.source.base, r.route.target.base, r.route.global) !=
-      GlobalLinkSearch::kLinked) {
-    std::fprintf(stderr, "typed_point: no link from %s to %s\n", r.route.source.base.c_str(),
-                 r.route.target.base.c_str());
+  if (ChooseGeodeticRoute(systems, ellipsoids, "CK42", "WGS84", r.route).error != RouteError::kNone) {
+    std::fprintf(stderr, "typed_point: no route from CK42 to WGS84 in %s\n", folder.c_str());
     return false;
   }
   r.route.heights = HeightType::Normal;

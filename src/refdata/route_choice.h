@@ -26,6 +26,11 @@ struct RouteChoice {
   ChoiceOutcome outcome;  // with kSystemDamaged
 };
 
+// Fills `side` with the system `query` names, its points of `type`;
+// kNone, kSystemMissing or kSystemDamaged. `side` is untouched on failure.
+RouteChoice ChooseCatalogueSide(const SystemLines& systems, const EllipsoidLines& ellipsoids, std::string_view query,
+                                CoordType type, SystemSide& side);
+
 // Fills `out` with both sides (B L H), the link between their bases and
 // geodetic heights; `out` is untouched on failure.
 RouteChoice ChooseGeodeticRoute(const SystemLines& systems, const EllipsoidLines& ellipsoids, std::string_view from,

@@ -1,7 +1,6 @@
 #include "cli_catalogue.h"
 
-#include "refdata/system_choice.h"
-#include "refdata/system_lookup.h"
+#include "refdata/route_choice.h"
 #include "terminal_messages.h"
 
 namespace vexilor {
@@ -15,15 +14,12 @@ std::optional<CliFailure> LoadCatalogue(Catalogue& c) {
 }
 
 std::optional<CliFailure> ChooseSide(const Catalogue& c, const CliSide& side, const char* option, SystemSide& out) {
-  const std::int16_t index = FindSystemLine(c.systems, side.system);
-  if (index == 0)
+  const RouteChoice choice = ChooseCatalogueSide(c.systems, c.ellipsoids, side.system, side.type, out);
+  if (choice.error == RouteError::kSystemMissing)
     return CliFailure{std::string(option) + " " + side.system + ": no such system in " + c.SystemsPath(),
                       kExitUsage};
-  SystemChoice choice;
-  const ChoiceOutcome outcome = ChooseSystem(c.systems, c.ellipsoids, index, choice);
-  if (outcome.error != ChoiceError::kNone)
-    return CliFailure{ChoiceText(outcome, side.system, c.SystemsPath(), c.EllipsoidsPath()), kExitDataError};
-  out = {choice.name, choice.baseName, side.type, choice.vector};
+  if (choice.error == RouteError::kSystemDamaged)
+    return CliFailure{ChoiceText(choice.outcome, side.system, c.SystemsPath(), c.EllipsoidsPath()), kExitDataError};
   return std::nullopt;
 }
 
