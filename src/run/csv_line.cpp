@@ -35,10 +35,13 @@ std::string CoordinateText(std::string_view field, const CsvDialect& dialect) {
   return text;
 }
 
-bool IsAngleText(const std::string& typed, const NumericLocale& locale) {
-  const std::vector<std::string> words = SplitWords(typed, kMostAngleWords);
-  return !words.empty() && std::all_of(words.begin(), words.end(),
-                                       [&](const std::string& w) { return IsNumberText(w, locale); });
+// One to kMostAngleWords words, each a number; read where they stand.
+bool IsAngleText(std::string_view typed, const NumericLocale& locale) {
+  int count = 0;
+  std::size_t at = 0;
+  for (std::string_view word = NextWord(typed, at); !word.empty(); word = NextWord(typed, at))
+    if (++count > kMostAngleWords || !IsNumberText(word, locale)) return false;
+  return count > 0;
 }
 
 // The value of a coordinate field: degrees for an angle, its unit's
