@@ -7,7 +7,6 @@
 #include <system_error>
 
 #include "run/results_target.h"
-#include "text/codepage.h"
 
 namespace vexilor {
 namespace {
@@ -19,11 +18,6 @@ std::filesystem::path TemporaryName(const std::filesystem::path& target, std::mt
   std::filesystem::path name = target;
   name += "." + std::to_string(random() % 1000000000) + ".tmp";
   return name;
-}
-
-bool Put(std::FILE* file, const std::string& line) {
-  const std::string bytes = Utf8ToCp1251(line) + "\r\n";
-  return std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
 }
 
 // Gives the new file the permissions of the file it replaces, and its owner
@@ -73,10 +67,6 @@ bool ResultsWriter::CreateBeside(const std::filesystem::path& target) {
   return false;
 }
 
-void ResultsWriter::WriteLine(const std::string& line) {
-  if (file_ != nullptr && !failed_ && !Put(file_, line)) failed_ = true;
-}
-
 void ResultsWriter::WriteEncoded(std::string_view bytes) {
   if (file_ != nullptr && !failed_ &&
       std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size())
@@ -114,11 +104,10 @@ bool WriteWholeFile(const std::filesystem::path& path, std::string_view bytes) {
   return writer.Commit();
 }
 
-bool AppendResultLines(const std::filesystem::path& path, const std::vector<std::string>& lines) {
+bool AppendResultBytes(const std::filesystem::path& path, std::string_view bytes) {
   std::FILE* file = std::fopen(path.c_str(), "ab");
   if (file == nullptr) return false;
-  bool written = true;
-  for (const std::string& line : lines) written = written && Put(file, line);
+  bool written = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
   written = std::fflush(file) == 0 && written;
   return std::fclose(file) == 0 && written;
 }

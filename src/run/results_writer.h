@@ -9,15 +9,13 @@
 // its permissions (and its owner, where the user may give it). A name that
 // is a symbolic link has its final target replaced; a FIFO, a device or a
 // descriptor is written straight (results_target.h). What is written comes
-// as bytes in the results' own encoding; WriteLine alone converts a UTF-8
-// line to Windows-1251 with a CR LF end.
+// as bytes in the results' own encoding (results_composer.h).
 
 #include <cstdio>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "run/removed_on_signal.h"
 
@@ -37,10 +35,8 @@ class ResultsWriter {
   // temporary file (RemoveHeldFilesOnSignals).
   bool Create(const std::filesystem::path& resultsPath);
 
-  // A failed write is remembered and reported by Commit. A UTF-8 line,
-  // written in Windows-1251 with its CR LF end.
-  void WriteLine(const std::string& line);
-  // Bytes as they are (any encoding, with their own line ends).
+  // Bytes as they are (any encoding, with their own line ends). A failed
+  // write is remembered and reported by Commit.
   void WriteEncoded(std::string_view bytes);
 
   // Flushes and closes the temporary file and renames it over the results
@@ -66,9 +62,9 @@ class ResultsWriter {
 // file in place. False when it cannot be created or written.
 bool WriteWholeFile(const std::filesystem::path& path, std::string_view bytes);
 
-// Appends `lines` to the results file at `path` (created when missing), as
+// Appends `bytes` to the results file at `path` (created when missing), as
 // typed points are added one by one to the file the first of them started.
 // False when the file cannot be opened or a write fails.
-bool AppendResultLines(const std::filesystem::path& path, const std::vector<std::string>& lines);
+bool AppendResultBytes(const std::filesystem::path& path, std::string_view bytes);
 
 }  // namespace vexilor

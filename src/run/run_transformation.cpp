@@ -27,10 +27,6 @@ ResultsLayout LayoutOf(const RunRequest& r) {
           r.route.geoidColumn};
 }
 
-void WriteHeader(ResultsWriter& out, const ResultsLayout& layout) {
-  for (const std::string& line : ResultsHeader(layout)) out.WriteLine(line);
-}
-
 // A batch of lines: as many as a crew works through in a moment, and a
 // megabyte of them at most unless the lines are long. Every batch holds a
 // whole number of progress reports' lines, each of them a whole number of
@@ -156,20 +152,23 @@ ResultCode RunFile(const RunRequest& request, GridSession& grid, RunResult& resu
 ResultCode WriteTypedPoint(const RunRequest& request, const PointResult& r, RunCounters& counters,
                            std::int16_t& resultHeaderWritten) {
   ++counters.typedPointsWritten;
-  const ResultsLayout layout = LayoutOf(request);
+  ResultsSpec spec;
+  spec.layout = LayoutOf(request);
+  const std::unique_ptr<ResultsComposer> out = MakeOutComposer(spec);
+  std::string bytes;
   if (counters.typedPointsWritten > 1 && resultHeaderWritten != 0) {
     ++counters.numberField;
-    const std::string line = ResultLine(layout, counters.numberField, r.coords, r.zeta);
-    return AppendResultLines(request.resultsFile, {line}) ? kOk : kResultsFileNotWritten;
+    out->AppendPoint(bytes, counters.numberField, {}, r);
+    return AppendResultBytes(request.resultsFile, bytes) ? kOk : kResultsFileNotWritten;
   }
-  ResultsWriter out;
-  if (!out.Create(request.resultsFile)) return kResultsFileNotOpened;
-  counters.numberField = 0;
-  WriteHeader(out, layout);
+  ResultsWriter file;
+  if (!file.Create(request.resultsFile)) return kResultsFileNotOpened;
   resultHeaderWritten = 1;
-  ++counters.numberField;
-  out.WriteLine(ResultLine(layout, counters.numberField, r.coords, r.zeta));
-  return out.Commit() ? kOk : kResultsFileNotWritten;
+  counters.numberField = 1;
+  bytes = out->Head();
+  out->AppendPoint(bytes, counters.numberField, {}, r);
+  file.WriteEncoded(bytes);
+  return file.Commit() ? kOk : kResultsFileNotWritten;
 }
 
 ResultCode RunTypedPoint(const RunRequest& request, GridSession& grid, RunCounters& counters,

@@ -116,7 +116,7 @@ TEST_P(ResultsTargetTest, LinesReachWhatTheNameStandsForAndTheNameStays) {
 
   ResultsWriter writer;
   ASSERT_TRUE(writer.Create(placed.name));
-  writer.WriteLine(kLine);
+  writer.WriteEncoded(Utf8ToCp1251(kLine) + "\r\n");
   ASSERT_TRUE(writer.Commit());
 
   if (placed.arrived) {
