@@ -12,6 +12,7 @@
 #include "text/shown_angle.h"
 #include "text/words.h"
 #include "geodesy/angle_constants.h"
+#include "run/source_line.h"
 
 namespace vexilor {
 namespace {
@@ -64,21 +65,13 @@ bool Within(double v, double low, double high) { return v >= low && v <= high; }
 // The point in engine units from the three values read, or empty when one
 // is out of its range.
 std::optional<Coords> EngineCoords(const std::array<double, 3>& v, CoordType type, const SideUnits& units) {
-  Coords c{};
-  if (type != CoordType::BLH) {
-    const double k = units.lengths == LengthUnit::Kilometres ? kMetresPerKilometre : 1.0;
-    c = {v[0] * k, v[1] * k, v[2] * k};
-  } else {
-    const double toDegrees = units.angles == AngleUnit::Radians ? kDegreesPerRadian : 1.0;
-    const double b = v[0] * toDegrees;
-    double l = v[1] * toDegrees;
-    if (!Within(b, -90, 90) || !Within(l, -360, 360)) return std::nullopt;
-    if (l < 0) l += kDegreesPerCircle;
-    c = {b * kRadiansPerDegree, l * kRadiansPerDegree,
-         units.heights == LengthUnit::Kilometres ? v[2] * kMetresPerKilometre : v[2]};
-  }
-  if (!std::all_of(c.begin(), c.end(), [](double x) { return std::isfinite(x); })) return std::nullopt;
-  return c;
+  if (type != CoordType::BLH) return InEngineUnits(type, units, v);
+  const double toDegrees = units.angles == AngleUnit::Radians ? kDegreesPerRadian : 1.0;
+  const double b = v[0] * toDegrees;
+  double l = v[1] * toDegrees;
+  if (!Within(b, -90, 90) || !Within(l, -360, 360)) return std::nullopt;
+  if (l < 0) l += kDegreesPerCircle;
+  return InEngineUnits(type, units, {b, l, v[2]});
 }
 
 }  // namespace

@@ -110,16 +110,21 @@ std::optional<Angles> GeodeticAngles(const NumberWords& w, AngleUnit unit) {
   return std::nullopt;
 }
 
-// Every word is a finite number, but kilometres turned into metres may not
-// be: 1e306 km is beyond the doubles.
-ResultCode Finite(const Coords& point, Coords& out) {
-  for (double v : point)
-    if (!std::isfinite(v)) return kValueOutOfRange;
-  out = point;
-  return kOk;
-}
-
 }  // namespace
+
+std::optional<Coords> InEngineUnits(CoordType type, const SideUnits& units, const std::array<double, 3>& values) {
+  Coords c{};
+  if (type != CoordType::BLH) {
+    const double k = units.lengths == LengthUnit::Kilometres ? kMetresPerKilometre : 1.0;
+    c = {values[0] * k, values[1] * k, values[2] * k};
+  } else {
+    c = {values[0] * kRadiansPerDegree, values[1] * kRadiansPerDegree,
+         units.heights == LengthUnit::Kilometres ? values[2] * kMetresPerKilometre : values[2]};
+  }
+  for (double v : c)
+    if (!std::isfinite(v)) return std::nullopt;
+  return c;
+}
 
 ResultCode ParseSourceLine(std::string_view line, CoordType type, const SideUnits& units,
                            const NumericLocale& locale, Coords& out) {
@@ -136,18 +141,15 @@ ResultCode ParseSourcePoint(std::string_view line, CoordType type, const SideUni
   const std::optional<std::int32_t> number = ToInt32(w->value[0]);
   if (!number) return kValueOutOfRange;
   const double height = w->value[w->count - 1];
-  Coords coords{};
-  ResultCode code = kValueOutOfRange;
+  std::optional<Coords> coords;
   if (type != CoordType::BLH) {
-    const double k = units.lengths == LengthUnit::Kilometres ? kMetresPerKilometre : 1.0;
-    code = Finite({w->value[1] * k, w->value[2] * k, height * k}, coords);
+    coords = InEngineUnits(type, units, {w->value[1], w->value[2], height});
   } else if (const std::optional<Angles> a = GeodeticAngles(*w, units.angles)) {
-    code = Finite({a->b * kRadiansPerDegree, a->l * kRadiansPerDegree,
-                   units.heights == LengthUnit::Kilometres ? height * kMetresPerKilometre : height},
-                  coords);
+    coords = InEngineUnits(type, units, {a->b, a->l, height});
   }
-  if (code == kOk) out = {*number, coords};
-  return code;
+  if (!coords) return kValueOutOfRange;
+  out = {*number, *coords};
+  return kOk;
 }
 
 }  // namespace vexilor

@@ -11,7 +11,9 @@
 // 1000; degree words and the minute words beside seconds are whole
 // numbers.
 
+#include <array>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 #include "text/number_text.h"
@@ -40,5 +42,11 @@ ResultCode ParseSourceLine(std::string_view line, CoordType type, const SideUnit
 // bits after rounding half to even).
 ResultCode ParseSourcePoint(std::string_view line, CoordType type, const SideUnits& units,
                             const NumericLocale& locale, SourcePoint& out);
+
+// A point of `type` in engine units: three lengths in `units` (X Y Z or
+// x y H), or a latitude and longitude in degrees and a height in `units`
+// (B L H), made metres and radians. Empty when a value is not finite once
+// converted (1e306 km is beyond the doubles in metres).
+std::optional<Coords> InEngineUnits(CoordType type, const SideUnits& units, const std::array<double, 3>& values);
 
 }  // namespace vexilor
