@@ -40,7 +40,7 @@ bool BuildRequest(const std::string& folder, RunRequest& r) {
     return false;
   }
   r.route.heights = HeightType::Normal;
-  r.route.gridFile = ReferenceFilePath(folder, "wgeoid.mat");
+  r.route.gridFile = ReferenceFilePath(folder, kStandardGridFileName);
   r.typedPoint = {55.75 * kRadiansPerDegree, 37.62 * kRadiansPerDegree, 150.0};
   return true;
 }

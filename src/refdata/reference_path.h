@@ -12,6 +12,8 @@ inline constexpr std::string_view kEllipsoidsFileName = "ellips.dat";
 inline constexpr std::string_view kKeysFileName = "keys.dat";
 inline constexpr std::string_view kSystemsBackupName = "sys.bac";
 inline constexpr std::string_view kEllipsoidsBackupName = "ellips.bac";
+// The standard quasi-geoid grid, in the program's folder.
+inline constexpr std::string_view kStandardGridFileName = "wgeoid.mat";
 
 // The program folder, a separator and the file name. A folder that already
 // ends in a separator (a drive root such as "C:\", or "/") takes the name

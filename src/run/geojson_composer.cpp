@@ -22,9 +22,9 @@ class GeoJsonComposer : public MapComposer {
  public:
   explicit GeoJsonComposer(const ResultsSpec& spec) : MapComposer(spec, {kName, kNormalHeight, kZeta}) {}
 
-  std::string Head() const override { return "{\"type\":\"FeatureCollection\",\"features\":[\n"; }
+  std::string Head() const override { return std::string(kGeoJsonHead); }
   std::string_view Separator() const override { return ",\n"; }
-  std::string Tail() const override { return "\n]}\n"; }
+  std::string Tail() const override { return std::string(kGeoJsonTail); }
 
   void AppendPoint(std::string& bytes, std::int32_t, const SourceRecord& record,
                    const PointResult& result) const override {

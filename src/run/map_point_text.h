@@ -4,6 +4,7 @@
 // 10⁻⁹° (0.1 mm on the ground), and heights in metres to 0.1 mm.
 
 #include <string>
+#include <string_view>
 
 #include "geodesy/coord_type.h"
 
@@ -13,6 +14,11 @@ struct MapPointText {
   std::string longitude;
   std::string latitude;
 };
+
+// What opens and closes a GeoJSON FeatureCollection, its features one to a
+// line between them.
+inline constexpr std::string_view kGeoJsonHead = "{\"type\":\"FeatureCollection\",\"features\":[\n";
+inline constexpr std::string_view kGeoJsonTail = "\n]}\n";
 
 // `coords`: B, L in radians (engine units of a B L H point).
 MapPointText MapPointTextOf(const Coords& coords);

@@ -46,21 +46,21 @@ ResultCode SheetOutline(const SheetFrame& frame, const PointRoute& route, std::v
     if (code != kOk) return code;
     // The shift moves a point by metres: it stays on the sheet's side.
     const double l = r.coords[1] * kDegreesPerRadian;
-    carried.push_back({r.coords[0] * kDegreesPerRadian, l - turn + 360.0 * std::round((p.l - l) / 360.0)});
+    carried.push_back({r.coords[0] * kDegreesPerRadian, l - turn + kDegreesPerCircle * std::round((p.l - l) / kDegreesPerCircle)});
   }
   ring = std::move(carried);
   return kOk;
 }
 
 std::string SheetOutlineGeoJson(std::string_view name, std::int32_t scale, const std::vector<LatLonDegrees>& ring) {
-  std::string json =
-      "{\"type\":\"FeatureCollection\",\"features\":[\n{\"type\":\"Feature\",\"geometry\":{\"type\":\"Polygon\","
-      "\"coordinates\":[[";
+  std::string json(kGeoJsonHead);
+  json += "{\"type\":\"Feature\",\"geometry\":{\"type\":\"Polygon\",\"coordinates\":[[";
   for (std::size_t k = 0; k < ring.size(); ++k) {
     if (k > 0) json += ",";
     json += "[" + MapDegreesText(ring[k].l) + "," + MapDegreesText(ring[k].b) + "]";
   }
-  json += "]]},\"properties\":{\"name\":" + JsonString(name) + ",\"scale\":" + std::to_string(scale) + "}}\n]}\n";
+  json += "]]},\"properties\":{\"name\":" + JsonString(name) + ",\"scale\":" + std::to_string(scale) + "}}";
+  json += kGeoJsonTail;
   return json;
 }
 

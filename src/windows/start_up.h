@@ -14,7 +14,6 @@ inline const std::string kRuntimeLibrary = "libQt6Widgets.so.6";
 inline const std::string kFileDialogComponent = "libqxcb.so";
 
 inline const std::string kHelpFileName = "vexilor.hlp";
-inline const std::string kStandardGridFileName = "wgeoid.mat";
 
 // Whether a runtime library or plugin is present: found by the standard
 // search order or in the dynamic loader's folders (LD_LIBRARY_PATH, then

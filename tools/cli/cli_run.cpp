@@ -72,7 +72,7 @@ std::optional<CliFailure> BuildRequest(const CliOptions& o, const DataFolders& f
   const bool geocentric = o.from.type == CoordType::XYZ || o.to.type == CoordType::XYZ;
   r.route.heights = geocentric ? HeightType::Geodetic : o.heights;
   r.route.geoidColumn = o.geoidColumn;
-  r.route.gridFile = o.geoidFile.empty() ? ReferenceFilePath(folders.program.string(), "wgeoid.mat") : o.geoidFile;
+  r.route.gridFile = o.geoidFile.empty() ? ReferenceFilePath(folders.program.string(), kStandardGridFileName) : o.geoidFile;
   r.sourceFile = files.SourcePath();
   r.resultsFile = files.ResultsPath();
   r.units = {o.from.units, o.to.units};

@@ -159,7 +159,7 @@ int Run(const FitOptions& o, const DataFolders& folders, std::ostream& out, std:
   PointSet source{"--from", &r.from, o.source, {}, {}};
   PointSet target{"--to", &r.to, o.target, {}, {}};
   const std::string grid =
-      r.geoidFile.empty() ? ReferenceFilePath(folders.program.string(), "wgeoid.mat") : r.geoidFile;
+      r.geoidFile.empty() ? ReferenceFilePath(folders.program.string(), kStandardGridFileName) : r.geoidFile;
   std::optional<CliFailure> failure = LoadCatalogue(c);
   if (!failure) failure = ChooseSide(c, r.from, "--from", source.system);
   if (!failure) failure = ChooseSide(c, r.to, "--to", target.system);
