@@ -24,4 +24,10 @@ std::string SystemListName(std::string_view line) {
   return JoinWords(words, 0, words.size() - kFieldWords);
 }
 
+std::vector<std::string> SystemListNames(const SystemLines& systems) {
+  std::vector<std::string> names;
+  for (const std::string& line : systems) names.push_back(SystemListName(line));
+  return names;
+}
+
 }  // namespace vexilor

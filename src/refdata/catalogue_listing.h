@@ -3,8 +3,10 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "geodesy/side.h"
+#include "refdata/reference_lines.h"
 
 namespace vexilor {
 
@@ -16,5 +18,8 @@ std::string_view CatalogueTitle(Side side);
 // by single blanks. Empty for a line that is not a record (fewer than eleven
 // words, or more words than the listing holds).
 std::string SystemListName(std::string_view line);
+
+// The listed names of every line of the catalogue, in its order.
+std::vector<std::string> SystemListNames(const SystemLines& systems);
 
 }  // namespace vexilor

@@ -292,8 +292,7 @@ std::int16_t FrmCatalogue::SelectedPosition() const {
 }
 
 bool FrmCatalogue::ShowCatalogueNames() {
-  std::vector<std::string> names;
-  for (const std::string& line : state_.catalogue.systems) names.push_back(SystemListName(line));
+  std::vector<std::string> names = SystemListNames(state_.catalogue.systems);
   if (names == lstSys.Items()) return false;
   lstSys.SetItems(std::move(names));
   return true;

@@ -303,8 +303,7 @@ bool FrmLinkFit::Excluded(std::int32_t number) const {
 // The names of the catalogue's lines; each set keeps the system it showed,
 // or takes its first one.
 void FrmLinkFit::ShowSystems() {
-  std::vector<std::string> names;
-  for (const std::string& line : state_.catalogue.systems) names.push_back(SystemListName(line));
+  const std::vector<std::string> names = SystemListNames(state_.catalogue.systems);
   for (int set = 0; set < kSets; ++set) {
     Control& list = Set(set).cboSystem;
     if (list.Items() == names) continue;

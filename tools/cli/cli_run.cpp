@@ -33,7 +33,7 @@ std::optional<CliFailure> Projection(const CliOptions& o, ProjectionParams& p) {
     const CliSide& side = *sides[s];
     if (side.type != CoordType::xyH) continue;
     const std::string& option = names[s];
-    if (!side.projection) return CliFailure{option + "-type xyH needs " + option + "-proj", kExitUsage};
+    if (!side.projection) return CliFailure{MissingProjectionText(option), kExitUsage};
     p[s] = *side.projection;
   }
   if (o.zone && o.to.type == CoordType::xyH && IsZoned(p.target.Kind())) {

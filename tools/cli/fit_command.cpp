@@ -94,7 +94,7 @@ std::optional<CliFailure> ReadSet(PointSet& set, HeightType heights, const std::
   if (*typeLine != CoordTypeName(side.type))
     return CliFailure{TypeLineText(set.file, *typeLine, side.type, set.option + "-type"), kExitUsage};
   if (side.type == CoordType::xyH && !side.projection)
-    return CliFailure{set.option + "-type xyH needs " + set.option + "-proj", kExitUsage};
+    return CliFailure{MissingProjectionText(set.option), kExitUsage};
   const PointSetFrame frame{set.system, side.projection.value_or(ProjectionSlots{}), heights, grid};
   std::int32_t line = 0;
   if (const ResultCode code = ReadMarks(set.file, frame, side.units, set.marks, line); code != kOk)

@@ -77,6 +77,10 @@ std::string ZoneAdvice() { return ": check the longitude, the projection's false
 
 // One case for every code, without a default: a code added to the engine
 // without its words here does not compile (-Wswitch).
+std::string MissingProjectionText(const std::string& option) {
+  return option + "-type xyH needs " + option + "-proj";
+}
+
 int ExitStatusOf(ResultCode code) { return static_cast<int>(RunMessageOf(code)); }
 
 std::string RunFailureText(ResultCode code, const RunPlace& p) {

@@ -33,6 +33,9 @@ struct RunPlace {
 // the main window shows it.
 int ExitStatusOf(ResultCode code);
 
+// A side `option` ("--from" or "--to") of type xyH without its projection.
+std::string MissingProjectionText(const std::string& option);
+
 // A run that stopped with `code` (not kOk).
 std::string RunFailureText(ResultCode code, const RunPlace& place);
 
