@@ -12,21 +12,40 @@ BatchTransform::BatchTransform(const PointRoute& route, const PointLineReader& r
   for (int m = 0; m < crew_.Members(); ++m) lookups_.emplace_back(grid);
 }
 
-BatchOutcome BatchTransform::Run(const SourceBatch& batch, std::int32_t firstNumber, ResultsWriter& out,
-                                 const BatchWritten& done, const LineRefused& refused) {
-  batch_ = &batch;
-  firstNumber_ = firstNumber;
-  const std::size_t slices = (batch.Size() + kSliceLines - 1) / kSliceLines;
-  if (slices_.size() < slices) slices_.resize(slices);
-  nextSlice_ = 0;
-  firstFailed_ = slices;
-  crew_.RunOnAll([this, slices](int member) {
-    for (std::size_t s = nextSlice_++; s < slices; s = nextSlice_++)
-      if (s < firstFailed_) TransformSlice(s, lookups_[static_cast<std::size_t>(member)]);
-  });
+BatchTransform::~BatchTransform() { Abandon(); }
+
+void BatchTransform::Start(const SourceBatch& batch, std::int32_t firstNumber) {
+  atWork_ = 1 - atWork_;
+  Work& work = works_[atWork_];
+  work.batch = &batch;
+  work.firstNumber = firstNumber;
+  work.sliceCount = (batch.Size() + kSliceLines - 1) / kSliceLines;
+  if (work.slices.size() < work.sliceCount) work.slices.resize(work.sliceCount);
+  work.nextSlice = 0;
+  work.firstFailed = work.sliceCount;
+  crew_.Start([this, &work](int member) { TransformSlices(work, lookups_[static_cast<std::size_t>(member)]); });
+  running_ = true;
+}
+
+bool BatchTransform::Join() {
+  crew_.Finish();
+  running_ = false;
+  const Work& work = works_[atWork_];
+  return work.firstFailed == work.sliceCount;
+}
+
+void BatchTransform::Abandon() {
+  if (!running_) return;
+  works_[atWork_].firstFailed = 0;
+  Join();
+}
+
+BatchOutcome BatchTransform::Write(ResultsWriter& out, const BatchWritten& done, const LineRefused& refused) {
+  // While a batch is at work, the one joined before it.
+  const Work& work = works_[running_ ? 1 - atWork_ : atWork_];
   BatchOutcome outcome;
-  for (std::size_t s = 0; s < slices; ++s) {
-    const Slice& slice = slices_[s];
+  for (std::size_t s = 0; s < work.sliceCount; ++s) {
+    const Slice& slice = work.slices[s];
     if (refused)
       for (const Refusal& r : slice.refused) refused(r.number, r.code);
     if (slice.points > 0) {
@@ -48,21 +67,27 @@ BatchOutcome BatchTransform::Run(const SourceBatch& batch, std::int32_t firstNum
   return outcome;
 }
 
-void BatchTransform::TransformSlice(std::size_t s, QuasiGeoidLookup& grid) {
-  Slice& slice = slices_[s];
+void BatchTransform::TransformSlices(Work& work, QuasiGeoidLookup& grid) {
+  for (std::size_t s = work.nextSlice++; s < work.sliceCount; s = work.nextSlice++)
+    if (s < work.firstFailed) TransformSlice(work, s, grid);
+}
+
+void BatchTransform::TransformSlice(Work& work, std::size_t s, QuasiGeoidLookup& grid) {
+  const SourceBatch& batch = *work.batch;
+  Slice& slice = work.slices[s];
   slice.text.clear();
   slice.code = kOk;
   slice.points = 0;
   slice.refused.clear();
   const std::size_t begin = s * kSliceLines;
-  const std::size_t end = std::min(begin + kSliceLines, batch_->Size());
+  const std::size_t end = std::min(begin + kSliceLines, batch.Size());
   slice.done = end - begin;
   for (std::size_t i = begin; i < end; ++i) {
-    const auto number = static_cast<std::int32_t>(firstNumber_ + static_cast<std::int32_t>(i));
-    const LineRead read = batch_->Status(i);
+    const auto number = static_cast<std::int32_t>(work.firstNumber + static_cast<std::int32_t>(i));
+    const LineRead read = batch.Status(i);
     SourceRecord record;
     bool skipped = false;
-    ResultCode code = reader_.Read(read, batch_->Text(i), number, record, skipped);
+    ResultCode code = reader_.Read(read, batch.Text(i), number, record, skipped);
     if (code == kOk && skipped) continue;
     PointResult r;
     if (code == kOk) code = TransformOnePoint(route_, grid, record.coords, r);
@@ -73,7 +98,7 @@ void BatchTransform::TransformSlice(std::size_t s, QuasiGeoidLookup& grid) {
     if (code != kOk) {
       slice.code = code;
       slice.done = i - begin;
-      MarkFailed(s);
+      MarkFailed(work, s);
       return;
     }
     if (slice.points > 0) slice.text += composer_.Separator();
@@ -83,10 +108,10 @@ void BatchTransform::TransformSlice(std::size_t s, QuasiGeoidLookup& grid) {
   }
 }
 
-void BatchTransform::MarkFailed(std::size_t s) {
+void BatchTransform::MarkFailed(Work& work, std::size_t s) {
   // Later slices are not wanted once this one has failed.
-  std::size_t failed = firstFailed_;
-  while (s < failed && !firstFailed_.compare_exchange_weak(failed, s)) {
+  std::size_t failed = work.firstFailed;
+  while (s < failed && !work.firstFailed.compare_exchange_weak(failed, s)) {
   }
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 // The point lines of a source file, a batch at a time, transformed on every
-// member of a crew of threads into the bytes of the results.
+// member of a crew of threads into the bytes of the results; the calling
+// thread writes one batch and reads the next while the crew works.
 
 #include <atomic>
 #include <cstddef>
@@ -44,16 +45,35 @@ class BatchTransform {
   BatchTransform(const PointRoute& route, const PointLineReader& reader, const ResultsComposer& composer,
                  GridSession& grid, int members, bool keepGoing);
 
+  // Finishes a batch still at work.
+  ~BatchTransform();
+
+  BatchTransform(const BatchTransform&) = delete;
+  BatchTransform& operator=(const BatchTransform&) = delete;
+
   // Lines are taken up and written a slice of this many at a time.
   static constexpr std::size_t kSliceLines = 64;
 
-  // Transforms the lines of `batch` - numbered from `firstNumber` - and
-  // writes the bytes of their points to `out` in order, up to the first
-  // line that stops the run. Each line goes through the per-point sequence
-  // exactly as it would on its own, whichever thread takes it. `done` is
-  // called after each whole slice written, `refused` for each line left out.
-  BatchOutcome Run(const SourceBatch& batch, std::int32_t firstNumber, ResultsWriter& out, const BatchWritten& done,
-                   const LineRefused& refused);
+  // Sets the crew to the lines of `batch` - numbered from `firstNumber` - and
+  // returns at once, the calling thread free for reading and writing; `batch`
+  // must stay as it is until Join. Each line goes through the per-point
+  // sequence exactly as it would on its own, whichever thread takes it. No
+  // other batch may be at work.
+  void Start(const SourceBatch& batch, std::int32_t firstNumber);
+
+  // Takes part in the batch at work until all its lines are transformed, up
+  // to the first line that stops the run. False when such a line was met.
+  // The batch then waits to be written while the next one is at work.
+  bool Join();
+
+  // Writes the bytes of the points of the batch joined last to `out` in
+  // order, up to the first line that stops the run. `done` is called after
+  // each whole slice written, `refused` for each line left out.
+  BatchOutcome Write(ResultsWriter& out, const BatchWritten& done, const LineRefused& refused);
+
+  // Stops the batch at work, if any: the lines not yet taken up are left,
+  // the crew is waited for.
+  void Abandon();
 
   // Points written by every batch so far.
   std::int64_t Written() const { return written_; }
@@ -74,9 +94,20 @@ class BatchTransform {
     std::vector<Refusal> refused;
   };
 
-  void TransformSlice(std::size_t s, QuasiGeoidLookup& grid);
+  // A batch with what its lines came to.
+  struct Work {
+    const SourceBatch* batch = nullptr;
+    std::int32_t firstNumber = 0;
+    std::vector<Slice> slices;
+    std::size_t sliceCount = 0;
+    std::atomic<std::size_t> nextSlice{0};
+    std::atomic<std::size_t> firstFailed{0};  // slices after it need no work
+  };
+
+  void TransformSlices(Work& work, QuasiGeoidLookup& grid);
+  void TransformSlice(Work& work, std::size_t s, QuasiGeoidLookup& grid);
   // Keeps `s` as the first slice that failed, when none before it has.
-  void MarkFailed(std::size_t s);
+  static void MarkFailed(Work& work, std::size_t s);
 
   const PointRoute& route_;
   const PointLineReader& reader_;
@@ -86,12 +117,10 @@ class BatchTransform {
   std::deque<QuasiGeoidLookup> lookups_;  // one per member
   std::int64_t written_ = 0;
 
-  // The batch at work.
-  const SourceBatch* batch_ = nullptr;
-  std::int32_t firstNumber_ = 0;
-  std::vector<Slice> slices_;
-  std::atomic<std::size_t> nextSlice_{0};
-  std::atomic<std::size_t> firstFailed_{0};  // slices after it need no work
+  // One batch at work while the one before it is written.
+  Work works_[2];
+  std::size_t atWork_ = 0;
+  bool running_ = false;
 };
 
 }  // namespace vexilor

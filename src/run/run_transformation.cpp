@@ -62,9 +62,10 @@ std::uint64_t FileSize(const std::string& name) {
 }
 
 // The point lines of the source file, transformed a batch at a time on
-// request.jobs threads and written in their order. The first failure in the
-// order of the file ends the loop (unless its line is left out); its code,
-// with result.line for a line of the file.
+// request.jobs threads and written in their order; while the crew works on
+// one batch, this thread reads the next and writes the one before. The
+// first failure in the order of the file ends the loop (unless its line is
+// left out); its code, with result.line for a line of the file.
 ResultCode TransformLines(const RunRequest& request, GridSession& grid, std::ifstream& in,
                           const PointLineReader& reader, const ResultsComposer& composer, ResultsWriter& out,
                           RunResult& result, const RunProgress& progress) {
@@ -72,29 +73,45 @@ ResultCode TransformLines(const RunRequest& request, GridSession& grid, std::ifs
   SourceLineReader lines(in);
   std::string line;
   if (request.formats.source == SourceFormat::kIn) lines.Next(line);  // the coordinate type, checked by the caller
-  BatchTransform batches(request.route, reader, composer, grid, CrewSize(request.jobs), request.keepGoing);
+  BatchTransform transform(request.route, reader, composer, grid, CrewSize(request.jobs), request.keepGoing);
   const LineRefused refused = [&](std::int32_t number, ResultCode code) {
     ++result.refused;
     if (request.refused) request.refused(number, code);
   };
-  SourceBatch batch;
+  const auto readBatch = [&](SourceBatch& batch) {
+    return batch.Read(lines, in, kBatchLines, kBatchBytes, kProgressLines);
+  };
+  SourceBatch batches[2];
+  std::size_t now = 0;
+  bool more = readBatch(batches[now]);
+  if (more) transform.Start(batches[now], 1);
   std::int32_t counter = 0;
   ResultCode code = kOk;
-  while (code == kOk && batch.Read(lines, in, kBatchLines, kBatchBytes, kProgressLines)) {
+  while (more) {
+    const SourceBatch& batch = batches[now];
+    // A line the file could not give is the last of its batch and of the run.
+    const bool readNext = batch.Status(batch.Size() - 1) != LineRead::kFailed && readBatch(batches[1 - now]);
     const std::int32_t before = counter;
-    const std::int64_t writtenBefore = batches.Written();
-    const BatchOutcome outcome = batches.Run(batch, before + 1, out, [&](std::size_t done) {
+    more = transform.Join() && readNext;
+    if (more) transform.Start(batches[1 - now], before + static_cast<std::int32_t>(batch.Size()) + 1);
+    const std::int64_t writtenBefore = transform.Written();
+    const BatchOutcome outcome = transform.Write(out, [&](std::size_t done) {
       return report.Tick(before + static_cast<std::int64_t>(done), batch, done);
     }, refused);
     counter = before + static_cast<std::int32_t>(outcome.done);
-    if (batches.Written() > writtenBefore) {
+    if (transform.Written() > writtenBefore) {
       result.coords = outcome.last.coords;
       result.zeta = outcome.last.zeta;
     }
     if (outcome.stopped) code = kRunStopped;
     else if (outcome.code != kOk) code = outcome.code;
+    if (code != kOk) {
+      transform.Abandon();
+      break;
+    }
+    now = 1 - now;
   }
-  result.written = batches.Written();
+  result.written = transform.Written();
   result.line = code == kOk || code == kRunStopped ? 0 : counter + 1;
   if (code == kOk) report.Finish(counter);
   return code;

@@ -1,6 +1,7 @@
 #include "run/work_crew.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace vexilor {
 namespace {
@@ -29,30 +30,32 @@ WorkCrew::~WorkCrew() {
   for (std::thread& t : threads_) t.join();
 }
 
-void WorkCrew::RunOnAll(const std::function<void(int member)>& task) {
+void WorkCrew::Start(std::function<void(int member)> task) {
   {
     const std::lock_guard lock(mutex_);
-    task_ = &task;
+    task_ = std::move(task);
     busy_ = static_cast<int>(threads_.size());
     ++round_;
   }
   started_.notify_all();
-  task(0);
+}
+
+void WorkCrew::Finish() {
+  task_(0);
   std::unique_lock lock(mutex_);
   finished_.wait(lock, [this] { return busy_ == 0; });
-  task_ = nullptr;
 }
 
 void WorkCrew::Serve(int member) {
   std::uint64_t done = 0;
   for (;;) {
-    const std::function<void(int)>* task = nullptr;
+    const std::function<void(int)>* task = nullptr;  // stays until every member has finished it
     {
       std::unique_lock lock(mutex_);
       started_.wait(lock, [&] { return closing_ || round_ != done; });
       if (closing_) return;
       done = round_;
-      task = task_;
+      task = &task_;
     }
     (*task)(member);
     {

@@ -1,6 +1,7 @@
 #pragma once
 // A crew of threads that works on one task at a time, the calling thread
-// among them.
+// among them: the others start on it at once, the caller joins them when it
+// has done what it had to do meanwhile.
 
 #include <condition_variable>
 #include <cstdint>
@@ -26,9 +27,12 @@ class WorkCrew {
 
   int Members() const { return static_cast<int>(threads_.size()) + 1; }
 
-  // Runs task(member) on every member at once and returns when all have
+  // Hands task(member) to every member but the calling one and returns at
+  // once; the previous task must have been finished.
+  void Start(std::function<void(int member)> task);
+  // Runs the started task as member 0 and returns when every member has
   // finished it.
-  void RunOnAll(const std::function<void(int member)>& task);
+  void Finish();
 
  private:
   void Serve(int member);
@@ -36,7 +40,7 @@ class WorkCrew {
   std::vector<std::thread> threads_;
   std::mutex mutex_;
   std::condition_variable started_, finished_;
-  const std::function<void(int)>* task_ = nullptr;
+  std::function<void(int)> task_;
   std::uint64_t round_ = 0;  // counts the tasks handed out
   int busy_ = 0;             // threads still on the current task
   bool closing_ = false;

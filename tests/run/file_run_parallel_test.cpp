@@ -102,7 +102,7 @@ TEST(FileRunOnThreads, ResultsAreThoseOfThePointByPointRun) {
   const Source sources[] = {
       {"all good", SourceFile(5000)},
       {"an unreadable line", SourceFile(3000, {{1777, "1777 55 x 1"}})},
-      {"a point off the grid", SourceFile(3000, {{2049, "2049 45 35 1"}})},
+      {"a point off the grid, in the second batch", SourceFile(5000, {{4161, "4161 45 35 1"}})},
       {"a failure in the first slice", SourceFile(700, {{3, "3 55 39"}})},
   };
   const GridAccess readings[] = {GridAccess{}, GridAccess{0, 4096, OpenGridStream},

@@ -199,8 +199,9 @@ TEST_F(RunTransformationTest, GoingOnStopsAtFailuresOfTheRunItself) {
 }
 
 // A progress report that answers false stops the run between two lines and
-// writes no results file - an earlier one stays as it was; the report after
-// the last line can stop nothing.
+// writes no results file - an earlier one stays as it was, also when the
+// next batch is already at work; the report after the last line can stop
+// nothing.
 TEST_F(RunTransformationTest, StoppedRunWritesNoResultsFile) {
   struct Case {
     int points;
@@ -211,6 +212,7 @@ TEST_F(RunTransformationTest, StoppedRunWritesNoResultsFile) {
   const Case cases[] = {
       {700, 1, kRunStopped, kProgressLines},
       {700, 2, kRunStopped, 2 * kProgressLines},
+      {9000, 17, kRunStopped, 17 * kProgressLines},  // the third batch already at work
       {512, 3, kOk, 512},  // the third report is the one after the last line
   };
   for (const auto& c : cases) {

@@ -11,7 +11,8 @@ namespace vexilor {
 namespace {
 
 // Every member takes part in every task, each with its own number, and a
-// task has ended for all of them when RunOnAll returns.
+// task has ended for all of them when Finish returns; the others begin
+// before the caller joins them.
 TEST(WorkCrew, EveryMemberRunsEveryTask) {
   for (const int members : {1, 2, 5}) {
     WorkCrew crew(members);
@@ -19,10 +20,12 @@ TEST(WorkCrew, EveryMemberRunsEveryTask) {
     std::vector<int> runs(static_cast<std::size_t>(members), 0);
     for (int task = 1; task <= 50; ++task) {
       std::atomic<int> finished{0};
-      crew.RunOnAll([&](int member) {
+      crew.Start([&](int member) {
         ++runs[static_cast<std::size_t>(member)];
         ++finished;
       });
+      while (finished < members - 1) std::this_thread::yield();
+      crew.Finish();
       ASSERT_EQ(finished, members) << task;
     }
     for (const int r : runs) EXPECT_EQ(r, 50) << members;
