@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
 
 namespace vexilor {
@@ -63,38 +64,113 @@ void Increment(Digits& d) {
   ++d.size;
 }
 
-// |value| rounded half away from zero to `decimals` places, as the digits of
-// the rounded value times 10^decimals ("12345" for 123.45 and 2 places).
-void RoundedDigits(double magnitude, std::size_t decimals, Digits& d) {
+// The first 15 significant digits of a magnitude, correctly rounded (a tie
+// to even, as printf rounds), and the power of ten of the first of them:
+// magnitude ≈ d.dddddddddddddd × 10^exponent. Zero has 15 zeros and 0.
+struct Scientific {
+  char digits[kSignificantDigits];
+  int exponent = 0;
+};
+
+// Ten to the powers an exact product below stands in 128 bits for.
+constexpr int kMaxExactPower = 22;
+
+__extension__ typedef unsigned __int128 Wide;
+
+constexpr std::uint64_t PowerOfTen(int k) {
+  std::uint64_t p = 1;
+  for (int i = 0; i < k; ++i) p *= 10;
+  return p;
+}
+
+constexpr Wide WidePowerOfTen(int k) {
+  Wide p = 1;
+  for (int i = 0; i < k; ++i) p *= 10;
+  return p;
+}
+
+void WriteDigits(std::uint64_t units, Scientific& s) {
+  for (int i = kSignificantDigits; i-- > 0; units /= 10) s.digits[i] = static_cast<char>('0' + units % 10);
+}
+
+// The digits by integer arithmetic, for magnitudes from about 1e-8 to 1e15
+// (every coordinate, angle and height a results file holds): with the
+// magnitude m / 2^shift exactly (m of 53 bits), the 15 digits are
+// m · 10^k / 2^shift rounded, k = 14 - exponent, and m · 10^k stands in
+// 128 bits for k up to 22. False outside that range.
+bool ExactScientific(double magnitude, Scientific& s) {
+  int binaryExponent = 0;
+  const double fraction = std::frexp(magnitude, &binaryExponent);
+  const auto m = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
+  const int shift = 53 - binaryExponent;
+  if (shift < 0 || shift > 120) return false;
+  constexpr std::uint64_t kLeast = PowerOfTen(kSignificantDigits - 1), kBeyond = PowerOfTen(kSignificantDigits);
+  // The logarithm may miss by one either way; the count of digits decides.
+  int exponent = static_cast<int>(std::floor(std::log10(magnitude)));
+  for (int attempt = 0; attempt < 3; ++attempt) {
+    const int k = kSignificantDigits - 1 - exponent;
+    if (k < 0 || k > kMaxExactPower) return false;
+    const Wide scaled = static_cast<Wide>(m) * WidePowerOfTen(k);
+    Wide units = scaled >> shift;
+    if (shift > 0) {
+      const Wide rest = scaled - (units << shift), half = Wide{1} << (shift - 1);
+      if (rest > half || (rest == half && (units & 1) != 0)) ++units;
+    }
+    if (units >= kBeyond) {
+      ++exponent;  // also 9.999...95 rounding up to ten
+    } else if (units < kLeast) {
+      --exponent;
+    } else {
+      WriteDigits(static_cast<std::uint64_t>(units), s);
+      s.exponent = exponent;
+      return true;
+    }
+  }
+  return false;
+}
+
+void ScientificOf(double magnitude, Scientific& s) {
+  if (magnitude == 0.0) {
+    std::memset(s.digits, '0', kSignificantDigits);
+    s.exponent = 0;
+    return;
+  }
+  if (ExactScientific(magnitude, s)) return;
   char buffer[40];
   const auto written = std::to_chars(buffer, buffer + sizeof buffer, magnitude,
                                      std::chars_format::scientific, kSignificantDigits - 1);
-  // buffer: "d.dddddddddddddde+XX", the value 0.dddd... times 10^(XX + 1).
+  // buffer: "d.dddddddddddddde+XX"
   const std::string_view form(buffer, static_cast<std::size_t>(written.ptr - buffer));
-  int exponent = 0;
+  s.digits[0] = form[0];
+  std::memcpy(s.digits + 1, form.data() + 2, kSignificantDigits - 1);
   const std::size_t mark = form.find('e');
   const char* exponentText = form.data() + mark + (form[mark + 1] == '+' ? 2 : 1);
-  std::from_chars(exponentText, form.data() + form.size(), exponent);
+  std::from_chars(exponentText, form.data() + form.size(), s.exponent);
+}
 
-  const long long keep = exponent + 1 + static_cast<long long>(decimals);
+// |value| rounded half away from zero to `decimals` places, as the digits of
+// the rounded value times 10^decimals ("12345" for 123.45 and 2 places).
+void RoundedDigits(double magnitude, std::size_t decimals, Digits& d) {
+  Scientific form;
+  ScientificOf(magnitude, form);
+  // The value is 0.dddd... times 10^(exponent + 1).
+  const long long keep = form.exponent + 1 + static_cast<long long>(decimals);
   if (keep <= 0) {
-    d.text[0] = keep == 0 && form[0] >= '5' ? '1' : '0';
+    d.text[0] = keep == 0 && form.digits[0] >= '5' ? '1' : '0';
     d.size = 1;
     return;
   }
   const auto keptCount = static_cast<std::size_t>(keep);
   const std::size_t significant = std::min<std::size_t>(keptCount, kSignificantDigits);
-  d.text[0] = form[0];
-  std::memcpy(d.text + 1, form.data() + 2, significant - 1);
+  std::memcpy(d.text, form.digits, significant);
   if (keptCount >= kSignificantDigits) {
     std::memset(d.text + kSignificantDigits, '0', keptCount - kSignificantDigits);
     d.size = keptCount;
     return;
   }
   d.size = keptCount;
-  // The first digit dropped decides: digit keptCount of the 15.
-  const char dropped = form[keptCount + 1];
-  if (dropped >= '5') Increment(d);
+  // The first digit dropped decides.
+  if (form.digits[keptCount] >= '5') Increment(d);
 }
 
 }  // namespace

@@ -30,6 +30,22 @@ TEST(MaskFormatTest, HalvesRoundAwayFromZeroAtTheDecimalTheUserSees) {
   for (const MaskCase& c : cases) EXPECT_EQ(FormatWithMask(c.value, c.mask), c.text) << c.value << " " << c.mask;
 }
 
+// The 15 significant digits that the rounding starts from are those printf
+// gives: a binary value halfway between two of them goes to the even one,
+// a carry makes a new power of ten, and magnitudes beyond the exact integer
+// path (above 1e15, below 1e-8) follow the same rule.
+TEST(MaskFormatTest, FifteenDigitsAreCorrectlyRoundedFirst) {
+  const MaskCase cases[] = {
+      {500000.0009765625, "0.0000000000", "500000.0009765620"},  // 2⁻¹⁰ past: a tie, to even
+      {500000.0029296875, "0.0000000000", "500000.0029296880"},
+      {9.999999999999999, "0.00000000000000", "10.00000000000000"},
+      {0.1, "0.0000000000000000000", "0.1000000000000000000"},
+      {1152921504606846976.0, "0", "1152921504606850000"},  // 2⁶⁰
+      {1.25e-10, "0.000000000000", "0.000000000125"},
+  };
+  for (const MaskCase& c : cases) EXPECT_EQ(FormatWithMask(c.value, c.mask), c.text) << c.value << " " << c.mask;
+}
+
 TEST(MaskFormatTest, PlaceholdersSetTheDigitsShown) {
   const MaskCase cases[] = {
       {5, "##00", "05"},          {123, "##00", "123"},      {0, "#0", "0"},
