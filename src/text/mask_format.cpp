@@ -1,6 +1,7 @@
 #include "text/mask_format.h"
 
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstddef>
@@ -83,14 +84,44 @@ constexpr std::uint64_t PowerOfTen(int k) {
   return p;
 }
 
-constexpr Wide WidePowerOfTen(int k) {
-  Wide p = 1;
-  for (int i = 0; i < k; ++i) p *= 10;
+// 10^0 .. 10^kMaxExactPower.
+constexpr auto kWidePowersOfTen = [] {
+  std::array<Wide, kMaxExactPower + 1> p{};
+  p[0] = 1;
+  for (std::size_t k = 1; k < p.size(); ++k) p[k] = p[k - 1] * 10;
   return p;
+}();
+
+// floor(log10(magnitude)), or one less: from the binary exponent (log10 2 ≈
+// 1233 / 4096) and one comparison with a power of ten, exact at or above one.
+int DecimalExponent(double magnitude, int binaryExponent) {
+  const int guess = ((binaryExponent - 1) * 1233) >> 12;
+  if (guess < 0 || guess >= kMaxExactPower) return guess;
+  return magnitude >= static_cast<double>(kWidePowersOfTen[static_cast<std::size_t>(guess) + 1]) ? guess + 1 : guess;
 }
 
+// "00" "01" ... "99".
+constexpr auto kDigitPairs = [] {
+  std::array<char, 200> pairs{};
+  for (std::size_t i = 0; i < 100; ++i) {
+    pairs[2 * i] = static_cast<char>('0' + i / 10);
+    pairs[2 * i + 1] = static_cast<char>('0' + i % 10);
+  }
+  return pairs;
+}();
+
+// The last `count` decimal digits of v, two at a time.
+void WriteDigitRun(std::uint32_t v, char* at, std::size_t count) {
+  for (; count >= 2; count -= 2, v /= 100) std::memcpy(at + count - 2, &kDigitPairs[2 * (v % 100)], 2);
+  if (count == 1) at[0] = static_cast<char>('0' + v % 10);
+}
+
+// The 15 digits of units, as two runs of 7 and 8 that do not wait on each
+// other.
 void WriteDigits(std::uint64_t units, Scientific& s) {
-  for (int i = kSignificantDigits; i-- > 0; units /= 10) s.digits[i] = static_cast<char>('0' + units % 10);
+  constexpr std::uint64_t kLow = 100000000;
+  WriteDigitRun(static_cast<std::uint32_t>(units % kLow), s.digits + 7, 8);
+  WriteDigitRun(static_cast<std::uint32_t>(units / kLow), s.digits, 7);
 }
 
 // The digits by integer arithmetic, for magnitudes from about 1e-8 to 1e15
@@ -105,12 +136,12 @@ bool ExactScientific(double magnitude, Scientific& s) {
   const int shift = 53 - binaryExponent;
   if (shift < 0 || shift > 120) return false;
   constexpr std::uint64_t kLeast = PowerOfTen(kSignificantDigits - 1), kBeyond = PowerOfTen(kSignificantDigits);
-  // The logarithm may miss by one either way; the count of digits decides.
-  int exponent = static_cast<int>(std::floor(std::log10(magnitude)));
+  // The exponent may be one short; the count of digits decides.
+  int exponent = DecimalExponent(magnitude, binaryExponent);
   for (int attempt = 0; attempt < 3; ++attempt) {
     const int k = kSignificantDigits - 1 - exponent;
     if (k < 0 || k > kMaxExactPower) return false;
-    const Wide scaled = static_cast<Wide>(m) * WidePowerOfTen(k);
+    const Wide scaled = static_cast<Wide>(m) * kWidePowersOfTen[static_cast<std::size_t>(k)];
     Wide units = scaled >> shift;
     if (shift > 0) {
       const Wide rest = scaled - (units << shift), half = Wide{1} << (shift - 1);
