@@ -1,11 +1,15 @@
 // The results file (.out) as a file run writes it: Windows-1251 with CR LF
 // line ends, or UTF-8 with LF for a terminal (FileFormats::utf8).
 
+#include <algorithm>
+
 #include "text/codepage.h"
 #include "run/results_composer.h"
 
 namespace vexilor {
 namespace {
+
+bool IsAscii(char c) { return static_cast<unsigned char>(c) < 0x80; }
 
 class OutComposer : public ResultsComposer {
  public:
@@ -19,7 +23,15 @@ class OutComposer : public ResultsComposer {
 
   void AppendPoint(std::string& bytes, std::int32_t number, const SourceRecord&,
                    const PointResult& result) const override {
-    Append(bytes, ResultLine(layout_, number, result.coords, result.zeta));
+    const std::size_t from = bytes.size();
+    AppendResultLine(bytes, layout_, number, result.coords, result.zeta);
+    // A line of ASCII alone is the same bytes in both encodings.
+    if (!utf8_ && !std::all_of(bytes.begin() + static_cast<std::ptrdiff_t>(from), bytes.end(), IsAscii)) {
+      const std::string line = bytes.substr(from);
+      bytes.resize(from);
+      AppendCp1251(bytes, line);
+    }
+    bytes += utf8_ ? "\n" : "\r\n";
   }
 
   TextEncoding Encoding() const override { return utf8_ ? TextEncoding::kUtf8 : TextEncoding::kCp1251; }

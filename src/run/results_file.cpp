@@ -1,8 +1,9 @@
 #include "run/results_file.h"
 
+#include <charconv>
+
 #include "text/angle_text.h"
 #include "text/mask_format.h"
-#include "text/text_edit.h"
 #include "text/utf8.h"
 #include "geodesy/angle_constants.h"
 
@@ -59,9 +60,8 @@ std::string Angle(double radians, AngleUnit unit) {
   return FormatWithMask(radians, "0.00000000000");
 }
 
-// Room for a line of the widest columns and the quasi-geoid's, so that the
-// line is allocated once.
-constexpr std::size_t kLongestLine = 80;
+// The point number's column, right-aligned.
+constexpr std::size_t kNumberWidth = 6;
 
 // The widths of the three columns.
 std::array<int, 3> ColumnWidths(const ResultsLayout& layout) {
@@ -109,15 +109,17 @@ std::array<std::string, 3> ResultValues(const ResultsLayout& layout, const Coord
 
 std::string ZetaText(float zeta) { return FormatWithMask(zeta, "0.00"); }
 
-std::string ResultLine(const ResultsLayout& layout, std::int32_t number, const Coords& coords,
-                       float zeta) {
-  std::string line = PadLeft(std::to_string(number), 6);
-  line.reserve(kLongestLine);
+void AppendResultLine(std::string& bytes, const ResultsLayout& layout, std::int32_t number, const Coords& coords,
+                      float zeta) {
+  char digits[16];
+  const auto written = std::to_chars(digits, digits + sizeof digits, number);
+  const std::string_view numberText(digits, static_cast<std::size_t>(written.ptr - digits));
+  bytes.append(numberText.size() < kNumberWidth ? kNumberWidth - numberText.size() : 0, ' ');
+  bytes += numberText;
   const std::array<std::string, 3> values = ResultValues(layout, coords);
   const std::array<int, 3> widths = ColumnWidths(layout);
-  for (std::size_t k = 0; k < values.size(); ++k) AppendColumn(line, values[k], widths[k]);
-  if (layout.geoidColumn) AppendColumn(line, ZetaText(zeta), 9);
-  return line;
+  for (std::size_t k = 0; k < values.size(); ++k) AppendColumn(bytes, values[k], widths[k]);
+  if (layout.geoidColumn) AppendColumn(bytes, ZetaText(zeta), 9);
 }
 
 }  // namespace vexilor

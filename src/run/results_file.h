@@ -37,9 +37,10 @@ std::array<std::string, 3> ResultValues(const ResultsLayout& layout, const Coord
 // The quasi-geoid height of a point as its column shows it, metres.
 std::string ZetaText(float zeta);
 
-// One result line: the number field, the three values in the units of the
-// layout and, with the quasi-geoid column, zeta. `coords` in engine units.
-std::string ResultLine(const ResultsLayout& layout, std::int32_t number, const Coords& coords,
-                       float zeta);
+// One result line appended to `bytes`, in UTF-8: the number field, the
+// three values in the units of the layout and, with the quasi-geoid column,
+// zeta. `coords` in engine units.
+void AppendResultLine(std::string& bytes, const ResultsLayout& layout, std::int32_t number, const Coords& coords,
+                      float zeta);
 
 }  // namespace vexilor

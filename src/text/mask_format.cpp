@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstddef>
@@ -130,9 +131,12 @@ void WriteDigits(std::uint64_t units, Scientific& s) {
 // m · 10^k / 2^shift rounded, k = 14 - exponent, and m · 10^k stands in
 // 128 bits for k up to 22. False outside that range.
 bool ExactScientific(double magnitude, Scientific& s) {
-  int binaryExponent = 0;
-  const double fraction = std::frexp(magnitude, &binaryExponent);
-  const auto m = static_cast<std::uint64_t>(std::ldexp(fraction, 53));
+  // A normal double is (2^52 + stored fraction) · 2^(stored exponent - 1075).
+  const auto bits = std::bit_cast<std::uint64_t>(magnitude);
+  const auto storedExponent = static_cast<int>(bits >> 52);
+  if (storedExponent == 0) return false;  // zero or subnormal
+  const std::uint64_t m = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
+  const int binaryExponent = storedExponent - 1022;  // magnitude in [2^(e-1), 2^e)
   const int shift = 53 - binaryExponent;
   if (shift < 0 || shift > 120) return false;
   constexpr std::uint64_t kLeast = PowerOfTen(kSignificantDigits - 1), kBeyond = PowerOfTen(kSignificantDigits);

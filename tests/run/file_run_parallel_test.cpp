@@ -65,7 +65,9 @@ PointByPoint TransformPointByPoint(const RunRequest& r, const std::string& sourc
       out.line = number;
       return out;
     }
-    out.results += Utf8ToCp1251(ResultLine(layout, number, p.coords, p.zeta)) + "\r\n";
+    std::string result;
+    AppendResultLine(result, layout, number, p.coords, p.zeta);
+    out.results += Utf8ToCp1251(result) + "\r\n";
   }
   return out;
 }

@@ -45,6 +45,13 @@ TEST(ResultsHeader, DescribesTypeUnitsHeightsAndProjection) {
   EXPECT_EQ(ResultsHeader(utm)[3], "Проекция: Гаусса-Крюгера");
 }
 
+std::string ResultLine(const ResultsLayout& layout, std::int32_t number, const Coords& coords, float zeta) {
+  std::string line = "kept ";
+  AppendResultLine(line, layout, number, coords, zeta);
+  EXPECT_EQ(line.substr(0, 5), "kept ");
+  return line.substr(5);
+}
+
 TEST(ResultLine, FixedWidthColumns) {
   const double b = 55.5 * kRadiansPerDegree;
   const double l = 37.25 * kRadiansPerDegree;
