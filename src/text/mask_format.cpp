@@ -93,12 +93,20 @@ constexpr auto kWidePowersOfTen = [] {
   return p;
 }();
 
+// 1e0 .. 1e22, each exact in a double.
+constexpr auto kPowersOfTen = [] {
+  std::array<double, kMaxExactPower + 1> p{};
+  p[0] = 1.0;
+  for (std::size_t k = 1; k < p.size(); ++k) p[k] = p[k - 1] * 10.0;
+  return p;
+}();
+
 // floor(log10(magnitude)), or one less: from the binary exponent (log10 2 ≈
 // 1233 / 4096) and one comparison with a power of ten, exact at or above one.
 int DecimalExponent(double magnitude, int binaryExponent) {
   const int guess = ((binaryExponent - 1) * 1233) >> 12;
   if (guess < 0 || guess >= kMaxExactPower) return guess;
-  return magnitude >= static_cast<double>(kWidePowersOfTen[static_cast<std::size_t>(guess) + 1]) ? guess + 1 : guess;
+  return magnitude >= kPowersOfTen[static_cast<std::size_t>(guess) + 1] ? guess + 1 : guess;
 }
 
 // "00" "01" ... "99".
