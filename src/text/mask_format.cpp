@@ -69,8 +69,9 @@ void Increment(Digits& d) {
 // The first 15 significant digits of a magnitude, correctly rounded (a tie
 // to even, as printf rounds), and the power of ten of the first of them:
 // magnitude ≈ d.dddddddddddddd × 10^exponent. Zero has 15 zeros and 0.
+// The digits are written where the rounding reads them.
 struct Scientific {
-  char digits[kSignificantDigits];
+  char* digits;
   int exponent = 0;
 };
 
@@ -194,7 +195,7 @@ void ScientificOf(double magnitude, Scientific& s) {
 // |value| rounded half away from zero to `decimals` places, as the digits of
 // the rounded value times 10^decimals ("12345" for 123.45 and 2 places).
 void RoundedDigits(double magnitude, std::size_t decimals, Digits& d) {
-  Scientific form;
+  Scientific form{d.text};
   ScientificOf(magnitude, form);
   // The value is 0.dddd... times 10^(exponent + 1).
   const long long keep = form.exponent + 1 + static_cast<long long>(decimals);
@@ -204,8 +205,6 @@ void RoundedDigits(double magnitude, std::size_t decimals, Digits& d) {
     return;
   }
   const auto keptCount = static_cast<std::size_t>(keep);
-  const std::size_t significant = std::min<std::size_t>(keptCount, kSignificantDigits);
-  std::memcpy(d.text, form.digits, significant);
   if (keptCount >= kSignificantDigits) {
     std::memset(d.text + kSignificantDigits, '0', keptCount - kSignificantDigits);
     d.size = keptCount;
@@ -257,16 +256,18 @@ std::string FormatWithMask(double value, std::string_view mask) {
     --fractionSize;
   }
 
-  std::string text;
-  text.reserve(1 + std::max(integer.size(), parsed.minIntegerDigits) + 1 + fractionSize);
-  if (value < 0 && !isZero) text += '-';
-  if (integer.size() < parsed.minIntegerDigits) text.append(parsed.minIntegerDigits - integer.size(), '0');
-  text += integer;
+  // Written into its place at once: every padding digit is a '0' already.
+  const bool minus = value < 0 && !isZero;
+  const std::size_t integerShown = std::max(integer.size(), parsed.minIntegerDigits);
+  std::string text(minus + integerShown + (fractionSize > 0 ? 1 + fractionSize : 0), '0');
+  char* at = text.data();
+  if (minus) *at++ = '-';
+  at += integerShown - integer.size();
+  at = std::copy(integer.begin(), integer.end(), at);
   if (fractionSize > 0) {
-    text += '.';
+    *at++ = '.';
     const std::size_t zeros = std::min(leadingZeros, fractionSize);
-    text.append(zeros, '0');
-    text += fractionTail.substr(0, fractionSize - zeros);
+    std::copy_n(fractionTail.begin(), fractionSize - zeros, at + zeros);
   }
   return text;
 }
