@@ -1,7 +1,9 @@
 #include "quasigeoid/gauss_jordan.h"
 
 #include <algorithm>
+#include <bit>
 #include <cmath>
+#include <limits>
 #include <numeric>
 #include <utility>
 
@@ -11,6 +13,8 @@ namespace vexilor {
 namespace {
 
 constexpr double kSingularRatio = 1e-15;
+// closed_ of a row that has been a pivot's: its magnitudes drop out.
+constexpr double kClosed = std::numeric_limits<double>::infinity();
 
 }  // namespace
 
@@ -28,15 +32,20 @@ bool GaussJordan::Solve(const std::vector<double>& a, std::vector<double>& rhs) 
   stride_ = WholeVectors(n);
   work_.assign(n * stride_, 0.0);
   for (std::size_t r = 0; r < n; ++r) std::copy_n(a.begin() + static_cast<std::ptrdiff_t>(r * n), n, &work_[r * stride_]);
-  largest_.resize(n);
+  largest_.assign(stride_, 0.0);
   RowMagnitudes(work_.data(), stride_, n, n, largest_.data());
   double largest = 0.0;
   for (const double v : largest_) largest = std::max(largest, v);
   const double floor = kSingularRatio * largest;
   columnIn_.resize(n);
   rowAt_.resize(n);
+  placeOf_.resize(n);
   std::iota(columnIn_.begin(), columnIn_.end(), std::size_t{0});
   std::iota(rowAt_.begin(), rowAt_.end(), std::size_t{0});
+  std::iota(placeOf_.begin(), placeOf_.end(), std::size_t{0});
+  // The rows past n fill the last vector, closed.
+  closed_.assign(stride_, kClosed);
+  std::fill_n(closed_.begin(), n, 0.0);
   for (std::size_t open = n; open > 0; --open) {
     const Pivot pivot = FindPivot(n, open);
     if (!(pivot.magnitude > floor)) return false;  // floor >= 0: a zero pivot fails too
@@ -50,27 +59,30 @@ bool GaussJordan::Solve(const std::vector<double>& a, std::vector<double>& rhs) 
 
 // The open places are the open columns: once column c has been eliminated,
 // its pivot row stands at place c. Each row's largest magnitude comes from
-// the pass that reduced it (row_kernels.h): the pivot's row is the one of
-// the largest (the first place of equals), and only that row is searched
-// for the pivot's column.
+// the pass that reduced it (row_kernels.h): the pivot's row is the open row
+// of the largest (the first place of equals), and only that row is
+// searched for the pivot's column.
 GaussJordan::Pivot GaussJordan::FindPivot(std::size_t n, std::size_t open) const {
   Pivot best;
+  best.magnitude = LargestOpenRow(largest_.data(), closed_.data(), stride_);
   best.position = n;
-  for (std::size_t s = 0; s < open; ++s) {
-    const std::size_t position = columnIn_[s];
-    const double largest = largest_[rowAt_[position]];
-    if (largest > best.magnitude || (largest == best.magnitude && position < best.position)) {
-      best.magnitude = largest;
-      best.position = position;
-    }
+  for (std::size_t from = 0; from < stride_; from += kMaxRowsHeld) {
+    const std::size_t rows = std::min(kMaxRowsHeld, stride_ - from);
+    for (std::uint64_t held = OpenRowsHolding(&largest_[from], &closed_[from], rows, best.magnitude); held != 0;
+         held &= held - 1)
+      best.position = std::min(best.position, placeOf_[from + static_cast<std::size_t>(std::countr_zero(held))]);
   }
   // The first column holding the largest magnitude.
   const double* line = &work_[rowAt_[best.position] * stride_];
   best.column = n;
-  for (std::size_t slot = 0; slot < open; ++slot) {
-    if (std::fabs(line[slot]) == best.magnitude && columnIn_[slot] < best.column) {
-      best.column = columnIn_[slot];
-      best.slot = slot;
+  for (std::size_t from = 0; from < open; from += kMaxRowsHeld) {
+    const std::size_t slots = std::min(kMaxRowsHeld, open - from);
+    for (std::uint64_t held = SlotsHolding(line + from, slots, best.magnitude); held != 0; held &= held - 1) {
+      const std::size_t slot = from + static_cast<std::size_t>(std::countr_zero(held));
+      if (columnIn_[slot] < best.column) {
+        best.column = columnIn_[slot];
+        best.slot = slot;
+      }
     }
   }
   return best;
@@ -80,6 +92,9 @@ void GaussJordan::Eliminate(std::vector<double>& rhs, std::size_t n, std::size_t
   // The pivot's row takes the place of its column.
   const std::size_t pivotIndex = rowAt_[pivot.position];
   std::swap(rowAt_[pivot.position], rowAt_[pivot.column]);
+  placeOf_[rowAt_[pivot.position]] = pivot.position;
+  placeOf_[pivotIndex] = pivot.column;
+  closed_[pivotIndex] = kClosed;
   double* pivotRow = &work_[pivotIndex * stride_];
   const double inverse = 1.0 / pivotRow[pivot.slot];
   for (std::size_t k = 0; k < open; ++k) pivotRow[k] *= inverse;

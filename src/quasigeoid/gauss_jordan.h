@@ -42,13 +42,17 @@ class GaussJordan {
   // The matrix being eliminated, row by row with a stride of whole vectors
   // (row_kernels.h). The columns not yet eliminated are held in slots 0 ..
   // open - 1 of every row, column columnIn_[s] in slot s; rowAt_[p] is the
-  // row stored at place p of the exchanged order; largest_[r] the largest
-  // magnitude among the open slots of row r.
+  // row stored at place p of the exchanged order and placeOf_[r] the place
+  // of row r; largest_[r] the largest magnitude among the open slots of row
+  // r, closed_[r] infinity once row r has been a pivot's (0 before), both
+  // padded to whole vectors.
   std::vector<double> work_;
   std::size_t stride_ = 0;
   std::vector<std::size_t> columnIn_;
   std::vector<std::size_t> rowAt_;
+  std::vector<std::size_t> placeOf_;
   std::vector<double> largest_;
+  std::vector<double> closed_;
   std::vector<double> solution_;
 };
 

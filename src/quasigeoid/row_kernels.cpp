@@ -1,5 +1,6 @@
 #include "quasigeoid/row_kernels.h"
 
+#include <cstdint>
 #include <cstring>
 
 // Each function below is built twice, for AVX2 and for the build's target;
@@ -170,6 +171,57 @@ void ReduceRows(double* a, double* rhs, std::size_t stride, std::size_t rows, st
       r += 1;
     }
   }
+}
+
+VEXILOR_AVX2_AND_DEFAULT
+double LargestOpenRow(const double* largest, const double* closed, std::size_t rows) {
+  Doubles4 lanes = {0.0, 0.0, 0.0, 0.0};
+  for (std::size_t r = 0; r < rows; r += kRowVector) {
+    Doubles4 v, c;
+    Load(largest + r, v);
+    Load(closed + r, c);
+    v = v - c;
+    lanes = v > lanes ? v : lanes;
+  }
+  return LargestLane(lanes);
+}
+
+namespace {
+
+// Bit i of the result for lane i where `equal` holds.
+[[gnu::always_inline]] inline std::uint64_t LaneBits(const Bits4& equal) {
+  std::uint64_t bits = 0;
+  for (std::size_t lane = 0; lane < kRowVector; ++lane) bits |= static_cast<std::uint64_t>(equal[lane] & 1) << lane;
+  return bits;
+}
+
+}  // namespace
+
+VEXILOR_AVX2_AND_DEFAULT
+std::uint64_t OpenRowsHolding(const double* largest, const double* closed, std::size_t rows, double magnitude) {
+  const Doubles4 m = {magnitude, magnitude, magnitude, magnitude};
+  std::uint64_t found = 0;
+  for (std::size_t r = 0; r < rows; r += kRowVector) {
+    Doubles4 v, c;
+    Load(largest + r, v);
+    Load(closed + r, c);
+    found |= LaneBits(v - c == m) << r;
+  }
+  return found;
+}
+
+VEXILOR_AVX2_AND_DEFAULT
+std::uint64_t SlotsHolding(const double* line, std::size_t slots, double magnitude) {
+  const Doubles4 m = {magnitude, magnitude, magnitude, magnitude};
+  const Bits4 noSign = {kNoSign, kNoSign, kNoSign, kNoSign};
+  std::uint64_t found = 0;
+  for (std::size_t k = 0; k < slots; k += kRowVector) {
+    Doubles4 v;
+    Load(line + k, v);
+    const Doubles4 size = reinterpret_cast<Doubles4>(reinterpret_cast<Bits4>(v) & noSign);
+    found |= LaneBits(size == m) << k;
+  }
+  return slots % kRowVector == 0 ? found : found & ((std::uint64_t{1} << slots) - 1);
 }
 
 }  // namespace vexilor
