@@ -70,23 +70,26 @@ ResultCode InverseDistance(const Sectors& sectors, double& height) {
   return kOk;
 }
 
+// The wanted-th smallest reach (wanted >= 1).
+double WantedReach(const std::vector<double>& reach, std::size_t wanted) {
+  std::vector<double> sorted = reach;
+  const auto nth = sorted.begin() + static_cast<std::ptrdiff_t>(wanted) - 1;
+  std::nth_element(sorted.begin(), nth, sorted.end());
+  return *nth;
+}
+
 }  // namespace
 
 void SelectCandidates(const std::vector<GridNode>& nodes, double unitKm,
                       std::vector<double>& reach, std::vector<GridNode>& candidates) {
   candidates.clear();
-  // Reach of a node: the least k for which it is a candidate; the second
-  // half of the buffer holds the reaches sorted.
-  reach.resize(nodes.size() * 2);
-  const auto own = reach.begin();
-  const auto sorted = reach.begin() + static_cast<std::ptrdiff_t>(nodes.size());
-  std::transform(nodes.begin(), nodes.end(), own, [unitKm](const GridNode& n) {
+  // Reach of a node: the least k for which it is a candidate.
+  reach.resize(nodes.size());
+  std::transform(nodes.begin(), nodes.end(), reach.begin(), [unitKm](const GridNode& n) {
     return std::max(std::fabs(n.x), std::fabs(n.y)) / unitKm;
   });
-  std::copy(own, sorted, sorted);
-  std::sort(sorted, reach.end());
   const auto count = [&](double k) {
-    return static_cast<std::size_t>(std::upper_bound(sorted, reach.end(), k) - sorted);
+    return static_cast<std::size_t>(std::count_if(reach.begin(), reach.end(), [k](double r) { return r <= k; }));
   };
   const std::size_t wanted = std::min(nodes.size(), kWantedCandidates);
   double k = kStartReach;
@@ -99,11 +102,11 @@ void SelectCandidates(const std::vector<GridNode>& nodes, double unitKm,
   } else if (count(k) < wanted) {
     // Raising k one by one stops at the first k that admits enough nodes;
     // lowering it again from there would fall short.
-    k = std::max(k + 1.0, std::ceil(sorted[static_cast<std::ptrdiff_t>(wanted) - 1]));
+    k = std::max(k + 1.0, std::ceil(WantedReach(reach, wanted)));
     if (count(k) > kMaxCandidates) return;
   }
   for (std::size_t i = 0; i < nodes.size(); ++i)
-    if (own[static_cast<std::ptrdiff_t>(i)] <= k) candidates.push_back(nodes[i]);
+    if (reach[i] <= k) candidates.push_back(nodes[i]);
 }
 
 void NearestBySector(const std::vector<GridNode>& candidates, Sectors& sectors) {
