@@ -42,6 +42,8 @@ TEST(MaskFormatTest, FifteenDigitsAreCorrectlyRoundedFirst) {
       {0.1, "0.0000000000000000000", "0.1000000000000000000"},
       {1152921504606846976.0, "0", "1152921504606850000"},  // 2⁶⁰
       {1.25e-10, "0.000000000000", "0.000000000125"},
+      {123456789012345.6, "0", "123456789012346"},  // the edges of the integer path: 10^0 ...
+      {1.5e-8, "0.0000000000", "0.0000000150"},     // ... and 10^22
   };
   for (const MaskCase& c : cases) EXPECT_EQ(FormatWithMask(c.value, c.mask), c.text) << c.value << " " << c.mask;
 }
