@@ -43,6 +43,8 @@ bool GaussJordan::Solve(const std::vector<double>& a, std::vector<double>& rhs) 
   std::iota(columnIn_.begin(), columnIn_.end(), std::size_t{0});
   std::iota(rowAt_.begin(), rowAt_.end(), std::size_t{0});
   std::iota(placeOf_.begin(), placeOf_.end(), std::size_t{0});
+  rowOrder_.resize(n);
+  std::iota(rowOrder_.begin(), rowOrder_.end(), std::size_t{0});
   // The rows past n fill the last vector, closed.
   closed_.assign(stride_, kClosed);
   std::fill_n(closed_.begin(), n, 0.0);
@@ -99,7 +101,11 @@ void GaussJordan::Eliminate(std::vector<double>& rhs, std::size_t n, std::size_t
   const double inverse = 1.0 / pivotRow[pivot.slot];
   for (std::size_t k = 0; k < open; ++k) pivotRow[k] *= inverse;
   rhs[pivotIndex] *= inverse;
-  ReduceRows(work_.data(), rhs.data(), stride_, n, open, pivotIndex, pivot.slot, largest_.data());
+  // The pivot's row leaves the rows whose magnitudes are wanted.
+  std::iter_swap(std::find(rowOrder_.begin(), rowOrder_.begin() + static_cast<std::ptrdiff_t>(open), pivotIndex),
+                 rowOrder_.begin() + static_cast<std::ptrdiff_t>(open) - 1);
+  ReduceRows(work_.data(), rhs.data(), stride_, rowOrder_.data(), open - 1, n, open, pivotIndex, pivot.slot,
+             largest_.data());
   columnIn_[pivot.slot] = columnIn_[open - 1];
 }
 

@@ -51,6 +51,9 @@ class GaussJordan {
   std::vector<std::size_t> columnIn_;
   std::vector<std::size_t> rowAt_;
   std::vector<std::size_t> placeOf_;
+  // Every row, those still open first: the first `open` of them before a
+  // step, one fewer after it.
+  std::vector<std::size_t> rowOrder_;
   std::vector<double> largest_;
   std::vector<double> closed_;
   std::vector<double> solution_;

@@ -98,30 +98,35 @@ struct Step {
   }
 };
 
-// Row r after the step's reduction (when `reduce`): its open slots' largest
-// magnitude, the last open value moved into the pivot slot.
+// Row r after the step's reduction (when `reduce`): the last open value
+// moved into the pivot slot and, when `track`, its open slots' largest
+// magnitude.
+template <bool track>
 [[gnu::always_inline]] inline void ReduceRow(const Step& s, double* line, double& rhs, bool reduce, double& largest) {
   const double factor = line[s.pivotSlot];
   const Doubles4 f = {factor, factor, factor, factor};
   Doubles4 lanes = {0.0, 0.0, 0.0, 0.0};
   for (std::size_t k = 0; k < s.width; k += kRowVector) {
     Doubles4 v, p;
-    Bits4 magnitude;
     Load(line + k, v);
     if (reduce) {
       Load(s.pivotRow + k, p);
       v = v - f * p;
       Store(line + k, v);
     }
-    s.MagnitudeAt(k, magnitude);
-    TakeLarger(v, magnitude, lanes);
+    if constexpr (track) {
+      Bits4 magnitude;
+      s.MagnitudeAt(k, magnitude);
+      TakeLarger(v, magnitude, lanes);
+    }
   }
   if (reduce) rhs -= factor * s.rhs[s.pivotIndex];
   line[s.pivotSlot] = line[s.open - 1];
-  largest = LargestLane(lanes);
+  if constexpr (track) largest = LargestLane(lanes);
 }
 
 // Two rows that are both reduced, in one pass over the pivot row.
+template <bool track>
 [[gnu::always_inline]] inline void ReduceTwoRows(const Step& s, double* one, double* two, double& rhsOne,
                                                  double& rhsTwo, double& largestOne, double& largestTwo) {
   const double factorOne = one[s.pivotSlot], factorTwo = two[s.pivotSlot];
@@ -130,7 +135,6 @@ struct Step {
   Doubles4 lanesOne = {0.0, 0.0, 0.0, 0.0}, lanesTwo = lanesOne;
   for (std::size_t k = 0; k < s.width; k += kRowVector) {
     Doubles4 p, v1, v2;
-    Bits4 magnitude;
     Load(s.pivotRow + k, p);
     Load(one + k, v1);
     Load(two + k, v2);
@@ -138,39 +142,53 @@ struct Step {
     v2 = v2 - f2 * p;
     Store(one + k, v1);
     Store(two + k, v2);
-    s.MagnitudeAt(k, magnitude);
-    TakeLarger(v1, magnitude, lanesOne);
-    TakeLarger(v2, magnitude, lanesTwo);
+    if constexpr (track) {
+      Bits4 magnitude;
+      s.MagnitudeAt(k, magnitude);
+      TakeLarger(v1, magnitude, lanesOne);
+      TakeLarger(v2, magnitude, lanesTwo);
+    }
   }
   rhsOne -= factorOne * s.rhs[s.pivotIndex];
   rhsTwo -= factorTwo * s.rhs[s.pivotIndex];
   one[s.pivotSlot] = one[s.open - 1];
   two[s.pivotSlot] = two[s.open - 1];
-  largestOne = LargestLane(lanesOne);
-  largestTwo = LargestLane(lanesTwo);
+  if constexpr (track) {
+    largestOne = LargestLane(lanesOne);
+    largestTwo = LargestLane(lanesTwo);
+  }
+}
+
+// The listed rows, in pairs where both are reduced: the pivot row is read
+// once for two. Each row sees the same operations either way.
+template <bool track>
+[[gnu::always_inline]] inline void ReduceListed(const Step& s, double* a, double* rhs, std::size_t stride,
+                                                const std::size_t* rows, std::size_t count, double* largest) {
+  const auto reduces = [&](std::size_t r) { return r != s.pivotIndex && a[r * stride + s.pivotSlot] != 0.0; };
+  std::size_t i = 0;
+  while (i < count) {
+    const std::size_t r = rows[i];
+    if (i + 1 < count && reduces(r) && reduces(rows[i + 1])) {
+      const std::size_t q = rows[i + 1];
+      ReduceTwoRows<track>(s, a + r * stride, a + q * stride, rhs[r], rhs[q], largest[r], largest[q]);
+      i += 2;
+    } else {
+      ReduceRow<track>(s, a + r * stride, rhs[r], reduces(r), largest[r]);
+      i += 1;
+    }
+  }
 }
 
 }  // namespace
 
 VEXILOR_AVX2_AND_DEFAULT
-void ReduceRows(double* a, double* rhs, std::size_t stride, std::size_t rows, std::size_t open, std::size_t pivotIndex,
-                std::size_t pivotSlot, double* largest) {
+void ReduceRows(double* a, double* rhs, std::size_t stride, const std::size_t* rows, std::size_t tracked,
+                std::size_t count, std::size_t open, std::size_t pivotIndex, std::size_t pivotSlot, double* largest) {
   const std::size_t width = WholeVectors(open);
   const Step s{a + pivotIndex * stride, rhs, pivotIndex, pivotSlot, open, width, width - kRowVector,
                pivotSlot / kRowVector * kRowVector};
-  const auto reduces = [&](std::size_t r) { return r != pivotIndex && a[r * stride + pivotSlot] != 0.0; };
-  // Rows go in pairs where both are reduced: the pivot row is read once for
-  // two. Each row sees the same operations either way.
-  std::size_t r = 0;
-  while (r < rows) {
-    if (r + 1 < rows && reduces(r) && reduces(r + 1)) {
-      ReduceTwoRows(s, a + r * stride, a + (r + 1) * stride, rhs[r], rhs[r + 1], largest[r], largest[r + 1]);
-      r += 2;
-    } else {
-      ReduceRow(s, a + r * stride, rhs[r], reduces(r), largest[r]);
-      r += 1;
-    }
-  }
+  ReduceListed<true>(s, a, rhs, stride, rows, tracked, largest);
+  ReduceListed<false>(s, a, rhs, stride, rows + tracked, count - tracked, largest);
 }
 
 VEXILOR_AVX2_AND_DEFAULT

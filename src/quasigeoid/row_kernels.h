@@ -28,15 +28,17 @@ constexpr std::size_t WholeVectors(std::size_t count) { return (count + kRowVect
 // `rows` rows of `a`; a NaN is passed over, 0 when no value is a number.
 void RowMagnitudes(const double* a, std::size_t stride, std::size_t rows, std::size_t open, double* largest);
 
-// One Gauss-Jordan step over the `rows` rows of `a`, whose pivot row
-// `pivotIndex` is already divided by its pivot: every other row with a
-// non-zero factor f = row[pivotSlot] gets row[k] -= f · pivot[k] for
-// k < open and rhs[row] -= f · rhs[pivotIndex]; then every row gives slot
-// `pivotSlot` the value of its last open slot, and largest[r] receives the
-// largest magnitude of row r's open slots as they then stand (open - 1 of
-// them), as RowMagnitudes would find it.
-void ReduceRows(double* a, double* rhs, std::size_t stride, std::size_t rows, std::size_t open, std::size_t pivotIndex,
-                std::size_t pivotSlot, double* largest);
+// One Gauss-Jordan step over the `count` rows of `a` listed in `rows`,
+// whose pivot row `pivotIndex` is already divided by its pivot: every other
+// row with a non-zero factor f = row[pivotSlot] gets row[k] -= f · pivot[k]
+// for k < open and rhs[row] -= f · rhs[pivotIndex]; then every row gives
+// slot `pivotSlot` the value of its last open slot. Each of the first
+// `tracked` rows listed, r, then receives in largest[r] the largest
+// magnitude of its open slots as they stand (open - 1 of them), as
+// RowMagnitudes would find it; the other rows' largest[r] are left as they
+// were. The order of the rows changes no bit.
+void ReduceRows(double* a, double* rhs, std::size_t stride, const std::size_t* rows, std::size_t tracked,
+                std::size_t count, std::size_t open, std::size_t pivotIndex, std::size_t pivotSlot, double* largest);
 
 // The largest of largest[r] - closed[r] over `rows` rows, a whole number of
 // vectors, where closed[r] is 0 for a row still open and infinity for one
