@@ -26,12 +26,31 @@ constexpr double kCoincidentR2 = 0.01;
 
 double DistanceSquared(const GridNode& n) { return n.x * n.x + n.y * n.y; }
 
-int SectorOf(const GridNode& n) {
+// The sector from the angle itself, as atan2 rounds it.
+int SectorByAngle(const GridNode& n) {
   const double x = std::fabs(n.x) < kDirectionFloor ? 0.0 : n.x;
   const double y = std::fabs(n.y) < kDirectionFloor ? 0.0 : n.y;
   double angle = std::atan2(y, x);  // 0 for the zero vector
   if (angle < 0.0) angle += kTwoPi;
   return std::min(kSectorCount - 1, static_cast<int>(angle / (kTwoPi / kSectorCount)));
+}
+
+// Directions closer than this (radians) to a border of the sectors go by
+// the angle; farther off, the sides of the three borders through the
+// point decide alike, since atan2 and the division err by 1e-15 at most.
+constexpr double kBorderMargin = 1e-9;
+
+// The sector of a node's direction, counted from x towards y in steps of 60°.
+int SectorOf(const GridNode& n) {
+  // Which side of the borders at 0°/180°, 60°/240° and 120°/300° the node
+  // lies on: the cross products with their directions.
+  const double sin60 = 0.8660254037844386;
+  const double across0 = n.y, across60 = 0.5 * n.y - sin60 * n.x, across120 = -0.5 * n.y - sin60 * n.x;
+  const double margin = kBorderMargin * (std::fabs(n.x) + std::fabs(n.y));
+  if (!(std::fabs(across0) > margin && std::fabs(across60) > margin && std::fabs(across120) > margin))
+    return SectorByAngle(n);
+  if (across0 > 0.0) return across60 < 0.0 ? 0 : across120 < 0.0 ? 1 : 2;
+  return across60 > 0.0 ? 3 : across120 > 0.0 ? 4 : 5;
 }
 
 bool TwoNeighbouringSectorsEmpty(const Sectors& sectors) {

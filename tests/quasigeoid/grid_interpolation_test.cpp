@@ -154,6 +154,10 @@ TEST(NearestBySector, SectorsTurnFromNorthTowardsEast) {
   const Case cases[] = {
       {1, 0, 0},     {1, 1.6, 0}, {1, 1.8, 1},  {1e-15, 1, 1}, {-1, 1e-15, 3}, {-1, -0.5, 3},
       {-1, -1.8, 4}, {0, -1, 4},  {1, -1.5, 5}, {1, -1e-9, 5}, {0, 0, 0},
+      // On the borders, as the angle's own rounding puts them, where the
+      // sides of the border lines computed in doubles would say otherwise.
+      {5.000000000000001, 8.660254037844386, 1}, {-0.4999999999999998, 0.8660254037844387, 2},
+      {4.999999999999993, -8.66025403784439, 5}, {-1, -1.7320508075688772, 4}, {-1, 0, 3},
   };
   for (const Case& c : cases) {
     const Sectors s = NearestBySector({{c.x, c.y, 7}});
