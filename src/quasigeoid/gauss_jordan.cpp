@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
-#include <limits>
 #include <numeric>
 #include <utility>
 
@@ -13,8 +12,6 @@ namespace vexilor {
 namespace {
 
 constexpr double kSingularRatio = 1e-15;
-// closed_ of a row that has been a pivot's: its magnitudes drop out.
-constexpr double kClosed = std::numeric_limits<double>::infinity();
 
 }  // namespace
 
@@ -32,7 +29,7 @@ bool GaussJordan::Solve(const std::vector<double>& a, std::vector<double>& rhs) 
   stride_ = WholeVectors(n);
   work_.assign(n * stride_, 0.0);
   for (std::size_t r = 0; r < n; ++r) std::copy_n(a.begin() + static_cast<std::ptrdiff_t>(r * n), n, &work_[r * stride_]);
-  largest_.assign(stride_, 0.0);
+  largest_.resize(n);
   RowMagnitudes(work_.data(), stride_, n, n, largest_.data());
   double largest = 0.0;
   for (const double v : largest_) largest = std::max(largest, v);
@@ -45,13 +42,12 @@ bool GaussJordan::Solve(const std::vector<double>& a, std::vector<double>& rhs) 
   std::iota(placeOf_.begin(), placeOf_.end(), std::size_t{0});
   rowOrder_.resize(n);
   std::iota(rowOrder_.begin(), rowOrder_.end(), std::size_t{0});
-  // The rows past n fill the last vector, closed.
-  closed_.assign(stride_, kClosed);
-  std::fill_n(closed_.begin(), n, 0.0);
+  // The largest magnitude among the open rows, step by step.
+  double magnitude = largest;
   for (std::size_t open = n; open > 0; --open) {
-    const Pivot pivot = FindPivot(n, open);
+    const Pivot pivot = FindPivot(n, open, magnitude);
     if (!(pivot.magnitude > floor)) return false;  // floor >= 0: a zero pivot fails too
-    Eliminate(rhs, n, open, pivot);
+    magnitude = Eliminate(rhs, n, open, pivot);
   }
   solution_.resize(n);
   for (std::size_t p = 0; p < n; ++p) solution_[p] = rhs[rowAt_[p]];
@@ -64,21 +60,19 @@ bool GaussJordan::Solve(const std::vector<double>& a, std::vector<double>& rhs) 
 // the pass that reduced it (row_kernels.h): the pivot's row is the open row
 // of the largest (the first place of equals), and only that row is
 // searched for the pivot's column.
-GaussJordan::Pivot GaussJordan::FindPivot(std::size_t n, std::size_t open) const {
+GaussJordan::Pivot GaussJordan::FindPivot(std::size_t n, std::size_t open, double magnitude) const {
   Pivot best;
-  best.magnitude = LargestOpenRow(largest_.data(), closed_.data(), stride_);
+  best.magnitude = magnitude;
   best.position = n;
-  for (std::size_t from = 0; from < stride_; from += kMaxRowsHeld) {
-    const std::size_t rows = std::min(kMaxRowsHeld, stride_ - from);
-    for (std::uint64_t held = OpenRowsHolding(&largest_[from], &closed_[from], rows, best.magnitude); held != 0;
-         held &= held - 1)
-      best.position = std::min(best.position, placeOf_[from + static_cast<std::size_t>(std::countr_zero(held))]);
+  for (std::size_t i = 0; i < open; ++i) {
+    const std::size_t r = rowOrder_[i];
+    if (largest_[r] == magnitude && placeOf_[r] < best.position) best.position = placeOf_[r];
   }
   // The first column holding the largest magnitude.
   const double* line = &work_[rowAt_[best.position] * stride_];
   best.column = n;
-  for (std::size_t from = 0; from < open; from += kMaxRowsHeld) {
-    const std::size_t slots = std::min(kMaxRowsHeld, open - from);
+  for (std::size_t from = 0; from < open; from += kMaxSlotsHeld) {
+    const std::size_t slots = std::min(kMaxSlotsHeld, open - from);
     for (std::uint64_t held = SlotsHolding(line + from, slots, best.magnitude); held != 0; held &= held - 1) {
       const std::size_t slot = from + static_cast<std::size_t>(std::countr_zero(held));
       if (columnIn_[slot] < best.column) {
@@ -90,13 +84,12 @@ GaussJordan::Pivot GaussJordan::FindPivot(std::size_t n, std::size_t open) const
   return best;
 }
 
-void GaussJordan::Eliminate(std::vector<double>& rhs, std::size_t n, std::size_t open, const Pivot& pivot) {
+double GaussJordan::Eliminate(std::vector<double>& rhs, std::size_t n, std::size_t open, const Pivot& pivot) {
   // The pivot's row takes the place of its column.
   const std::size_t pivotIndex = rowAt_[pivot.position];
   std::swap(rowAt_[pivot.position], rowAt_[pivot.column]);
   placeOf_[rowAt_[pivot.position]] = pivot.position;
   placeOf_[pivotIndex] = pivot.column;
-  closed_[pivotIndex] = kClosed;
   double* pivotRow = &work_[pivotIndex * stride_];
   const double inverse = 1.0 / pivotRow[pivot.slot];
   for (std::size_t k = 0; k < open; ++k) pivotRow[k] *= inverse;
@@ -104,9 +97,10 @@ void GaussJordan::Eliminate(std::vector<double>& rhs, std::size_t n, std::size_t
   // The pivot's row leaves the rows whose magnitudes are wanted.
   std::iter_swap(std::find(rowOrder_.begin(), rowOrder_.begin() + static_cast<std::ptrdiff_t>(open), pivotIndex),
                  rowOrder_.begin() + static_cast<std::ptrdiff_t>(open) - 1);
-  ReduceRows(work_.data(), rhs.data(), stride_, rowOrder_.data(), open - 1, n, open, pivotIndex, pivot.slot,
-             largest_.data());
+  const double next = ReduceRows(work_.data(), rhs.data(), stride_, rowOrder_.data(), open - 1, n, open, pivotIndex,
+                                 pivot.slot, largest_.data());
   columnIn_[pivot.slot] = columnIn_[open - 1];
+  return next;
 }
 
 }  // namespace vexilor

@@ -36,16 +36,17 @@ class GaussJordan {
     std::size_t column = 0;
     std::size_t slot = 0;  // where the column is held
   };
-  Pivot FindPivot(std::size_t n, std::size_t open) const;
-  void Eliminate(std::vector<double>& rhs, std::size_t n, std::size_t open, const Pivot& pivot);
+  // The pivot of a step, `magnitude` the largest among the open rows.
+  Pivot FindPivot(std::size_t n, std::size_t open, double magnitude) const;
+  // One step; the largest magnitude among the rows still open after it.
+  double Eliminate(std::vector<double>& rhs, std::size_t n, std::size_t open, const Pivot& pivot);
 
   // The matrix being eliminated, row by row with a stride of whole vectors
   // (row_kernels.h). The columns not yet eliminated are held in slots 0 ..
   // open - 1 of every row, column columnIn_[s] in slot s; rowAt_[p] is the
   // row stored at place p of the exchanged order and placeOf_[r] the place
   // of row r; largest_[r] the largest magnitude among the open slots of row
-  // r, closed_[r] infinity once row r has been a pivot's (0 before), both
-  // padded to whole vectors.
+  // r, kept up to date while the row is open.
   std::vector<double> work_;
   std::size_t stride_ = 0;
   std::vector<std::size_t> columnIn_;
@@ -55,7 +56,6 @@ class GaussJordan {
   // step, one fewer after it.
   std::vector<std::size_t> rowOrder_;
   std::vector<double> largest_;
-  std::vector<double> closed_;
   std::vector<double> solution_;
 };
 

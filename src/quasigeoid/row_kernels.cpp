@@ -1,6 +1,7 @@
 #include "quasigeoid/row_kernels.h"
 
 #include <cstdint>
+#include <algorithm>
 #include <cstring>
 
 // Each function below is built twice, for AVX2 and for the build's target;
@@ -160,48 +161,40 @@ template <bool track>
 }
 
 // The listed rows, in pairs where both are reduced: the pivot row is read
-// once for two. Each row sees the same operations either way.
+// once for two. Each row sees the same operations either way. The largest
+// magnitude of the rows tracked, 0 for none.
 template <bool track>
-[[gnu::always_inline]] inline void ReduceListed(const Step& s, double* a, double* rhs, std::size_t stride,
-                                                const std::size_t* rows, std::size_t count, double* largest) {
+[[gnu::always_inline]] inline double ReduceListed(const Step& s, double* a, double* rhs, std::size_t stride,
+                                                  const std::size_t* rows, std::size_t count, double* largest) {
   const auto reduces = [&](std::size_t r) { return r != s.pivotIndex && a[r * stride + s.pivotSlot] != 0.0; };
+  double most = 0.0;
   std::size_t i = 0;
   while (i < count) {
     const std::size_t r = rows[i];
     if (i + 1 < count && reduces(r) && reduces(rows[i + 1])) {
       const std::size_t q = rows[i + 1];
       ReduceTwoRows<track>(s, a + r * stride, a + q * stride, rhs[r], rhs[q], largest[r], largest[q]);
+      if constexpr (track) most = std::max({most, largest[r], largest[q]});
       i += 2;
     } else {
       ReduceRow<track>(s, a + r * stride, rhs[r], reduces(r), largest[r]);
+      if constexpr (track) most = std::max(most, largest[r]);
       i += 1;
     }
   }
+  return most;
 }
 
 }  // namespace
 
 VEXILOR_AVX2_AND_DEFAULT
-void ReduceRows(double* a, double* rhs, std::size_t stride, const std::size_t* rows, std::size_t tracked,
-                std::size_t count, std::size_t open, std::size_t pivotIndex, std::size_t pivotSlot, double* largest) {
+double ReduceRows(double* a, double* rhs, std::size_t stride, const std::size_t* rows, std::size_t tracked,
+                  std::size_t count, std::size_t open, std::size_t pivotIndex, std::size_t pivotSlot, double* largest) {
   const std::size_t width = WholeVectors(open);
   const Step s{a + pivotIndex * stride, rhs, pivotIndex, pivotSlot, open, width, width - kRowVector,
                pivotSlot / kRowVector * kRowVector};
-  ReduceListed<true>(s, a, rhs, stride, rows, tracked, largest);
   ReduceListed<false>(s, a, rhs, stride, rows + tracked, count - tracked, largest);
-}
-
-VEXILOR_AVX2_AND_DEFAULT
-double LargestOpenRow(const double* largest, const double* closed, std::size_t rows) {
-  Doubles4 lanes = {0.0, 0.0, 0.0, 0.0};
-  for (std::size_t r = 0; r < rows; r += kRowVector) {
-    Doubles4 v, c;
-    Load(largest + r, v);
-    Load(closed + r, c);
-    v = v - c;
-    lanes = v > lanes ? v : lanes;
-  }
-  return LargestLane(lanes);
+  return ReduceListed<true>(s, a, rhs, stride, rows, tracked, largest);
 }
 
 namespace {
@@ -214,19 +207,6 @@ namespace {
 }
 
 }  // namespace
-
-VEXILOR_AVX2_AND_DEFAULT
-std::uint64_t OpenRowsHolding(const double* largest, const double* closed, std::size_t rows, double magnitude) {
-  const Doubles4 m = {magnitude, magnitude, magnitude, magnitude};
-  std::uint64_t found = 0;
-  for (std::size_t r = 0; r < rows; r += kRowVector) {
-    Doubles4 v, c;
-    Load(largest + r, v);
-    Load(closed + r, c);
-    found |= LaneBits(v - c == m) << r;
-  }
-  return found;
-}
 
 VEXILOR_AVX2_AND_DEFAULT
 std::uint64_t SlotsHolding(const double* line, std::size_t slots, double magnitude) {

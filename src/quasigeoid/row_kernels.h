@@ -36,24 +36,15 @@ void RowMagnitudes(const double* a, std::size_t stride, std::size_t rows, std::s
 // `tracked` rows listed, r, then receives in largest[r] the largest
 // magnitude of its open slots as they stand (open - 1 of them), as
 // RowMagnitudes would find it; the other rows' largest[r] are left as they
-// were. The order of the rows changes no bit.
-void ReduceRows(double* a, double* rhs, std::size_t stride, const std::size_t* rows, std::size_t tracked,
-                std::size_t count, std::size_t open, std::size_t pivotIndex, std::size_t pivotSlot, double* largest);
+// were. The order of the rows changes no bit. Returns the largest of the
+// tracked rows' magnitudes, 0 when none is tracked.
+double ReduceRows(double* a, double* rhs, std::size_t stride, const std::size_t* rows, std::size_t tracked,
+                  std::size_t count, std::size_t open, std::size_t pivotIndex, std::size_t pivotSlot, double* largest);
 
-// The largest of largest[r] - closed[r] over `rows` rows, a whole number of
-// vectors, where closed[r] is 0 for a row still open and infinity for one
-// that is not: the largest magnitude of the open rows, 0 when none is open.
-double LargestOpenRow(const double* largest, const double* closed, std::size_t rows);
-
-// The rows, at most kMaxRowsHeld of them (a whole number of vectors), for
-// which largest[r] - closed[r] equals `magnitude`, as bit r of the result:
-// the open rows whose largest magnitude it is.
-inline constexpr std::size_t kMaxRowsHeld = 64;
-std::uint64_t OpenRowsHolding(const double* largest, const double* closed, std::size_t rows, double magnitude);
-
-// The slots among the first `slots` (at most kMaxRowsHeld) of `line` whose
+// The slots among the first `slots` (at most kMaxSlotsHeld) of `line` whose
 // magnitude equals `magnitude`, as bit k of the result; the line is read in
 // whole vectors.
+inline constexpr std::size_t kMaxSlotsHeld = 64;
 std::uint64_t SlotsHolding(const double* line, std::size_t slots, double magnitude);
 
 }  // namespace vexilor
