@@ -24,11 +24,13 @@ constexpr double kSingularRatio = 1e-15;
 // apply to it, and the pivot search breaks ties by the places and columns
 // such an elimination would scan them in, so the solution is the same to
 // the last bit.
-bool GaussJordan::Solve(const std::vector<double>& a, std::vector<double>& rhs) {
-  const std::size_t n = rhs.size();
+void GaussJordan::Start(std::size_t n) {
   stride_ = WholeVectors(n);
   work_.assign(n * stride_, 0.0);
-  for (std::size_t r = 0; r < n; ++r) std::copy_n(a.begin() + static_cast<std::ptrdiff_t>(r * n), n, &work_[r * stride_]);
+}
+
+bool GaussJordan::Solve(std::vector<double>& rhs) {
+  const std::size_t n = rhs.size();
   largest_.resize(n);
   RowMagnitudes(work_.data(), stride_, n, n, largest_.data());
   double largest = 0.0;

@@ -15,19 +15,25 @@
 
 namespace vexilor {
 
-// Solves a·x = rhs for a square matrix a (row by row, rhs.size() rows) by
-// Gauss-Jordan elimination with complete pivoting; rhs receives x. The
-// pivot of each step is the largest remaining element in magnitude, the
-// first of equals in the order of the rows and, within a row, of the
-// columns, as they stand after the earlier steps' exchanges of rows. False,
-// with rhs spoilt, when the largest remaining element is not above 1e-15
-// times the largest element of a as given (or is not a number). a is read
-// only.
+// Solves a·x = rhs for a square matrix a by Gauss-Jordan elimination with
+// complete pivoting; rhs receives x. The pivot of each step is the largest
+// remaining element in magnitude, the first of equals in the order of the
+// rows and, within a row, of the columns, as they stand after the earlier
+// steps' exchanges of rows. False, with rhs spoilt, when the largest
+// remaining element is not above 1e-15 times the largest element of a as
+// set up (or is not a number).
 //
-// The work buffers of one solve serve the next.
+// The matrix is set up in the solver's own buffer, where it is eliminated:
+// Start, then At for every element that is not zero, then Solve. The
+// buffers of one solve serve the next.
 class GaussJordan {
  public:
-  bool Solve(const std::vector<double>& a, std::vector<double>& rhs);
+  // A system of n unknowns, every element 0.
+  void Start(std::size_t n);
+  // Element (row, column) of the system started.
+  double& At(std::size_t row, std::size_t column) { return work_[row * stride_ + column]; }
+  // Solves the system started, with rhs.size() = n.
+  bool Solve(std::vector<double>& rhs);
 
  private:
   struct Pivot {

@@ -44,7 +44,7 @@ std::optional<double> ThinPlateSpline::AtOrigin(const std::vector<GridNode>& nod
     x_[i] = unit.X(nodes[i].x);
     y_[i] = unit.Y(nodes[i].y);
   }
-  a_.assign(size * size, 0.0);
+  solver_.Start(size);
   rhs_.assign(size, 0.0);
   for (std::size_t i = 0; i < n; ++i) {
     // The kernel matrix is symmetric, to the bit: (x_j - x_i)² = (x_i - x_j)².
@@ -52,17 +52,17 @@ std::optional<double> ThinPlateSpline::AtOrigin(const std::vector<GridNode>& nod
     for (std::size_t j = i + 1; j < n; ++j) {
       const double dx = x_[i] - x_[j], dy = y_[i] - y_[j];
       const double r2 = dx * dx + dy * dy;
-      a_[i * size + j] = a_[j * size + i] = r2 > kKernelFloor ? Kernel(r2) : 0.0;
+      solver_.At(i, j) = solver_.At(j, i) = r2 > kKernelFloor ? Kernel(r2) : 0.0;
     }
     // The affine part (1, x', y') and its side conditions.
     const double affine[3] = {1.0, x_[i], y_[i]};
     for (std::size_t k = 0; k < 3; ++k) {
-      a_[i * size + n + k] = affine[k];
-      a_[(n + k) * size + i] = affine[k];
+      solver_.At(i, n + k) = affine[k];
+      solver_.At(n + k, i) = affine[k];
     }
     rhs_[i] = nodes[i].height;
   }
-  if (!solver_.Solve(a_, rhs_)) return std::nullopt;
+  if (!solver_.Solve(rhs_)) return std::nullopt;
   const double px = unit.X(0.0), py = unit.Y(0.0);
   double sum = 0.0;
   for (std::size_t i = 0; i < n; ++i) {

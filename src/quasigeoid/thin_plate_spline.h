@@ -41,7 +41,7 @@ class ThinPlateSpline {
 
  private:
   std::vector<double> x_, y_;  // the nodes in the unit square
-  std::vector<double> a_, rhs_;
+  std::vector<double> rhs_;
   GaussJordan solver_;
 };
 
