@@ -73,6 +73,9 @@ ResultCode TransformLines(const RunRequest& request, GridSession& grid, std::ifs
   SourceLineReader lines(in);
   std::string line;
   if (request.formats.source == SourceFormat::kIn) lines.Next(line);  // the coordinate type, checked by the caller
+  // The batches outlive the crew: a batch still at work when the run is left
+  // (an exception) is finished before they go.
+  SourceBatch batches[2];
   BatchTransform transform(request.route, reader, composer, grid, CrewSize(request.jobs), request.keepGoing);
   const LineRefused refused = [&](std::int32_t number, ResultCode code) {
     ++result.refused;
@@ -81,7 +84,6 @@ ResultCode TransformLines(const RunRequest& request, GridSession& grid, std::ifs
   const auto readBatch = [&](SourceBatch& batch) {
     return batch.Read(lines, in, kBatchLines, kBatchBytes, kProgressLines);
   };
-  SourceBatch batches[2];
   std::size_t now = 0;
   bool more = readBatch(batches[now]);
   if (more) transform.Start(batches[now], 1);
