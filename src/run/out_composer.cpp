@@ -1,15 +1,11 @@
 // The results file (.out) as a file run writes it: Windows-1251 with CR LF
 // line ends, or UTF-8 with LF for a terminal (FileFormats::utf8).
 
-#include <algorithm>
-
 #include "text/codepage.h"
 #include "run/results_composer.h"
 
 namespace vexilor {
 namespace {
-
-bool IsAscii(char c) { return static_cast<unsigned char>(c) < 0x80; }
 
 class OutComposer : public ResultsComposer {
  public:
@@ -17,7 +13,11 @@ class OutComposer : public ResultsComposer {
 
   std::string Head() const override {
     std::string bytes;
-    for (const std::string& line : ResultsHeader(layout_)) Append(bytes, line);
+    for (const std::string& line : ResultsHeader(layout_)) {
+      const std::size_t from = bytes.size();
+      bytes += line;
+      EndLine(bytes, from);
+    }
     return bytes;
   }
 
@@ -25,26 +25,21 @@ class OutComposer : public ResultsComposer {
                    const PointResult& result) const override {
     const std::size_t from = bytes.size();
     AppendResultLine(bytes, layout_, number, result.coords, result.zeta);
-    // A line of ASCII alone is the same bytes in both encodings.
-    if (!utf8_ && !std::all_of(bytes.begin() + static_cast<std::ptrdiff_t>(from), bytes.end(), IsAscii)) {
-      const std::string line = bytes.substr(from);
-      bytes.resize(from);
-      AppendCp1251(bytes, line);
-    }
-    bytes += utf8_ ? "\n" : "\r\n";
+    EndLine(bytes, from);
   }
 
   TextEncoding Encoding() const override { return utf8_ ? TextEncoding::kUtf8 : TextEncoding::kCp1251; }
 
  private:
-  void Append(std::string& bytes, const std::string& line) const {
+  // The line composed in UTF-8 from `from` on, put in the file's encoding and
+  // ended.
+  void EndLine(std::string& bytes, std::size_t from) const {
     if (utf8_) {
-      bytes += line;
       bytes += '\n';
-    } else {
-      AppendCp1251(bytes, line);
-      bytes += "\r\n";
+      return;
     }
+    ToCp1251From(bytes, from);
+    bytes += "\r\n";
   }
 
   ResultsLayout layout_;

@@ -59,21 +59,22 @@ std::string Cp1251ToUtf8(std::string_view bytes) {
 }
 
 std::string Utf8ToCp1251(std::string_view text) {
-  std::string bytes;
-  bytes.reserve(text.size());
-  AppendCp1251(bytes, text);
+  std::string bytes(text);
+  ToCp1251From(bytes, 0);
   return bytes;
 }
 
-void AppendCp1251(std::string& bytes, std::string_view text) {
-  for (std::size_t pos = 0; pos < text.size();) {
-    // ASCII, most of every results line, is the same bytes in both.
-    std::size_t end = pos;
-    while (end < text.size() && static_cast<unsigned char>(text[end]) < 0x80) ++end;
-    bytes.append(text, pos, end - pos);
-    pos = end;
-    if (pos < text.size()) bytes.push_back(ByteOfCharacter(DecodeCodePoint(text, pos)));
-  }
+void ToCp1251From(std::string& bytes, std::size_t from) {
+  // ASCII, most of every results line, is the same bytes in both: nothing
+  // moves before the first other byte.
+  const auto ascii = [&](std::size_t at) { return static_cast<unsigned char>(bytes[at]) < 0x80; };
+  std::size_t pos = from;
+  while (pos < bytes.size() && ascii(pos)) ++pos;
+  // Each character becomes one byte, so the text written never overtakes
+  // the text still to be read.
+  std::size_t to = pos;
+  while (pos < bytes.size()) bytes[to++] = ascii(pos) ? bytes[pos++] : ByteOfCharacter(DecodeCodePoint(bytes, pos));
+  bytes.resize(to);
 }
 
 std::string ToUtf8(std::string_view bytes, TextEncoding encoding) {

@@ -26,8 +26,8 @@ std::string ToUtf8(std::string_view bytes, TextEncoding encoding);
 // byte of malformed UTF-8, is written as '?'.
 std::string Utf8ToCp1251(std::string_view text);
 
-// The same, appended to `bytes`: a results line joins its file's buffer
-// with no string of its own.
-void AppendCp1251(std::string& bytes, std::string_view text);
+// The same in place, for the UTF-8 text of `bytes` from `from` on: a
+// results line is converted where it was composed.
+void ToCp1251From(std::string& bytes, std::size_t from);
 
 }  // namespace vexilor
