@@ -80,12 +80,6 @@ constexpr int kMaxExactPower = 22;
 
 __extension__ typedef unsigned __int128 Wide;
 
-constexpr std::uint64_t PowerOfTen(int k) {
-  std::uint64_t p = 1;
-  for (int i = 0; i < k; ++i) p *= 10;
-  return p;
-}
-
 // 10^0 .. 10^kMaxExactPower.
 constexpr auto kWidePowersOfTen = [] {
   std::array<Wide, kMaxExactPower + 1> p{};
@@ -148,7 +142,7 @@ bool ExactScientific(double magnitude, Scientific& s) {
   const int binaryExponent = storedExponent - 1022;  // magnitude in [2^(e-1), 2^e)
   const int shift = 53 - binaryExponent;
   if (shift < 0 || shift > 120) return false;
-  constexpr std::uint64_t kLeast = PowerOfTen(kSignificantDigits - 1), kBeyond = PowerOfTen(kSignificantDigits);
+  constexpr Wide kLeast = kWidePowersOfTen[kSignificantDigits - 1], kBeyond = kWidePowersOfTen[kSignificantDigits];
   // The exponent may be one short; the count of digits decides.
   int exponent = DecimalExponent(magnitude, binaryExponent);
   for (int attempt = 0; attempt < 3; ++attempt) {
