@@ -1,7 +1,6 @@
 #include "quasigeoid/gauss_jordan.h"
 
 #include <algorithm>
-#include <bit>
 #include <cmath>
 #include <numeric>
 #include <utility>
@@ -73,14 +72,10 @@ GaussJordan::Pivot GaussJordan::FindPivot(std::size_t n, std::size_t open, doubl
   // The first column holding the largest magnitude.
   const double* line = &work_[rowAt_[best.position] * stride_];
   best.column = n;
-  for (std::size_t from = 0; from < open; from += kMaxSlotsHeld) {
-    const std::size_t slots = std::min(kMaxSlotsHeld, open - from);
-    for (std::uint64_t held = SlotsHolding(line + from, slots, best.magnitude); held != 0; held &= held - 1) {
-      const std::size_t slot = from + static_cast<std::size_t>(std::countr_zero(held));
-      if (columnIn_[slot] < best.column) {
-        best.column = columnIn_[slot];
-        best.slot = slot;
-      }
+  for (std::size_t slot = 0; slot < open; ++slot) {
+    if (std::fabs(line[slot]) == best.magnitude && columnIn_[slot] < best.column) {
+      best.column = columnIn_[slot];
+      best.slot = slot;
     }
   }
   return best;

@@ -1,6 +1,5 @@
 #include "quasigeoid/row_kernels.h"
 
-#include <cstdint>
 #include <algorithm>
 #include <cstring>
 
@@ -195,31 +194,6 @@ double ReduceRows(double* a, double* rhs, std::size_t stride, const std::size_t*
                pivotSlot / kRowVector * kRowVector};
   ReduceListed<false>(s, a, rhs, stride, rows + tracked, count - tracked, largest);
   return ReduceListed<true>(s, a, rhs, stride, rows, tracked, largest);
-}
-
-namespace {
-
-// Bit i of the result for lane i where `equal` holds.
-[[gnu::always_inline]] inline std::uint64_t LaneBits(const Bits4& equal) {
-  std::uint64_t bits = 0;
-  for (std::size_t lane = 0; lane < kRowVector; ++lane) bits |= static_cast<std::uint64_t>(equal[lane] & 1) << lane;
-  return bits;
-}
-
-}  // namespace
-
-VEXILOR_AVX2_AND_DEFAULT
-std::uint64_t SlotsHolding(const double* line, std::size_t slots, double magnitude) {
-  const Doubles4 m = {magnitude, magnitude, magnitude, magnitude};
-  const Bits4 noSign = {kNoSign, kNoSign, kNoSign, kNoSign};
-  std::uint64_t found = 0;
-  for (std::size_t k = 0; k < slots; k += kRowVector) {
-    Doubles4 v;
-    Load(line + k, v);
-    const Doubles4 size = reinterpret_cast<Doubles4>(reinterpret_cast<Bits4>(v) & noSign);
-    found |= LaneBits(size == m) << k;
-  }
-  return slots % kRowVector == 0 ? found : found & ((std::uint64_t{1} << slots) - 1);
 }
 
 }  // namespace vexilor

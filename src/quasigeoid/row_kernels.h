@@ -15,7 +15,6 @@
 // the AVX2 build asks for no FMA either.
 
 #include <cstddef>
-#include <cstdint>
 
 namespace vexilor {
 
@@ -40,11 +39,5 @@ void RowMagnitudes(const double* a, std::size_t stride, std::size_t rows, std::s
 // tracked rows' magnitudes, 0 when none is tracked.
 double ReduceRows(double* a, double* rhs, std::size_t stride, const std::size_t* rows, std::size_t tracked,
                   std::size_t count, std::size_t open, std::size_t pivotIndex, std::size_t pivotSlot, double* largest);
-
-// The slots among the first `slots` (at most kMaxSlotsHeld) of `line` whose
-// magnitude equals `magnitude`, as bit k of the result; the line is read in
-// whole vectors.
-inline constexpr std::size_t kMaxSlotsHeld = 64;
-std::uint64_t SlotsHolding(const double* line, std::size_t slots, double magnitude);
 
 }  // namespace vexilor
