@@ -5,8 +5,6 @@
 #include <numeric>
 #include <utility>
 
-#include "quasigeoid/row_kernels.h"
-
 namespace vexilor {
 namespace {
 
@@ -15,89 +13,84 @@ constexpr double kSingularRatio = 1e-15;
 }  // namespace
 
 // Rows are never moved: an exchange of two rows only exchanges their places
-// in rowAt_, and each row's right-hand side stays with it. An eliminated
-// column is never read again, so its slot is given to the last open column;
-// the elimination then runs over slots 0 .. open - 1 of every row without
-// gaps. Each element still goes through exactly the operations, in the same
-// order, that an elimination moving rows and keeping columns in place would
-// apply to it, and the pivot search breaks ties by the places and columns
-// such an elimination would scan them in, so the solution is the same to
-// the last bit.
+// in rowAt_. An eliminated column is never read again and leaves the list of
+// columns. Each element still goes through exactly the operations, in the
+// same order, that an elimination moving rows and keeping columns in place
+// would apply to it, and the pivot search breaks ties by the places and
+// columns such an elimination would scan them in, so the solution is the
+// same to the last bit.
 void GaussJordan::Start(std::size_t n) {
-  stride_ = WholeVectors(n);
-  work_.assign(n * stride_, 0.0);
+  stride_ = WholeBlocks(n);
+  matrix_.assign((n + 1) * stride_, 0.0);
 }
 
 bool GaussJordan::Solve(std::vector<double>& rhs) {
   const std::size_t n = rhs.size();
+  std::copy(rhs.begin(), rhs.end(), &matrix_[n * stride_]);
+  openRows_.assign(stride_, kClosedRow);
+  std::fill_n(openRows_.begin(), n, kOpenRow);
+  columns_.resize(n);
+  std::iota(columns_.begin(), columns_.end(), std::size_t{0});
   largest_.resize(n);
-  RowMagnitudes(work_.data(), stride_, n, n, largest_.data());
-  double largest = 0.0;
-  for (const double v : largest_) largest = std::max(largest, v);
-  const double floor = kSingularRatio * largest;
-  columnIn_.resize(n);
+  held_.resize(n);
+  // The largest magnitude among the open columns, step by step.
+  double magnitude = kernels_.magnitudes(Matrix(), columns_.data(), n, largest_.data());
+  const double floor = kSingularRatio * magnitude;
   rowAt_.resize(n);
-  placeOf_.resize(n);
-  std::iota(columnIn_.begin(), columnIn_.end(), std::size_t{0});
   std::iota(rowAt_.begin(), rowAt_.end(), std::size_t{0});
-  std::iota(placeOf_.begin(), placeOf_.end(), std::size_t{0});
-  rowOrder_.resize(n);
-  std::iota(rowOrder_.begin(), rowOrder_.end(), std::size_t{0});
-  // The largest magnitude among the open rows, step by step.
-  double magnitude = largest;
+  placeOf_.assign(stride_, 0);
+  std::iota(placeOf_.begin(), placeOf_.begin() + static_cast<std::ptrdiff_t>(n), std::int64_t{0});
   for (std::size_t open = n; open > 0; --open) {
-    const Pivot pivot = FindPivot(n, open, magnitude);
-    if (!(pivot.magnitude > floor)) return false;  // floor >= 0: a zero pivot fails too
-    magnitude = Eliminate(rhs, n, open, pivot);
+    if (!(magnitude > floor)) return false;  // floor >= 0: a zero pivot fails too
+    magnitude = Eliminate(open, FindPivot(open, magnitude));
   }
-  solution_.resize(n);
-  for (std::size_t p = 0; p < n; ++p) solution_[p] = rhs[rowAt_[p]];
-  std::swap(rhs, solution_);
+  for (std::size_t p = 0; p < n; ++p) rhs[p] = matrix_[n * stride_ + rowAt_[p]];
   return true;
 }
 
 // The open places are the open columns: once column c has been eliminated,
-// its pivot row stands at place c. Each row's largest magnitude comes from
-// the pass that reduced it (row_kernels.h): the pivot's row is the open row
-// of the largest (the first place of equals), and only that row is
-// searched for the pivot's column.
-GaussJordan::Pivot GaussJordan::FindPivot(std::size_t n, std::size_t open, double magnitude) const {
-  Pivot best;
-  best.magnitude = magnitude;
-  best.position = n;
+// its pivot row stands at place c. Only the columns whose largest magnitude
+// is the pivot's are searched for its row, in their order: the first place
+// where one holds it - the search ends at the lowest open place - then the
+// first of them holding it there.
+GaussJordan::Pivot GaussJordan::FindPivot(std::size_t open, double magnitude) {
+  // Without a branch per column: which columns hold it changes from step
+  // to step.
+  std::size_t held = 0;
   for (std::size_t i = 0; i < open; ++i) {
-    const std::size_t r = rowOrder_[i];
-    if (largest_[r] == magnitude && placeOf_[r] < best.position) best.position = placeOf_[r];
+    held_[held] = columns_[i];
+    held += largest_[i] == magnitude ? 1 : 0;
   }
-  // The first column holding the largest magnitude.
-  const double* line = &work_[rowAt_[best.position] * stride_];
-  best.column = n;
-  for (std::size_t slot = 0; slot < open; ++slot) {
-    if (std::fabs(line[slot]) == best.magnitude && columnIn_[slot] < best.column) {
-      best.column = columnIn_[slot];
-      best.slot = slot;
-    }
+  Pivot pivot;
+  const auto lowest = static_cast<std::int64_t>(columns_.front());
+  pivot.place = static_cast<std::size_t>(
+      kernels_.firstPlace(Matrix(), placeOf_.data(), held_.data(), held, magnitude, lowest));
+  pivot.row = rowAt_[pivot.place];
+  pivot.column = stride_;
+  for (std::size_t i = 0; i < held; ++i) {
+    const std::size_t c = held_[i];
+    if (c < pivot.column && std::fabs(matrix_[c * stride_ + pivot.row]) == magnitude) pivot.column = c;
   }
-  return best;
+  return pivot;
 }
 
-double GaussJordan::Eliminate(std::vector<double>& rhs, std::size_t n, std::size_t open, const Pivot& pivot) {
+double GaussJordan::Eliminate(std::size_t open, const Pivot& pivot) {
   // The pivot's row takes the place of its column.
-  const std::size_t pivotIndex = rowAt_[pivot.position];
-  std::swap(rowAt_[pivot.position], rowAt_[pivot.column]);
-  placeOf_[rowAt_[pivot.position]] = pivot.position;
-  placeOf_[pivotIndex] = pivot.column;
-  double* pivotRow = &work_[pivotIndex * stride_];
-  const double inverse = 1.0 / pivotRow[pivot.slot];
-  for (std::size_t k = 0; k < open; ++k) pivotRow[k] *= inverse;
-  rhs[pivotIndex] *= inverse;
-  // The pivot's row leaves the rows whose magnitudes are wanted.
-  std::iter_swap(std::find(rowOrder_.begin(), rowOrder_.begin() + static_cast<std::ptrdiff_t>(open), pivotIndex),
-                 rowOrder_.begin() + static_cast<std::ptrdiff_t>(open) - 1);
-  const double next = ReduceRows(work_.data(), rhs.data(), stride_, rowOrder_.data(), open - 1, n, open, pivotIndex,
-                                 pivot.slot, largest_.data());
-  columnIn_[pivot.slot] = columnIn_[open - 1];
-  return next;
+  std::swap(rowAt_[pivot.place], rowAt_[pivot.column]);
+  placeOf_[rowAt_[pivot.place]] = static_cast<std::int64_t>(pivot.place);
+  placeOf_[pivot.row] = static_cast<std::int64_t>(pivot.column);
+  openRows_[pivot.row] = kClosedRow;
+  // The pivot's column leaves the list, which stays in order; its values
+  // are the rows' factors, the pivot row's own set to 0, which leaves that
+  // row to be scaled.
+  const auto listed = columns_.begin() + static_cast<std::ptrdiff_t>(open);
+  const auto leaving = std::find(columns_.begin(), listed, pivot.column);
+  std::copy(leaving + 1, listed, leaving);
+  double* factors = &matrix_[pivot.column * stride_];
+  const std::size_t n = columns_.size();
+  const ColumnStep step{Matrix(), factors, &matrix_[n * stride_], pivot.row, 1.0 / factors[pivot.row]};
+  factors[pivot.row] = 0.0;
+  return kernels_.reduce(step, columns_.data(), open - 1, largest_.data());
 }
 
 }  // namespace vexilor

@@ -11,7 +11,10 @@
 // engine (src/CMakeLists.txt).
 
 #include <cstddef>
+#include <cstdint>
 #include <vector>
+
+#include "quasigeoid/column_kernels.h"
 
 namespace vexilor {
 
@@ -28,41 +31,48 @@ namespace vexilor {
 // buffers of one solve serve the next.
 class GaussJordan {
  public:
+  // With the fastest passes this processor runs.
+  GaussJordan() : GaussJordan(KernelsOfThisProcessor()) {}
+  explicit GaussJordan(const ColumnKernels& kernels) : kernels_(kernels) {}
+
   // A system of n unknowns, every element 0.
   void Start(std::size_t n);
   // Element (row, column) of the system started.
-  double& At(std::size_t row, std::size_t column) { return work_[row * stride_ + column]; }
+  double& At(std::size_t row, std::size_t column) { return matrix_[column * stride_ + row]; }
   // Solves the system started, with rhs.size() = n.
   bool Solve(std::vector<double>& rhs);
 
  private:
   struct Pivot {
-    double magnitude = 0.0;
-    std::size_t position = 0;  // the row's place in the exchanged order
+    std::size_t place = 0;  // the row's place in the exchanged order
+    std::size_t row = 0;
     std::size_t column = 0;
-    std::size_t slot = 0;  // where the column is held
   };
-  // The pivot of a step, `magnitude` the largest among the open rows.
-  Pivot FindPivot(std::size_t n, std::size_t open, double magnitude) const;
-  // One step; the largest magnitude among the rows still open after it.
-  double Eliminate(std::vector<double>& rhs, std::size_t n, std::size_t open, const Pivot& pivot);
+  ColumnMatrix Matrix() { return {matrix_.data(), stride_, openRows_.data()}; }
+  // The pivot among the first `open` columns listed, `magnitude` the
+  // largest among them.
+  Pivot FindPivot(std::size_t open, double magnitude);
+  // One step; the largest magnitude among the columns still open after it.
+  double Eliminate(std::size_t open, const Pivot& pivot);
 
-  // The matrix being eliminated, row by row with a stride of whole vectors
-  // (row_kernels.h). The columns not yet eliminated are held in slots 0 ..
-  // open - 1 of every row, column columnIn_[s] in slot s; rowAt_[p] is the
-  // row stored at place p of the exchanged order and placeOf_[r] the place
-  // of row r; largest_[r] the largest magnitude among the open slots of row
-  // r, kept up to date while the row is open.
-  std::vector<double> work_;
+  ColumnKernels kernels_;
+  // The matrix column by column, rows 0 .. n - 1 of each column in a stride
+  // of whole blocks (column_kernels.h), and the right-hand side as column n.
+  // Rows and columns are never moved: rowAt_[p] is the row at place p of the
+  // exchanged order and placeOf_[r] the place of row r (rows past the
+  // matrix have none); openRows_ marks the rows not yet a pivot's. columns_
+  // lists the columns, those not yet eliminated first and in order (`open`
+  // of them before a step), and largest_[i] is the largest magnitude among the open rows of
+  // the column listed i-th; held_ the columns holding a step's pivot
+  // magnitude.
   std::size_t stride_ = 0;
-  std::vector<std::size_t> columnIn_;
+  CacheLineVector<double> matrix_;
+  CacheLineVector<std::int64_t> openRows_;
+  std::vector<std::size_t> columns_;
   std::vector<std::size_t> rowAt_;
-  std::vector<std::size_t> placeOf_;
-  // Every row, those still open first: the first `open` of them before a
-  // step, one fewer after it.
-  std::vector<std::size_t> rowOrder_;
+  CacheLineVector<std::int64_t> placeOf_;
   std::vector<double> largest_;
-  std::vector<double> solution_;
+  std::vector<std::size_t> held_;
 };
 
 }  // namespace vexilor

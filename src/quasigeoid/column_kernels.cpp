@@ -1,0 +1,23 @@
+#include "quasigeoid/column_kernels.h"
+
+#include "quasigeoid/column_passes.h"
+
+namespace vexilor {
+
+std::vector<ColumnKernels> AllKernelsOfThisProcessor() {
+  std::vector<ColumnKernels> all;
+#if defined(__x86_64__)
+  __builtin_cpu_init();
+  if (__builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512vl")) all.push_back(Avx512Kernels());
+  if (__builtin_cpu_supports("avx2")) all.push_back(Avx2Kernels());
+#endif
+  all.push_back(KernelsOfWidth<2>("plain"));
+  return all;
+}
+
+const ColumnKernels& KernelsOfThisProcessor() {
+  static const ColumnKernels fastest = AllKernelsOfThisProcessor().front();
+  return fastest;
+}
+
+}  // namespace vexilor

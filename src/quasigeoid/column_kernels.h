@@ -1,0 +1,98 @@
+#pragma once
+// The passes over matrix columns that the spline's elimination spends its
+// time in (gauss_jordan.h). Each is built three times - eight doubles at a
+// time with AVX-512, four with AVX2, two with the build's own target - and
+// the processor decides, once, which build runs (KernelsOfThisProcessor).
+//
+// The matrix is held column by column, with a stride of whole blocks of
+// eight rows and every column starting on a cache line, so that each pass
+// runs in whole vectors on any of the builds; the rows past the matrix's
+// own hold zeros and stay so.
+//
+// Every build gives the same bits. A largest magnitude is exact whatever the
+// order of the comparisons; the reduction applies to each element the same
+// product and difference, one element at a time, as a scalar loop would -
+// the engine is built without fused multiply-adds (src/CMakeLists.txt), and
+// no build here asks for them.
+
+#include <cstddef>
+#include <cstdint>
+#include <new>
+#include <vector>
+
+namespace vexilor {
+
+inline constexpr std::size_t kColumnBlock = 8;
+
+// `count` rows rounded up to whole blocks.
+constexpr std::size_t WholeBlocks(std::size_t count) {
+  return (count + kColumnBlock - 1) / kColumnBlock * kColumnBlock;
+}
+
+// Storage whose first element starts a cache line.
+template <class T>
+struct CacheLineAllocator {
+  using value_type = T;
+  static constexpr std::align_val_t kLine{64};
+  CacheLineAllocator() = default;
+  template <class U>
+  CacheLineAllocator(const CacheLineAllocator<U>&) {}
+  T* allocate(std::size_t n) { return static_cast<T*>(::operator new(n * sizeof(T), kLine)); }
+  void deallocate(T* p, std::size_t) { ::operator delete(p, kLine); }
+  friend bool operator==(const CacheLineAllocator&, const CacheLineAllocator&) { return true; }
+};
+
+template <class T>
+using CacheLineVector = std::vector<T, CacheLineAllocator<T>>;
+
+// A row's bits in the masks below: kOpenRow keeps a value's magnitude,
+// kClosedRow drops the value.
+inline constexpr std::int64_t kOpenRow = 0x7fffffffffffffffLL;
+inline constexpr std::int64_t kClosedRow = 0;
+
+// The matrix being eliminated, column c at values + c · stride, and the
+// rows still open.
+struct ColumnMatrix {
+  double* values;
+  std::size_t stride;
+  const std::int64_t* openRows;  // kOpenRow or kClosedRow for each of `stride` rows
+};
+
+// What every column of one Gauss-Jordan step shares. The pivot column's
+// values are the factors of the rows; the pivot row's own factor, and the
+// factors of the rows past the matrix, are 0.
+struct ColumnStep {
+  ColumnMatrix matrix;
+  const double* factors;
+  double* rhs;  // the right-hand side, a column like the others
+  std::size_t pivotRow;
+  double inverse;  // of the pivot
+};
+
+// The passes take the columns they work on as a list of column numbers.
+// A magnitude is the largest |v| among a column's open rows, where a NaN
+// counts as larger than any number.
+struct ColumnKernels {
+  const char* name;
+  // largest[i] = the magnitude of columns[i]; returns the largest of them
+  // (0 for none).
+  double (*magnitudes)(const ColumnMatrix& m, const std::size_t* columns, std::size_t count, double* largest);
+  // One step over the right-hand side and the listed columns: in each, the
+  // pivot row's value v becomes v · inverse, and every other row with a
+  // non-zero factor f gets w -= f · (that value). Then largest[i] and the
+  // result as from `magnitudes`.
+  double (*reduce)(const ColumnStep& step, const std::size_t* columns, std::size_t count, double* largest);
+  // The smallest of places[r] among the open rows r where one of the listed
+  // columns holds a value of this magnitude; `m.stride` when there is none.
+  // The columns are searched in their order, up to the first where a row
+  // of place `lowest` (no place is lower) holds it.
+  std::int64_t (*firstPlace)(const ColumnMatrix& m, const std::int64_t* places, const std::size_t* columns,
+                             std::size_t count, double magnitude, std::int64_t lowest);
+};
+
+// The fastest build the processor runs.
+const ColumnKernels& KernelsOfThisProcessor();
+// Every build the processor runs, the fastest first.
+std::vector<ColumnKernels> AllKernelsOfThisProcessor();
+
+}  // namespace vexilor

@@ -1,0 +1,193 @@
+#pragma once
+// The column passes of column_kernels.h, written once over vectors of W
+// doubles and built by each of column_kernels*.cpp with the instructions of
+// its processor family. Everything here has internal linkage, so that no
+// build's copy of a pass can stand in for another's at link time; only
+// those three files include this header.
+
+#include <cstddef>
+#include <cstdint>
+#include <algorithm>
+#include <bit>
+#include <cstring>
+#include <utility>
+
+#include "quasigeoid/column_kernels.h"
+
+namespace vexilor {
+
+// The builds for AVX2 and AVX-512 (x86-64 only).
+ColumnKernels Avx2Kernels();
+ColumnKernels Avx512Kernels();
+
+namespace {
+
+template <std::size_t W>
+struct Lanes {
+  // typedef, not using: GCC drops the attribute from an alias template.
+  typedef double Doubles __attribute__((vector_size(W * sizeof(double))));
+  typedef long long Bits __attribute__((vector_size(W * sizeof(double))));
+};
+
+template <class Vector, class T>
+Vector Load(const T* at) {
+  Vector v;
+  std::memcpy(&v, at, sizeof v);
+  return v;
+}
+
+template <class Vector>
+void Store(double* at, Vector v) {
+  std::memcpy(at, &v, sizeof v);
+}
+
+// Every lane `value`: value - 0 is value itself, a -0 included (0 + value
+// would turn -0 into +0).
+template <class Doubles>
+Doubles Broadcast(double value) {
+  const Doubles zero = {};
+  return value - zero;
+}
+
+// The magnitudes of the values on the open rows, 0 on the others, as their
+// bits. Magnitudes order as their bits do, read as signed integers, with a
+// NaN above every number: the integer comparisons below find it largest.
+template <class Doubles, class Bits>
+Bits MagnitudeOn(Bits rows, Doubles v) {
+  return reinterpret_cast<Bits>(v) & rows;
+}
+
+template <class Bits>
+Bits Larger(Bits v, Bits running) {
+  return v > running ? v : running;
+}
+
+// Lanes `from` .. from + W/2 - 1 of v.
+template <std::size_t W, std::size_t from, std::size_t... lane>
+typename Lanes<W / 2>::Bits HalfOf(typename Lanes<W>::Bits v, std::index_sequence<lane...>) {
+  return __builtin_shufflevector(v, v, (from + lane)...);
+}
+
+// The largest lane, by halves.
+template <std::size_t W>
+long long LargestLane(typename Lanes<W>::Bits lanes) {
+  if constexpr (W == 1) {
+    return lanes[0];
+  } else {
+    constexpr auto half = std::make_index_sequence<W / 2>{};
+    return LargestLane<W / 2>(Larger(HalfOf<W, W / 2>(lanes, half), HalfOf<W, 0>(lanes, half)));
+  }
+}
+
+template <std::size_t W>
+double LargestMagnitude(typename Lanes<W>::Bits lanes) {
+  return std::bit_cast<double>(LargestLane<W>(lanes));
+}
+
+template <std::size_t W>
+double Magnitudes(const ColumnMatrix& m, const std::size_t* columns, std::size_t count, double* largest) {
+  using Doubles = typename Lanes<W>::Doubles;
+  using Bits = typename Lanes<W>::Bits;
+  Bits most = {};
+  for (std::size_t i = 0; i < count; ++i) {
+    const double* column = m.values + columns[i] * m.stride;
+    Bits running = {};
+    for (std::size_t k = 0; k < m.stride; k += W)
+      running = Larger(MagnitudeOn(Load<Bits>(m.openRows + k), Load<Doubles>(column + k)), running);
+    largest[i] = LargestMagnitude<W>(running);
+    most = Larger(running, most);
+  }
+  return LargestMagnitude<W>(most);
+}
+
+// One step over columns of V vectors (V = 0: as many as the stride holds).
+// With V known, the factors and the open rows are taken into registers once
+// for all the columns.
+template <std::size_t W, std::size_t V>
+double ReduceVectors(const ColumnStep& s, const std::size_t* columns, std::size_t count, double* largest) {
+  using Doubles = typename Lanes<W>::Doubles;
+  using Bits = typename Lanes<W>::Bits;
+  const std::size_t stride = s.matrix.stride, vectors = V > 0 ? V : stride / W;
+  Doubles heldFactors[V > 0 ? V : 1];
+  Bits heldRows[V > 0 ? V : 1];
+  for (std::size_t k = 0; k < V; ++k) {
+    heldFactors[k] = Load<Doubles>(s.factors + k * W);
+    heldRows[k] = Load<Bits>(s.matrix.openRows + k * W);
+  }
+  const auto factors = [&](std::size_t k) { return V > 0 ? heldFactors[k] : Load<Doubles>(s.factors + k * W); };
+  const auto rows = [&](std::size_t k) { return V > 0 ? heldRows[k] : Load<Bits>(s.matrix.openRows + k * W); };
+  const std::size_t pivotRow = s.pivotRow;
+  const double inverse = s.inverse;
+  // The column reduced; its magnitudes lane by lane.
+  const auto reduce = [&](double* column) {
+    const double pivotValue = column[pivotRow] * inverse;
+    const Doubles p = Broadcast<Doubles>(pivotValue);
+    Bits running = {};
+    for (std::size_t k = 0; k < vectors; ++k) {
+      const Doubles f = factors(k);
+      Doubles v = Load<Doubles>(column + k * W);
+      // A row whose factor is 0 is left as it is, -0 included.
+      const Doubles reduced = v - f * p;
+      v = f != 0.0 ? reduced : v;
+      Store(column + k * W, v);
+      running = Larger(MagnitudeOn(rows(k), v), running);
+    }
+    // The pivot row's factor is 0: its value is written here.
+    column[pivotRow] = pivotValue;
+    return running;
+  };
+  reduce(s.rhs);
+  double* const values = s.matrix.values;
+  Bits most = {};
+  for (std::size_t i = 0; i < count; ++i) {
+    const Bits running = reduce(values + columns[i] * stride);
+    largest[i] = LargestMagnitude<W>(running);
+    most = Larger(running, most);
+  }
+  return LargestMagnitude<W>(most);
+}
+
+// Columns of up to 40 rows (the spline's systems) run with their number of
+// vectors known.
+template <std::size_t W, std::size_t... V>
+double ReduceBySize(const ColumnStep& s, const std::size_t* columns, std::size_t count, double* largest,
+                    std::index_sequence<V...>) {
+  using Pass = double (*)(const ColumnStep&, const std::size_t*, std::size_t, double*);
+  static constexpr Pass kPasses[] = {&ReduceVectors<W, V>...};
+  const std::size_t vectors = s.matrix.stride / W;
+  return kPasses[vectors < sizeof...(V) ? vectors : 0](s, columns, count, largest);
+}
+
+template <std::size_t W>
+double Reduce(const ColumnStep& s, const std::size_t* columns, std::size_t count, double* largest) {
+  return ReduceBySize<W>(s, columns, count, largest, std::make_index_sequence<40 / W + 1>{});
+}
+
+template <std::size_t W>
+std::int64_t FirstPlace(const ColumnMatrix& m, const std::int64_t* places, const std::size_t* columns,
+                        std::size_t count, double magnitude, std::int64_t lowest) {
+  using Doubles = typename Lanes<W>::Doubles;
+  using Bits = typename Lanes<W>::Bits;
+  const Bits none = Bits{} + static_cast<long long>(m.stride);
+  const Bits wanted = reinterpret_cast<Bits>(Broadcast<Doubles>(magnitude));
+  std::int64_t first = m.stride;
+  for (std::size_t i = 0; i < count && first > lowest; ++i) {
+    const double* column = m.values + columns[i] * m.stride;
+    Bits firstHere = none;
+    for (std::size_t k = 0; k < m.stride; k += W) {
+      const Bits held = MagnitudeOn(Load<Bits>(m.openRows + k), Load<Doubles>(column + k));
+      const Bits place = held == wanted ? Load<Bits>(places + k) : none;
+      firstHere = place < firstHere ? place : firstHere;
+    }
+    first = std::min<std::int64_t>(first, -LargestLane<W>(-firstHere));
+  }
+  return first;
+}
+
+template <std::size_t W>
+ColumnKernels KernelsOfWidth(const char* name) {
+  return {name, &Magnitudes<W>, &Reduce<W>, &FirstPlace<W>};
+}
+
+}  // namespace
+}  // namespace vexilor
