@@ -120,6 +120,19 @@ TEST(SolveByGaussJordan, SameBitsAsTheEliminationThatMovesRows) {
   }
 }
 
+// The pivot -2 turns the first row's zeros into -0; in the second step
+// that row's factor is -0, so the row is left alone and x₀ stays -0 (had
+// it been reduced, -0 - (-0 · 1) would give +0).
+TEST(SolveByGaussJordan, RowsWithAZeroFactorAreLeftAlone) {
+  for (const ColumnKernels& kernels : AllKernelsOfThisProcessor()) {
+    GaussJordan solver(kernels);
+    std::vector<double> rhs = {0, 1};
+    ASSERT_TRUE(SolveByGaussJordan({-2, 0, 0, 1}, rhs, solver)) << kernels.name;
+    EXPECT_TRUE(rhs[0] == 0.0 && std::signbit(rhs[0])) << kernels.name;
+    EXPECT_EQ(rhs[1], 1.0) << kernels.name;
+  }
+}
+
 TEST(SolveByGaussJordan, SingularSystemsFail) {
   const double nan = std::numeric_limits<double>::quiet_NaN();
   const std::vector<std::vector<double>> singular = {
