@@ -69,6 +69,11 @@ struct ColumnStep {
   double inverse;  // of the pivot
 };
 
+struct PivotPlace {
+  std::int64_t place;
+  std::size_t column;
+};
+
 // The passes take the columns they work on as a list of column numbers.
 // A magnitude is the largest |v| among a column's open rows, where a NaN
 // counts as larger than any number.
@@ -82,12 +87,13 @@ struct ColumnKernels {
   // non-zero factor f gets w -= f · (that value). Then largest[i] and the
   // result as from `magnitudes`.
   double (*reduce)(const ColumnStep& step, const std::size_t* columns, std::size_t count, double* largest);
-  // The smallest of places[r] among the open rows r where one of the listed
-  // columns holds a value of this magnitude; `m.stride` when there is none.
-  // The columns are searched in their order, up to the first where a row
-  // of place `lowest` (no place is lower) holds it.
-  std::int64_t (*firstPlace)(const ColumnMatrix& m, const std::int64_t* places, const std::size_t* columns,
-                             std::size_t count, double magnitude, std::int64_t lowest);
+  // The pivot: of the values of this magnitude on the open rows of the
+  // listed columns whose largest[i] it is, the one on the row r of the
+  // smallest places[r], in the first such column. The columns are listed
+  // in order and searched up to the first where a row of place `lowest`
+  // (no place is lower) holds it. Place `m.stride` when none does.
+  PivotPlace (*findPivot)(const ColumnMatrix& m, const std::int64_t* places, const std::size_t* columns,
+                          const double* largest, std::size_t count, double magnitude, std::int64_t lowest);
 };
 
 // The fastest build the processor runs.

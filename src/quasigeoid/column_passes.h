@@ -164,29 +164,31 @@ double Reduce(const ColumnStep& s, const std::size_t* columns, std::size_t count
 }
 
 template <std::size_t W>
-std::int64_t FirstPlace(const ColumnMatrix& m, const std::int64_t* places, const std::size_t* columns,
-                        std::size_t count, double magnitude, std::int64_t lowest) {
+PivotPlace FindPivot(const ColumnMatrix& m, const std::int64_t* places, const std::size_t* columns,
+                     const double* largest, std::size_t count, double magnitude, std::int64_t lowest) {
   using Doubles = typename Lanes<W>::Doubles;
   using Bits = typename Lanes<W>::Bits;
   const Bits none = Bits{} + static_cast<long long>(m.stride);
   const Bits wanted = reinterpret_cast<Bits>(Broadcast<Doubles>(magnitude));
-  std::int64_t first = m.stride;
-  for (std::size_t i = 0; i < count && first > lowest; ++i) {
+  PivotPlace pivot = {static_cast<std::int64_t>(m.stride), 0};
+  for (std::size_t i = 0; i < count && pivot.place > lowest; ++i) {
+    if (largest[i] != magnitude) continue;
     const double* column = m.values + columns[i] * m.stride;
-    Bits firstHere = none;
+    Bits first = none;
     for (std::size_t k = 0; k < m.stride; k += W) {
       const Bits held = MagnitudeOn(Load<Bits>(m.openRows + k), Load<Doubles>(column + k));
       const Bits place = held == wanted ? Load<Bits>(places + k) : none;
-      firstHere = place < firstHere ? place : firstHere;
+      first = place < first ? place : first;
     }
-    first = std::min<std::int64_t>(first, -LargestLane<W>(-firstHere));
+    const std::int64_t place = -LargestLane<W>(-first);
+    if (place < pivot.place) pivot = {place, columns[i]};
   }
-  return first;
+  return pivot;
 }
 
 template <std::size_t W>
 ColumnKernels KernelsOfWidth(const char* name) {
-  return {name, &Magnitudes<W>, &Reduce<W>, &FirstPlace<W>};
+  return {name, &Magnitudes<W>, &Reduce<W>, &FindPivot<W>};
 }
 
 }  // namespace

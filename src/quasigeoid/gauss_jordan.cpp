@@ -32,7 +32,6 @@ bool GaussJordan::Solve(std::vector<double>& rhs) {
   columns_.resize(n);
   std::iota(columns_.begin(), columns_.end(), std::size_t{0});
   largest_.resize(n);
-  held_.resize(n);
   // The largest magnitude among the open columns, step by step.
   double magnitude = kernels_.magnitudes(Matrix(), columns_.data(), n, largest_.data());
   const double floor = kSingularRatio * magnitude;
@@ -49,29 +48,13 @@ bool GaussJordan::Solve(std::vector<double>& rhs) {
 }
 
 // The open places are the open columns: once column c has been eliminated,
-// its pivot row stands at place c. Only the columns whose largest magnitude
-// is the pivot's are searched for its row, in their order: the first place
-// where one holds it - the search ends at the lowest open place - then the
-// first of them holding it there.
+// its pivot row stands at place c, and the lowest open place is the first
+// open column.
 GaussJordan::Pivot GaussJordan::FindPivot(std::size_t open, double magnitude) {
-  // Without a branch per column: which columns hold it changes from step
-  // to step.
-  std::size_t held = 0;
-  for (std::size_t i = 0; i < open; ++i) {
-    held_[held] = columns_[i];
-    held += largest_[i] == magnitude ? 1 : 0;
-  }
-  Pivot pivot;
-  const auto lowest = static_cast<std::int64_t>(columns_.front());
-  pivot.place = static_cast<std::size_t>(
-      kernels_.firstPlace(Matrix(), placeOf_.data(), held_.data(), held, magnitude, lowest));
-  pivot.row = rowAt_[pivot.place];
-  pivot.column = stride_;
-  for (std::size_t i = 0; i < held; ++i) {
-    const std::size_t c = held_[i];
-    if (c < pivot.column && std::fabs(matrix_[c * stride_ + pivot.row]) == magnitude) pivot.column = c;
-  }
-  return pivot;
+  const PivotPlace found = kernels_.findPivot(Matrix(), placeOf_.data(), columns_.data(), largest_.data(), open,
+                                              magnitude, static_cast<std::int64_t>(columns_.front()));
+  const auto place = static_cast<std::size_t>(found.place);
+  return {place, rowAt_[place], found.column};
 }
 
 double GaussJordan::Eliminate(std::size_t open, const Pivot& pivot) {

@@ -63,8 +63,7 @@ class GaussJordan {
   // matrix have none); openRows_ marks the rows not yet a pivot's. columns_
   // lists the columns, those not yet eliminated first and in order (`open`
   // of them before a step), and largest_[i] is the largest magnitude among the open rows of
-  // the column listed i-th; held_ the columns holding a step's pivot
-  // magnitude.
+  // the column listed i-th.
   std::size_t stride_ = 0;
   CacheLineVector<double> matrix_;
   CacheLineVector<std::int64_t> openRows_;
@@ -72,7 +71,6 @@ class GaussJordan {
   std::vector<std::size_t> rowAt_;
   CacheLineVector<std::int64_t> placeOf_;
   std::vector<double> largest_;
-  std::vector<std::size_t> held_;
 };
 
 }  // namespace vexilor
