@@ -8,7 +8,8 @@ std::vector<ColumnKernels> AllKernelsOfThisProcessor() {
   std::vector<ColumnKernels> all;
 #if defined(__x86_64__)
   __builtin_cpu_init();
-  if (__builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512vl")) all.push_back(Avx512Kernels());
+  if (__builtin_cpu_supports("avx512f") && __builtin_cpu_supports("avx512vl") && __builtin_cpu_supports("avx512dq"))
+    all.push_back(Avx512Kernels());
   if (__builtin_cpu_supports("avx2")) all.push_back(Avx2Kernels());
 #endif
   all.push_back(KernelsOfWidth<2>("plain"));

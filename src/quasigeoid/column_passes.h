@@ -11,6 +11,9 @@
 #include <bit>
 #include <cstring>
 #include <utility>
+#if defined(__AVX512DQ__)
+#include <immintrin.h>
+#endif
 
 #include "quasigeoid/column_kernels.h"
 
@@ -61,6 +64,29 @@ template <class Bits>
 Bits Larger(Bits v, Bits running) {
   return v > running ? v : running;
 }
+
+// `running` after the magnitudes of v on the open rows, lane by lane.
+template <std::size_t W>
+typename Lanes<W>::Bits TakeMagnitudes(typename Lanes<W>::Bits running, typename Lanes<W>::Doubles v,
+                                       typename Lanes<W>::Bits rows) {
+  return Larger(MagnitudeOn(rows, v), running);
+}
+
+#if defined(__AVX512DQ__)
+// In one instruction: VRANGEPD keeps the larger magnitude of two values
+// with its sign cleared (imm8 bits 1:0 = 11, bits 3:2 = 10), here on the
+// open rows only. A NaN arising in the elimination may then be passed
+// over, to reach the solution, where the integer comparison would fail the
+// step.
+template <>
+Lanes<8>::Bits TakeMagnitudes<8>(Lanes<8>::Bits running, Lanes<8>::Doubles v, Lanes<8>::Bits rows) {
+  constexpr int kLargerMagnitudeSignCleared = 0x0b;
+  const auto open = reinterpret_cast<__m512i>(rows);
+  const auto kept = reinterpret_cast<__m512d>(running);
+  return reinterpret_cast<Lanes<8>::Bits>(
+      _mm512_mask_range_pd(kept, _mm512_test_epi64_mask(open, open), v, kept, kLargerMagnitudeSignCleared));
+}
+#endif
 
 // Lanes `from` .. from + W/2 - 1 of v.
 template <std::size_t W, std::size_t from, std::size_t... lane>
@@ -130,7 +156,7 @@ double ReduceVectors(const ColumnStep& s, const std::size_t* columns, std::size_
       const Doubles reduced = v - f * p;
       v = f != 0.0 ? reduced : v;
       Store(column + k * W, v);
-      running = Larger(MagnitudeOn(rows(k), v), running);
+      running = TakeMagnitudes<W>(running, v, rows(k));
     }
     // The pivot row's factor is 0: its value is written here.
     column[pivotRow] = pivotValue;
