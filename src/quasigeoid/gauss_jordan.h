@@ -24,7 +24,8 @@ namespace vexilor {
 // rows and, within a row, of the columns, as they stand after the earlier
 // steps' exchanges of rows. False, with rhs spoilt, when the largest
 // remaining element is not above 1e-15 times the largest element of a as
-// set up (or is not a number).
+// set up, or when a holds a NaN; a NaN that arises in the elimination (an
+// overflow) fails a step or reaches the solution.
 //
 // The matrix is set up in the solver's own buffer, where it is eliminated:
 // Start, then At for every element that is not zero, then Solve. The
