@@ -76,24 +76,26 @@ struct PivotPlace {
 
 // The passes take the columns they work on as a list of column numbers.
 // A magnitude is the largest |v| among a column's open rows, where a NaN
-// counts as larger than any number.
+// counts as larger than any number. The passes keep the magnitudes of the
+// i-th column listed as the bits of up to kColumnBlock partial ones at
+// lanes + i · kColumnBlock, whose largest is the column's.
 struct ColumnKernels {
   const char* name;
-  // largest[i] = the magnitude of columns[i]; returns the largest of them
-  // (0 for none).
-  double (*magnitudes)(const ColumnMatrix& m, const std::size_t* columns, std::size_t count, double* largest);
+  // The lanes of each column listed; returns the largest magnitude of them
+  // all (0 for none).
+  double (*magnitudes)(const ColumnMatrix& m, const std::size_t* columns, std::size_t count, std::int64_t* lanes);
   // One step over the right-hand side and the listed columns: in each, the
   // pivot row's value v becomes v · inverse, and every other row with a
-  // non-zero factor f gets w -= f · (that value). Then largest[i] and the
+  // non-zero factor f gets w -= f · (that value). Then the lanes and the
   // result as from `magnitudes`.
-  double (*reduce)(const ColumnStep& step, const std::size_t* columns, std::size_t count, double* largest);
+  double (*reduce)(const ColumnStep& step, const std::size_t* columns, std::size_t count, std::int64_t* lanes);
   // The pivot: of the values of this magnitude on the open rows of the
-  // listed columns whose largest[i] it is, the one on the row r of the
+  // listed columns whose magnitude it is, the one on the row r of the
   // smallest places[r], in the first such column. The columns are listed
   // in order and searched up to the first where a row of place `lowest`
   // (no place is lower) holds it. Place `m.stride` when none does.
   PivotPlace (*findPivot)(const ColumnMatrix& m, const std::int64_t* places, const std::size_t* columns,
-                          const double* largest, std::size_t count, double magnitude, std::int64_t lowest);
+                          const std::int64_t* lanes, std::size_t count, double magnitude, std::int64_t lowest);
 };
 
 // The fastest build the processor runs.

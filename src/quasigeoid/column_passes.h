@@ -11,7 +11,7 @@
 #include <bit>
 #include <cstring>
 #include <utility>
-#if defined(__AVX512DQ__)
+#if defined(__AVX512F__)
 #include <immintrin.h>
 #endif
 
@@ -39,8 +39,8 @@ Vector Load(const T* at) {
   return v;
 }
 
-template <class Vector>
-void Store(double* at, Vector v) {
+template <class Vector, class T>
+void Store(T* at, Vector v) {
   std::memcpy(at, &v, sizeof v);
 }
 
@@ -110,8 +110,21 @@ double LargestMagnitude(typename Lanes<W>::Bits lanes) {
   return std::bit_cast<double>(LargestLane<W>(lanes));
 }
 
+// Whether a lane of `lanes` is `wanted`.
 template <std::size_t W>
-double Magnitudes(const ColumnMatrix& m, const std::size_t* columns, std::size_t count, double* largest) {
+bool HoldsLane(typename Lanes<W>::Bits lanes, typename Lanes<W>::Bits wanted) {
+  return LargestLane<W>((lanes == wanted) & 1) != 0;
+}
+
+#if defined(__AVX512F__)
+template <>
+bool HoldsLane<8>(Lanes<8>::Bits lanes, Lanes<8>::Bits wanted) {
+  return _mm512_cmpeq_epi64_mask(reinterpret_cast<__m512i>(lanes), reinterpret_cast<__m512i>(wanted)) != 0;
+}
+#endif
+
+template <std::size_t W>
+double Magnitudes(const ColumnMatrix& m, const std::size_t* columns, std::size_t count, std::int64_t* lanes) {
   using Doubles = typename Lanes<W>::Doubles;
   using Bits = typename Lanes<W>::Bits;
   Bits most = {};
@@ -120,7 +133,7 @@ double Magnitudes(const ColumnMatrix& m, const std::size_t* columns, std::size_t
     Bits running = {};
     for (std::size_t k = 0; k < m.stride; k += W)
       running = Larger(MagnitudeOn(Load<Bits>(m.openRows + k), Load<Doubles>(column + k)), running);
-    largest[i] = LargestMagnitude<W>(running);
+    Store(lanes + i * kColumnBlock, running);
     most = Larger(running, most);
   }
   return LargestMagnitude<W>(most);
@@ -130,7 +143,7 @@ double Magnitudes(const ColumnMatrix& m, const std::size_t* columns, std::size_t
 // With V known, the factors and the open rows are taken into registers once
 // for all the columns.
 template <std::size_t W, std::size_t V>
-double ReduceVectors(const ColumnStep& s, const std::size_t* columns, std::size_t count, double* largest) {
+double ReduceVectors(const ColumnStep& s, const std::size_t* columns, std::size_t count, std::int64_t* lanes) {
   using Doubles = typename Lanes<W>::Doubles;
   using Bits = typename Lanes<W>::Bits;
   const std::size_t stride = s.matrix.stride, vectors = V > 0 ? V : stride / W;
@@ -167,7 +180,7 @@ double ReduceVectors(const ColumnStep& s, const std::size_t* columns, std::size_
   Bits most = {};
   for (std::size_t i = 0; i < count; ++i) {
     const Bits running = reduce(values + columns[i] * stride);
-    largest[i] = LargestMagnitude<W>(running);
+    Store(lanes + i * kColumnBlock, running);
     most = Larger(running, most);
   }
   return LargestMagnitude<W>(most);
@@ -176,29 +189,29 @@ double ReduceVectors(const ColumnStep& s, const std::size_t* columns, std::size_
 // Columns of up to 40 rows (the spline's systems) run with their number of
 // vectors known.
 template <std::size_t W, std::size_t... V>
-double ReduceBySize(const ColumnStep& s, const std::size_t* columns, std::size_t count, double* largest,
+double ReduceBySize(const ColumnStep& s, const std::size_t* columns, std::size_t count, std::int64_t* lanes,
                     std::index_sequence<V...>) {
-  using Pass = double (*)(const ColumnStep&, const std::size_t*, std::size_t, double*);
+  using Pass = double (*)(const ColumnStep&, const std::size_t*, std::size_t, std::int64_t*);
   static constexpr Pass kPasses[] = {&ReduceVectors<W, V>...};
   const std::size_t vectors = s.matrix.stride / W;
-  return kPasses[vectors < sizeof...(V) ? vectors : 0](s, columns, count, largest);
+  return kPasses[vectors < sizeof...(V) ? vectors : 0](s, columns, count, lanes);
 }
 
 template <std::size_t W>
-double Reduce(const ColumnStep& s, const std::size_t* columns, std::size_t count, double* largest) {
-  return ReduceBySize<W>(s, columns, count, largest, std::make_index_sequence<40 / W + 1>{});
+double Reduce(const ColumnStep& s, const std::size_t* columns, std::size_t count, std::int64_t* lanes) {
+  return ReduceBySize<W>(s, columns, count, lanes, std::make_index_sequence<40 / W + 1>{});
 }
 
 template <std::size_t W>
 PivotPlace FindPivot(const ColumnMatrix& m, const std::int64_t* places, const std::size_t* columns,
-                     const double* largest, std::size_t count, double magnitude, std::int64_t lowest) {
+                     const std::int64_t* lanes, std::size_t count, double magnitude, std::int64_t lowest) {
   using Doubles = typename Lanes<W>::Doubles;
   using Bits = typename Lanes<W>::Bits;
   const Bits none = Bits{} + static_cast<long long>(m.stride);
   const Bits wanted = reinterpret_cast<Bits>(Broadcast<Doubles>(magnitude));
   PivotPlace pivot = {static_cast<std::int64_t>(m.stride), 0};
   for (std::size_t i = 0; i < count && pivot.place > lowest; ++i) {
-    if (largest[i] != magnitude) continue;
+    if (!HoldsLane<W>(Load<Bits>(lanes + i * kColumnBlock), wanted)) continue;
     const double* column = m.values + columns[i] * m.stride;
     Bits first = none;
     for (std::size_t k = 0; k < m.stride; k += W) {

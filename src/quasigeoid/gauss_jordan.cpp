@@ -31,9 +31,9 @@ bool GaussJordan::Solve(std::vector<double>& rhs) {
   std::fill_n(openRows_.begin(), n, kOpenRow);
   columns_.resize(n);
   std::iota(columns_.begin(), columns_.end(), std::size_t{0});
-  largest_.resize(n);
+  lanes_.resize(n * kColumnBlock);
   // The largest magnitude among the open columns, step by step.
-  double magnitude = kernels_.magnitudes(Matrix(), columns_.data(), n, largest_.data());
+  double magnitude = kernels_.magnitudes(Matrix(), columns_.data(), n, lanes_.data());
   const double floor = kSingularRatio * magnitude;
   rowAt_.resize(n);
   std::iota(rowAt_.begin(), rowAt_.end(), std::size_t{0});
@@ -51,7 +51,7 @@ bool GaussJordan::Solve(std::vector<double>& rhs) {
 // its pivot row stands at place c, and the lowest open place is the first
 // open column.
 GaussJordan::Pivot GaussJordan::FindPivot(std::size_t open, double magnitude) {
-  const PivotPlace found = kernels_.findPivot(Matrix(), placeOf_.data(), columns_.data(), largest_.data(), open,
+  const PivotPlace found = kernels_.findPivot(Matrix(), placeOf_.data(), columns_.data(), lanes_.data(), open,
                                               magnitude, static_cast<std::int64_t>(columns_.front()));
   const auto place = static_cast<std::size_t>(found.place);
   return {place, rowAt_[place], found.column};
@@ -73,7 +73,7 @@ double GaussJordan::Eliminate(std::size_t open, const Pivot& pivot) {
   const std::size_t n = columns_.size();
   const ColumnStep step{Matrix(), factors, &matrix_[n * stride_], pivot.row, 1.0 / factors[pivot.row]};
   factors[pivot.row] = 0.0;
-  return kernels_.reduce(step, columns_.data(), open - 1, largest_.data());
+  return kernels_.reduce(step, columns_.data(), open - 1, lanes_.data());
 }
 
 }  // namespace vexilor

@@ -63,15 +63,15 @@ class GaussJordan {
   // exchanged order and placeOf_[r] the place of row r (rows past the
   // matrix have none); openRows_ marks the rows not yet a pivot's. columns_
   // lists the columns, those not yet eliminated first and in order (`open`
-  // of them before a step), and largest_[i] is the largest magnitude among the open rows of
-  // the column listed i-th.
+  // of them before a step), and lanes_ holds their magnitudes as the
+  // passes keep them.
   std::size_t stride_ = 0;
   CacheLineVector<double> matrix_;
   CacheLineVector<std::int64_t> openRows_;
   std::vector<std::size_t> columns_;
   std::vector<std::size_t> rowAt_;
   CacheLineVector<std::int64_t> placeOf_;
-  std::vector<double> largest_;
+  CacheLineVector<std::int64_t> lanes_;
 };
 
 }  // namespace vexilor
