@@ -5,10 +5,10 @@
 // build's copy of a pass can stand in for another's at link time; only
 // those three files include this header.
 
-#include <cstddef>
-#include <cstdint>
 #include <algorithm>
 #include <bit>
+#include <cstddef>
+#include <cstdint>
 #include <cstring>
 #include <utility>
 #if defined(__AVX512F__)
