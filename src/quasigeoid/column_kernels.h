@@ -92,8 +92,9 @@ struct ColumnKernels {
   // The pivot: of the values of this magnitude on the open rows of the
   // listed columns whose magnitude it is, the one on the row r of the
   // smallest places[r], in the first such column. The columns are listed
-  // in order and searched up to the first where a row of place `lowest`
-  // (no place is lower) holds it. Place `m.stride` when none does.
+  // in order and searched until one gives a place not above `lowest` (no
+  // open place is lower than the lowest). Place `m.stride` when none holds
+  // the magnitude.
   PivotPlace (*findPivot)(const ColumnMatrix& m, const std::int64_t* places, const std::size_t* columns,
                           const std::int64_t* lanes, std::size_t count, double magnitude, std::int64_t lowest);
 };

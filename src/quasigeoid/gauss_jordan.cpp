@@ -24,7 +24,7 @@ void GaussJordan::Start(std::size_t n) {
   matrix_.assign((n + 1) * stride_, 0.0);
 }
 
-bool GaussJordan::Solve(std::vector<double>& rhs) {
+bool GaussJordan::Solve(std::vector<double>& rhs, Shape shape) {
   const std::size_t n = rhs.size();
   std::copy(rhs.begin(), rhs.end(), &matrix_[n * stride_]);
   openRows_.assign(stride_, kClosedRow);
@@ -41,7 +41,9 @@ bool GaussJordan::Solve(std::vector<double>& rhs) {
   std::iota(placeOf_.begin(), placeOf_.begin() + static_cast<std::ptrdiff_t>(n), std::int64_t{0});
   for (std::size_t open = n; open > 0; --open) {
     if (!(magnitude > floor)) return false;  // floor >= 0: a zero pivot fails too
-    magnitude = Eliminate(open, FindPivot(open, magnitude));
+    const bool first = open == n;
+    magnitude = Eliminate(open, first && shape == Shape::kSymmetric ? FindFirstPivotOfSymmetric(magnitude)
+                                                                      : FindPivot(open, magnitude));
   }
   for (std::size_t p = 0; p < n; ++p) rhs[p] = matrix_[n * stride_ + rowAt_[p]];
   return true;
@@ -55,6 +57,21 @@ GaussJordan::Pivot GaussJordan::FindPivot(std::size_t open, double magnitude) {
                                               magnitude, static_cast<std::int64_t>(columns_.front()));
   const auto place = static_cast<std::size_t>(found.place);
   return {place, rowAt_[place], found.column};
+}
+
+// Before the first step every row stands at its own place, and in a
+// symmetric matrix row r holds a value in column c exactly when column r
+// holds it in row c: the first row holding the largest magnitude is the
+// first column holding it, and that row's first column holding it is that
+// column's first row holding it. One column is searched, not all of those
+// holding the magnitude (in the spline's systems, the ones of the affine
+// part put it into almost every column).
+GaussJordan::Pivot GaussJordan::FindFirstPivotOfSymmetric(double magnitude) {
+  // Any place found is not above the last, n - 1: the search ends there.
+  const std::size_t n = columns_.size();
+  const PivotPlace found = kernels_.findPivot(Matrix(), placeOf_.data(), columns_.data(), lanes_.data(), n,
+                                              magnitude, static_cast<std::int64_t>(n) - 1);
+  return {found.column, found.column, static_cast<std::size_t>(found.place)};
 }
 
 double GaussJordan::Eliminate(std::size_t open, const Pivot& pivot) {

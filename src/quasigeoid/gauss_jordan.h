@@ -40,8 +40,11 @@ class GaussJordan {
   void Start(std::size_t n);
   // Element (row, column) of the system started.
   double& At(std::size_t row, std::size_t column) { return matrix_[column * stride_ + row]; }
-  // Solves the system started, with rhs.size() = n.
-  bool Solve(std::vector<double>& rhs);
+  // Solves the system started, with rhs.size() = n. A matrix said to be
+  // symmetric must be so to the bit: the first pivot is then found in one
+  // column.
+  enum class Shape { kAny, kSymmetric };
+  bool Solve(std::vector<double>& rhs, Shape shape = Shape::kAny);
 
  private:
   struct Pivot {
@@ -53,6 +56,8 @@ class GaussJordan {
   // The pivot among the first `open` columns listed, `magnitude` the
   // largest among them.
   Pivot FindPivot(std::size_t open, double magnitude);
+  // The first pivot of a symmetric matrix.
+  Pivot FindFirstPivotOfSymmetric(double magnitude);
   // One step; the largest magnitude among the columns still open after it.
   double Eliminate(std::size_t open, const Pivot& pivot);
 

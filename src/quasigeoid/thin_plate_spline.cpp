@@ -62,7 +62,7 @@ std::optional<double> ThinPlateSpline::AtOrigin(const std::vector<GridNode>& nod
     }
     rhs_[i] = nodes[i].height;
   }
-  if (!solver_.Solve(rhs_)) return std::nullopt;
+  if (!solver_.Solve(rhs_, GaussJordan::Shape::kSymmetric)) return std::nullopt;
   const double px = unit.X(0.0), py = unit.Y(0.0);
   double sum = 0.0;
   for (std::size_t i = 0; i < n; ++i) {
