@@ -17,7 +17,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <new>
 #include <vector>
 
 namespace vexilor {
@@ -28,22 +27,6 @@ inline constexpr std::size_t kColumnBlock = 8;
 constexpr std::size_t WholeBlocks(std::size_t count) {
   return (count + kColumnBlock - 1) / kColumnBlock * kColumnBlock;
 }
-
-// Storage whose first element starts a cache line.
-template <class T>
-struct CacheLineAllocator {
-  using value_type = T;
-  static constexpr std::align_val_t kLine{64};
-  CacheLineAllocator() = default;
-  template <class U>
-  CacheLineAllocator(const CacheLineAllocator<U>&) {}
-  T* allocate(std::size_t n) { return static_cast<T*>(::operator new(n * sizeof(T), kLine)); }
-  void deallocate(T* p, std::size_t) { ::operator delete(p, kLine); }
-  friend bool operator==(const CacheLineAllocator&, const CacheLineAllocator&) { return true; }
-};
-
-template <class T>
-using CacheLineVector = std::vector<T, CacheLineAllocator<T>>;
 
 // A row's bits in the masks below: kOpenRow keeps a value's magnitude,
 // kClosedRow drops the value.
@@ -71,7 +54,7 @@ struct ColumnStep {
 
 struct PivotPlace {
   std::int64_t place;
-  std::size_t column;
+  std::size_t listed;  // the column's index in the list
 };
 
 // The passes take the columns they work on as a list of column numbers.
@@ -91,7 +74,8 @@ struct ColumnKernels {
   double (*reduce)(const ColumnStep& step, const std::size_t* columns, std::size_t count, std::int64_t* lanes);
   // The pivot: of the values of this magnitude on the open rows of the
   // listed columns whose magnitude it is, the one on the row r of the
-  // smallest places[r], in the first such column. The columns are listed
+  // smallest places[r], in the first such column, and the column's index
+  // in the list. The columns are listed
   // in order and searched until one gives a place not above `lowest` (no
   // open place is lower than the lowest). Place `m.stride` when none holds
   // the magnitude.

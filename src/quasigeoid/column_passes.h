@@ -123,6 +123,8 @@ bool HoldsLane<8>(Lanes<8>::Bits lanes, Lanes<8>::Bits wanted) {
 }
 #endif
 
+// The integer comparison here even on AVX-512: a NaN in the matrix as set
+// up is found largest and fails the solve at once.
 template <std::size_t W>
 double Magnitudes(const ColumnMatrix& m, const std::size_t* columns, std::size_t count, std::int64_t* lanes) {
   using Doubles = typename Lanes<W>::Doubles;
@@ -220,7 +222,7 @@ PivotPlace FindPivot(const ColumnMatrix& m, const std::int64_t* places, const st
       first = place < first ? place : first;
     }
     const std::int64_t place = -LargestLane<W>(-first);
-    if (place < pivot.place) pivot = {place, columns[i]};
+    if (place < pivot.place) pivot = {place, i};
   }
   return pivot;
 }

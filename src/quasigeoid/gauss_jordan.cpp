@@ -1,7 +1,6 @@
 #include "quasigeoid/gauss_jordan.h"
 
 #include <algorithm>
-#include <cmath>
 #include <numeric>
 #include <utility>
 
@@ -26,10 +25,10 @@ void GaussJordan::Start(std::size_t n) {
 
 bool GaussJordan::Solve(std::vector<double>& rhs, Shape shape) {
   const std::size_t n = rhs.size();
-  std::copy(rhs.begin(), rhs.end(), &matrix_[n * stride_]);
+  columns_.resize(n);
+  std::copy(rhs.begin(), rhs.end(), RightHandSide());
   openRows_.assign(stride_, kClosedRow);
   std::fill_n(openRows_.begin(), n, kOpenRow);
-  columns_.resize(n);
   std::iota(columns_.begin(), columns_.end(), std::size_t{0});
   lanes_.resize(n * kColumnBlock);
   // The largest magnitude among the open columns, step by step.
@@ -45,7 +44,7 @@ bool GaussJordan::Solve(std::vector<double>& rhs, Shape shape) {
     magnitude = Eliminate(open, first && shape == Shape::kSymmetric ? FindFirstPivotOfSymmetric(magnitude)
                                                                       : FindPivot(open, magnitude));
   }
-  for (std::size_t p = 0; p < n; ++p) rhs[p] = matrix_[n * stride_ + rowAt_[p]];
+  for (std::size_t p = 0; p < n; ++p) rhs[p] = RightHandSide()[rowAt_[p]];
   return true;
 }
 
@@ -56,7 +55,7 @@ GaussJordan::Pivot GaussJordan::FindPivot(std::size_t open, double magnitude) {
   const PivotPlace found = kernels_.findPivot(Matrix(), placeOf_.data(), columns_.data(), lanes_.data(), open,
                                               magnitude, static_cast<std::int64_t>(columns_.front()));
   const auto place = static_cast<std::size_t>(found.place);
-  return {place, rowAt_[place], found.column};
+  return {place, rowAt_[place], columns_[found.listed], found.listed};
 }
 
 // Before the first step every row stands at its own place, and in a
@@ -65,13 +64,16 @@ GaussJordan::Pivot GaussJordan::FindPivot(std::size_t open, double magnitude) {
 // first column holding it, and that row's first column holding it is that
 // column's first row holding it. One column is searched, not all of those
 // holding the magnitude (in the spline's systems, the ones of the affine
-// part put it into almost every column).
+// part put it into almost every column). Columns are still listed in
+// their own order.
 GaussJordan::Pivot GaussJordan::FindFirstPivotOfSymmetric(double magnitude) {
   // Any place found is not above the last, n - 1: the search ends there.
   const std::size_t n = columns_.size();
   const PivotPlace found = kernels_.findPivot(Matrix(), placeOf_.data(), columns_.data(), lanes_.data(), n,
                                               magnitude, static_cast<std::int64_t>(n) - 1);
-  return {found.column, found.column, static_cast<std::size_t>(found.place)};
+  const std::size_t row = columns_[found.listed];
+  const auto column = static_cast<std::size_t>(found.place);
+  return {row, row, column, column};
 }
 
 double GaussJordan::Eliminate(std::size_t open, const Pivot& pivot) {
@@ -83,12 +85,10 @@ double GaussJordan::Eliminate(std::size_t open, const Pivot& pivot) {
   // The pivot's column leaves the list, which stays in order; its values
   // are the rows' factors, the pivot row's own set to 0, which leaves that
   // row to be scaled.
-  const auto listed = columns_.begin() + static_cast<std::ptrdiff_t>(open);
-  const auto leaving = std::find(columns_.begin(), listed, pivot.column);
-  std::copy(leaving + 1, listed, leaving);
+  const auto leaving = columns_.begin() + static_cast<std::ptrdiff_t>(pivot.listed);
+  std::copy(leaving + 1, columns_.begin() + static_cast<std::ptrdiff_t>(open), leaving);
   double* factors = &matrix_[pivot.column * stride_];
-  const std::size_t n = columns_.size();
-  const ColumnStep step{Matrix(), factors, &matrix_[n * stride_], pivot.row, 1.0 / factors[pivot.row]};
+  const ColumnStep step{Matrix(), factors, RightHandSide(), pivot.row, 1.0 / factors[pivot.row]};
   factors[pivot.row] = 0.0;
   return kernels_.reduce(step, columns_.data(), open - 1, lanes_.data());
 }

@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "quasigeoid/cache_line_vector.h"
 #include "quasigeoid/column_kernels.h"
 
 namespace vexilor {
@@ -51,8 +52,10 @@ class GaussJordan {
     std::size_t place = 0;  // the row's place in the exchanged order
     std::size_t row = 0;
     std::size_t column = 0;
+    std::size_t listed = 0;  // the column's index in columns_
   };
   ColumnMatrix Matrix() { return {matrix_.data(), stride_, openRows_.data()}; }
+  double* RightHandSide() { return &matrix_[columns_.size() * stride_]; }
   // The pivot among the first `open` columns listed, `magnitude` the
   // largest among them.
   Pivot FindPivot(std::size_t open, double magnitude);
