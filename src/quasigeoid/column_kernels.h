@@ -1,6 +1,7 @@
 #pragma once
-// The passes over matrix columns that the spline's elimination spends its
-// time in (gauss_jordan.h). Each is built three times - eight doubles at a
+// The passes over matrix columns that the spline spends its time in: its
+// kernel columns (thin_plate_spline.h) and their elimination
+// (gauss_jordan.h). Each is built three times - eight doubles at a
 // time with AVX-512, four with AVX2, two with the build's own target - and
 // the processor decides, once, which build runs (KernelsOfThisProcessor).
 //
@@ -13,7 +14,7 @@
 // order of the comparisons; the reduction applies to each element the same
 // product and difference, one element at a time, as a scalar loop would -
 // the engine is built without fused multiply-adds (src/CMakeLists.txt), and
-// no build here asks for them.
+// only the logarithm asks for them, where glibc's has them.
 
 #include <cstddef>
 #include <cstdint>
@@ -81,6 +82,12 @@ struct ColumnKernels {
   // the magnitude.
   PivotPlace (*findPivot)(const ColumnMatrix& m, const std::int64_t* places, const std::size_t* columns,
                           const std::int64_t* lanes, std::size_t count, double magnitude, std::int64_t lowest);
+  // Part of a column of the spline's matrix: the kernel ½ r² ln r² from
+  // (x0, y0) to each of `count` points (x[i], y[i]) into column[i], 0 where
+  // r² is not above `floor` or is NaN; `count` is whole blocks. Bit for bit 0.5 · r² · std::log(r²), r² =
+  // (x[i] - x0)² + (y[i] - y0)², with glibc's logarithm (vector_log.h).
+  void (*splineKernels)(const double* x, const double* y, std::size_t count, double x0, double y0, double floor,
+                        double* column);
 };
 
 // The fastest build the processor runs.

@@ -1,5 +1,5 @@
 // The column passes with AVX2 instructions: this file alone is built with
-// -mavx2 (src/CMakeLists.txt); the processor is asked before they run.
+// -mavx2 -mfma (src/CMakeLists.txt); the processor is asked before they run.
 
 #include "quasigeoid/column_passes.h"
 

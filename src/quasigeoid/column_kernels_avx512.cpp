@@ -1,5 +1,5 @@
 // The column passes with AVX-512 instructions: this file alone is built with
-// -mavx512f -mavx512vl -mavx512dq (src/CMakeLists.txt); the processor is
+// -mavx512f -mavx512vl -mavx512dq -mfma (src/CMakeLists.txt); the processor is
 // asked before they run.
 
 #include "quasigeoid/column_passes.h"

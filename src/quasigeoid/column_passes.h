@@ -9,13 +9,14 @@
 #include <bit>
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 #include <utility>
 #if defined(__AVX512F__)
 #include <immintrin.h>
 #endif
 
 #include "quasigeoid/column_kernels.h"
+#include "quasigeoid/lanes.h"
+#include "quasigeoid/vector_log.h"
 
 namespace vexilor {
 
@@ -24,33 +25,6 @@ ColumnKernels Avx2Kernels();
 ColumnKernels Avx512Kernels();
 
 namespace {
-
-template <std::size_t W>
-struct Lanes {
-  // typedef, not using: GCC drops the attribute from an alias template.
-  typedef double Doubles __attribute__((vector_size(W * sizeof(double))));
-  typedef long long Bits __attribute__((vector_size(W * sizeof(double))));
-};
-
-template <class Vector, class T>
-Vector Load(const T* at) {
-  Vector v;
-  std::memcpy(&v, at, sizeof v);
-  return v;
-}
-
-template <class Vector, class T>
-void Store(T* at, Vector v) {
-  std::memcpy(at, &v, sizeof v);
-}
-
-// Every lane `value`: value - 0 is value itself, a -0 included (0 + value
-// would turn -0 into +0).
-template <class Doubles>
-Doubles Broadcast(double value) {
-  const Doubles zero = {};
-  return value - zero;
-}
 
 // The magnitudes of the values on the open rows, 0 on the others, as their
 // bits. Magnitudes order as their bits do, read as signed integers, with a
@@ -228,8 +202,23 @@ PivotPlace FindPivot(const ColumnMatrix& m, const std::int64_t* places, const st
 }
 
 template <std::size_t W>
+void SplineKernels(const double* x, const double* y, std::size_t count, double x0, double y0, double floor,
+                   double* column) {
+  using Doubles = typename Lanes<W>::Doubles;
+  using Bits = typename Lanes<W>::Bits;
+  const Doubles fromX = Broadcast<Doubles>(x0), fromY = Broadcast<Doubles>(y0);
+  const auto kernels = [&](Doubles px, Doubles py) {
+    const Doubles dx = px - fromX, dy = py - fromY;
+    const Doubles r2 = dx * dx + dy * dy;
+    const Bits wanted = r2 > floor;
+    return wanted ? 0.5 * r2 * LogOfLanes<W>(r2, wanted) : Doubles{};
+  };
+  for (std::size_t i = 0; i < count; i += W) Store(column + i, kernels(Load<Doubles>(x + i), Load<Doubles>(y + i)));
+}
+
+template <std::size_t W>
 ColumnKernels KernelsOfWidth(const char* name) {
-  return {name, &Magnitudes<W>, &Reduce<W>, &FindPivot<W>};
+  return {name, &Magnitudes<W>, &Reduce<W>, &FindPivot<W>, &SplineKernels<W>};
 }
 
 }  // namespace

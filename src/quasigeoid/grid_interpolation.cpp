@@ -1,6 +1,7 @@
 #include "quasigeoid/grid_interpolation.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "geodesy/angle_constants.h"
@@ -129,18 +130,26 @@ void SelectCandidates(const std::vector<GridNode>& nodes, double unitKm,
 }
 
 void NearestBySector(const std::vector<GridNode>& candidates, Sectors& sectors) {
+  // The squared distances of the nodes kept, sector by sector.
+  std::array<std::array<double, kPerSector>, kSectorCount> kept;
   for (auto& sector : sectors) sector.clear();
-  for (const GridNode& n : candidates) sectors[static_cast<std::size_t>(SectorOf(n))].push_back(n);
-  for (auto& sector : sectors) {
-    // Insertion by distance: nodes at equal distances keep their order.
-    for (std::size_t i = 1; i < sector.size(); ++i) {
-      const GridNode n = sector[i];
-      std::size_t j = i;
-      for (; j > 0 && DistanceSquared(n) < DistanceSquared(sector[j - 1]); --j)
-        sector[j] = sector[j - 1];
-      sector[j] = n;
+  for (const GridNode& n : candidates) {
+    const auto s = static_cast<std::size_t>(SectorOf(n));
+    std::vector<GridNode>& sector = sectors[s];
+    std::array<double, kPerSector>& distances = kept[s];
+    // After the nodes kept that are no farther: nodes at equal distances
+    // keep their order.
+    const double r2 = DistanceSquared(n);
+    std::size_t place = sector.size();
+    while (place > 0 && r2 < distances[place - 1]) --place;
+    if (place == kPerSector) continue;
+    if (sector.size() < kPerSector) sector.emplace_back();
+    for (std::size_t j = sector.size() - 1; j > place; --j) {
+      sector[j] = sector[j - 1];
+      distances[j] = distances[j - 1];
     }
-    if (sector.size() > kPerSector) sector.resize(kPerSector);
+    sector[place] = n;
+    distances[place] = r2;
   }
 }
 

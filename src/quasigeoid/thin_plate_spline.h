@@ -42,7 +42,9 @@ class ThinPlateSpline {
  private:
   std::vector<double> x_, y_;  // the nodes in the unit square
   std::vector<double> rhs_;
-  GaussJordan solver_;
+  std::vector<double> atPoint_;  // the kernel from the point to each node
+  const ColumnKernels& passes_ = KernelsOfThisProcessor();
+  GaussJordan solver_{passes_};
 };
 
 }  // namespace vexilor

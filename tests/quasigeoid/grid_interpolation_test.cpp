@@ -169,12 +169,14 @@ TEST(NearestBySector, SectorsTurnFromNorthTowardsEast) {
 }
 
 TEST(NearestBySector, KeepsTheSixNearestInOrder) {
+  // Heights name the nodes; at equal distances the first given comes first.
   std::vector<GridNode> nodes;
-  const double distances[] = {9, 3, 7, 1, 8, 2, 6, 5, 4};
-  for (const double d : distances) nodes.push_back({d, 0.1 * d, d});
+  const double distances[] = {9, 3, 7, 1, 8, 2, 6, 5, 4, 2, 1};
+  const double order[] = {4, 11, 6, 10, 2, 9};
+  for (const double d : distances) nodes.push_back({d, 0.1 * d, static_cast<double>(nodes.size() + 1)});
   const Sectors s = NearestBySector(nodes);
   ASSERT_EQ(s[0].size(), 6u);
-  for (int i = 0; i < 6; ++i) EXPECT_EQ(s[0][static_cast<std::size_t>(i)].height, i + 1.0);
+  for (std::size_t i = 0; i < 6; ++i) EXPECT_EQ(s[0][i].height, order[i]) << i;
 }
 
 TEST(InterpolateAtOrigin, PoorlySurroundedPointsAreWeightedByInverseDistance) {
