@@ -22,7 +22,7 @@ TEST(SplineKernels, SameBitsAsTheScalarKernel) {
   std::mt19937_64 random(8);
   std::uniform_real_distribution<double> unit(0.0, 1.0), nearOne(0.93, 1.07), offFloor(0.8e-3, 1.2e-3);
   std::vector<double> x, y;
-  for (int i = 0; i < 1 << 16; ++i) {
+  for (int i = 0; i < 1 << 18; ++i) {
     const double r = i % 3 == 0 ? std::sqrt(nearOne(random)) : i % 7 == 0 ? offFloor(random) : -1;
     const double angle = 6.283 * unit(random);
     x.push_back(r < 0 ? unit(random) : 0.5 + r * std::cos(angle));
