@@ -27,56 +27,40 @@
 namespace vexilor {
 namespace {
 
-// Whether this build computes the logarithm of W lanes with vector
-// instructions.
-template <std::size_t W>
-constexpr bool kLogInLanes = false;
-
-template <std::size_t W>
-typename Lanes<W>::Doubles Fused(typename Lanes<W>::Doubles a, typename Lanes<W>::Doubles b,
-                                 typename Lanes<W>::Doubles c);
-// table[index] in each lane.
-template <std::size_t W>
-typename Lanes<W>::Doubles Gather(const double* table, typename Lanes<W>::Bits index);
-// Whether any lane has a bit set.
-template <std::size_t W>
-bool AnyLane(typename Lanes<W>::Bits lanes);
-
-#if defined(__AVX2__) && defined(__FMA__) && !defined(__AVX512F__)
-template <>
-constexpr bool kLogInLanes<4> = true;
-template <>
-Lanes<4>::Doubles Fused<4>(Lanes<4>::Doubles a, Lanes<4>::Doubles b, Lanes<4>::Doubles c) {
-  return _mm256_fmadd_pd(a, b, c);
-}
-template <>
-Lanes<4>::Doubles Gather<4>(const double* table, Lanes<4>::Bits index) {
-  return _mm256_i64gather_pd(table, reinterpret_cast<__m256i>(index), sizeof(double));
-}
-template <>
-bool AnyLane<4>(Lanes<4>::Bits lanes) {
-  const auto v = reinterpret_cast<__m256i>(lanes);
-  return !_mm256_testz_si256(v, v);
-}
+// The width of the vectors this build works the logarithm in: the widest
+// it has fused multiply-adds and gathers for; 0 for none.
+#if defined(__AVX512F__) && defined(__FMA__)
+constexpr std::size_t kLogWidth = 8;
+#elif defined(__AVX2__) && defined(__FMA__)
+constexpr std::size_t kLogWidth = 4;
+#else
+constexpr std::size_t kLogWidth = 0;
 #endif
 
-#if defined(__AVX512F__) && defined(__FMA__)
-template <>
-constexpr bool kLogInLanes<8> = true;
-template <>
-Lanes<8>::Doubles Fused<8>(Lanes<8>::Doubles a, Lanes<8>::Doubles b, Lanes<8>::Doubles c) {
-  return _mm512_fmadd_pd(a, b, c);
+#if defined(__AVX2__) && defined(__FMA__)
+template <std::size_t W>
+typename Lanes<W>::Doubles Fused(typename Lanes<W>::Doubles a, typename Lanes<W>::Doubles b,
+                                 typename Lanes<W>::Doubles c) {
+  if constexpr (W == 8) return _mm512_fmadd_pd(a, b, c);
+  else return _mm256_fmadd_pd(a, b, c);
 }
-template <>
-Lanes<8>::Doubles Gather<8>(const double* table, Lanes<8>::Bits index) {
-  // The masked form: GCC 12's plain one reads an uninitialised vector.
-  return _mm512_mask_i64gather_pd(_mm512_setzero_pd(), 0xff, reinterpret_cast<__m512i>(index), table,
-                                  sizeof(double));
+
+// table[index] in each lane.
+template <std::size_t W>
+typename Lanes<W>::Doubles Gather(const double* table, typename Lanes<W>::Bits index) {
+  // The masked form on AVX-512: GCC 12's plain one reads an uninitialised
+  // vector.
+  if constexpr (W == 8)
+    return _mm512_mask_i64gather_pd(_mm512_setzero_pd(), 0xff, reinterpret_cast<__m512i>(index), table,
+                                    sizeof(double));
+  else return _mm256_i64gather_pd(table, reinterpret_cast<__m256i>(index), sizeof(double));
 }
-template <>
-bool AnyLane<8>(Lanes<8>::Bits lanes) {
-  const auto v = reinterpret_cast<__m512i>(lanes);
-  return _mm512_test_epi64_mask(v, v) != 0;
+
+// Whether any lane has a bit set.
+template <std::size_t W>
+bool AnyLane(typename Lanes<W>::Bits lanes) {
+  if constexpr (W == 8) return _mm512_test_epi64_mask(lanes, lanes) != 0;
+  else return !_mm256_testz_si256(reinterpret_cast<__m256i>(lanes), reinterpret_cast<__m256i>(lanes));
 }
 #endif
 
@@ -109,7 +93,7 @@ template <std::size_t W>
   using Doubles = typename Lanes<W>::Doubles;
   using Bits = typename Lanes<W>::Bits;
   using Unsigned = typename Lanes<W>::Unsigned;
-  if constexpr (!kLogInLanes<W>) {
+  if constexpr (W != kLogWidth) {
     return LogByLane<W>(x, x, wanted);
   } else {
     // ln 2 split so that k · its high part is exact; the polynomial for
