@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
+#include <cstring>
 #include <iterator>
 
 #include "text/utf8.h"
@@ -69,6 +71,12 @@ void ToCp1251From(std::string& bytes, std::size_t from) {
   // moves before the first other byte.
   const auto ascii = [&](std::size_t at) { return static_cast<unsigned char>(bytes[at]) < 0x80; };
   std::size_t pos = from;
+  // Eight bytes at a time while none of them has its high bit set.
+  constexpr std::uint64_t kHighBits = 0x8080808080808080;
+  for (std::uint64_t eight = 0; pos + sizeof eight <= bytes.size(); pos += sizeof eight) {
+    std::memcpy(&eight, bytes.data() + pos, sizeof eight);
+    if (eight & kHighBits) break;
+  }
   while (pos < bytes.size() && ascii(pos)) ++pos;
   // Each character becomes one byte, so the text written never overtakes
   // the text still to be read.

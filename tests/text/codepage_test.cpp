@@ -12,7 +12,9 @@ namespace {
 
 TEST(CodepageTest, RussianTextSurvivesTheRoundTripOneBytePerLetter) {
   const std::string texts[] = {"Преобразование координат", "СК-42", "ПЗ-90", "№", "Ё", "ёж",
-                               "Вычисления успешно выполнены!", "45\u00B0 30' 15.5\"", "plain ASCII"};
+                               "Вычисления успешно выполнены!", "45\u00B0 30' 15.5\"", "plain ASCII",
+                               // the first letter at and past a stretch of eight ASCII bytes
+                               "1234567Ж", "12345678Ж", "point 12345678.123 СК-95 ok"};
   for (const std::string& text : texts) {
     const std::string bytes = Utf8ToCp1251(text);
     EXPECT_EQ(bytes.size(), CodePointCount(text)) << text;
