@@ -84,8 +84,9 @@ struct ColumnKernels {
                           const std::int64_t* lanes, std::size_t count, double magnitude, std::int64_t lowest);
   // Part of a column of the spline's matrix: the kernel ½ r² ln r² from
   // (x0, y0) to each of `count` points (x[i], y[i]) into column[i], 0 where
-  // r² is not above `floor` or is NaN; `count` is whole blocks. Bit for bit 0.5 · r² · std::log(r²), r² =
-  // (x[i] - x0)² + (y[i] - y0)², with glibc's logarithm (vector_log.h).
+  // r² is not above `floor` or is NaN; `count` is whole blocks. Bit for bit
+  // 0.5 · r² · std::log(r²), r² = (x[i] - x0)² + (y[i] - y0)², with glibc's
+  // logarithm (vector_log.h).
   void (*splineKernels)(const double* x, const double* y, std::size_t count, double x0, double y0, double floor,
                         double* column);
 };

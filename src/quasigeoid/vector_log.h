@@ -96,8 +96,8 @@ template <std::size_t W>
   if constexpr (W != kLogWidth) {
     return LogByLane<W>(x, x, wanted);
   } else {
-    // ln 2 split so that k · its high part is exact; the polynomial for
-    // ln(1 + r) - r, from r².
+    // ln 2 split so that k · its high part is exact; ln(1 + r) - r as
+    // a0 r² + r³ (a1 + a2 r + r² (a3 + a4 r)).
     constexpr double kLn2High = 0x1.62e42fefa3800p-1, kLn2Low = 0x1.ef35793c76730p-45;
     constexpr double a0 = -0x1.0000000000001p-1, a1 = 0x1.555555551305bp-2, a2 = -0x1.fffffffeb4590p-3,
                      a3 = 0x1.999b324f10111p-3, a4 = -0x1.55575e506c89fp-3;
